@@ -1,0 +1,10 @@
+# Writes OUT: a C++ source defining pramo::refdata::find(name) over the .tsv files of DIR.
+file(GLOB FILES ${DIR}/*.tsv)
+set(body "#include \"records/refdata.h\"\n#include <string_view>\n\nnamespace pramo::refdata {\n\nstd::optional<std::string_view> find(std::string_view name) {\n")
+foreach(f IN LISTS FILES)
+  get_filename_component(name ${f} NAME)
+  file(READ ${f} content)
+  string(APPEND body "    if (name == \"${name}\") return std::string_view{R\"PRAMODATA(${content})PRAMODATA\"};\n")
+endforeach()
+string(APPEND body "    return std::nullopt;\n}\n\n}  // namespace pramo::refdata\n")
+file(WRITE ${OUT} "${body}")

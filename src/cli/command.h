@@ -1,0 +1,26 @@
+#pragma once
+// The commands of pramo-cli. Each command lives in its own file and registers itself with a
+// static Registration, so adding one touches no other file.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pramo::cli {
+
+// Exit codes: 0 done, 1 the work failed, 2 the command line or its input was not acceptable.
+enum Exit : int { ExitOk = 0, ExitFailed = 1, ExitBadInput = 2 };
+
+struct Command {
+    std::string name;
+    std::string usage;  // one or more lines shown by "pramo-cli help"
+    std::function<int(const std::vector<std::string>& args)> run;
+};
+
+std::vector<Command>& registry();
+
+struct Registration {
+    explicit Registration(Command c) { registry().push_back(std::move(c)); }
+};
+
+}  // namespace pramo::cli
