@@ -1,0 +1,22 @@
+#include "payments/positions.h"
+
+#include "records/pozicije.h"
+
+namespace pramo {
+
+StoreCode upgradePositions(Store& store) {
+    Pozicije poz;
+    store.set(Pozicije::keyOznaka);
+    const StoreCode c = store.previous(poz);
+    if (c == StoreCode::NoMoreRecords) return StoreCode::Ok;
+    if (!ok(c)) return c;
+    if (poz.oznaka != 12) return StoreCode::Ok;
+    poz.oznaka = 13;
+    poz.naziv = "Kriznica";
+    if (auto a = store.add(poz); !ok(a)) return a;
+    poz.oznaka = 14;
+    poz.naziv = "Poslije Kriznice";
+    return store.add(poz);
+}
+
+}  // namespace pramo

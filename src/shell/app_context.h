@@ -1,0 +1,26 @@
+#pragma once
+// What every screen works with: the store and its files, integrity, message boxes, the global
+// values, the clock and the data directory. One per running program, passed explicitly.
+
+#include <string>
+
+#include "records/date.h"
+#include "records/files.h"
+#include "records/integrity.h"
+#include "records/store.h"
+#include "records/warnings.h"
+#include "shell/globals.h"
+
+namespace pramo {
+
+struct AppContext {
+    Store& store;
+    Files& files;
+    Integrity& ri;
+    Messages& messages;
+    Globals& glo;
+    const Clock& clock;
+    std::string dataDir;
+};
+
+}  // namespace pramo

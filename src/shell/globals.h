@@ -1,0 +1,32 @@
+#pragma once
+// The global values every screen shares (GLO:...), filled at start-up and passed explicitly.
+
+#include <cstdint>
+
+#include "records/date.h"
+#include "records/text.h"
+
+namespace pramo {
+
+// Requests a screen passes to the screen it opens, and the answers it gets back.
+enum class Request : int { None = 0, Insert = 1, Change = 2, Delete = 3, Select = 4 };
+enum class Response : int { None = 0, Completed = 1, Cancelled = 2 };
+
+struct Globals {
+    std::uint8_t vrstadoh = 0;  // default income type of a new income item
+    Date datumizvj;             // report date offered by the IP certificates
+    Text<20> konime;            // contact person of the ID-1 form
+    Text<25> konprezime;
+    std::uint16_t konpoz1 = 0;
+    Text<10> kontel1;
+    std::uint16_t konpoz2 = 0;
+    Text<10> kontel2;
+    Text<40> konemail;
+    Text<4> godina;             // year chosen in the payments list
+    Text<128> korijen;          // data directory, taken when XML files are written
+    Text<20> akcija;            // request marker between the municipalities list and its place form
+    Request globalRequest = Request::None;
+    Response globalResponse = Response::None;
+};
+
+}  // namespace pramo
