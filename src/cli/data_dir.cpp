@@ -1,0 +1,70 @@
+#include "cli/data_dir.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <iostream>
+
+namespace pramo::cli {
+
+namespace fs = std::filesystem;
+
+int TerminalMessages::ask(const MessageBox& box) {
+    std::cerr << box.title << ": " << box.text << "\n";
+    return box.defaultButton;
+}
+
+void TerminalMessages::halt(const std::string& text) {
+    std::cerr << text << "\n";
+    halts.push_back(text);
+}
+
+namespace {
+
+std::optional<std::string> checkDirectory(const fs::path& dir, bool create) {
+    std::error_code ec;
+    const auto status = fs::status(dir, ec);
+    if (fs::exists(status)) {
+        if (!fs::is_directory(status)) return dir.string() + " is not a directory";
+    } else if (!create) {
+        return dir.string() + " does not exist";
+    } else if (!fs::create_directories(dir, ec)) {
+        return "cannot create " + dir.string() + ": " + ec.message();
+    }
+    if (access(dir.c_str(), R_OK | W_OK | X_OK) != 0) return "no permission to write in " + dir.string();
+    const fs::path db = dir / databaseFile;
+    if (fs::exists(db, ec)) {
+        if (!fs::is_regular_file(db, ec)) return db.string() + " is not a file";
+        if (access(db.c_str(), R_OK | W_OK) != 0) return "no permission to write " + db.string();
+    } else if (!create) {
+        return dir.string() + " holds no Pramo data (" + databaseFile + " is missing)";
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> openDataDir(const std::string& dir, bool create, DataDir& out) {
+    const fs::path path = dir.empty() ? fs::current_path() : fs::path(dir);
+    if (auto problem = checkDirectory(path, create)) return problem;
+    out.dir = path.string();
+    const fs::path db = path / databaseFile;
+    const bool existed = fs::exists(db);
+    const StoreCode c = out.store.openDatabase(db.string());
+    if (ok(c)) return std::nullopt;
+    if (!existed) {
+        std::error_code ec;
+        fs::remove(db, ec);
+    }
+    if (c == StoreCode::LayoutMismatch) return db.string() + " is not a Pramo database";
+    return "cannot open " + db.string() + ": " + out.store.error().text();
+}
+
+bool openFiles(DataDir& d, const std::vector<const TableDef*>& tables) {
+    for (const TableDef* t : tables) {
+        if (!ok(d.files.open(*t)) || !d.messages.halts.empty()) return false;
+    }
+    return true;
+}
+
+}  // namespace pramo::cli

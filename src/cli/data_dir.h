@@ -1,0 +1,43 @@
+#pragma once
+// Opening a data directory from the command line: the checks a shell user needs (a path that is
+// a file, no write permission, a foreign file named like the database) before anything is
+// touched, and message boxes turned into lines on stderr.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/files.h"
+#include "records/store.h"
+
+namespace pramo::cli {
+
+// Message boxes on a terminal: the box is printed to stderr and answered with its default button
+// (so damaged keys are rebuilt); a halt is remembered and printed.
+class TerminalMessages : public Messages {
+public:
+    int ask(const MessageBox& box) override;
+    void halt(const std::string& text) override;
+
+    std::vector<std::string> halts;
+};
+
+// The data directory's database file name.
+inline constexpr const char* databaseFile = "pramo.db";
+
+struct DataDir {
+    std::string dir;
+    Store store;
+    TerminalMessages messages;
+    Files files{store, messages};
+};
+
+// Opens DIR's database, creating DIR and the database when `create` is set. On refusal returns a
+// message for the user and has changed nothing.
+std::optional<std::string> openDataDir(const std::string& dir, bool create, DataDir& out);
+
+// Opens the files through CHECKOPEN; false (after the messages) when one cannot be used.
+bool openFiles(DataDir& d, const std::vector<const TableDef*>& tables);
+
+}  // namespace pramo::cli
