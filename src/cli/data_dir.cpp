@@ -10,7 +10,12 @@ namespace pramo::cli {
 namespace fs = std::filesystem;
 
 int TerminalMessages::ask(const MessageBox& box) {
-    std::cerr << box.title << ": " << box.text << "\n";
+    static const std::pair<int, const char*> names[] = {
+        {ButtonOk, "OK"}, {ButtonYes, "Yes"}, {ButtonNo, "No"}, {ButtonRetry, "Retry"}, {ButtonCancel, "Cancel"}};
+    std::string answer = box.named.empty() ? "" : box.named.front();
+    for (auto [b, name] : names)
+        if (box.named.empty() && b == box.defaultButton) answer = name;
+    std::cerr << box.title << ": " << box.text << " [" << answer << "]\n";
     return box.defaultButton;
 }
 

@@ -51,6 +51,10 @@ public:
     StoreCode createTable(const TableDef& t);  // creates it empty with its keys
     StoreCode rebuildKeys(const TableDef& t);  // recomputes every key; 40 when a unique key now collides
     StoreCode removeAll(const TableDef& t);    // erases every record of the file
+    // Recomputes every record's keys and counts those that differ from what the file holds.
+    StoreCode verifyKeys(const TableDef& t, std::int64_t& stale);
+    // SQLite's own check of the whole file: empty when sound, else its findings.
+    std::string integrityCheck();
     StoreCode count(const TableDef& t, std::int64_t& n);
 
     // Records. The buffer is a declared record (Osobe, Dohoci ...).

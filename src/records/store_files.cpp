@@ -137,4 +137,46 @@ StoreCode Store::rebuildKeys(const TableDef& t) {
     return tx.commit();
 }
 
+StoreCode Store::verifyKeys(const TableDef& t, std::int64_t& stale) {
+    stale = 0;
+    std::string cols = sql::selectColumns(t);
+    for (const KeyDef* k : t.keys) cols += ", " + sql::quoted(k->column());
+    auto& s = statement("SELECT " + cols + " FROM " + sql::quoted(t.name));
+    if (!s.st) return fail(sqlite3_errcode(db_));
+    void* rec = t.create();
+    const int firstKey = static_cast<int>(t.fields.size()) + 2;
+    int rc;
+    while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
+        readRow(t, s.st, rec);
+        for (std::size_t i = 0; i < t.keys.size(); ++i) {
+            const int col = firstKey + static_cast<int>(i);
+            const auto want = encodeKey(*t.keys[i], rec);
+            const bool isNull = sqlite3_column_type(s.st, col) == SQLITE_NULL;
+            const auto* p = static_cast<const char*>(sqlite3_column_blob(s.st, col));
+            const std::string have = p ? std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(s.st, col))) : "";
+            if (want.has_value() == isNull || (want && *want != have)) {
+                ++stale;
+                break;
+            }
+        }
+    }
+    sqlite3_reset(s.st);
+    t.destroy(rec);
+    return rc == SQLITE_DONE ? succeed() : fail(rc);
+}
+
+std::string Store::integrityCheck() {
+    auto& s = statement("PRAGMA quick_check");
+    std::string findings;
+    int rc;
+    while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s.st, 0));
+        const std::string line = p ? p : "";
+        if (line != "ok") findings += line + "\n";
+    }
+    sqlite3_reset(s.st);
+    if (rc != SQLITE_DONE) findings += sqlite3_errstr(rc);
+    return findings;
+}
+
 }  // namespace pramo

@@ -40,6 +40,7 @@ public:
 
     friend bool operator==(const BasicText& a, const BasicText& b) { return a.value_ == b.value_; }
     friend bool operator==(const BasicText& a, std::string_view b) { return a.value_ == utf8::trimRight(b); }
+    friend bool operator==(const BasicText& a, const char* b) { return a == std::string_view(b); }
     friend auto operator<=>(const BasicText& a, const BasicText& b) { return a.value_ <=> b.value_; }
 
 private:

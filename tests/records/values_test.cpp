@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "records/date.h"
+#include "records/text.h"
+
+namespace pramo {
+namespace {
+
+TEST(Date, SerialDaysFollowTheCalendar) {
+    const Date d = *Date::fromYmd(2015, 1, 1);
+    EXPECT_EQ(d.serial(), 78166);  // the example the README gives for the stored value
+    EXPECT_EQ((d - 1).toString(), "31.12.2014");
+    EXPECT_EQ((*Date::fromYmd(2016, 3, 1) - 1).toString(), "29.02.2016");
+    EXPECT_EQ((*Date::fromYmd(2015, 3, 1) - 1).toString(), "28.02.2015");
+    EXPECT_EQ((*Date::fromYmd(2000, 3, 1) - 1).toString(), "29.02.2000");
+    EXPECT_EQ((*Date::fromYmd(1900, 3, 1) - 1).toString(), "28.02.1900");
+    EXPECT_EQ((*Date::fromYmd(2014, 12, 31) + 1).toString(), "01.01.2015");
+}
+
+TEST(Date, DayOfYearAndParts) {
+    const Date d = *Date::fromYmd(2014, 2, 1);
+    EXPECT_EQ(d.dayOfYear(), 32);
+    EXPECT_EQ(Date::fromYmd(2016, 12, 31)->dayOfYear(), 366);
+    EXPECT_EQ(d.year(), 2014);
+    EXPECT_EQ(d.month(), 2);
+    EXPECT_EQ(d.day(), 1);
+    EXPECT_EQ(d.isoString(), "2014-02-01");
+}
+
+TEST(Date, ParsesAndRefusesDays) {
+    EXPECT_EQ(Date::parse("01.02.2014")->toString(), "01.02.2014");
+    EXPECT_EQ(Date::parse("1.2.2014")->toString(), "01.02.2014");
+    EXPECT_TRUE(Date::parse("")->isNull());
+    EXPECT_EQ(Date{}.toString(), "");
+    for (const char* bad : {"31.04.2015", "29.02.2015", "00.01.2015", "1.13.2015", "1.1.15", "x", "1-1-2015"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_FALSE(Date::parse(bad).has_value());
+    }
+}
+
+TEST(Text, KeepsAtMostItsCharactersAndIgnoresTrailingBlanks) {
+    Text<5> t = "ŠČĆĐŽabc";
+    EXPECT_EQ(t.str(), "ŠČĆĐŽ");
+    EXPECT_EQ(t.length(), 5u);
+    Text<10> a = "ana   ";
+    EXPECT_EQ(a, "ana");
+    EXPECT_EQ(a, Text<10>("ana"));
+    EXPECT_NE(a, Text<10>("ANA"));  // equality of values is exact; keys fold case
+    EXPECT_TRUE(Text<3>("   ").blank());
+}
+
+TEST(Text, UpperCaseCoversCroatianLetters) {
+    EXPECT_EQ(utf8::upper("čćđšž abc"), "ČĆĐŠŽ ABC");
+}
+
+}  // namespace
+}  // namespace pramo

@@ -1,0 +1,19 @@
+#pragma once
+// Runs a program for a test and captures what it printed.
+
+#include <string>
+#include <vector>
+
+namespace pramo::test {
+
+struct CommandResult {
+    int exitCode = -1;
+    std::string out;  // standard output
+    std::string err;  // standard error
+};
+
+// Runs `program` with `args` (no shell involved) in directory `cwd` (empty: the current one).
+CommandResult runCommand(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& cwd = {});
+
+}  // namespace pramo::test
