@@ -21,11 +21,14 @@ std::string createTable(const TableDef& t) {
 
 std::string indexName(const KeyDef& k) { return std::string(k.table->name) + k.column(); }
 
+// Records left out of a key (all components blank or zero) hold NULL there and are left out of its
+// index too; every query on a key compares it, which tells SQLite the partial index applies.
 std::vector<std::string> createIndexes(const TableDef& t) {
     std::vector<std::string> out;
     for (const KeyDef* k : t.keys) {
         out.push_back(std::string("CREATE ") + (k->unique ? "UNIQUE " : "") + "INDEX " + quoted(indexName(*k)) +
-                      " ON " + tableName(t) + " (" + quoted(k->column()) + ")");
+                      " ON " + tableName(t) + " (" + quoted(k->column()) + ") WHERE " + quoted(k->column()) +
+                      " IS NOT NULL");
     }
     return out;
 }
