@@ -1,1 +1,10 @@
-int main() { return 0; }
+// The desktop program. It works in the directory it is started in.
+
+#include <QApplication>
+
+#include "shell/desktop.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    return pramo::runDesktop();
+}

@@ -1,0 +1,25 @@
+#include "shell/desktop.h"
+
+#include <QApplication>
+#include <cstdlib>
+#include <filesystem>
+
+#include "shell/main_window.h"
+#include "shell/message_boxes.h"
+#include "shell/session.h"
+
+namespace pramo {
+
+int runDesktop() {
+    QtMessages messages;
+    const SystemClock clock;
+    Session session(messages, clock, std::filesystem::current_path().string());
+    if (!session.start()) return EXIT_FAILURE;
+    ScreenRegistry screens;
+    registerScreens(screens);
+    MainWindow frame(session.context(), screens);
+    frame.show();
+    return QApplication::exec();
+}
+
+}  // namespace pramo

@@ -1,0 +1,80 @@
+#pragma once
+// What the frame's tests share: a program started over a fresh data directory with scripted
+// message boxes and a fixed day, and a driver that answers the modal windows the program opens.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+#include <QVariant>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "shell/session.h"
+#include "support/scripted_messages.h"
+#include "support/temp_dir.h"
+
+namespace pramo::test {
+
+struct ShellFixture : ::testing::Test {
+    TempDir dir;
+    ScriptedMessages messages;
+    FixedClock clock{*Date::fromYmd(2015, 3, 14)};
+    std::unique_ptr<Session> session;
+
+    // One start of the program in `dir` (several starts may follow one another).
+    bool start() {
+        session.reset();
+        session = std::make_unique<Session>(messages, clock, dir.path().string());
+        return session->start();
+    }
+    AppContext& ctx() { return session->context(); }
+    Store& store() { return ctx().store; }
+
+    std::int64_t count(const TableDef& t) {
+        std::int64_t n = -1;
+        EXPECT_EQ(store().count(t, n), StoreCode::Ok) << t.name;
+        return n;
+    }
+};
+
+// Answers modal windows as a user would: each step gets the next modal window that appears and
+// acts on it (clicks a button, presses a key). Steps run from the event loop of that window.
+class ModalSteps {
+public:
+    using Step = std::function<void(QWidget* modal)>;
+
+    ModalSteps() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+        timer_.start(5);
+    }
+    ModalSteps& then(Step step) {
+        steps_.push_back(std::move(step));
+        return *this;
+    }
+    bool allDone() const { return steps_.empty(); }
+
+private:
+    void poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || steps_.empty() || modal->property("pramoSeen").toBool()) return;
+        modal->setProperty("pramoSeen", true);
+        const Step step = std::move(steps_.front());
+        steps_.pop_front();
+        step(modal);
+    }
+
+    QTimer timer_;
+    std::deque<Step> steps_;
+};
+
+// The button of `window` whose text (mnemonic marks removed) is `text`; null when there is none.
+inline QAbstractButton* buttonNamed(QWidget* window, const QString& text) {
+    for (auto* b : window->findChildren<QAbstractButton*>())
+        if (b->text().remove('&') == QString(text).remove('&')) return b;
+    return nullptr;
+}
+
+}  // namespace pramo::test

@@ -1,0 +1,295 @@
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "records/dohoci.h"
+#include "records/isplate.h"
+#include "shell/about_dialog.h"
+#include "shell/main_window.h"
+#include "shell/message_boxes.h"
+#include "shell/printer_setup.h"
+#include "ui/shell_fixture.h"
+
+namespace pramo {
+namespace {
+
+// A screen with two entry fields, standing in for the lists later work registers.
+QWidget* probeScreen(AppContext&) {
+    auto* w = new QWidget;
+    w->setWindowTitle("Probni prozor");
+    auto* layout = new QVBoxLayout(w);
+    for (const char* name : {"first", "second"}) {
+        auto* edit = new QLineEdit(w);
+        edit->setObjectName(name);
+        layout->addWidget(edit);
+    }
+    return w;
+}
+
+class Frame : public test::ShellFixture {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(start());
+        screens.add(MenuCommand::Isplatitelji, probeScreen);
+        screens.add(MenuCommand::Printer, probeScreen);
+        window = std::make_unique<MainWindow>(ctx(), screens);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override { window.reset(); }
+
+    QMenu* openMenu(const QString& title) {
+        QMenuBar* bar = window->menuBar();
+        for (QAction* a : bar->actions()) {
+            if (a->text() != title) continue;
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(a).center());
+            return a->menu();
+        }
+        ADD_FAILURE() << "no menu " << title.toStdString();
+        return nullptr;
+    }
+    QAction* item(QMenu* menu, const QString& text) {
+        for (QAction* a : menu->actions())
+            if (a->text() == text) return a;
+        ADD_FAILURE() << "no item " << text.toStdString();
+        return nullptr;
+    }
+    // Opens the menu and clicks the item, as the user does.
+    void choose(const QString& menuTitle, const QString& itemText) {
+        QMenu* menu = openMenu(menuTitle);
+        ASSERT_NE(menu, nullptr);
+        QAction* a = item(menu, itemText);
+        ASSERT_NE(a, nullptr);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+        if (menu->isVisible()) menu->close();  // a disabled item leaves the menu open
+    }
+    QToolButton* toolButton(const QString& text) {
+        for (auto* b : window->findChildren<QToolButton*>())
+            if (b->text() == text) return b;
+        return nullptr;
+    }
+    qsizetype children() const { return window->mdiArea()->subWindowList().size(); }
+
+    ScreenRegistry screens;
+    std::unique_ptr<MainWindow> window;
+};
+
+struct Item {
+    QString text, status;
+    bool screen;  // started screen (enabled only when registered) rather than a frame command
+};
+
+TEST_F(Frame, MenuBarHoldsEveryItemInOrder) {
+    const std::vector<std::pair<QString, std::vector<Item>>> expected{
+        {"&File", {{"&Print Setup ...", "Setup printer", false}, {"Inicijalizacija", "", false},
+                   {"E&xit", "Exit this application", false}}},
+        {"&Edit", {{"Cu&t", "Remove item to Windows Clipboard", false}, {"&Copy", "Copy item to Windows Clipboard", false},
+                   {"&Paste", "Paste contents of Windows Clipboard", false}}},
+        {"Pa&rametri", {{"Vrste dohotka", "", true}, {"Neoporezivi primici", "", true},
+                        {"Pregled oznaka primitaka", "", true}, {"Printer", "Browse param", true}}},
+        {"&Pregledi", {{"Općine", "", true}, {"Mjesta", "", true}, {"Ulice", "", true}, {"Banke", "", true},
+                       {"Isplatitelji", "Subjekti", true}, {"Primatelji", "Osobe", true}}},
+        {"P&oslovi", {{"&JOP Obrasci", "", true}, {"&Isplate", "", true}, {"&Potvrde", "", true},
+                      {"ID-1 obrasci", "", true}, {"&Krizni porez", "", true}}},
+        {"Po&moć", {{"&O programu", "", false}}},
+    };
+    EXPECT_EQ(window->windowTitle(), "PRAMO V 2015_2");
+    const auto menus = window->menuBar()->actions();
+    ASSERT_EQ(menus.size(), static_cast<qsizetype>(expected.size()));
+    for (std::size_t m = 0; m < expected.size(); ++m) {
+        EXPECT_EQ(menus[m]->text(), expected[m].first);
+        const auto items = menus[m]->menu()->actions();
+        ASSERT_EQ(items.size(), static_cast<qsizetype>(expected[m].second.size())) << m;
+        for (std::size_t i = 0; i < expected[m].second.size(); ++i) {
+            const Item& e = expected[m].second[i];
+            SCOPED_TRACE(e.text.toStdString());
+            EXPECT_EQ(items[i]->text(), e.text);
+            EXPECT_EQ(items[i]->statusTip(), e.status);
+            const bool registered = e.text == "Isplatitelji" || e.text == "Printer";
+            EXPECT_EQ(items[i]->isEnabled(), !e.screen || registered);
+        }
+    }
+}
+
+TEST_F(Frame, HighlightedItemShowsItsStatusText) {
+    for (const auto& [menuTitle, itemText, status] :
+         {std::tuple{"&File", "&Print Setup ...", "Setup printer"}, {"Pa&rametri", "Printer", "Browse param"},
+          {"&Pregledi", "Isplatitelji", "Subjekti"}, {"&Edit", "&Copy", "Copy item to Windows Clipboard"}}) {
+        QMenu* menu = openMenu(menuTitle);
+        ASSERT_NE(menu, nullptr);
+        QTest::mouseMove(menu, menu->actionGeometry(item(menu, itemText)).center());
+        EXPECT_EQ(window->statusBar()->currentMessage(), status) << itemText;
+        menu->close();
+    }
+}
+
+TEST_F(Frame, ToolBarButtonsWithTheirTips) {
+    const std::vector<std::tuple<QString, QString, bool>> expected{
+        {"&Isplatitelji", "Brze tipke: istodobno Alt I", true}, {"&Primatelji", "Brze tipke: istodobno Alt P", false},
+        {"I&splate", "Brze tipke: istodobno Alt S", false},     {"Potvr&de", "Brze tipke: istodobno Alt D", false},
+        {"&JOP obrasci", "", false}};
+    auto buttons = window->findChild<QToolBar*>()->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    buttons.removeIf([](QToolButton* b) { return !b->isVisible(); });  // the toolbar's own overflow button
+    std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+    ASSERT_EQ(buttons.size(), static_cast<qsizetype>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const auto& [text, tip, enabled] = expected[i];
+        EXPECT_EQ(buttons[i]->text(), text);
+        EXPECT_EQ(buttons[i]->toolTip(), tip);
+        EXPECT_EQ(buttons[i]->isEnabled(), enabled) << text.toStdString();
+    }
+}
+
+// The same command opens one more instance each time; a disabled item opens nothing.
+TEST_F(Frame, ScreensOpenAsChildWindows) {
+    choose("&Pregledi", "Isplatitelji");
+    choose("&Pregledi", "Isplatitelji");
+    QTest::mouseClick(toolButton("&Isplatitelji"), Qt::LeftButton);
+    EXPECT_EQ(children(), 3);
+    choose("Pa&rametri", "Printer");
+    EXPECT_EQ(children(), 4);
+    EXPECT_EQ(window->mdiArea()->activeSubWindow()->windowTitle(), "Probni prozor");
+
+    choose("&Pregledi", "Primatelji");
+    QTest::mouseClick(toolButton("&Primatelji"), Qt::LeftButton);
+    EXPECT_EQ(children(), 4);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// Alt P is the payees button's key and the "&Pregledi" menu's: the button's tool tip promises it,
+// so the button wins; while the button is disabled the menu opens.
+TEST_F(Frame, ToolBarKeysOpenTheirScreens) {
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(children(), 0);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(qobject_cast<QMenu*>(QApplication::activePopupWidget())->title(), "&Pregledi");
+    QApplication::activePopupWidget()->close();
+
+    screens.add(MenuCommand::Primatelji, probeScreen);
+    MainWindow withPayees(ctx(), screens);
+    withPayees.show();
+    QApplication::setActiveWindow(&withPayees);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&withPayees));
+    for (Qt::Key key : {Qt::Key_P, Qt::Key_P, Qt::Key_I}) QTest::keyClick(&withPayees, key, Qt::AltModifier);
+    QTRY_COMPARE(withPayees.mdiArea()->subWindowList().size(), 3);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(Frame, ExitClosesTheChildWindowsAndTheFrame) {
+    choose("&Pregledi", "Isplatitelji");
+    QPointer<QMdiSubWindow> child = window->mdiArea()->subWindowList().front();
+    choose("&File", "E&xit");
+    EXPECT_FALSE(window->isVisible());
+    QTest::qWait(0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(child.isNull());
+}
+
+TEST_F(Frame, EditCommandsActOnTheFocusedField) {
+    choose("&Pregledi", "Isplatitelji");
+    QWidget* screen = window->mdiArea()->activeSubWindow()->widget();
+    auto* first = screen->findChild<QLineEdit*>("first");
+    auto* second = screen->findChild<QLineEdit*>("second");
+    first->setFocus();
+    QTest::keyClicks(first, "Horvat");
+    first->selectAll();
+    choose("&Edit", "&Copy");
+    EXPECT_EQ(QApplication::clipboard()->text(), "Horvat");
+    second->setFocus();
+    choose("&Edit", "&Paste");
+    EXPECT_EQ(second->text(), "Horvat");
+    first->setFocus();
+    first->setSelection(0, 3);
+    choose("&Edit", "Cu&t");
+    EXPECT_EQ(first->text(), "vat");
+    EXPECT_EQ(QApplication::clipboard()->text(), "Hor");
+}
+
+TEST_F(Frame, AboutWindow) {
+    QStringList lines;
+    QString title;
+    test::ModalSteps steps;
+    steps.then([&](QWidget* w) {
+        title = w->windowTitle();
+        for (auto* label : w->findChildren<QLabel*>()) lines << label->text();
+        QTest::mouseClick(test::buttonNamed(w, "&Zatvori"), Qt::LeftButton);
+    });
+    choose("Po&moć", "&O programu");
+    EXPECT_TRUE(steps.allDone());
+    EXPECT_EQ(title, "O programu Pramo V1.01");
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_FALSE(lines[0].isEmpty());
+    EXPECT_EQ(lines[1], "JOPPD obrasce, ispis virmana (HUB3 ili HUB 3A), potvrde na kraju godine.");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(Frame, PrintSetupWithoutAPrinterSaysSo) {
+    if (anyPrinterInstalled()) GTEST_SKIP() << "this computer has a printer";
+    choose("&File", "&Print Setup ...");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("nije instaliran nijedan pisač"), std::string::npos);
+}
+
+// The user answers the real boxes of the re-initialisation.
+TEST_F(Frame, ReinitialisationFromTheMenu) {
+    {
+        FileUse use(ctx().files, {&Isplate::table});
+        Isplate isp;
+        isp.oznaka = 1;
+        ASSERT_EQ(store().add(isp), StoreCode::Ok);
+    }
+    struct Case {
+        std::vector<const char*> clicks;  // "" presses Escape
+        QStringList texts;
+        std::int64_t paymentsLeft;
+    };
+    const Case cases[] = {
+        {{""}, {"ŽELITE LI STVARNO IZBRISATI SVE ISPLATE?", "PODACI NISU BRISANI"}, 1},
+        {{"DA", "NE"}, {"ŽELITE LI STVARNO IZBRISATI SVE ISPLATE?", "JESTE LI SIGURNI?", "PODACI NISU BRISANI"}, 1},
+        {{"DA", "DA"}, {"ŽELITE LI STVARNO IZBRISATI SVE ISPLATE?", "JESTE LI SIGURNI?", "ISPLATE SU IZBRISANE"}, 0},
+    };
+    for (const Case& c : cases) {
+        QtMessages real([](int) { FAIL() << "the program must not end here"; });
+        AppContext gui{ctx().store, ctx().files, ctx().ri, real, ctx().glo, ctx().clock, ctx().dataDir};
+        MainWindow frame(gui, screens);
+        frame.show();
+        QStringList texts;
+        test::ModalSteps steps;
+        for (const char* click : c.clicks) {
+            steps.then([&texts, click](QWidget* w) {
+                texts << qobject_cast<QMessageBox*>(w)->text();
+                if (*click) QTest::mouseClick(test::buttonNamed(w, click), Qt::LeftButton);
+                else QTest::keyClick(w, Qt::Key_Escape);
+            });
+        }
+        steps.then([&texts](QWidget* w) {
+            texts << qobject_cast<QMessageBox*>(w)->text();
+            QTest::keyClick(w, Qt::Key_Return);
+        });
+        QMenu* menu = nullptr;
+        for (QAction* a : frame.menuBar()->actions())
+            if (a->text() == "&File") menu = a->menu();
+        ASSERT_NE(menu, nullptr);
+        QTest::mouseClick(frame.menuBar(), Qt::LeftButton, {}, frame.menuBar()->actionGeometry(menu->menuAction()).center());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item(menu, "Inicijalizacija")).center());
+        EXPECT_TRUE(steps.allDone());
+        EXPECT_EQ(texts, c.texts);
+        EXPECT_EQ(count(Isplate::table), c.paymentsLeft);
+    }
+}
+
+}  // namespace
+}  // namespace pramo
