@@ -71,7 +71,7 @@ StoreCode Files::checkOpen(const TableDef& t) {
     return c;
 }
 
-FileUse::FileUse(Files& files, std::initializer_list<const TableDef*> tables) : files_(files) {
+FileUse::FileUse(Files& files, std::span<const TableDef* const> tables) : files_(files) {
     for (const TableDef* t : tables) {
         if (!pramo::ok(files_.open(*t))) {
             ok_ = false;

@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <map>
+#include <span>
 #include <vector>
 
 #include "records/store.h"
@@ -42,7 +43,9 @@ private:
 // Keeps files open for one procedure: opens them all on entry, closes them on exit.
 class FileUse {
 public:
-    FileUse(Files& files, std::initializer_list<const TableDef*> tables);
+    FileUse(Files& files, std::initializer_list<const TableDef*> tables)
+        : FileUse(files, std::span<const TableDef* const>(tables.begin(), tables.size())) {}
+    FileUse(Files& files, std::span<const TableDef* const> tables);
     ~FileUse();
     FileUse(const FileUse&) = delete;
     FileUse& operator=(const FileUse&) = delete;

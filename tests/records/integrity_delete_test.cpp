@@ -1,0 +1,217 @@
+// Deleting through referential integrity: refusals by restricting children, cascades down the whole
+// tree, and all of it undone when any part fails.
+
+#include <gtest/gtest.h>
+
+#include "integrity_fixture.h"
+#include "support/temp_dir.h"
+
+namespace pramo {
+namespace {
+
+using test::PaymentShape;
+
+class IntegrityDelete : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    test::Session s{dir.file("pramo.db")};
+
+    void SetUp() override {
+        s.openAll();
+        test::addRegisters(s);
+    }
+    void addId1(std::int32_t oznaka, std::int32_t payer) {
+        Id1 id1;
+        id1.oznaka = oznaka;
+        id1.isplatitelj = payer;
+        s.add(id1);
+    }
+    void addReturn(std::int32_t oznaka, std::int32_t payer, int lines) {
+        Kriznica kri;
+        kri.oznaka = oznaka;
+        kri.isplatitelj = payer;
+        kri.mjesec = static_cast<std::uint8_t>(oznaka);
+        s.add(kri);
+        for (int v = 1; v <= lines; ++v) {
+            Detkriz dkr;
+            dkr.kriznica = oznaka;
+            dkr.vrsta = static_cast<std::uint8_t>(v);
+            s.add(dkr);
+        }
+    }
+    template <class R> R read(std::int64_t number) {
+        R rec;
+        R::table.fields.front().setInt(&rec, number);
+        return s.get(R::table.primaryKey(), rec);
+    }
+};
+
+const std::string referencedBy = "13 This record is referenced from the file ";
+const std::string cannotDelete = ".  This record cannot be deleted while these references exist.";
+
+// The payee's relation comes before the payer's, so the refusal names the payees.
+TEST_F(IntegrityDelete, PlaceUsedByPayeeAndPayerIsRefusedNamingPayees) {
+    auto mje = read<Mjesta>(1);
+    EXPECT_EQ(s.ri.remove(mje), RiResult::Refused);
+    EXPECT_EQ(test::lastBox(s), referencedBy + "osobe" + cannotDelete);
+    EXPECT_EQ(s.messages.shown.back().title, "Referential Integrity Delete Error");
+    EXPECT_EQ(s.count(Mjesta::table), 1);
+    EXPECT_EQ(s.count(Osobe::table), 1);
+    EXPECT_EQ(s.count(Subjekti::table), 1);
+}
+
+TEST_F(IntegrityDelete, RestrictingRelationsNameTheirChild) {
+    test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 1});
+    struct Case {
+        const char* what;
+        std::function<RiResult()> remove;
+        const char* child;
+    };
+    const std::vector<Case> cases{
+        {"income type", [&] { auto r = read<Vrstedoh>(21); return s.ri.remove(r); }, "dohoci"},
+        {"street", [&] { auto r = read<Ulice>(1); return s.ri.remove(r); }, "osobe"},
+        {"bank", [&] { auto r = read<Banke>(1); return s.ri.remove(r); }, "osobe"},
+        {"payee", [&] { auto r = read<Osobe>(1); return s.ri.remove(r); }, "dohoci"},
+        {"municipality", [&] { auto r = read<Opcine>(1); return s.ri.remove(r); }, "mjesta"},
+        {"payer", [&] { auto r = read<Subjekti>(1); return s.ri.remove(r); }, "isplate"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.remove(), RiResult::Refused);
+        EXPECT_EQ(test::lastBox(s), referencedBy + c.child + cannotDelete);
+    }
+}
+
+// ID-1 forms are deleted before the payments are examined; the refusal undoes those deletes.
+TEST_F(IntegrityDelete, PayerWithPaymentsDeletesNothing) {
+    addId1(1, 1);
+    addId1(2, 1);
+    addReturn(3, 1, 2);
+    test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 2});
+    auto sub = read<Subjekti>(1);
+    EXPECT_EQ(s.ri.remove(sub), RiResult::Refused);
+    EXPECT_EQ(test::lastBox(s), referencedBy + "isplate" + cannotDelete);
+    EXPECT_EQ(s.count(Subjekti::table), 1);
+    EXPECT_EQ(s.count(Id1::table), 2);
+    EXPECT_EQ(s.count(Kriznica::table), 1);
+    EXPECT_EQ(s.count(Detkriz::table), 2);
+    EXPECT_EQ(s.count(Isplate::table), 1);
+}
+
+// Without payments the payer goes with its ID-1 forms and its returns, each return's lines first.
+TEST_F(IntegrityDelete, PayerWithoutPaymentsTakesFormsAndReturns) {
+    Subjekti other;
+    other.oznaka = 2;
+    s.add(other);
+    addId1(1, 1);
+    addId1(2, 2);
+    addReturn(3, 1, 4);
+    addReturn(4, 2, 1);
+    auto sub = read<Subjekti>(1);
+    EXPECT_EQ(s.ri.remove(sub), RiResult::Done);
+    EXPECT_TRUE(s.messages.shown.empty());
+    EXPECT_EQ(s.count(Subjekti::table), 1);
+    EXPECT_EQ(s.countWith(Id1::keyIsplatitelj, 1), 0);
+    EXPECT_EQ(s.countWith(Kriznica::keyIsplatitelj, 1), 0);
+    EXPECT_EQ(s.countWith(Detkriz::keyKriznica, 3), 0);
+    EXPECT_EQ(s.count(Id1::table), 1);
+    EXPECT_EQ(s.count(Detkriz::table), 1);
+    Subjekti gone;
+    gone.oznaka = 1;
+    EXPECT_EQ(s.store.get(Subjekti::keyOznaka, gone), StoreCode::NotFound);
+}
+
+TEST_F(IntegrityDelete, PaymentTakesSubmissionsItemsLinesAndSlots) {
+    test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 3, .lines = 14, .submissions = 2});
+    test::addPayment(s, {.isplata = 6, .payer = 1, .firstItem = 20, .items = 2});
+    auto isp = read<Isplate>(5);
+    EXPECT_EQ(s.ri.remove(isp), RiResult::Done);
+    EXPECT_EQ(isp.row.id, 0);
+    EXPECT_EQ(s.count(Isplate::table), 1);
+    EXPECT_EQ(s.countWith(Jopo::keyIsplata, 5), 0);
+    EXPECT_EQ(s.countWith(Dohoci::keyIsplata, 5), 0);
+    for (std::int32_t item = 7; item <= 9; ++item) {
+        EXPECT_EQ(s.countWith(Obracun::keyDohodak, item), 0);
+        EXPECT_EQ(s.countWith(Svasta::keyDohodak, item), 0);
+    }
+    // The other payment is whole.
+    EXPECT_EQ(s.count(Jopo::table), 1);
+    EXPECT_EQ(s.count(Dohoci::table), 2);
+    EXPECT_EQ(s.count(Obracun::table), 24);
+    EXPECT_EQ(s.count(Svasta::table), 2);
+}
+
+TEST_F(IntegrityDelete, FilesWithoutChildrenDeleteTheRecordAlone) {
+    Param par;
+    par.oznaka = 1;
+    s.add(par);
+    test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 1});
+    auto param = read<Param>(1);
+    EXPECT_EQ(s.ri.remove(param), RiResult::Done);
+    EXPECT_EQ(s.count(Param::table), 0);
+    auto jopo = read<Jopo>(501);
+    EXPECT_EQ(s.ri.remove(jopo), RiResult::Done);
+    EXPECT_EQ(s.count(Jopo::table), 0);
+    EXPECT_EQ(s.count(Isplate::table), 1);
+    Obracun obr;
+    obr.dohodak = 7;
+    obr.pozicija = 3;
+    obr = s.get(Obracun::keyDohPoz, obr);
+    EXPECT_EQ(s.ri.remove(obr), RiResult::Done);
+    EXPECT_EQ(s.countWith(Obracun::keyDohodak, 7), 11);
+}
+
+TEST_F(IntegrityDelete, ARecordAlreadyGoneIsReported) {
+    auto uli = read<Ulice>(1);
+    Ulice other = uli;
+    ASSERT_EQ(s.store.erase(other), StoreCode::Ok);
+    EXPECT_EQ(s.ri.remove(uli), RiResult::Refused);
+    EXPECT_EQ(test::lastBox(s), "35 Error: (Record Not Found (35)) attempting to access a record from the ulice file.  "
+                                "Returning to previous window.");
+}
+
+// The caller's own walk over a file goes on where it was, whatever the operation read.
+TEST_F(IntegrityDelete, CallersOrderIsUndisturbed) {
+    for (std::int32_t n = 2; n <= 4; ++n) {
+        Osobe oso;
+        oso.oznaka = n;
+        oso.prezime = std::string(1, static_cast<char>('A' + n));
+        oso.mjesto = 1;
+        s.add(oso);
+    }
+    Osobe oso;
+    s.store.set(Osobe::keyPrezimeIme);
+    ASSERT_EQ(s.store.next(oso), StoreCode::Ok);
+    EXPECT_EQ(oso.prezime.str(), "C");
+    auto mje = read<Mjesta>(1);
+    EXPECT_EQ(s.ri.remove(mje), RiResult::Refused);
+    ASSERT_EQ(s.store.next(oso), StoreCode::Ok);
+    EXPECT_EQ(oso.prezime.str(), "D");
+}
+
+// Children are opened through the open count (a fresh directory has none of them yet) and closed
+// again, whatever the outcome.
+TEST(IntegrityFiles, ChildFilesOpenedAndClosedWhateverTheOutcome) {
+    test::TempDir dir;
+    test::Session s{dir.file("pramo.db")};
+    Isplate isp;
+    isp.oznaka = 5;
+    s.add(isp);
+    EXPECT_EQ(s.ri.remove(isp), RiResult::Done);
+    EXPECT_TRUE(s.messages.shown.empty());
+    for (const TableDef* t : {&Dohoci::table, &Jopo::table, &Obracun::table, &Svasta::table})
+        EXPECT_EQ(s.files.openCount(*t), 0) << t->name;
+    EXPECT_EQ(s.files.openCount(Isplate::table), 1);
+
+    test::addRegisters(s);
+    Mjesta mje;
+    mje.oznaka = 1;
+    mje = s.get(Mjesta::keyOznaka, mje);
+    EXPECT_EQ(s.ri.remove(mje), RiResult::Refused);
+    EXPECT_EQ(s.files.openCount(Mjesta::table), 1);
+    EXPECT_EQ(s.files.openCount(Osobe::table), 1);
+    EXPECT_EQ(s.files.openCount(Subjekti::table), 1);
+}
+
+}  // namespace
+}  // namespace pramo

@@ -1,0 +1,108 @@
+#pragma once
+// What the integrity tests share: a program session over one data directory, small builders of
+// registers and payments, counting, and a second station in a child process.
+
+#include <sys/types.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "records/all_tables.h"
+#include "records/banke.h"
+#include "records/cursor.h"
+#include "records/detkriz.h"
+#include "records/dohoci.h"
+#include "records/id1.h"
+#include "records/integrity.h"
+#include "records/isplate.h"
+#include "records/jopo.h"
+#include "records/kriznica.h"
+#include "records/mjesta.h"
+#include "records/obracun.h"
+#include "records/opcine.h"
+#include "records/osobe.h"
+#include "records/param.h"
+#include "records/subjekti.h"
+#include "records/svasta.h"
+#include "records/ulice.h"
+#include "records/uplatnirn.h"
+#include "records/vrstedoh.h"
+#include "support/scripted_messages.h"
+
+namespace pramo::test {
+
+// One running program: its store, message boxes, open files and integrity.
+struct Session {
+    explicit Session(const std::string& dbPath);
+    Store store;
+    ScriptedMessages messages;
+    Files files{store, messages};
+    Integrity ri{files};
+
+    // Opens every file of the program once (creating it), as screens would have.
+    void openAll();
+    template <class R> void add(R rec) { addRaw(R::table, &rec); }
+    void addRaw(const TableDef& t, void* rec);
+    template <class R> R get(const KeyDef& key, R rec) {
+        getRaw(key, &rec);
+        return rec;
+    }
+    void getRaw(const KeyDef& key, void* rec);
+    std::int64_t count(const TableDef& t);
+    // How many records of the child file of `key` carry `value` in the key's first field.
+    std::int64_t countWith(const KeyDef& key, std::int64_t value);
+};
+
+// A payment with its items, each with `lines` calculation lines and one slot, and `submissions`
+// JOPPD submissions. Item numbers run from firstItem; all in one transaction.
+struct PaymentShape {
+    std::int32_t isplata;
+    std::int32_t payer;
+    std::int32_t firstItem;
+    int items;
+    int lines = 12;
+    int submissions = 1;
+    std::int32_t payee = 1;
+    std::uint8_t type = 21;
+};
+void addPayment(Session& s, const PaymentShape& p);
+// One item of such a payment with its lines and slot.
+void addItem(Session& s, const PaymentShape& p, std::int32_t item, int ordinal);
+
+// A payer with its place, street, bank, municipality and one payee in that place; an income type.
+void addRegisters(Session& s);
+
+// The text of the last box shown, with its warning number.
+std::string lastBox(const Session& s);
+
+// A second station: a child process that runs `body` and ends with its answer as exit status. The
+// child may not touch the parent's store; it opens its own. Pipes carry one-byte signals both ways.
+class OtherStation {
+public:
+    using Body = std::function<int(OtherStation&)>;
+    explicit OtherStation(Body body);
+    ~OtherStation();
+    OtherStation(const OtherStation&) = delete;
+    OtherStation& operator=(const OtherStation&) = delete;
+
+    void tellChild();    // parent: one signal to the child
+    bool hearChild();    // parent: waits for one signal from the child
+    void tellParent();   // child: one signal to the parent
+    bool hearParent();   // child: waits for one signal from the parent
+    int wait();          // parent: the child's exit status (-1 when it was killed)
+    void kill();         // parent: SIGKILL
+    pid_t pid() const { return pid_; }
+
+private:
+    pid_t pid_ = -1;
+    int toChild_[2] = {-1, -1};
+    int toParent_[2] = {-1, -1};
+    bool reaped_ = false;
+};
+
+// The answer of PRAGMA integrity_check on a database file ("ok" when sound).
+std::string integrityCheck(const std::string& dbPath);
+
+}  // namespace pramo::test

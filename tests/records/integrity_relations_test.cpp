@@ -1,0 +1,78 @@
+// The declaration of the relations: every row well formed, the rows in their order, and the files
+// each operation's transaction covers.
+
+#include <gtest/gtest.h>
+
+#include "integrity_fixture.h"
+#include "records/neoporez.h"
+#include "records/relations.h"
+
+namespace pramo {
+namespace {
+
+std::string rowText(const Relation& r) {
+    return std::string(r.parent->name) + ">" + std::string(r.child->name) + "." + std::string(r.childField) +
+           (r.onDelete == Rule::Cascade ? " C" : " R") + (r.onChange == Rule::Cascade ? "C" : "R");
+}
+
+TEST(IntegrityRelations, RowsInTheirOrder) {
+    const std::vector<std::string> expected{
+        "VRSTEDOH>DOHOCI.VRSTADOHOTKA RR", "ULICE>OSOBE.ULICA RR",          "ULICE>SUBJEKTI.ULICA RR",
+        "SUBJEKTI>ID1.ISPLATITELJ CC",     "SUBJEKTI>ISPLATE.ISPLATITELJ RR", "SUBJEKTI>KRIZNICA.ISPLATITELJ CC",
+        "OSOBE>DOHOCI.DJELATNIK RR",       "OPCINE>MJESTA.OPCINA RR",       "OPCINE>UPLATNIR.OPCINA CC",
+        "MJESTA>OSOBE.MJESTO RR",          "MJESTA>SUBJEKTI.MJESTO RR",     "KRIZNICA>DETKRIZ.KRIZNICA CC",
+        "ISPLATE>DOHOCI.ISPLATA CC",       "ISPLATE>JOPO.ISPLATA CC",       "DOHOCI>OBRACUN.DOHODAK CC",
+        "DOHOCI>SVASTA.DOHODAK CC",        "BANKE>OSOBE.BANKA RR",          "BANKE>SUBJEKTI.BANKA RR"};
+    std::vector<std::string> rows;
+    for (const Relation& r : relations()) rows.push_back(rowText(r));
+    EXPECT_EQ(rows, expected);
+}
+
+// A link must hold every number of its parent, and the child key must find children by the link.
+TEST(IntegrityRelations, EveryRowIsWellFormed) {
+    for (const Relation& r : relations()) {
+        SCOPED_TRACE(rowText(r));
+        ASSERT_NE(r.parent->field(r.parentField), nullptr);
+        ASSERT_NE(r.child->field(r.childField), nullptr);
+        EXPECT_EQ(r.parentNumber().typeName(), r.link().typeName());
+        EXPECT_EQ(r.parent->primaryKey().parts.front().field, r.parentField);
+        EXPECT_EQ(r.childKey->table, r.child);
+        EXPECT_EQ(r.childKey->parts.front().field, r.childField);
+    }
+}
+
+TEST(IntegrityRelations, TransactionScopes) {
+    const std::vector<std::pair<const TableDef*, std::string>> cases{
+        {&Vrstedoh::table, "VRSTEDOH DOHOCI"},
+        {&Ulice::table, "ULICE OSOBE SUBJEKTI"},
+        {&Mjesta::table, "MJESTA OSOBE SUBJEKTI"},
+        {&Banke::table, "BANKE OSOBE SUBJEKTI"},
+        {&Subjekti::table, "SUBJEKTI DETKRIZ ID1 ISPLATE KRIZNICA"},
+        {&Osobe::table, "OSOBE DOHOCI"},
+        {&Opcine::table, "OPCINE MJESTA UPLATNIR"},
+        {&Kriznica::table, "KRIZNICA DETKRIZ"},
+        {&Isplate::table, "ISPLATE DOHOCI JOPO OBRACUN SVASTA"},
+        {&Dohoci::table, "DOHOCI OBRACUN SVASTA"},
+        {&Param::table, "PARAM"},
+        {&Obracun::table, "OBRACUN"},
+        {&Neoporez::table, "NEOPOREZ"},
+        {&Jopo::table, "JOPO"},
+        {&Id1::table, "ID1"},
+        {&Detkriz::table, "DETKRIZ"},
+    };
+    for (const auto& [table, expected] : cases) {
+        std::string scope;
+        for (const TableDef* t : transactionScope(*table)) scope += (scope.empty() ? "" : " ") + std::string(t->name);
+        EXPECT_EQ(scope, expected);
+    }
+}
+
+TEST(IntegrityRelations, LabelsNamedInMessages) {
+    std::string labels;
+    for (const Relation& r : relations()) labels += r.child->label + " ";
+    EXPECT_EQ(labels, "dohoci osobe subjekti id1 isplate kriznica dohoci mjesta uplatnirn osobe subjekti detkriz "
+                      "dohoci jopo obracun svasta osobe subjekti ");
+}
+
+}  // namespace
+}  // namespace pramo
