@@ -67,12 +67,5 @@ TEST(IntegrityRelations, TransactionScopes) {
     }
 }
 
-TEST(IntegrityRelations, LabelsNamedInMessages) {
-    std::string labels;
-    for (const Relation& r : relations()) labels += r.child->label + " ";
-    EXPECT_EQ(labels, "dohoci osobe subjekti id1 isplate kriznica dohoci mjesta uplatnirn osobe subjekti detkriz "
-                      "dohoci jopo obracun svasta osobe subjekti ");
-}
-
 }  // namespace
 }  // namespace pramo
