@@ -1,7 +1,6 @@
 #include "integrity_fixture.h"
 
 #include <signal.h>
-#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -177,20 +176,5 @@ int OtherStation::wait() {
 }
 
 void OtherStation::kill() { ::kill(pid_, SIGKILL); }
-
-std::string integrityCheck(const std::string& dbPath) {
-    sqlite3* db = nullptr;
-    std::string out;
-    if (sqlite3_open_v2(dbPath.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) out = "cannot open";
-    sqlite3_stmt* st = nullptr;
-    if (out.empty() && sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &st, nullptr) != SQLITE_OK) out = "cannot check";
-    while (st && sqlite3_step(st) == SQLITE_ROW) {
-        if (!out.empty()) out += "; ";
-        out += reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
-    }
-    sqlite3_finalize(st);
-    sqlite3_close(db);
-    return out;
-}
 
 }  // namespace pramo::test

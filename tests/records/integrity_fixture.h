@@ -102,7 +102,4 @@ private:
     bool reaped_ = false;
 };
 
-// The answer of PRAGMA integrity_check on a database file ("ok" when sound).
-std::string integrityCheck(const std::string& dbPath);
-
 }  // namespace pramo::test

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "integrity_fixture.h"
+#include "support/raw_db.h"
 #include "support/temp_dir.h"
 
 namespace pramo {
@@ -88,7 +89,7 @@ TEST(IntegrityKill, KilledCascadeLeavesAllOrNothing) {
             victim.kill();
             victim.wait();
         }
-        EXPECT_EQ(test::integrityCheck(work), "ok");
+        EXPECT_EQ(test::RawDb(work).value("PRAGMA integrity_check"), "ok");
         const Left left = leftIn(work);
         EXPECT_TRUE(left == whole || left == gone);
         if (left == whole) ++interrupted;
