@@ -1,0 +1,89 @@
+#include "payments/lines.h"
+
+#include "records/cursor.h"
+#include "records/svasta.h"
+
+namespace pramo {
+
+namespace {
+
+constexpr std::uint8_t paymentMethodSlot = 1;
+
+Obracun lineOf(std::int32_t item, std::uint16_t position, Money amount = {}) {
+    Obracun obr;
+    obr.dohodak = item;
+    obr.pozicija = position;
+    obr.iznos = amount;
+    return obr;
+}
+
+Svasta methodSlotOf(std::int32_t item, std::int16_t method = 0) {
+    Svasta sva;
+    sva.dohodak = item;
+    sva.broj = paymentMethodSlot;
+    sva.vrishort = method;
+    return sva;
+}
+
+}  // namespace
+
+StoreCode writeLine(Store& store, std::int32_t item, std::uint16_t position, Money amount) {
+    Obracun obr = lineOf(item, position);
+    const StoreCode found = store.get(Obracun::keyDohPoz, obr);
+    if (found == StoreCode::NotFound) {
+        obr = lineOf(item, position, amount);  // a failed get leaves nothing usable
+        return store.add(obr);
+    }
+    if (!ok(found)) return found;
+    obr.iznos = amount;
+    return store.put(obr);
+}
+
+StoreCode writeLines(Store& store, std::int32_t item, const Lines& lines) {
+    for (int p = 1; p <= calculatedPositions; ++p) {
+        if (auto c = writeLine(store, item, static_cast<std::uint16_t>(p), lines[p]); !ok(c)) return c;
+    }
+    return StoreCode::Ok;
+}
+
+StoreCode readLine(Store& store, std::int32_t item, std::uint16_t position, Obracun& line) {
+    line = lineOf(item, position);
+    return store.get(Obracun::keyDohPoz, line);
+}
+
+StoreCode readLines(Store& store, std::int32_t item, std::vector<Obracun>& lines) {
+    lines.clear();
+    Cursor cursor(store, Obracun::keyDohodak);
+    Obracun obr = lineOf(item, 0);
+    cursor.setFrom(obr);
+    for (;;) {
+        const StoreCode c = cursor.next(obr);
+        if (c == StoreCode::NoMoreRecords) return StoreCode::Ok;
+        if (!ok(c)) return c;
+        if (obr.dohodak != item) return StoreCode::Ok;
+        lines.push_back(obr);
+    }
+}
+
+StoreCode readPaymentMethod(Store& store, std::int32_t item, std::int16_t& method) {
+    Svasta sva = methodSlotOf(item);
+    const StoreCode c = store.get(Svasta::keyDohBroj, sva);
+    method = ok(c) ? sva.vrishort : defaultPaymentMethod;
+    return c == StoreCode::NotFound ? StoreCode::Ok : c;
+}
+
+MethodWrite writePaymentMethod(Store& store, std::int32_t item, std::int16_t method) {
+    if (method < firstPaymentMethod || method > lastPaymentMethod) return MethodWrite::NotChosen;
+    Svasta sva = methodSlotOf(item);
+    StoreCode c = store.get(Svasta::keyDohBroj, sva);
+    if (c == StoreCode::NotFound) {
+        sva = methodSlotOf(item, method);
+        c = store.add(sva);
+    } else if (ok(c)) {
+        sva.vrishort = method;
+        c = store.put(sva);
+    }
+    return ok(c) ? MethodWrite::Written : MethodWrite::Failed;
+}
+
+}  // namespace pramo

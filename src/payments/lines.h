@@ -1,0 +1,40 @@
+#pragma once
+// The calculation lines of an income item (OBRACUN, one amount per position) and its auxiliary
+// slot 1, the JOPPD payment method (SVASTA). Every document reads the stored lines; none
+// recomputes them.
+
+#include <cstdint>
+#include <vector>
+
+#include "payments/working_values.h"
+#include "records/obracun.h"
+#include "records/store.h"
+
+namespace pramo {
+
+// Sets the amount of one line: rewrites the line when it exists, adds it otherwise.
+StoreCode writeLine(Store& store, std::int32_t item, std::uint16_t position, Money amount);
+// Writes positions 1 to 12 in ascending order; lines of other positions are not touched. The
+// caller frames it in a transaction.
+StoreCode writeLines(Store& store, std::int32_t item, const Lines& lines);
+
+// One line by item and position (35 when the item has no line of that position).
+StoreCode readLine(Store& store, std::int32_t item, std::uint16_t position, Obracun& line);
+// All lines of an item in the order they were added. Uses a cursor of its own, so the file's
+// shared order is left where it was.
+StoreCode readLines(Store& store, std::int32_t item, std::vector<Obracun>& lines);
+
+// The payment methods 1 to 7 offered for an item, and the one documents use when it has none.
+inline constexpr std::int16_t firstPaymentMethod = 1;
+inline constexpr std::int16_t lastPaymentMethod = 7;
+inline constexpr std::int16_t defaultPaymentMethod = 2;
+
+// The item's payment method; defaultPaymentMethod when the item has no slot 1.
+StoreCode readPaymentMethod(Store& store, std::int32_t item, std::int16_t& method);
+
+enum class MethodWrite { Written, NotChosen, Failed };
+// Writes slot 1 (add or rewrite). A method outside 1 to 7 (0: none chosen) writes nothing and
+// answers NotChosen; Failed leaves the store's error in store.error().
+MethodWrite writePaymentMethod(Store& store, std::int32_t item, std::int16_t method);
+
+}  // namespace pramo
