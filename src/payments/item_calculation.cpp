@@ -82,10 +82,10 @@ CalcOutcome ItemCalculation::calculate(const Dohoci& doh, Loc& loc) {
 CalcOutcome ItemCalculation::calculateFromGross(Dohoci& doh, Loc& loc) {
     CalcOutcome out;
     if (!lookUp(doh, out)) return out;
-    if (refs_.multiRate()) return calculate(doh, loc);
+    const Terms terms = termsOf(refs_);
     Loc work = loc;
     Flags flags;
-    out.lines = izbruta(termsOf(refs_), loc.bruto, year(), work, flags);
+    out.lines = terms.visestopa ? visestopa(terms, doh.neto, work, flags) : izbruta(terms, loc.bruto, year(), work, flags);
     finish(flags, [&] { return writeLines(store_, doh.oznaka, out.lines); }, work, loc, out);
     if (out.written()) doh.neto = loc.neto;
     return out;

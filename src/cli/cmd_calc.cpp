@@ -1,0 +1,282 @@
+// pramo-cli calc: the income calculation as a calculator, or the recalculation of a stored item.
+
+#include <charconv>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
+
+#include "cli/command.h"
+#include "cli/data_dir.h"
+#include "payments/engine.h"
+#include "payments/item_calculation.h"
+#include "records/mjesta.h"
+#include "records/obracun.h"
+#include "records/opcine.h"
+#include "records/osobe.h"
+#include "records/porstope.h"
+#include "records/vrstedoh.h"
+
+namespace pramo::cli {
+namespace {
+
+const std::set<std::string> valueOptions{"--net",      "--gross",     "--rates",  "--surtax", "--pillar2",
+                                         "--brackets", "--allowance", "--factor", "--data",   "--item"};
+
+// A problem with the command line, naming the argument.
+struct BadArgument {
+    std::string text;
+};
+
+// The command line as options with their values.
+class Options {
+public:
+    explicit Options(const std::vector<std::string>& args) {
+        for (std::size_t i = 0; i < args.size() && !problem; ++i) {
+            if (args[i] == "--json") json = true;
+            else if (!valueOptions.count(args[i])) refuse(args[i], "unknown argument");
+            else if (i + 1 == args.size() || args[i + 1].starts_with("--")) refuse(args[i], "needs a value");
+            else if (!values_.emplace(args[i], args[i + 1]).second) refuse(args[i], "given twice");
+            else ++i;
+        }
+    }
+
+    bool has(const std::string& name) const { return values_.count(name) != 0; }
+    const std::string& operator[](const std::string& name) const { return values_.at(name); }
+    void refuse(const std::string& name, const std::string& why) {
+        if (!problem) problem = BadArgument{name + ": " + why};
+    }
+    void refuseValue(const std::string& name, const std::string& value, const std::string& why) {
+        refuse(name + " '" + value + "'", why);
+    }
+    bool ok() const { return !problem; }
+
+    bool json = false;
+    std::optional<BadArgument> problem;
+
+private:
+    std::map<std::string, std::string> values_;
+};
+
+// A value of the decimal field type D typed with a decimal point or comma: no more decimals than
+// the field keeps and within its digits, so nothing the user typed is rounded away.
+template <class D>
+std::optional<D> exactly(std::string_view text, bool negativeAllowed) {
+    const auto e = Exact::parse(text);
+    if (!e || (!negativeAllowed && e->sign() < 0)) return std::nullopt;
+    Flags f;
+    const D d = round<D>(*e, f);
+    if (f.any() || !(Exact{d} == *e)) return std::nullopt;
+    return d;
+}
+
+template <class D>
+std::string expectation(bool negativeAllowed) {
+    return std::string("expected ") + (negativeAllowed ? "a number" : "a number not below 0") + " with at most " +
+           std::to_string(D::places) + " decimals, up to " + D::fromRaw(D::maxRaw).toString();
+}
+
+template <class D>
+D number(Options& o, const std::string& name, const std::string& text, bool negativeAllowed = false) {
+    const auto d = exactly<D>(text, negativeAllowed);
+    if (!d) o.refuseValue(name, text, expectation<D>(negativeAllowed));
+    return d.value_or(D{});
+}
+
+std::vector<std::string> split(const std::string& s, char sep) {
+    std::vector<std::string> parts;
+    std::size_t from = 0;
+    for (std::size_t at; (at = s.find(sep, from)) != std::string::npos; from = at + 1) parts.push_back(s.substr(from, at - from));
+    parts.push_back(s.substr(from));
+    return parts;
+}
+
+Rates ratesFrom(Options& o) {
+    const std::string& text = o["--rates"];
+    const auto p = split(text, ':');
+    if (p.size() != 6) {
+        o.refuseValue("--rates", text, "expected six percentages NEOP:PRIZN:MOI:MOII:ZO:POREZ");
+        return {};
+    }
+    auto rate = [&](std::size_t i) { return number<Rate>(o, "--rates", p[i]); };
+    return {rate(0), rate(1), rate(2), rate(3), rate(4), rate(5)};
+}
+
+// A number as people write one: no sign, and no leading zero before another digit ("00,25").
+bool plainNumber(const std::string& s) {
+    const bool leadingZero = s.size() > 1 && s[0] == '0' && s[1] >= '0' && s[1] <= '9';
+    return !leadingZero && !s.empty() && s[0] != '-' && s[0] != '+' && Exact::parse(s);
+}
+
+// "LIMIT,RATE" between two '@' of the bracket list, split at the one comma that leaves a plain
+// number on both sides (a decimal comma may stand in either: "2200,00,25" is 2200.00 and 25).
+std::optional<std::pair<std::string, std::string>> limitAndRate(const std::string& s) {
+    std::optional<std::pair<std::string, std::string>> found;
+    for (std::size_t at = s.find(','); at != std::string::npos; at = s.find(',', at + 1)) {
+        std::pair<std::string, std::string> p{s.substr(0, at), s.substr(at + 1)};
+        if (!plainNumber(p.first) || !plainNumber(p.second)) continue;
+        if (found) return std::nullopt;
+        found = p;
+    }
+    return found;
+}
+
+// RATE@LIMIT,RATE@LIMIT,... as pairs of texts.
+std::optional<std::vector<std::pair<std::string, std::string>>> bracketTexts(const std::string& text) {
+    const auto parts = split(text, '@');
+    if (parts.size() < 2) return std::nullopt;
+    std::vector<std::pair<std::string, std::string>> out{{parts.front(), {}}};
+    for (std::size_t i = 1; i + 1 < parts.size(); ++i) {
+        const auto lr = limitAndRate(parts[i]);
+        if (!lr) return std::nullopt;
+        out.back().second = lr->first;
+        out.push_back({lr->second, {}});
+    }
+    out.back().second = parts.back();
+    return out;
+}
+
+std::vector<Bracket> bracketsFrom(Options& o) {
+    const std::string& text = o["--brackets"];
+    const auto texts = bracketTexts(text);
+    if (!texts) o.refuseValue("--brackets", text, "expected RATE@LIMIT,RATE@LIMIT,... (write decimals with a point where a comma would be ambiguous)");
+    std::vector<Bracket> brackets;
+    for (const auto& [rate, limit] : texts.value_or(decltype(*texts){})) {
+        brackets.push_back({number<Rate>(o, "--brackets", rate), number<Amount9>(o, "--brackets", limit)});
+        if (brackets.size() > 1 && !(brackets[brackets.size() - 2].osnovica < brackets.back().osnovica))
+            o.refuseValue("--brackets", text, "each limit must be higher than the one before");
+    }
+    return brackets;
+}
+
+bool pillar2From(Options& o) {
+    if (!o.has("--pillar2")) return true;
+    const std::string& v = o["--pillar2"];
+    if (v != "DA" && v != "NE") o.refuseValue("--pillar2", v, "expected DA or NE");
+    return v != "NE";
+}
+
+void readBracketGroup(Options& o, Terms& t) {
+    const bool any = o.has("--brackets") || o.has("--allowance") || o.has("--factor");
+    if (!any) return;
+    for (const char* name : {"--brackets", "--allowance", "--factor"})
+        if (!o.has(name)) o.refuse(name, "is needed with the several-rates calculation (--brackets, --allowance, --factor)");
+    if (!o.ok()) return;
+    if (o.has("--gross")) o.refuse("--gross", "cannot be used with --brackets: the several-rates calculation starts from the net");
+    t.visestopa = true;
+    t.brackets = bracketsFrom(o);
+    t.osobniodbitak = number<Rate7>(o, "--allowance", o["--allowance"]);
+    t.faktorodbitka = number<Rate>(o, "--factor", o["--factor"]);
+}
+
+Terms termsFrom(Options& o) {
+    Terms t;
+    for (const char* name : {"--rates", "--surtax"})
+        if (!o.has(name)) o.refuse(name, "is missing");
+    if (o.has("--net") && o.has("--gross")) o.refuse("--gross", "cannot be used with --net (give one of them)");
+    if (!o.has("--net") && !o.has("--gross")) o.refuse("--net", "is missing (or --gross)");
+    if (!o.ok()) return t;
+    t.rates = ratesFrom(o);
+    t.stopaprireza = number<Rate7>(o, "--surtax", o["--surtax"]);
+    t.drugiStup = pillar2From(o);
+    readBracketGroup(o, t);
+    return t;
+}
+
+void print(const Lines& lines, bool json) {
+    std::ostringstream out;
+    for (int p = 1; p <= calculatedPositions; ++p) {
+        if (json) out << (p == 1 ? "{" : ", ") << '"' << p << "\": " << lines[p].toString();
+        else out << p << '\t' << lines[p].toString() << '\n';
+    }
+    if (json) out << "}\n";
+    std::cout << out.str();
+}
+
+int refused(const BadArgument& bad) {
+    std::cerr << "pramo-cli calc: " << bad.text << "\n";
+    return ExitBadInput;
+}
+
+int calculator(Options& o) {
+    const Terms t = termsFrom(o);
+    const std::string from = o.has("--gross") ? "--gross" : "--net";
+    const Money amount = o.ok() ? number<Money>(o, from, o[from], true) : Money{};
+    if (!o.ok()) return refused(*o.problem);
+    Loc loc;
+    Flags flags;
+    const int year = SystemClock().today().year();
+    const Lines lines = o.has("--gross") ? izbruta(t, amount, year, loc, flags) : calculate(t, amount, year, loc, flags);
+    if (flags.overflow) return refused({from + " '" + o[from] + "': the calculated amounts do not fit their fields"});
+    if (flags.divByZero) std::cerr << "pramo-cli calc: the rates make a divisor zero; those steps are taken as 0\n";
+    print(lines, o.json);
+    return ExitOk;
+}
+
+// The item number of --item, after checking that --data and --item come alone.
+std::int32_t itemNumber(Options& o) {
+    for (const std::string& name : valueOptions)
+        if (o.has(name) && name != "--data" && name != "--item") o.refuse(name, "cannot be used with --data and --item");
+    for (const char* name : {"--data", "--item"})
+        if (!o.has(name)) o.refuse(name, "is missing (--data DIR --item N go together)");
+    if (!o.ok()) return 0;
+    const std::string& text = o["--item"];
+    std::int32_t item = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), item);
+    if (error != std::errc{} || end != text.data() + text.size() || item <= 0)
+        o.refuseValue("--item", text, "expected an income item number");
+    return item;
+}
+
+// Reads the item into `doh`; ExitOk, or the exit code after the message.
+int readItem(Options& o, DataDir& d, Dohoci& doh) {
+    const StoreCode found = d.store.get(Dohoci::keyOznaka, doh);
+    if (found == StoreCode::NotFound) return refused({"--item " + o["--item"] + ": no such income item in " + d.dir});
+    if (pramo::ok(found)) return ExitOk;
+    std::cerr << "pramo-cli calc: dohoci: " << d.store.error().text() << "\n";
+    return ExitFailed;
+}
+
+// Calculates the item as its form's calculate button does and prints the lines written.
+int calculateItem(DataDir& d, const Dohoci& doh, bool json) {
+    SystemClock clock;
+    ItemCalculation calc(d.store, clock);
+    Loc loc;
+    const CalcOutcome out = calc.calculate(doh, loc);
+    if (!out.message.empty()) std::cerr << "pramo-cli calc: item " << doh.oznaka << ": " << out.message << "\n";
+    if (!out.written()) return ExitFailed;
+    print(out.lines, json);
+    return ExitOk;
+}
+
+int recalculateItem(Options& o) {
+    Dohoci doh;
+    doh.oznaka = itemNumber(o);
+    if (!o.ok()) return refused(*o.problem);
+    DataDir d;
+    if (auto problem = openDataDir(o["--data"], false, d)) return refused({"--data: " + *problem});
+    if (!openFiles(d, {&Dohoci::table, &Obracun::table, &Osobe::table, &Mjesta::table, &Opcine::table,
+                       &Vrstedoh::table, &Porstope::table}))
+        return ExitFailed;
+    if (const int rc = readItem(o, d, doh); rc != ExitOk) return rc;
+    return calculateItem(d, doh, o.json);
+}
+
+int run(const std::vector<std::string>& args) {
+    Options o(args);
+    if (!o.ok()) return refused(*o.problem);
+    return o.has("--data") || o.has("--item") ? recalculateItem(o) : calculator(o);
+}
+
+const Registration registration{Command{
+    "calc",
+    "  calc (--net AMOUNT | --gross AMOUNT) --rates NEOP:PRIZN:MOI:MOII:ZO:POREZ --surtax RATE\n"
+    "       [--pillar2 DA|NE] [--brackets RATE@LIMIT,RATE@LIMIT,... --allowance AMOUNT --factor F] [--json]\n"
+    "      the income calculation: lines 1 to 12 as POSITION<TAB>AMOUNT (or a JSON object)\n"
+    "  calc --data DIR --item N [--json]\n"
+    "      recalculates the stored income item N, writes its lines 1 to 12 and prints them",
+    run}};
+
+}  // namespace
+}  // namespace pramo::cli

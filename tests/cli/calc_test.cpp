@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "payments/lines.h"
+#include "records/files.h"
+#include "support/calc_data.h"
+#include "support/scripted_messages.h"
+#include "support/temp_dir.h"
+
+extern char** environ;
+
+namespace pramo {
+namespace {
+
+struct CliRun {
+    int code = -1;
+    std::string out, err;
+};
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Runs pramo-cli with the arguments as they are (no shell in between).
+CliRun cli(std::vector<std::string> args) {
+    test::TempDir tmp;
+    args.insert(args.begin(), {PRAMO_CLI, "calc"});
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, 1, tmp.file("out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&files, 2, tmp.file("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t pid = 0;
+    CliRun r;
+    if (posix_spawn(&pid, PRAMO_CLI, &files, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&files);
+    r.out = slurp(tmp.file("out"));
+    r.err = slurp(tmp.file("err"));
+    return r;
+}
+
+std::vector<std::string> words(const std::string& s) {
+    std::istringstream in(s);
+    std::vector<std::string> w;
+    for (std::string x; in >> x;) w.push_back(x);
+    return w;
+}
+
+// "1\t1439.26\n2\t0.00\n..." for the twelve amounts.
+std::string table(const std::string& amounts) {
+    std::string out;
+    int p = 0;
+    for (const std::string& a : words(amounts)) out += std::to_string(++p) + "\t" + a + "\n";
+    return out;
+}
+
+const std::string example = "1439.26 0.00 431.78 1007.48 151.12 50.37 805.99 201.50 36.27 1000.00 151.12 0.00";
+const std::string rates = "0:30:15:5:15:25";
+const std::string brackets = "12@2200,25@8800,40@9999999.99";
+
+TEST(CalcCommand, Calculates) {
+    struct Row {
+        std::vector<std::string> args;
+        std::string lines;
+    };
+    const Row rows[] = {
+        {{"--net", "1000", "--rates", rates, "--surtax", "18"}, example},
+        {{"--surtax", "18,00", "--rates", "0:30,00:15:5:15:25", "--net", "1000,00"}, example},
+        {{"--net", "1000", "--rates", rates, "--surtax", "18", "--pillar2", "DA"}, example},
+        {{"--net", "1000", "--rates", rates, "--surtax", "18", "--pillar2", "NE"},
+         "1439.26 0.00 431.78 1007.48 201.49 0.00 805.99 201.50 36.27 1000.00 151.12 0.00"},
+        {{"--gross", "1500", "--rates", rates, "--surtax", "18"},
+         "1500.00 0.00 450.00 1050.00 157.50 52.50 840.00 210.00 37.80 1042.20 157.50 0.00"},
+        {{"--net", "5000", "--rates", "0:0:15:5:15:25", "--surtax", "18", "--brackets", brackets, "--allowance", "2200",
+          "--factor", "1"},
+         "7116.18 0.00 0.00 7116.18 1067.43 355.81 5692.94 587.24 105.70 5000.00 1067.43 2200.00"},
+        {{"--net", "5000", "--rates", "0:0:15:5:15:25", "--surtax", "18", "--brackets",
+          "12,00@2200,00,25,00@8800,00,40@9999999,99", "--allowance", "2200,00", "--factor", "1,00"},
+         "7116.18 0.00 0.00 7116.18 1067.43 355.81 5692.94 587.24 105.70 5000.00 1067.43 2200.00"},
+        {{"--net", "1500", "--rates", "0:0:15:5:15:25", "--surtax", "18", "--brackets", brackets, "--allowance", "2200",
+          "--factor", "1"},
+         "1875.00 0.00 0.00 1875.00 281.25 93.75 1500.00 0.00 0.00 1500.00 281.25 1500.00"},
+        {{"--net", "-1000", "--rates", rates, "--surtax", "18"},
+         "-1439.26 0.00 -431.78 -1007.48 -151.12 -50.37 -805.99 -201.50 -36.27 -1000.00 -151.12 0.00"},
+    };
+    for (const Row& row : rows) {
+        const CliRun r = cli(row.args);
+        EXPECT_EQ(r.code, 0) << row.lines << r.err;
+        EXPECT_EQ(r.out, table(row.lines));
+        EXPECT_EQ(r.err, "");
+    }
+}
+
+TEST(CalcCommand, Json) {
+    const CliRun r = cli({"--net", "1000", "--rates", rates, "--surtax", "18", "--json"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "{\"1\": 1439.26, \"2\": 0.00, \"3\": 431.78, \"4\": 1007.48, \"5\": 151.12, \"6\": 50.37, "
+                     "\"7\": 805.99, \"8\": 201.50, \"9\": 36.27, \"10\": 1000.00, \"11\": 151.12, \"12\": 0.00}\n");
+}
+
+// Bad input: exit code 2, nothing on stdout, and a message naming the argument.
+TEST(CalcCommand, RefusesBadInput) {
+    const std::vector<std::string> base{"--rates", rates, "--surtax", "18"};
+    auto with = [&](std::vector<std::string> more) {
+        more.insert(more.end(), base.begin(), base.end());
+        return more;
+    };
+    struct Row {
+        std::vector<std::string> args;
+        std::string named;
+    };
+    const Row rows[] = {
+        {{}, "--rates"},
+        {{"--net", "1000", "--surtax", "18"}, "--rates"},
+        {{"--net", "1000", "--rates", rates}, "--surtax"},
+        {with({}), "--net"},
+        {with({"--net", "1000", "--gross", "1500"}), "--gross"},
+        {with({"--net", "abc"}), "--net 'abc'"},
+        {with({"--net", "1.005"}), "--net '1.005'"},
+        {with({"--net", "1.000,00"}), "--net '1.000,00'"},
+        {with({"--net", "1000000000"}), "--net '1000000000'"},
+        {with({"--net"}), "--net: needs a value"},
+        {with({"--net", "1", "--net", "2"}), "--net: given twice"},
+        {with({"--net", "1", "--bogus", "2"}), "--bogus: unknown argument"},
+        {{"--net", "1", "--rates", "0:30:15:5:15", "--surtax", "18"}, "--rates '0:30:15:5:15'"},
+        {{"--net", "1", "--rates", "0:30:-15:5:15:25", "--surtax", "18"}, "--rates '-15'"},
+        {{"--net", "1", "--rates", rates, "--surtax", "1,5,"}, "--surtax '1,5,'"},
+        {with({"--net", "1", "--pillar2", "X"}), "--pillar2 'X'"},
+        {with({"--gross", "1", "--brackets", brackets, "--allowance", "2200", "--factor", "1"}), "--gross"},
+        {with({"--net", "1", "--brackets", brackets}), "--allowance"},
+        {with({"--net", "1", "--factor", "1", "--allowance", "2200"}), "--brackets"},
+        {with({"--net", "1", "--brackets", "12@2200,5,25@8800", "--allowance", "1", "--factor", "1"}), "--brackets"},
+        {with({"--net", "1", "--brackets", "25@8800,12@2200", "--allowance", "1", "--factor", "1"}), "--brackets"},
+        {with({"--net", "1", "--brackets", "12", "--allowance", "1", "--factor", "1"}), "--brackets '12'"},
+        {with({"--net", "1", "--item", "1"}), "--net"},
+        {{"--item", "1"}, "--data"},
+        {{"--data", "/nonexistent-pramo-dir", "--item", "1"}, "--data"},
+        {{"--data", "/tmp", "--item", "x"}, "--item 'x'"},
+        {with({"--net", "999999999.99"}), "--net '999999999.99'"},  // the gross does not fit
+    };
+    for (const Row& row : rows) {
+        const CliRun r = cli(row.args);
+        EXPECT_EQ(r.code, 2) << row.named;
+        EXPECT_EQ(r.out, "") << row.named;
+        EXPECT_NE(r.err.find(row.named), std::string::npos) << row.named << " not in: " << r.err;
+    }
+}
+
+TEST(CalcCommand, ZeroDivisorStillPrintsTheLines) {
+    const CliRun r = cli({"--net", "1000", "--rates", "0:0:60:40:15:25", "--surtax", "18"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, table("1000.00 0.00 0.00 1000.00 0.00 0.00 1000.00 0.00 0.00 1000.00 150.00 0.00"));
+    EXPECT_NE(r.err.find("divisor"), std::string::npos);
+}
+
+class CalcItemCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Store store;
+        ASSERT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
+        test::ScriptedMessages messages;
+        Files files(store, messages);
+        test::fillCalcRegisters(files);
+        test::addItem(store, 1, 1, 1, "1000.00");
+        test::addItem(store, 2, 5, 1, "1000.00");  // payee 5 is not in the register
+        ASSERT_EQ(writeLine(store, 1, 13, *Money::parse("40.00")), StoreCode::Ok);
+    }
+    std::string stored(std::int32_t item) {
+        Store store;
+        EXPECT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
+        std::vector<Obracun> lines;
+        EXPECT_EQ(readLines(store, item, lines), StoreCode::Ok);
+        std::string out;
+        for (const Obracun& l : lines) out += std::to_string(l.pozicija) + "=" + l.iznos.toString() + " ";
+        return out;
+    }
+    test::TempDir dir;
+};
+
+TEST_F(CalcItemCommand, RecalculatesAndWritesTheLines) {
+    const CliRun r = cli({"--data", dir.path().string(), "--item", "1"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, table(example));
+    EXPECT_EQ(stored(1), "13=40.00 1=1439.26 2=0.00 3=431.78 4=1007.48 5=151.12 6=50.37 7=805.99 8=201.50 9=36.27 "
+                         "10=1000.00 11=151.12 12=0.00 ");
+}
+
+TEST_F(CalcItemCommand, RefusesAnItemItCannotCalculate) {
+    CliRun r = cli({"--data", dir.path().string(), "--item", "2"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Primatelj 5 nije upisan"), std::string::npos) << r.err;
+    EXPECT_EQ(stored(2), "");
+    r = cli({"--data", dir.path().string(), "--item", "3"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("--item 3"), std::string::npos) << r.err;
+}
+
+}  // namespace
+}  // namespace pramo
