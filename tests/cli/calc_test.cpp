@@ -1,56 +1,21 @@
 #include <gtest/gtest.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "payments/lines.h"
 #include "records/files.h"
 #include "support/calc_data.h"
+#include "support/run_command.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
-
-extern char** environ;
 
 namespace pramo {
 namespace {
 
-struct CliRun {
-    int code = -1;
-    std::string out, err;
-};
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// Runs pramo-cli with the arguments as they are (no shell in between).
-CliRun cli(std::vector<std::string> args) {
-    test::TempDir tmp;
-    args.insert(args.begin(), {PRAMO_CLI, "calc"});
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, 1, tmp.file("out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&files, 2, tmp.file("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    pid_t pid = 0;
-    CliRun r;
-    if (posix_spawn(&pid, PRAMO_CLI, &files, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    posix_spawn_file_actions_destroy(&files);
-    r.out = slurp(tmp.file("out"));
-    r.err = slurp(tmp.file("err"));
-    return r;
+// Runs "pramo-cli calc" with the arguments as they are (no shell in between).
+test::CommandResult cli(std::vector<std::string> args) {
+    args.insert(args.begin(), "calc");
+    return test::runCommand(PRAMO_CLI, args);
 }
 
 std::vector<std::string> words(const std::string& s) {
@@ -98,16 +63,16 @@ TEST(CalcCommand, Calculates) {
          "-1439.26 0.00 -431.78 -1007.48 -151.12 -50.37 -805.99 -201.50 -36.27 -1000.00 -151.12 0.00"},
     };
     for (const Row& row : rows) {
-        const CliRun r = cli(row.args);
-        EXPECT_EQ(r.code, 0) << row.lines << r.err;
+        const test::CommandResult r = cli(row.args);
+        EXPECT_EQ(r.exitCode, 0) << row.lines << r.err;
         EXPECT_EQ(r.out, table(row.lines));
         EXPECT_EQ(r.err, "");
     }
 }
 
 TEST(CalcCommand, Json) {
-    const CliRun r = cli({"--net", "1000", "--rates", rates, "--surtax", "18", "--json"});
-    EXPECT_EQ(r.code, 0);
+    const test::CommandResult r = cli({"--net", "1000", "--rates", rates, "--surtax", "18", "--json"});
+    EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "{\"1\": 1439.26, \"2\": 0.00, \"3\": 431.78, \"4\": 1007.48, \"5\": 151.12, \"6\": 50.37, "
                      "\"7\": 805.99, \"8\": 201.50, \"9\": 36.27, \"10\": 1000.00, \"11\": 151.12, \"12\": 0.00}\n");
 }
@@ -153,16 +118,16 @@ TEST(CalcCommand, RefusesBadInput) {
         {with({"--net", "999999999.99"}), "--net '999999999.99'"},  // the gross does not fit
     };
     for (const Row& row : rows) {
-        const CliRun r = cli(row.args);
-        EXPECT_EQ(r.code, 2) << row.named;
+        const test::CommandResult r = cli(row.args);
+        EXPECT_EQ(r.exitCode, 2) << row.named;
         EXPECT_EQ(r.out, "") << row.named;
         EXPECT_NE(r.err.find(row.named), std::string::npos) << row.named << " not in: " << r.err;
     }
 }
 
 TEST(CalcCommand, ZeroDivisorStillPrintsTheLines) {
-    const CliRun r = cli({"--net", "1000", "--rates", "0:0:60:40:15:25", "--surtax", "18"});
-    EXPECT_EQ(r.code, 0);
+    const test::CommandResult r = cli({"--net", "1000", "--rates", "0:0:60:40:15:25", "--surtax", "18"});
+    EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, table("1000.00 0.00 0.00 1000.00 0.00 0.00 1000.00 0.00 0.00 1000.00 150.00 0.00"));
     EXPECT_NE(r.err.find("divisor"), std::string::npos);
 }
@@ -192,21 +157,21 @@ protected:
 };
 
 TEST_F(CalcItemCommand, RecalculatesAndWritesTheLines) {
-    const CliRun r = cli({"--data", dir.path().string(), "--item", "1"});
-    EXPECT_EQ(r.code, 0) << r.err;
+    const test::CommandResult r = cli({"--data", dir.path().string(), "--item", "1"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, table(example));
     EXPECT_EQ(stored(1), "13=40.00 1=1439.26 2=0.00 3=431.78 4=1007.48 5=151.12 6=50.37 7=805.99 8=201.50 9=36.27 "
                          "10=1000.00 11=151.12 12=0.00 ");
 }
 
 TEST_F(CalcItemCommand, RefusesAnItemItCannotCalculate) {
-    CliRun r = cli({"--data", dir.path().string(), "--item", "2"});
-    EXPECT_EQ(r.code, 1);
+    test::CommandResult r = cli({"--data", dir.path().string(), "--item", "2"});
+    EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("Primatelj 5 nije upisan"), std::string::npos) << r.err;
     EXPECT_EQ(stored(2), "");
     r = cli({"--data", dir.path().string(), "--item", "3"});
-    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("--item 3"), std::string::npos) << r.err;
 }
 
