@@ -161,8 +161,8 @@ RiResult takeStored(Files& files, Frame& frame, const TableDef& t, std::int64_t 
 
 void Integrity::snap(const TableDef& t, const void* rec) {
     const FieldDef* number = numberField(t);
-    const std::int64_t id = t.row(const_cast<void*>(rec)).id;
-    if (number && id != 0) snapshots_[{&t, id}] = number->getInt(rec);
+    const RowRef& row = t.row(const_cast<void*>(rec));
+    if (number && row.id != 0) snapshots_[{&t, row.id}] = {number->getInt(rec), row.version};
 }
 
 RiResult Integrity::remove(const TableDef& t, void* rec) {
@@ -178,13 +178,15 @@ RiResult Integrity::remove(const TableDef& t, void* rec) {
     return RiResult::Done;
 }
 
-// The number the children refer to: the one remembered when the form opened the record, else the
-// one stored (a record that is gone keeps the buffer's number; the write will report it).
+// The number the children refer to: the one remembered when the form read the record this buffer
+// holds, else the one stored (a record that is gone keeps the buffer's number; the write will
+// report it).
 std::int64_t Integrity::numberBefore(const TableDef& t, const FieldDef& number, const void* rec) {
-    const std::int64_t id = t.row(const_cast<void*>(rec)).id;
-    if (const auto it = snapshots_.find({&t, id}); it != snapshots_.end()) return it->second;
+    const RowRef& row = t.row(const_cast<void*>(rec));
+    const auto it = snapshots_.find({&t, row.id});
+    if (it != snapshots_.end() && it->second.version == row.version) return it->second.number;
     HeapRecord stored(t);
-    if (ok(files_.store().regetRaw(t, Position{nullptr, {}, id}, stored.get()))) return number.getInt(stored.get());
+    if (ok(files_.store().regetRaw(t, Position{nullptr, {}, row.id}, stored.get()))) return number.getInt(stored.get());
     return number.getInt(rec);
 }
 

@@ -26,8 +26,9 @@ public:
     explicit Integrity(Files& files) : files_(files) {}
 
     // RISNAP: remembers the record's number when a form opens it, so that a later change of the
-    // number is carried from it. Remembered per record, so forms open on different records of one
-    // file do not disturb each other; files without children remember nothing.
+    // number is carried from it. Remembered per record and for the version read, so forms open on
+    // different records of one file do not disturb each other and a buffer read again since does
+    // not use an old number; files without children remember nothing.
     void snap(const TableDef& t, const void* rec);
     // RIUPDATE: writes the record, carrying a changed number to the records that refer to it or
     // refusing the change (the buffer then gets its old number back). After ChangedByOther the
@@ -45,7 +46,11 @@ private:
     std::int64_t numberBefore(const TableDef& t, const FieldDef& number, const void* rec);
 
     Files& files_;
-    std::map<std::pair<const TableDef*, std::int64_t>, std::int64_t> snapshots_;  // by file and row
+    struct Snapshot {
+        std::int64_t number;
+        std::int64_t version;  // of the record as read when the number was taken
+    };
+    std::map<std::pair<const TableDef*, std::int64_t>, Snapshot> snapshots_;  // by file and row
 };
 
 }  // namespace pramo

@@ -215,5 +215,22 @@ TEST_F(IntegrityUpdate, WithoutSnapshotTheStoredNumberCounts) {
     EXPECT_EQ(s.countWith(Dohoci::keyIsplata, 8), 2);
 }
 
+// A number remembered for an earlier read does not apply to a buffer read again since.
+TEST_F(IntegrityUpdate, OldSnapshotDoesNotOutliveANewerRead) {
+    test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 2});
+    (void)open<Isplate>(5);
+    Integrity elsewhere(s.files);
+    auto theirs = open<Isplate>(5);
+    elsewhere.snap(theirs);
+    theirs.oznaka = 50;
+    ASSERT_EQ(elsewhere.update(theirs), RiResult::Done);
+    Isplate again;
+    again.oznaka = 50;
+    again = s.get(Isplate::keyOznaka, again);
+    again.oznaka = 51;
+    EXPECT_EQ(s.ri.update(again), RiResult::Done);
+    EXPECT_EQ(s.countWith(Dohoci::keyIsplata, 51), 2);
+}
+
 }  // namespace
 }  // namespace pramo
