@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "integrity_fixture.h"
+#include "support/raw_db.h"
 #include "support/temp_dir.h"
 
 namespace pramo {
@@ -159,6 +160,26 @@ TEST_F(IntegrityDelete, FilesWithoutChildrenDeleteTheRecordAlone) {
     obr = s.get(Obracun::keyDohPoz, obr);
     EXPECT_EQ(s.ri.remove(obr), RiResult::Done);
     EXPECT_EQ(s.countWith(Obracun::keyDohodak, 7), 11);
+}
+
+// A line of the last item that cannot be deleted undoes everything deleted before it.
+TEST_F(IntegrityDelete, FailureDeepInTheCascadeUndoesEverything) {
+    test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 3});
+    ASSERT_EQ(test::RawDb(dir.file("pramo.db"))
+                  .exec("CREATE TRIGGER keep_line BEFORE DELETE ON OBRACUN WHEN old.DOHODAK = 9 AND old.POZICIJA = 12 "
+                        "BEGIN SELECT RAISE(ABORT, 'kept'); END"),
+              0);
+    auto isp = read<Isplate>(5);
+    EXPECT_EQ(s.ri.remove(isp), RiResult::Refused);
+    EXPECT_EQ(s.messages.shown.back().title, "Delete Operation Error");
+    EXPECT_EQ(test::lastBox(s), "17 An error (Creating Duplicate Key (40)) was experienced when attempting to delete a "
+                                "record from the file obracun.");
+    EXPECT_EQ(s.count(Isplate::table), 1);
+    EXPECT_EQ(s.count(Jopo::table), 1);
+    EXPECT_EQ(s.count(Dohoci::table), 3);
+    EXPECT_EQ(s.count(Obracun::table), 36);
+    EXPECT_EQ(s.count(Svasta::table), 3);
+    EXPECT_EQ(isp.row.id, read<Isplate>(5).row.id);  // the buffer still names the record
 }
 
 TEST_F(IntegrityDelete, ARecordAlreadyGoneIsReported) {

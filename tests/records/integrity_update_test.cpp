@@ -215,6 +215,18 @@ TEST_F(IntegrityUpdate, WithoutSnapshotTheStoredNumberCounts) {
     EXPECT_EQ(s.countWith(Dohoci::keyIsplata, 8), 2);
 }
 
+TEST_F(IntegrityUpdate, RecordGoneBeforeTheWriteIsReported) {
+    auto uli = open<Ulice>(1);
+    Ulice other = uli;
+    ASSERT_EQ(s.store.erase(other), StoreCode::Ok);
+    uli.naziv = "Vlaška";
+    EXPECT_EQ(s.ri.update(uli), RiResult::Refused);
+    EXPECT_EQ(test::lastBox(s), "35 Error: (Record Not Found (35)) attempting to access a record from the ulice file.  "
+                                "Returning to previous window.");
+    EXPECT_EQ(uli.naziv.str(), "Vlaška");
+    EXPECT_EQ(s.count(Ulice::table), 0);
+}
+
 // A number remembered for an earlier read does not apply to a buffer read again since.
 TEST_F(IntegrityUpdate, OldSnapshotDoesNotOutliveANewerRead) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 2});
