@@ -142,12 +142,17 @@ TEST_F(IntegrityDelete, PaymentTakesSubmissionsItemsLinesAndSlots) {
     EXPECT_EQ(s.count(Svasta::table), 2);
 }
 
-TEST_F(IntegrityDelete, FilesWithoutChildrenDeleteTheRecordAlone) {
+TEST_F(IntegrityDelete, FilesWithoutChildrenWorkOnTheRecordAlone) {
     Param par;
     par.oznaka = 1;
     s.add(par);
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 1});
     auto param = read<Param>(1);
+    s.ri.snap(param);
+    param.oznaka = 2;
+    param.xpos = -3;
+    EXPECT_EQ(s.ri.update(param), RiResult::Done);
+    EXPECT_EQ(read<Param>(2).xpos, -3);
     EXPECT_EQ(s.ri.remove(param), RiResult::Done);
     EXPECT_EQ(s.count(Param::table), 0);
     auto jopo = read<Jopo>(501);
