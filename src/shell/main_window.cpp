@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPrinter>
 #include <QShortcutEvent>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -36,6 +38,29 @@ QObject* clipboardTarget() {
 void clipboardCommand(const char* method) {
     if (QObject* target = clipboardTarget()) QMetaObject::invokeMethod(target, method);
 }
+
+// A screen ends by closing its own widget (its close button, a failed read, a selection made);
+// its child window then goes too. A close the screen refuses leaves both open.
+class ChildWindowCloser : public QObject {
+public:
+    ChildWindowCloser(QWidget* screen, QMdiSubWindow* child) : QObject(child), screen_(screen), child_(child) {
+        screen->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == screen_ && event->type() == QEvent::Close) {
+            QTimer::singleShot(0, child_, [this] {
+                if (!screen_ || screen_->isHidden()) child_->deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> screen_;
+    QMdiSubWindow* child_;
+};
 
 }  // namespace
 
@@ -109,6 +134,7 @@ QMdiSubWindow* MainWindow::openScreen(MenuCommand command) {
     if (!screen) return nullptr;
     QMdiSubWindow* sub = area_->addSubWindow(screen);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    new ChildWindowCloser(screen, sub);
     screen->show();
     area_->setActiveSubWindow(sub);
     return sub;
@@ -117,12 +143,15 @@ QMdiSubWindow* MainWindow::openScreen(MenuCommand command) {
 // Qt hands a key that two places of one window claim to neither: it focuses one of them. The
 // toolbar's tool tips promise their Alt keys, so those press the button.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Shortcut || !isActiveWindow()) return false;
-    const auto* shortcut = static_cast<QShortcutEvent*>(event);
-    const auto it = toolKeys_.find(shortcut->key());
-    if (!shortcut->isAmbiguous() || it == toolKeys_.end() || !it->second->isEnabled()) return QMainWindow::eventFilter(watched, event);
-    it->second->click();
-    return true;
+    if (event->type() == QEvent::Shortcut && isActiveWindow()) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        const auto it = toolKeys_.find(shortcut->key());
+        if (shortcut->isAmbiguous() && it != toolKeys_.end() && it->second->isEnabled()) {
+            it->second->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -16,7 +16,9 @@ enum class MenuCommand {
     JopObrasci, Isplate, Potvrde, Id1Obrasci, KrizniPorez,
 };
 
-// Builds the window of a list started from the menu (a plain list, no request).
+// Builds the window of a list started from the menu (a plain list, no request). The frame puts it
+// in a child window; the screen ends by closing its widget (QWidget::close()), which closes the
+// child window too.
 using ScreenFactory = std::function<QWidget*(AppContext&)>;
 
 class ScreenRegistry {

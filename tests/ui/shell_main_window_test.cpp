@@ -188,6 +188,27 @@ TEST_F(Frame, ToolBarKeysOpenTheirScreens) {
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
+// A screen that closes itself takes its child window with it; one that refuses to close stays.
+TEST_F(Frame, ScreenClosingItselfClosesItsChildWindow) {
+    choose("&Pregledi", "Isplatitelji");
+    choose("&Pregledi", "Isplatitelji");
+    const auto subs = window->mdiArea()->subWindowList();
+    QPointer<QMdiSubWindow> closing = subs[0], staying = subs[1];
+    struct Refuse : QObject {
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Close) e->ignore();
+            return e->type() == QEvent::Close;
+        }
+    } refuse;
+    staying->widget()->installEventFilter(&refuse);
+    closing->widget()->close();
+    staying->widget()->close();
+    QTRY_VERIFY(closing.isNull());
+    EXPECT_EQ(window->mdiArea()->subWindowList(), QList<QMdiSubWindow*>{staying});
+    EXPECT_TRUE(staying->widget()->isVisible());
+    staying->widget()->removeEventFilter(&refuse);
+}
+
 TEST_F(Frame, ExitClosesTheChildWindowsAndTheFrame) {
     choose("&Pregledi", "Isplatitelji");
     QPointer<QMdiSubWindow> child = window->mdiArea()->subWindowList().front();

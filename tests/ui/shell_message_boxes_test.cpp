@@ -157,5 +157,18 @@ TEST(MessageBoxes, TheProgramEndsAfterTheLastMessage) {
     }
 }
 
+// Without an exit function of its own the program really ends, with a failure code.
+TEST(MessageBoxesDeathTest, HaltEndsTheProcess) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            QtMessages messages;
+            test::ModalSteps steps;
+            steps.then([](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); });
+            messages.halt("Disk Error");
+        },
+        ::testing::ExitedWithCode(1), "");
+}
+
 }  // namespace
 }  // namespace pramo
