@@ -30,16 +30,16 @@ public:
     // at or before them (previous).
     void setFrom(const void* rec);
     // The typed forms take a declared record; a pointer always goes to the untyped forms.
-    template <class R> requires(!std::is_pointer_v<R>)
+    template <Record R>
     void setFrom(const R& rec) { setFrom(static_cast<const void*>(&rec)); }
     // At a remembered record: next and previous both start with it (or its nearest neighbour).
     void resetTo(const Position& p);
 
     StoreCode next(void* rec);
     StoreCode previous(void* rec);
-    template <class R> requires(!std::is_pointer_v<R>)
+    template <Record R>
     StoreCode next(R& rec) { return next(static_cast<void*>(&rec)); }
-    template <class R> requires(!std::is_pointer_v<R>)
+    template <Record R>
     StoreCode previous(R& rec) { return previous(static_cast<void*>(&rec)); }
 
     // The position of the record read last.

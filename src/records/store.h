@@ -58,14 +58,14 @@ public:
     StoreCode count(const TableDef& t, std::int64_t& n);
 
     // Records. The buffer is a declared record (Osobe, Dohoci ...).
-    template <class R> StoreCode get(const KeyDef& key, R& rec) { return getRaw(key, &rec); }
-    template <class R> StoreCode add(R& rec) { return addRaw(R::table, &rec); }
-    template <class R> StoreCode put(R& rec) { return putRaw(R::table, &rec); }
-    template <class R> StoreCode erase(R& rec) { return eraseRaw(R::table, &rec); }
-    template <class R> StoreCode reget(const Position& p, R& rec) { return regetRaw(R::table, p, &rec); }
+    template <Record R> StoreCode get(const KeyDef& key, R& rec) { return getRaw(key, &rec); }
+    template <Record R> StoreCode add(R& rec) { return addRaw(R::table, &rec); }
+    template <Record R> StoreCode put(R& rec) { return putRaw(R::table, &rec); }
+    template <Record R> StoreCode erase(R& rec) { return eraseRaw(R::table, &rec); }
+    template <Record R> StoreCode reget(const Position& p, R& rec) { return regetRaw(R::table, p, &rec); }
     // Whether the buffer's values in `key` equal those of another record (the duplicate test).
-    template <class R> bool collides(const KeyDef& key, const R& rec) { return collidesRaw(key, &rec); }
-    template <class R> Position position(const KeyDef& key, const R& rec) const { return positionRaw(R::table, &key, &rec); }
+    template <Record R> bool collides(const KeyDef& key, const R& rec) { return collidesRaw(key, &rec); }
+    template <Record R> Position position(const KeyDef& key, const R& rec) const { return positionRaw(R::table, &key, &rec); }
 
     StoreCode getRaw(const KeyDef& key, void* rec);
     StoreCode addRaw(const TableDef& t, void* rec);
@@ -77,12 +77,12 @@ public:
 
     // The file's own sequential order, one per file as the program's screens share it.
     void set(const KeyDef& key);                         // before the first (and after the last)
-    template <class R> void setFrom(const KeyDef& key, const R& rec) { setFromRaw(key, &rec); }
+    template <Record R> void setFrom(const KeyDef& key, const R& rec) { setFromRaw(key, &rec); }
     void setFromRaw(const KeyDef& key, const void* rec); // at the first record at or after the values
     void setFile(const TableDef& t);                     // physical order
     void resetTo(const TableDef& t, const Position& p);
-    template <class R> StoreCode next(R& rec) { return nextRaw(R::table, &rec); }
-    template <class R> StoreCode previous(R& rec) { return previousRaw(R::table, &rec); }
+    template <Record R> StoreCode next(R& rec) { return nextRaw(R::table, &rec); }
+    template <Record R> StoreCode previous(R& rec) { return previousRaw(R::table, &rec); }
     StoreCode nextRaw(const TableDef& t, void* rec);
     StoreCode previousRaw(const TableDef& t, void* rec);
 

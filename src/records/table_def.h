@@ -3,6 +3,7 @@
 // derives the table, its columns, indexes and duplicate-key test from this one declaration.
 
 #include <cstddef>
+#include <concepts>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -95,6 +96,12 @@ struct TableDef {
     const KeyDef* key(std::string_view keyName) const;
     const KeyDef& primaryKey() const { return *keys.front(); }
     std::string layoutSignature() const;  // fields with types and widths, to detect a foreign layout
+};
+
+// A declared record type: a struct with its table declaration (Osobe, Dohoci ...).
+template <class R>
+concept Record = requires {
+    { R::table } -> std::convertible_to<const TableDef&>;
 };
 
 // True when the two records hold equal values in every field (row references are not compared).
