@@ -9,6 +9,7 @@
 #include "records/integrity.h"
 #include "records/store.h"
 #include "records/warnings.h"
+#include "shell/form_history.h"
 #include "shell/globals.h"
 
 namespace pramo {
@@ -21,6 +22,7 @@ struct AppContext {
     Globals& glo;
     const Clock& clock;
     std::string dataDir;
+    FormHistory formHistory{};  // the forms' history copies for ditto, kept for the run
 };
 
 }  // namespace pramo

@@ -1,0 +1,21 @@
+#pragma once
+// The printer parameters: the list BROWSEPARAM and the form UPDATEPARAM over PARAM, whose records
+// hold the offsets and paper of matrix printers for pre-printed forms.
+
+#include <QWidget>
+
+#include "records/param.h"
+#include "shell/app_context.h"
+#include "shell/form_spec.h"
+#include "shell/list_spec.h"
+
+namespace pramo {
+
+extern const FormSpec updateParam;
+extern const ListSpec browseParam;
+
+// Opens BROWSEPARAM for selection on `par` (for choosing the offsets a payment order is printed
+// with); Completed with the chosen record in `par`.
+Response selectParam(AppContext& ctx, Param& par, QWidget* parent);
+
+}  // namespace pramo
