@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <map>
+#include <set>
+
+#include "records/param.h"
+#include "shell/record_form.h"
+#include "support/scripted_messages.h"
+#include "support/temp_dir.h"
+
+namespace pramo {
+namespace {
+
+constexpr int perProgram = 40;
+
+// Reserves `n` numbers in PARAM as one program would, each on a record primed with `who`.
+// Answers Retry whenever warning 25 asks; false when a reservation was given up.
+bool reserveMany(const std::string& db, const char* who, int n) {
+    Store store;
+    if (!ok(store.openDatabase(db))) return false;
+    test::ScriptedMessages messages;
+    Files files(store, messages);
+    if (!ok(files.open(Param::table))) return false;
+    for (int i = 0; i < n; ++i) {
+        messages.answers.assign(8, ButtonRetry);
+        RecordBuffer rec(Param::table);
+        rec.as<Param>().modelprintera = who;
+        if (!reserveNumber(store, messages, rec)) return false;
+    }
+    return true;
+}
+
+TEST(ReserveNumber, TwoProgramsReservingAtOnceNeverTakeTheSameNumber) {
+    test::TempDir dir;
+    const std::string db = dir.file("pramo.db");
+    ASSERT_TRUE(reserveMany(db, "setup", 0));  // creates the file before both start
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) _exit(reserveMany(db, "child", perProgram) ? 0 : 1);
+    const bool parentOk = reserveMany(db, "parent", perProgram);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(parentOk);
+
+    Store store;
+    ASSERT_EQ(store.openDatabase(db), StoreCode::Ok);
+    std::set<int> numbers;
+    std::map<std::string, int> perOwner;
+    Param p;
+    store.set(Param::keyOznaka);
+    while (ok(store.next(p))) {
+        numbers.insert(p.oznaka);
+        ++perOwner[p.modelprintera.str()];
+    }
+    EXPECT_EQ(numbers.size(), 2u * perProgram);
+    EXPECT_EQ(*numbers.begin(), 1);
+    EXPECT_EQ(*numbers.rbegin(), 2 * perProgram);
+    EXPECT_EQ(perOwner["child"], perProgram);
+    EXPECT_EQ(perOwner["parent"], perProgram);
+}
+
+TEST(ReserveNumber, WhenNoNumberIsLeftWarning25OffersRetryAndCancel) {
+    test::TempDir dir;
+    Store store;
+    ASSERT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
+    test::ScriptedMessages messages;
+    Files files(store, messages);
+    ASSERT_EQ(files.open(Param::table), StoreCode::Ok);
+    Param last;
+    last.oznaka = 65535;  // the highest number PAR:OZNAKA holds
+    ASSERT_EQ(store.add(last), StoreCode::Ok);
+
+    messages.answers = {ButtonRetry, ButtonCancel};
+    RecordBuffer rec(Param::table);
+    rec.as<Param>().modelprintera = "primed";
+    EXPECT_FALSE(reserveNumber(store, messages, rec));
+    ASSERT_EQ(messages.shown.size(), 2u);
+    for (const auto& box : messages.shown) {
+        EXPECT_EQ(box.warningId, 25);
+        EXPECT_EQ(box.title, "Auto Increment Error");
+        EXPECT_EQ(box.defaultButton, ButtonCancel);
+    }
+    std::int64_t n = 0;
+    ASSERT_EQ(store.count(Param::table, n), StoreCode::Ok);
+    EXPECT_EQ(n, 1);  // nothing was added, not even a record numbered 0
+    EXPECT_EQ(rec.as<Param>().modelprintera, "primed");
+    EXPECT_EQ(rec.as<Param>().oznaka, 0);
+}
+
+}  // namespace
+}  // namespace pramo

@@ -1,0 +1,60 @@
+#include "ui/test_screens.h"
+
+#include "records/mjesta.h"
+#include "records/opcine.h"
+#include "records/osobe.h"
+
+namespace pramo::test {
+
+const FormSpec upisMjesta{
+    .table = &Mjesta::table,
+    .insertCaption = "Upis mjesta u šifrarnik",
+    .changeCaption = "Promjene - mjesta",
+    .files = {&Opcine::table},
+    .fields = {{.field = "NAZIV", .label = "Naziv:"},
+               {.field = "OPCINA", .label = "Općina:",
+                .lookup = {.list = &opcineList, .key = &Opcine::keyOznaka, .shown = "NAZIV"}},
+               {.field = "POSTBROJ", .label = "Post Broj:"}},
+};
+
+const ListSpec mjestaOpcine{
+    .table = &Mjesta::table,
+    .caption = "Mjesta u odabranoj općini:",
+    .tabs = {{.key = &Mjesta::keyOpcina, .locator = Locator::None, .range = rangeFrom(opcineList, "OPCINA", "OZNAKA")}},
+    .columns = {column("Mjesto", "NAZIV"), column("Post Broj", "POSTBROJ"),
+                lookup("Općina", "OPCINA", Opcine::keyOznaka, "NAZIV"), column("Oznaka", "OZNAKA")},
+    .buttons = Insert | Change | Delete,
+    .form = &upisMjesta,
+};
+
+const ListSpec opcineList{
+    .table = &Opcine::table,
+    .caption = "Pregled općina",
+    .tabs = {{.title = "Općine", .key = &Opcine::keyNaziv}},
+    .columns = {column("Naziv", "NAZIV"), column("Oznaka", "OZNAKA")},
+    .buttons = Select | Close,
+    .details = {&mjestaOpcine},
+};
+
+const ListSpec mjestaList{
+    .table = &Mjesta::table,
+    .caption = "Pregled mjesta",
+    .tabs = {{.key = &Mjesta::keyNaziv}},
+    .columns = {column("Naziv", "NAZIV"), lookup("Grad / općina", "OPCINA", Opcine::keyOznaka, "NAZIV"),
+                column("Oznaka", "OZNAKA")},
+    .form = &upisMjesta,
+};
+
+const ListSpec osobeList{
+    .table = &Osobe::table,
+    .caption = "Pregled primatelja",
+    .tabs = {{.title = "Po pr&ezimenu", .key = &Osobe::keyPrezimeIme, .locator = Locator::Incremental,
+              .stops = ThumbStops::Surname},
+             {.title = "Po mje&stu", .key = &Osobe::keyMjesto, .locator = Locator::None,
+              .range = rangeFrom(mjestaList, "MJESTO", "OZNAKA")}},
+    .columns = {column("Prezime", "PREZIME"), column("Ime", "IME"), lookup("Mjesto", "MJESTO", Mjesta::keyOznaka, "NAZIV")},
+    .buttons = Close,
+    .hideSelect = true,
+};
+
+}  // namespace pramo::test
