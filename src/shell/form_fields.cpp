@@ -135,9 +135,9 @@ void FormScreen::refreshFields() {
     for (auto& f : fields_) refreshField(*f);
 }
 
-void FormScreen::refreshField(Field& f) {
+void FormScreen::refreshField(Field& f, bool keepTyped) {
     const void* rec = record().get();
-    if (f.entry) f.entry->setText(QString::fromStdString(fieldText(*f.def, rec)));
+    if (f.entry && !(keepTyped && f.entry->isModified())) f.entry->setText(QString::fromStdString(fieldText(*f.def, rec)));
     if (f.group) {
         const std::string value = fieldText(*f.def, rec);
         for (std::size_t i = 0; i < f.spec->options.size(); ++i)
@@ -173,9 +173,11 @@ void FormScreen::rejectEntry(Field& f) {
     QTimer::singleShot(0, f.entry, [e = f.entry] { e->setFocus(); });  // once the focus has moved on
 }
 
+// After a field's value changed: the form's hook, then every field shows the record again,
+// except for what the user has typed into other entries and not yet left.
 void FormScreen::changed(Field& f) {
     if (spec_.hooks.accepted) spec_.hooks.accepted(*this, f.spec->field);
-    refreshFields();
+    for (auto& other : fields_) refreshField(*other, other.get() != &f);
 }
 
 void FormScreen::step(Field& f, int delta) {

@@ -69,7 +69,7 @@ private:
     void changed(Field& f);
     void step(Field& f, int delta);
     void ditto(Field& f);
-    void refreshField(Field& f);
+    void refreshField(Field& f, bool keepTyped = false);
     bool lookupMissing(Field& f);
     bool validateAll();
     void finish(bool completed);

@@ -101,7 +101,7 @@ void ListPanel::build() {
     connect(view_, &PageView::resized, this, &ListPanel::resized);
     connect(view_, &QAbstractItemView::pressed, this, [this](const QModelIndex& i) {
         page_.setCurrent(i.row());
-        showPage();
+        showHighlight();  // the rows stay: a double-click goes on to the row pressed
     });
     connect(view_, &QAbstractItemView::doubleClicked, this, [this] { selecting_ ? selectRecord() : changeRecord(); });
     connect(view_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -242,6 +242,10 @@ void ListPanel::resized() {
 
 void ListPanel::showPage() {
     model_->reload();
+    showHighlight();
+}
+
+void ListPanel::showHighlight() {
     view_->highlight(page_.current());
     const bool empty = page_.empty();
     const bool canEdit = spec_.form != nullptr;

@@ -81,6 +81,7 @@ private:
     QWidget* buildButtons();
     void bindTab();
     void showPage();
+    void showHighlight();
     bool check(StoreCode rc);
     void move(StoreCode (ListPage::*step)());
     bool navigationKey(int key);

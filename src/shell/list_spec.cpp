@@ -44,14 +44,12 @@ void checkDeclaration(const ListSpec& spec) {
             throw std::logic_error(tab.title.toStdString() + ": the sort is not a key of " + std::string(spec.table->name));
         if (tab.range.fields < 0 || tab.range.fields > static_cast<int>(tab.key->parts.size()))
             throw std::logic_error(std::string(tab.key->name) + ": range beyond the key");
-        if (tab.range.from) checkDeclaration(*tab.range.from);
     }
     for (const ColumnSpec& c : spec.columns) {
         if (c.compute) continue;
         (void)fieldOf(*spec.table, c.field);
         if (c.lookupKey) (void)fieldOf(*c.lookupKey->table, c.lookupField);
     }
-    for (const ListSpec* d : spec.details) checkDeclaration(*d);
 }
 
 }  // namespace pramo

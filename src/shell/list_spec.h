@@ -113,7 +113,7 @@ std::string popupMenuText(bool empty, bool selecting);
 bool startsWithIgnoringCase(std::string_view value, std::string_view typed);
 
 // Checks that every field and key a declaration names exists; throws std::logic_error naming
-// the first that does not.
+// the first that does not. The lists linked to it are checked when their own panels are built.
 void checkDeclaration(const ListSpec& spec);
 
 }  // namespace pramo

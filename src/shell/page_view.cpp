@@ -8,9 +8,7 @@ namespace pramo {
 PageModel::PageModel(const ListPage& page, QStringList titles, std::vector<Qt::Alignment> alignments, QObject* parent)
     : QAbstractTableModel(parent), page_(page), titles_(std::move(titles)), alignments_(std::move(alignments)) {}
 
-int PageModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(page_.rows().size());
-}
+int PageModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shown_; }
 
 int PageModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : static_cast<int>(titles_.size()); }
 
@@ -31,9 +29,20 @@ QVariant PageModel::headerData(int section, Qt::Orientation orientation, int rol
     return titles_[section];
 }
 
+// The rows are the page's slots: they are added or removed at the foot and their contents
+// change, so that the view keeps its current and pressed row across a refresh.
 void PageModel::reload() {
-    beginResetModel();
-    endResetModel();
+    const int rows = static_cast<int>(page_.rows().size());
+    if (rows > shown_) {
+        beginInsertRows({}, shown_, rows - 1);
+        shown_ = rows;
+        endInsertRows();
+    } else if (rows < shown_) {
+        beginRemoveRows({}, rows, shown_ - 1);
+        shown_ = rows;
+        endRemoveRows();
+    }
+    if (rows > 0) emit dataChanged(index(0, 0), index(rows - 1, columnCount() - 1));
 }
 
 PageView::PageView(QWidget* parent) : QTableView(parent) {

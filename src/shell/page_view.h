@@ -27,6 +27,7 @@ private:
     const ListPage& page_;
     QStringList titles_;
     std::vector<Qt::Alignment> alignments_;
+    int shown_ = 0;  // rows the view knows of
 };
 
 class PageView : public QTableView {

@@ -110,6 +110,7 @@ TEST_F(ListScreenTest, KeysAndDoubleClickCallTheForm) {
     key(list, Qt::Key_Insert);
     key(list, Qt::Key_Return, Qt::ControlModifier);
     const QRect row = list.view()->visualRect(list.view()->model()->index(1, 0));
+    QTest::mouseClick(list.view()->viewport(), Qt::LeftButton, {}, row.center());  // a double-click's first click
     QTest::mouseDClick(list.view()->viewport(), Qt::LeftButton, {}, row.center());
     EXPECT_EQ(captions, (QStringList{"Unos", "Promjene", "Promjene"}));
     EXPECT_TRUE(steps.allDone());
@@ -141,7 +142,7 @@ TEST_F(ListScreenTest, SelectModeOpensOnTheBufferAndHandsBackTheChoice) {
     EXPECT_EQ(par.modelprintera, "P4");
     EXPECT_EQ(ctx().glo.globalResponse, Response::Completed);
 
-    steps.then([](QWidget* modal) { buttonNamed(modal, "Zatvori")->click(); });
+    steps.then([](QWidget* modal) { test::buttonNamed(modal, "Zatvori")->click(); });
     EXPECT_EQ(selectParam(ctx(), par, nullptr), Response::Cancelled);
     EXPECT_EQ(par.oznaka, 40);
 }

@@ -25,7 +25,7 @@ protected:
     // The form opened on a copy of record `oznaka` (or on a new one) as its list would open it.
     Response runForm(Request request, int oznaka, ModalSteps::Step step) {
         RecordBuffer rec(Param::table);
-        if (oznaka) rec.copyFrom(&*param(oznaka));
+        if (const auto stored = oznaka ? param(oznaka) : std::nullopt) rec.copyFrom(&*stored);
         ModalSteps steps;
         steps.then(std::move(step));
         const Response r = callForm(ctx(), updateParam, request, rec, nullptr);
