@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
-#include <QMdiSubWindow>
 #include <QVBoxLayout>
 
 #include "shell/list_panel.h"
@@ -87,13 +86,7 @@ void ListScreen::finish(Response response) {
     response_ = response;
     ctx_.glo.globalResponse = response;
     emit finished();
-    for (QWidget* w = this; w; w = w->parentWidget()) {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
-            sub->close();
-            return;
-        }
-    }
-    if (isWindow()) close();
+    close();  // the frame closes the child window with it; a selecting list's dialog ends on `finished`
 }
 
 Response selectRecord(AppContext& ctx, const ListSpec& spec, RecordBuffer& buffer, QWidget* parent) {
