@@ -1,0 +1,32 @@
+#pragma once
+// Drawing pages: one painter for every device (screen, printer, PDF, SVG), and the files a page
+// list is written to.
+
+#include <QRectF>
+#include <QString>
+#include <vector>
+
+#include "preview/page.h"
+
+class QPainter;
+class QPageLayout;
+
+namespace pramo {
+
+// Draws `page` filling `target` (device coordinates of the painter; the page's aspect ratio is
+// the caller's concern). The painter's state is restored afterwards.
+void paintPage(QPainter& painter, const Page& page, const QRectF& target);
+
+// Draws `page` at its real size on a device whose origin is the paper's corner.
+void paintPageFullSize(QPainter& painter, const Page& page);
+
+// The page layout a printer or PDF writer needs for the page: its paper, orientation, no margins.
+QPageLayout pageLayoutOf(const Page& page);
+
+// Writes the pages into one PDF file, or one page as an SVG drawing. False when the file cannot
+// be written (nothing usable is left behind).
+bool writePdf(const std::vector<const Page*>& pages, const QString& path, const QString& title = {});
+bool writePdf(const std::vector<Page>& pages, const QString& path, const QString& title = {});
+bool writeSvg(const Page& page, const QString& path, const QString& title = {});
+
+}  // namespace pramo

@@ -1,0 +1,47 @@
+#include "preview/page_text.h"
+
+#include <QSaveFile>
+#include <algorithm>
+
+#include "preview/text_metrics.h"
+
+namespace pramo {
+namespace {
+
+// Grid cell (from 1) of a position: the whole part of scale * position + 0.5, at least 1.
+int cellOf(double position, double cells, double extent) {
+    return std::max(1, static_cast<int>(cells / extent * position + 0.5));
+}
+
+void writeRun(QStringList& grid, const TextRun& run, const Page& page) {
+    const QPointF offset = page.paper().offset;
+    const int line = cellOf(run.at.y() + offset.y(), textPageLines, page.size().height());
+    const int column = cellOf(textLeftMm(run) + offset.x(), textPageColumns, page.size().width());
+    if (line > textPageLines || column > textPageColumns) return;  // off the page
+    QString& row = grid[line - 1];
+    const QString text = run.text.left(textPageColumns - column + 1);
+    row.replace(column - 1, text.size(), text);
+}
+
+}  // namespace
+
+QStringList pageAsText(const Page& page) {
+    QStringList grid;
+    for (int i = 0; i < textPageLines; ++i) grid << QString(textPageColumns, QLatin1Char(' '));
+    for (const PageItem& item : page.items()) {
+        if (const auto* run = std::get_if<TextRun>(&item)) writeRun(grid, *run, page);
+    }
+    grid.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
+    return grid;
+}
+
+bool writePagesAsText(const std::vector<const Page*>& pages, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    for (const Page* page : pages) {
+        for (const QString& line : pageAsText(*page)) file.write((line + QLatin1Char('\n')).toUtf8());
+    }
+    return file.commit();
+}
+
+}  // namespace pramo

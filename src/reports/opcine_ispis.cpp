@@ -1,0 +1,46 @@
+#include "reports/opcine_ispis.h"
+
+#include "records/opcine.h"
+#include "reports/listing.h"
+#include "reports/print_format.h"
+
+namespace pramo {
+namespace {
+
+const ListingLayout& layout() {
+    static const ListingLayout l{
+        .title = QStringLiteral("Report the opcine File"),
+        .groupHeading = {},
+        .columns = {{QStringLiteral("Shifra"), 12.0, 16.0},
+                    {QStringLiteral("Naziv"), 30.0, 62.0},
+                    {QStringLiteral("RK ont"), 94.0, 16.0},
+                    {QStringLiteral("Racun Porez"), 112.0, 32.0},
+                    {QStringLiteral("Stopa Prireza"), 150.0, 26.0, Align::Right}},
+    };
+    return l;
+}
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+Band row(const Opcine& opc) {
+    return listingRow(layout(), {q(opc.shifra.view()), q(opc.naziv.view()), q(opc.rkont.view()),
+                                 q(opc.racunporez.view()), q(printAmountOrBlank(opc.stopaprireza))});
+}
+
+}  // namespace
+
+ReportResult opcineIspis(Files& files, Progress& progress) {
+    FileUse use(files, {&Opcine::table});
+    if (!use.ok()) return {RunEnd::Failed, {}, files.store().error().code, "OPCINE"};
+    ReportBuilder builder = listingBuilder(layout());
+    const Pass<Opcine> pass{.key = Opcine::keyNaziv};
+    return runReport<Opcine>(
+        files.store(), progress, pass,
+        [&](const Opcine& opc) {
+            builder.add(row(opc));
+            return StoreCode::Ok;
+        },
+        [&] { return builder.finish(); });
+}
+
+}  // namespace pramo

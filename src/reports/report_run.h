@@ -1,0 +1,89 @@
+#pragma once
+// How every report runs: a pass over one file must find at least one record it takes (otherwise
+// the run ends with nothing to print); then a progress window is shown, the records are read by
+// key and turned into bands, and the finished pages go to a preview. The user can cancel at any
+// record; a cancelled run gives no pages.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "preview/page.h"
+#include "records/cursor.h"
+#include "records/store.h"
+
+namespace pramo {
+
+// The progress window of a running report.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // Shown once the gate has found a record; `total` records are expected (0: unknown).
+    virtual void start(std::int64_t total) = 0;
+    // After each record; false when the user has cancelled.
+    virtual bool advance(std::int64_t done) = 0;
+    virtual void finish() = 0;
+};
+
+// For runs without a window (the command line, tests): never cancels.
+class SilentProgress : public Progress {
+public:
+    void start(std::int64_t) override {}
+    bool advance(std::int64_t) override { return true; }
+    void finish() override {}
+};
+
+enum class RunEnd { Pages, NothingToPrint, Cancelled, Failed };
+
+struct ReportResult {
+    RunEnd end = RunEnd::NothingToPrint;
+    std::vector<Page> pages;
+    StoreCode code = StoreCode::Ok;  // the store's error when the run failed
+    std::string failedFile;          // and the file it came from
+};
+
+// One pass over a file in a key's order: from the first record at or after `from` (the whole
+// key when not given), until `within` no longer holds; the records `filter` takes go to the
+// report. `total` is the number of records expected, for the progress window (0: the file's count).
+template <class R>
+struct Pass {
+    const KeyDef& key;
+    const R* from = nullptr;
+    std::function<bool(const R&)> within = nullptr;
+    std::function<bool(const R&)> filter = nullptr;
+    std::int64_t total = 0;
+};
+
+namespace detail {
+
+// The untyped run behind runReport: `next` reads the next taken record (Ok, NoMoreRecords at the
+// end, or an error), `body` turns it into bands.
+ReportResult runPass(Progress& progress, std::int64_t total, const std::function<StoreCode()>& next,
+                     const std::function<StoreCode()>& body, const std::function<std::vector<Page>()>& finish);
+
+}  // namespace detail
+
+// Runs a report over one pass: `body` is called for every record taken and answers Ok or a store
+// error (which ends the run); `finish` gives the pages once every record is in.
+template <class R>
+ReportResult runReport(Store& store, Progress& progress, const Pass<R>& pass, const std::function<StoreCode(const R&)>& body,
+                       const std::function<std::vector<Page>()>& finish) {
+    Cursor cursor(store, pass.key);
+    if (pass.from) cursor.setFrom(*pass.from); else cursor.set();
+    R rec;
+    const auto next = [&]() -> StoreCode {
+        for (;;) {
+            if (const StoreCode c = cursor.next(rec); !ok(c)) return c;
+            if (pass.within && !pass.within(rec)) return StoreCode::NoMoreRecords;
+            if (!pass.filter || pass.filter(rec)) return StoreCode::Ok;
+        }
+    };
+    std::int64_t total = pass.total;
+    if (total == 0 && !ok(store.count(R::table, total))) total = 0;
+    ReportResult r = detail::runPass(progress, total, next, [&] { return body(rec); }, finish);
+    if (r.end == RunEnd::Failed) r.failedFile = std::string(R::table.name);
+    return r;
+}
+
+}  // namespace pramo

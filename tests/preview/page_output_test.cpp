@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+
+#include "preview/page_painter.h"
+#include "support/temp_dir.h"
+
+namespace pramo {
+namespace {
+
+QString pdfText(const QString& path) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!p.waitForFinished(30000)) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+Page sample(const QString& text, Paper paper = Paper::a4()) {
+    Page page(paper);
+    page.box(QRectF(10, 10, 100, 20), 0.3, 0.2).line({10, 40}, {200, 40}).text({15, 15}, text);
+    return page;
+}
+
+TEST(PageOutput, PdfHoldsEveryPageAsText) {
+    test::TempDir dir;
+    const QString path = QString::fromStdString(dir.file("out.pdf"));
+    Paper matrix{QSizeF(250.0, 101.6), Orientation::Portrait, true, QPointF(5.0, 3.0)};
+    ASSERT_TRUE(writePdf({sample("Prva strana Čakovec"), sample("Druga strana Đakovo", matrix)}, path));
+    const QString text = pdfText(path);
+    EXPECT_TRUE(text.contains("Prva strana Čakovec")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Druga strana Đakovo")) << text.toStdString();
+    EXPECT_EQ(text.count('\f'), 2);  // two pages
+}
+
+TEST(PageOutput, SvgIsOnePageDrawing) {
+    test::TempDir dir;
+    const QString path = QString::fromStdString(dir.file("page.svg"));
+    ASSERT_TRUE(writeSvg(sample("Šibenik"), path));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(svg.contains("<svg"));
+    EXPECT_TRUE(svg.contains("Šibenik"));
+}
+
+TEST(PageOutput, UnwritablePlacesFailAndLeaveNothing) {
+    test::TempDir dir;
+    const QString missing = QString::fromStdString(dir.file("no/such/dir/out"));
+    EXPECT_FALSE(writePdf({sample("x")}, missing + ".pdf"));
+    EXPECT_FALSE(writeSvg(sample("x"), missing + ".svg"));
+    EXPECT_FALSE(writePdf(std::vector<Page>{}, QString::fromStdString(dir.file("empty.pdf"))));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.file("empty.pdf"))));
+}
+
+TEST(PageOutput, PaintsWhereThePageSaysAtAnyScale) {
+    for (int width : {210, 840}) {  // 1 and 4 pixels per mm
+        const double s = width / 210.0;
+        QImage image(width, static_cast<int>(297 * s), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        Page page;
+        page.box(QRectF(50, 100, 20, 20), 0.0, 1.0);  // a black square, no frame
+        QPainter p(&image);
+        paintPage(p, page, QRectF(0, 0, image.width(), image.height()));
+        p.end();
+        EXPECT_EQ(image.pixelColor(int(60 * s), int(110 * s)), QColor(Qt::black)) << width;
+        EXPECT_EQ(image.pixelColor(int(45 * s), int(110 * s)), QColor(Qt::white)) << width;
+        EXPECT_EQ(image.pixelColor(int(60 * s), int(125 * s)), QColor(Qt::white)) << width;
+    }
+}
+
+}  // namespace
+}  // namespace pramo

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "preview/report_builder.h"
+#include "preview/text_metrics.h"
+
+namespace pramo {
+namespace {
+
+std::vector<TextRun> runsOf(const Page& p) {
+    std::vector<TextRun> out;
+    for (const PageItem& i : p.items()) {
+        if (const auto* t = std::get_if<TextRun>(&i)) out.push_back(*t);
+    }
+    return out;
+}
+
+Band row(int n, double height = 10.0) {
+    Band b(height);
+    b.text(20.0, 1.0, QString::number(n));
+    return b;
+}
+
+// A4, margins 10 mm, a 20 mm header and a 10 mm footer: bands go from 30 to 277 mm, 247 mm,
+// so 24 bands of 10 mm fit on a page.
+ReportBuilder builder() {
+    ReportBuilder b(Paper::a4(), 10.0, 10.0);
+    b.setPageHeader([](int page) {
+        Band h(20.0);
+        h.text(10.0, 0.0, QStringLiteral("header %1").arg(page));
+        return h;
+    });
+    b.setPageFooter(10.0, [](int page, int count) {
+        Band f;
+        f.text(10.0, 2.0, QStringLiteral("%1/%2").arg(page).arg(count));
+        return f;
+    });
+    return b;
+}
+
+TEST(ReportBuilder, BreaksPagesWhenTheNextBandDoesNotFit) {
+    ReportBuilder b = builder();
+    for (int n = 1; n <= 30; ++n) b.add(row(n));
+    const std::vector<Page> pages = b.finish();
+    ASSERT_EQ(pages.size(), 2u);
+    const auto first = runsOf(pages[0]);
+    const auto second = runsOf(pages[1]);
+    ASSERT_EQ(first.size(), 1u + 24 + 1);
+    ASSERT_EQ(second.size(), 1u + 6 + 1);
+    EXPECT_EQ(first[0].text, "header 1");
+    EXPECT_DOUBLE_EQ(first[0].at.y(), 10.0);
+    EXPECT_EQ(first[1].text, "1");
+    EXPECT_DOUBLE_EQ(first[1].at.y(), 31.0);
+    EXPECT_EQ(first[24].text, "24");
+    EXPECT_DOUBLE_EQ(first[24].at.y(), 30.0 + 23 * 10.0 + 1.0);
+    EXPECT_EQ(first.back().text, "1/2");
+    EXPECT_DOUBLE_EQ(first.back().at.y(), 297.0 - 10.0 - 10.0 + 2.0);
+    EXPECT_EQ(second[0].text, "header 2");
+    EXPECT_EQ(second[1].text, "25");
+    EXPECT_DOUBLE_EQ(second[1].at.y(), 31.0);
+    EXPECT_EQ(second.back().text, "2/2");
+}
+
+TEST(ReportBuilder, ForcedBreaksAndOversizedBands) {
+    ReportBuilder b = builder();
+    b.add(row(1));
+    b.newPage();
+    b.add(row(2, 300.0));  // higher than a page: a page of its own
+    b.add(row(3));
+    const std::vector<Page> pages = b.finish();
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(runsOf(pages[1])[1].text, "2");
+    EXPECT_EQ(runsOf(pages[2])[1].text, "3");
+    EXPECT_EQ(runsOf(pages[2]).back().text, "3/3");
+    EXPECT_TRUE(b.finish().empty());  // the builder starts over
+}
+
+TEST(ReportBuilder, WrappedTextGrowsTheBand) {
+    const PageFont font;
+    Band b(5.0);
+    const QString text = QStringLiteral("jedan dva tri četiri pet šest sedam osam devet deset");
+    const int lines = b.wrapped(10.0, 2.0, 40.0, text, font);
+    ASSERT_GT(lines, 1);
+    EXPECT_DOUBLE_EQ(b.height(), 2.0 + lines * lineHeightMm(font));
+    QStringList words;
+    for (const PageItem& i : b.items()) {
+        const auto& run = std::get<TextRun>(i);
+        EXPECT_LE(textWidthMm(font, run.text), 40.0) << run.text.toStdString();
+        words << run.text;
+    }
+    EXPECT_EQ(words.join(' '), text);
+}
+
+TEST(ReportBuilder, WrapBreaksWordsLongerThanTheWidth) {
+    const PageFont font;
+    const QStringList lines = wrapText(QString(60, 'W'), font, 30.0);
+    ASSERT_GT(lines.size(), 1);
+    EXPECT_EQ(lines.join(QString()), QString(60, 'W'));
+    for (const QString& l : lines) EXPECT_LE(textWidthMm(font, l), 30.0);
+    EXPECT_EQ(wrapText(QString(), font, 30.0), QStringList{QString()});
+}
+
+}  // namespace
+}  // namespace pramo
