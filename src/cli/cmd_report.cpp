@@ -66,6 +66,11 @@ int run(const Options& o) {
         std::cerr << "pramo-cli: " << *problem << "\n";
         return ExitBadInput;
     }
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);  // pages are painted without a display
+    static int argc = 1;
+    static char name[] = "pramo-cli";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
     SilentProgress progress;
     const ReportResult r = reports().at(o.report)(data.files, progress);
     switch (r.end) {
@@ -84,11 +89,6 @@ int report(const std::vector<std::string>& args) {
         std::cerr << "pramo-cli report: " << *problem << "\n";
         return ExitBadInput;
     }
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);  // pages are painted without a display
-    static int argc = 1;
-    static char name[] = "pramo-cli";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
     return run(o);
 }
 

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+
+#include "records/files.h"
+#include "records/opcine.h"
+#include "support/scripted_messages.h"
+#include "support/temp_dir.h"
+
+namespace pramo {
+namespace {
+
+struct Outcome {
+    int exit;
+    QString out;
+    QString err;
+};
+
+Outcome run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(60000)) return {-1, {}, {}};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+Outcome cli(const QStringList& args) { return run(QStringLiteral(PRAMO_CLI), args); }
+
+class ReportCli : public testing::Test {
+protected:
+    void SetUp() override {
+        Store store;
+        ASSERT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
+        test::ScriptedMessages messages;
+        Files files(store, messages);
+        ASSERT_EQ(files.open(Opcine::table), StoreCode::Ok);
+        for (auto [shifra, naziv, rate] : {std::tuple{"0133", "Zagreb", 1800}, {"0051", "Čakovec", 1000}, {"0027", "Bjelovar", 0}}) {
+            Opcine opc;
+            opc.shifra = shifra;
+            opc.naziv = naziv;
+            opc.stopaprireza = Rate7::fromRaw(rate);
+            ASSERT_EQ(store.add(opc), StoreCode::Ok);
+        }
+    }
+    QString path(const char* name) const { return QString::fromStdString(dir.file(name)); }
+    QString data() const { return QString::fromStdString(dir.path().string()); }
+
+    test::TempDir dir;
+};
+
+TEST_F(ReportCli, MunicipalitiesAsPdf) {
+    const Outcome r = cli({"report", "opcine", "--data", data(), "--pdf", path("x.pdf")});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("1 page written")) << r.out.toStdString();
+    const Outcome text = run("pdftotext", {"-layout", path("x.pdf"), "-"});
+    ASSERT_EQ(text.exit, 0);
+    for (const char* s : {"Report the opcine File", "Zagreb", "Čakovec", "Bjelovar", "0133", "18,00", "10,00", "Page 1"}) {
+        EXPECT_TRUE(text.out.contains(QString::fromUtf8(s))) << s << "\n" << text.out.toStdString();
+    }
+}
+
+TEST_F(ReportCli, IncomeTypesWithNoneIsNothingToPrint) {
+    const Outcome r = cli({"report", "vrste", "--data", data(), "--text", path("v.txt")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains("nothing to print")) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("v.txt")));
+}
+
+TEST_F(ReportCli, MunicipalitiesAsText) {
+    ASSERT_EQ(cli({"report", "opcine", "--data", data(), "--text", path("o.txt")}).exit, 0);
+    QFile f(path("o.txt"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_TRUE(lines[0].contains("Report the opcine File"));
+    EXPECT_TRUE(lines.back().contains("Page 1"));
+}
+
+TEST_F(ReportCli, RefusesBadCommandLines) {
+    const struct {
+        QStringList args;
+        const char* message;
+    } cases[] = {
+        {{"report"}, "name a report"},
+        {{"report", "nepoznat", "--pdf", "a.pdf"}, "name a report"},
+        {{"report", "opcine"}, "exactly one of"},
+        {{"report", "opcine", "--pdf", "a.pdf", "--text", "a.txt"}, "exactly one of"},
+        {{"report", "opcine", "--pdf"}, "--pdf needs a value"},
+        {{"report", "opcine", "--pdf", "a.pdf", "--data", "/no/such/dir"}, "does not exist"},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = cli(c.args);
+        EXPECT_EQ(r.exit, 2) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
+    }
+    const Outcome r = cli({"report", "opcine", "--data", data(), "--pdf", path("no/dir/x.pdf")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains("cannot write")) << r.err.toStdString();
+}
+
+}  // namespace
+}  // namespace pramo

@@ -1,0 +1,27 @@
+#include <gtest/gtest.h>
+
+#include "reports/print_format.h"
+
+namespace pramo {
+namespace {
+
+TEST(PrintFormat, ThousandsAndDecimalComma) {
+    struct Case {
+        std::int64_t raw;
+        int places;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0, 2, "0,00"},         {5, 2, "0,05"},          {-5, 2, "-0,05"},
+        {1800, 2, "18,00"},     {123450, 2, "1.234,50"}, {-123450, 2, "-1.234,50"},
+        {99999999999, 2, "999.999.999,99"},              {100000, 2, "1.000,00"},
+        {12345, 0, "12.345"},   {1, 4, "0,0001"},        {999, 2, "9,99"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(printDecimal(c.raw, c.places), c.text) << c.raw;
+    EXPECT_EQ(printAmountOrBlank(Rate::fromRaw(0)), "");
+    EXPECT_EQ(printAmountOrBlank(Rate::fromRaw(2000)), "20,00");
+    EXPECT_EQ(printAmount(Money::fromRaw(143926)), "1.439,26");
+}
+
+}  // namespace
+}  // namespace pramo
