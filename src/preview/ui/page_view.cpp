@@ -1,0 +1,117 @@
+#include "preview/ui/page_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "preview/page_painter.h"
+
+namespace pramo {
+
+namespace {
+constexpr int zoomMargin = 8;  // around the zoomed page
+const QColor background(128, 128, 128);
+}  // namespace
+
+class PageCanvas : public QWidget {
+public:
+    explicit PageCanvas(PageView* view) : QWidget(view), view_(view) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        view_->paintCanvas(painter);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) view_->clickAt(event->position().toPoint());
+    }
+
+private:
+    PageView* view_;
+};
+
+PageView::PageView(const PageList& pages, QWidget* parent) : QScrollArea(parent), pages_(pages), canvas_(new PageCanvas(this)) {
+    setWidget(canvas_);
+    setAlignment(Qt::AlignCenter);
+    setBackgroundRole(QPalette::Dark);
+    horizontalScrollBar()->setSingleStep(52);
+    verticalScrollBar()->setSingleStep(51);
+    setFocusPolicy(Qt::StrongFocus);
+    layoutCanvas();
+}
+
+void PageView::display(int current, Zoom zoom, int across, int down) {
+    current_ = current;
+    zoom_ = zoom;
+    across_ = across;
+    down_ = down;
+    layoutCanvas();
+    canvas_->update();
+}
+
+double PageView::aspect() const {
+    if (pages_.empty()) return 297.0 / 210.0;
+    const QSizeF size = pages_.page(1).size();
+    return size.height() / size.width();
+}
+
+ThumbnailGrid PageView::grid() const {
+    return thumbnailGrid(viewport()->size(), across_, down_, aspect());
+}
+
+double PageView::scale() const {
+    const double pageWidth = pages_.empty() ? 210.0 : pages_.page(current_).size().width();
+    const double area = viewport()->width() - 2 * zoomMargin - verticalScrollBar()->sizeHint().width();
+    return zoomScale(zoom_, area, pageWidth, logicalDpiX());
+}
+
+void PageView::layoutCanvas() {
+    if (zoom_ == Zoom::NoZoom || pages_.empty()) {
+        setWidgetResizable(true);
+        return;
+    }
+    setWidgetResizable(false);
+    const QSizeF size = pages_.page(current_).size() * scale();
+    canvas_->resize(qRound(size.width()) + 2 * zoomMargin, qRound(size.height()) + 2 * zoomMargin);
+}
+
+void PageView::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    layoutCanvas();
+}
+
+void PageView::paintCanvas(QPainter& painter) const {
+    painter.fillRect(canvas_->rect(), background);
+    if (pages_.empty()) return;
+    if (zoom_ != Zoom::NoZoom) {
+        const QRectF target(zoomMargin, zoomMargin, canvas_->width() - 2 * zoomMargin, canvas_->height() - 2 * zoomMargin);
+        painter.fillRect(target, Qt::white);
+        paintPage(painter, pages_.page(current_), target);
+        return;
+    }
+    const ThumbnailGrid g = grid();
+    for (std::size_t i = 0; i < g.cells.size(); ++i) {
+        const int n = current_ + static_cast<int>(i);
+        if (n > pages_.count()) break;
+        const QRect cell = g.cells[i];
+        painter.fillRect(cell, Qt::white);
+        paintPage(painter, pages_.page(n), cell);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(cell.adjusted(-1, -1, 0, 0));  // the white frame
+    }
+}
+
+void PageView::clickAt(QPoint pos) {
+    if (zoom_ != Zoom::NoZoom) {
+        emit zoomedPageClicked();
+        return;
+    }
+    const ThumbnailGrid g = grid();
+    for (std::size_t i = 0; i < g.cells.size(); ++i) {
+        const int n = current_ + static_cast<int>(i);
+        if (g.cells[i].contains(pos) && n <= pages_.count()) emit thumbnailClicked(n);
+    }
+}
+
+}  // namespace pramo

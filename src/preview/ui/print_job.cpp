@@ -1,0 +1,60 @@
+#include "preview/ui/print_job.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include "preview/page_painter.h"
+#include "preview/ui/preview_host.h"
+
+namespace pramo {
+namespace {
+
+bool sendToPrinter(QPrinter& printer, const std::vector<const Page*>& pages) {
+    printer.setFullPage(true);
+    printer.setPageLayout(pageLayoutOf(*pages.front()));
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0) {
+            printer.setPageLayout(pageLayoutOf(*pages[i]));
+            printer.newPage();
+        }
+        paintPageFullSize(painter, *pages[i]);
+    }
+    return painter.end();
+}
+
+bool offerPdf(const std::vector<const Page*>& pages, const QString& jobName, PreviewHost& host, QWidget* parent) {
+    const MessageBox box = namedBox("Ispis", "Ispis nije moguć: pisač nije dostupan.\n"
+                                             "Želite li stranice snimiti u PDF datoteku?", "DA|NE");
+    if (host.messages().ask(box) != 1) return false;
+    return savePagesAsPdf(pages, jobName, host, parent);
+}
+
+}  // namespace
+
+bool printPages(const std::vector<const Page*>& pages, const QString& printerName, const QString& jobName,
+                PreviewHost& host, QWidget* parent) {
+    if (pages.empty()) return false;
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printerName.isEmpty()) printer.setPrinterName(printerName);
+    printer.setDocName(jobName);
+    if (printer.outputFormat() == QPrinter::NativeFormat && sendToPrinter(printer, pages)) return true;
+    return offerPdf(pages, jobName, host, parent);
+}
+
+bool savePagesAsPdf(const std::vector<const Page*>& pages, const QString& title, PreviewHost& host, QWidget* parent) {
+    const QString path = host.saveFileName(parent, QStringLiteral("Save as PDF"), QStringLiteral("PDF File (*.pdf)"),
+                                           QStringLiteral("Save.pdf"));
+    if (path.isEmpty()) return false;
+    if (writePdf(pages, path, title)) return true;
+    tellNotSaved(host, path);
+    return false;
+}
+
+void tellNotSaved(PreviewHost& host, const QString& path) {
+    host.messages().ask(namedBox("Snimanje", "Datoteku " + path.toStdString() + " nije moguće snimiti.", "OK",
+                                 Icon::Exclamation));
+}
+
+}  // namespace pramo
