@@ -17,9 +17,9 @@ struct ListingColumn {
 };
 
 struct ListingLayout {
-    QString title;
-    QString groupHeading;  // over the column captions, when there is one
-    std::vector<ListingColumn> columns;
+    QString title{};
+    QString groupHeading{};  // over the column captions, when there is one
+    std::vector<ListingColumn> columns{};
     Paper paper = Paper::a4();
     PageFont font = PageFont{}.sized(9.0);
 };

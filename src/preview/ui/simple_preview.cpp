@@ -44,7 +44,7 @@ QAction* SimplePreview::action(const QString& text, const QString& tip, const QS
 
 void SimplePreview::buildMenus() {
     auto* bar = new QMenuBar(this);
-    layout()->setMenuBar(bar);
+    QDialog::layout()->setMenuBar(bar);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     QAction* printAction = file->addAction(QStringLiteral("&Print"), this, &SimplePreview::print);
     printAction->setStatusTip(QStringLiteral("Print the report"));
