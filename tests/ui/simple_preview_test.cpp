@@ -3,7 +3,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "preview/ui/page_view.h"
+#include "preview/ui/preview_area.h"
 #include "preview/ui/simple_preview.h"
 #include "preview_test_support.h"
 
@@ -75,7 +75,7 @@ TEST(SimplePreview, ThumbnailClickZoomsAndPageClickReturns) {
     preview.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
     preview.setGrid(2, 1);
-    PageView* view = preview.view();
+    PreviewArea* view = preview.view();
     const ThumbnailGrid grid = view->grid();
     QTest::mouseClick(view->widget(), Qt::LeftButton, {}, grid.cells[1].center());
     EXPECT_EQ(preview.current(), 2);

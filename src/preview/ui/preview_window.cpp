@@ -7,14 +7,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "preview/ui/page_view.h"
+#include "preview/ui/preview_area.h"
 #include "preview/ui/print_job.h"
 
 namespace pramo {
 
 PreviewWindow::PreviewWindow(PageList pages, PreviewHost& host, QWidget* parent)
     : QDialog(parent), pages_(std::move(pages)), host_(host), layout_(new QVBoxLayout),
-      view_(new PageView(pages_, this)), status_(new QStatusBar(this)) {
+      view_(new PreviewArea(pages_, this)), status_(new QStatusBar(this)) {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
@@ -25,11 +25,11 @@ PreviewWindow::PreviewWindow(PageList pages, PreviewHost& host, QWidget* parent)
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize available = screen ? screen->availableSize() : QSize(1024, 768);
     resize(std::min(1000, available.width()), std::min(800, available.height()));
-    connect(view_, &PageView::thumbnailClicked, this, [this](int page) {
+    connect(view_, &PreviewArea::thumbnailClicked, this, [this](int page) {
         current_ = page;
         setZoom(Zoom::PageWidth);
     });
-    connect(view_, &PageView::zoomedPageClicked, this, [this] { setZoom(Zoom::NoZoom); });
+    connect(view_, &PreviewArea::zoomedPageClicked, this, [this] { setZoom(Zoom::NoZoom); });
 }
 
 void PreviewWindow::next() {

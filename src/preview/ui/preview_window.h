@@ -13,7 +13,7 @@ class QVBoxLayout;
 
 namespace pramo {
 
-class PageView;
+class PreviewArea;
 class PreviewHost;
 
 class PreviewWindow : public QDialog {
@@ -28,7 +28,7 @@ public:
     int across() const { return across_; }
     int down() const { return down_; }
     int shown() const { return pagesShown(zoom_, across_, down_); }
-    PageView* view() const { return view_; }
+    PreviewArea* view() const { return view_; }
     QStatusBar* statusBar() const { return status_; }
 
     void next();
@@ -52,7 +52,7 @@ private:
     PageList pages_;
     PreviewHost& host_;
     QVBoxLayout* layout_;
-    PageView* view_;
+    PreviewArea* view_;
     QStatusBar* status_;
     int current_ = 1;
     Zoom zoom_ = Zoom::NoZoom;

@@ -1,4 +1,4 @@
-#include "preview/ui/page_view.h"
+#include "preview/ui/preview_area.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,9 +13,9 @@ constexpr int zoomMargin = 8;  // around the zoomed page
 const QColor background(128, 128, 128);
 }  // namespace
 
-class PageCanvas : public QWidget {
+class PreviewCanvas : public QWidget {
 public:
-    explicit PageCanvas(PageView* view) : QWidget(view), view_(view) {}
+    explicit PreviewCanvas(PreviewArea* view) : QWidget(view), view_(view) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -27,10 +27,10 @@ protected:
     }
 
 private:
-    PageView* view_;
+    PreviewArea* view_;
 };
 
-PageView::PageView(const PageList& pages, QWidget* parent) : QScrollArea(parent), pages_(pages), canvas_(new PageCanvas(this)) {
+PreviewArea::PreviewArea(const PageList& pages, QWidget* parent) : QScrollArea(parent), pages_(pages), canvas_(new PreviewCanvas(this)) {
     setWidget(canvas_);
     setAlignment(Qt::AlignCenter);
     setBackgroundRole(QPalette::Dark);
@@ -40,7 +40,7 @@ PageView::PageView(const PageList& pages, QWidget* parent) : QScrollArea(parent)
     layoutCanvas();
 }
 
-void PageView::display(int current, Zoom zoom, int across, int down) {
+void PreviewArea::display(int current, Zoom zoom, int across, int down) {
     current_ = current;
     zoom_ = zoom;
     across_ = across;
@@ -49,23 +49,23 @@ void PageView::display(int current, Zoom zoom, int across, int down) {
     canvas_->update();
 }
 
-double PageView::aspect() const {
+double PreviewArea::aspect() const {
     if (pages_.empty()) return 297.0 / 210.0;
     const QSizeF size = pages_.page(1).size();
     return size.height() / size.width();
 }
 
-ThumbnailGrid PageView::grid() const {
+ThumbnailGrid PreviewArea::grid() const {
     return thumbnailGrid(viewport()->size(), across_, down_, aspect());
 }
 
-double PageView::scale() const {
+double PreviewArea::scale() const {
     const double pageWidth = pages_.empty() ? 210.0 : pages_.page(current_).size().width();
     const double area = viewport()->width() - 2 * zoomMargin - verticalScrollBar()->sizeHint().width();
     return zoomScale(zoom_, area, pageWidth, logicalDpiX());
 }
 
-void PageView::layoutCanvas() {
+void PreviewArea::layoutCanvas() {
     if (zoom_ == Zoom::NoZoom || pages_.empty()) {
         setWidgetResizable(true);
         return;
@@ -75,12 +75,12 @@ void PageView::layoutCanvas() {
     canvas_->resize(qRound(size.width()) + 2 * zoomMargin, qRound(size.height()) + 2 * zoomMargin);
 }
 
-void PageView::resizeEvent(QResizeEvent* event) {
+void PreviewArea::resizeEvent(QResizeEvent* event) {
     QScrollArea::resizeEvent(event);
     layoutCanvas();
 }
 
-void PageView::paintCanvas(QPainter& painter) const {
+void PreviewArea::paintCanvas(QPainter& painter) const {
     painter.fillRect(canvas_->rect(), background);
     if (pages_.empty()) return;
     if (zoom_ != Zoom::NoZoom) {
@@ -102,7 +102,7 @@ void PageView::paintCanvas(QPainter& painter) const {
     }
 }
 
-void PageView::clickAt(QPoint pos) {
+void PreviewArea::clickAt(QPoint pos) {
     if (zoom_ != Zoom::NoZoom) {
         emit zoomedPageClicked();
         return;

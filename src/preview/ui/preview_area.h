@@ -9,11 +9,11 @@
 
 namespace pramo {
 
-class PageView : public QScrollArea {
+class PreviewArea : public QScrollArea {
     Q_OBJECT
 
 public:
-    explicit PageView(const PageList& pages, QWidget* parent = nullptr);
+    explicit PreviewArea(const PageList& pages, QWidget* parent = nullptr);
 
     // What to show; the view repaints.
     void display(int current, Zoom zoom, int across, int down);
@@ -33,7 +33,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class PageCanvas;
+    friend class PreviewCanvas;
     void paintCanvas(QPainter& painter) const;
     void clickAt(QPoint pos);
     void layoutCanvas();
