@@ -29,13 +29,51 @@ FullPreview::FullPreview(PageList pages, const QString& title, PreviewHost& host
     refresh();
 }
 
-QAction* FullPreview::add(const QString& name, const QString& text, const QString& tip, void (FullPreview::*slot)()) {
-    auto* a = new QAction(text, this);
-    a->setObjectName(name);
-    a->setToolTip(tip);
-    if (slot) connect(a, &QAction::triggered, this, slot);
+// A button of the toolbar.
+struct PreviewCommand {
+    const char* name;
+    const char* text;
+    const char* tip;
+    void (FullPreview::*slot)();
+    QStyle::StandardPixmap icon = QStyle::SP_CustomBase;  // none
+};
+
+namespace {
+
+// The buttons in the order they stand; an entry without a name is a gap, one without an action
+// the zoom list.
+const PreviewCommand commandDefs[] = {
+    {"print", "Ispis", "Ispiši report", &FullPreview::print},
+    {"printCurrent", "Ispis str.", "Ispiši samo trenutnu stranicu", &FullPreview::printCurrent},
+    {"saveCurrent", "Snimi str.", "Snimi trenutnu stranu u datoteku", &FullPreview::saveCurrent, QStyle::SP_DialogSaveButton},
+    {"saveAll", "Snimi sve", "Snimi sve strane u datoteku", &FullPreview::saveAll},
+    {"pdf", "PDF", "Save as PDF", &FullPreview::saveAsPdf},
+    {nullptr, nullptr, nullptr, nullptr},
+    {"first", "", "Skok na 1. stranu", &FullPreview::first, QStyle::SP_MediaSkipBackward},
+    {"previous", "", "Prethodna strana", &FullPreview::previous, QStyle::SP_MediaSeekBackward},
+    {"next", "", "Slijedeća strana", &FullPreview::next, QStyle::SP_MediaSeekForward},
+    {"last", "", "Skok na posljednju stranu", &FullPreview::last, QStyle::SP_MediaSkipForward},
+    {"jump", "Skok", "Skok na stranu: ??", &FullPreview::jump},
+    {nullptr, nullptr, nullptr, nullptr},
+    {"thumbnails", "Sličice", "Prikaži sličice", &FullPreview::changeDisplay},
+    {"zoomList", nullptr, nullptr, nullptr},
+    {nullptr, nullptr, nullptr, nullptr},
+    {"mark", "Označi", "Označi stranicu za ispis", &FullPreview::toggleMark},
+    {"delete", "Briši", "Briši stranicu", &FullPreview::deleteCurrent, QStyle::SP_TrashIcon},
+    {nullptr, nullptr, nullptr, nullptr},
+    {"exit", "Izlaz", "Izlazak bez ispisa reporta", &FullPreview::reject, QStyle::SP_DialogCloseButton},
+};
+
+}  // namespace
+
+QAction* FullPreview::add(const PreviewCommand& def) {
+    auto* a = new QAction(QString::fromUtf8(def.text), this);
+    a->setObjectName(QString::fromLatin1(def.name));
+    a->setToolTip(QString::fromUtf8(def.tip));
+    if (def.icon != QStyle::SP_CustomBase) a->setIcon(style()->standardIcon(def.icon));
+    connect(a, &QAction::triggered, this, def.slot);
     addAction(a);
-    commands_[name] = a;
+    commands_[a->objectName()] = a;
     return a;
 }
 
@@ -48,44 +86,32 @@ void FullPreview::buildToolBar() {
     auto* bar = new QToolBar(this);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     layout()->addWidget(bar);
-    const auto icon = [this](QStyle::StandardPixmap p) { return style()->standardIcon(p); };
-    bar->addAction(add("print", "Ispis", "Ispiši report", &FullPreview::print));
-    bar->addAction(add("printCurrent", "Ispis str.", "Ispiši samo trenutnu stranicu", &FullPreview::printCurrent));
-    bar->addAction(add("saveCurrent", "Snimi str.", "Snimi trenutnu stranu u datoteku", &FullPreview::saveCurrent));
-    bar->addAction(add("saveAll", "Snimi sve", "Snimi sve strane u datoteku", &FullPreview::saveAll));
-    bar->addAction(add("pdf", "PDF", "Save as PDF", &FullPreview::saveAsPdf));
-    bar->addSeparator();
-    bar->addAction(add("first", QString(), "Skok na 1. stranu", nullptr));
-    bar->addAction(add("previous", QString(), "Prethodna strana", &FullPreview::previous));
-    bar->addAction(add("next", QString(), "Slijedeća strana", &FullPreview::next));
-    bar->addAction(add("last", QString(), "Skok na posljednju stranu", nullptr));
-    bar->addAction(add("jump", "Skok", "Skok na stranu: ??", &FullPreview::jump));
-    bar->addSeparator();
-    bar->addAction(add("thumbnails", "Sličice", "Prikaži sličice", &FullPreview::changeDisplay));
-    zoomList_ = new QComboBox(bar);
+    for (const PreviewCommand& def : commandDefs) {
+        if (!def.name) bar->addSeparator();
+        else if (!def.slot) bar->addWidget(buildZoomList(bar));
+        else bar->addAction(add(def));
+    }
+    command("print")->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
+    command("mark")->setCheckable(true);
+    command("previous")->setShortcut(Qt::Key_PageUp);
+    command("next")->setShortcut(Qt::Key_PageDown);
+}
+
+QComboBox* FullPreview::buildZoomList(QWidget* parent) {
+    zoomList_ = new QComboBox(parent);
     zoomList_->setObjectName(QStringLiteral("zoomList"));
     zoomList_->setToolTip(QStringLiteral("Uvećanje"));
     for (const ZoomEntry& e : zoomEntries()) zoomList_->addItem(e.listText);
     connect(zoomList_, &QComboBox::activated, this, [this](int i) { setZoom(zoomEntries()[static_cast<std::size_t>(i)].zoom); });
-    bar->addWidget(zoomList_);
-    bar->addSeparator();
-    bar->addAction(add("mark", "Označi", "Označi stranicu za ispis", &FullPreview::toggleMark));
-    bar->addAction(add("delete", "Briši", "Briši stranicu", &FullPreview::deleteCurrent));
-    bar->addSeparator();
-    bar->addAction(add("exit", "Izlaz", "Izlazak bez ispisa reporta", &FullPreview::reject));
-    connect(command("first"), &QAction::triggered, this, [this] { setCurrent(1); });
-    connect(command("last"), &QAction::triggered, this, [this] { setCurrent(pages().count()); });
-    command("mark")->setCheckable(true);
-    command("previous")->setShortcut(Qt::Key_PageUp);
-    command("next")->setShortcut(Qt::Key_PageDown);
-    command("first")->setIcon(icon(QStyle::SP_MediaSkipBackward));
-    command("previous")->setIcon(icon(QStyle::SP_MediaSeekBackward));
-    command("next")->setIcon(icon(QStyle::SP_MediaSeekForward));
-    command("last")->setIcon(icon(QStyle::SP_MediaSkipForward));
-    command("print")->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
-    command("saveCurrent")->setIcon(icon(QStyle::SP_DialogSaveButton));
-    command("delete")->setIcon(icon(QStyle::SP_TrashIcon));
-    command("exit")->setIcon(icon(QStyle::SP_DialogCloseButton));
+    return zoomList_;
+}
+
+void FullPreview::first() {
+    setCurrent(1);
+}
+
+void FullPreview::last() {
+    setCurrent(pages().count());
 }
 
 void FullPreview::updateControls() {

@@ -14,6 +14,8 @@ class QLabel;
 
 namespace pramo {
 
+struct PreviewCommand;
+
 class FullPreview : public PreviewWindow {
     Q_OBJECT
 
@@ -28,6 +30,8 @@ public:
 
     void print();
     void printCurrent();
+    void first();
+    void last();
     void toggleMark();
     void deleteCurrent();
     void saveCurrent();
@@ -39,8 +43,9 @@ protected:
     void updateControls() override;
 
 private:
-    QAction* add(const QString& name, const QString& text, const QString& tip, void (FullPreview::*slot)());
+    QAction* add(const PreviewCommand& def);
     void buildToolBar();
+    QComboBox* buildZoomList(QWidget* parent);
 
     std::map<QString, QAction*> commands_;
     QComboBox* zoomList_ = nullptr;

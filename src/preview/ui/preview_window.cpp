@@ -30,6 +30,7 @@ PreviewWindow::PreviewWindow(PageList pages, PreviewHost& host, QWidget* parent)
         setZoom(Zoom::PageWidth);
     });
     connect(view_, &PreviewArea::zoomedPageClicked, this, [this] { setZoom(Zoom::NoZoom); });
+    view_->setFocus();  // the arrow keys scroll the page
 }
 
 void PreviewWindow::next() {

@@ -36,6 +36,8 @@ public:
     void setCurrent(int page);
     void setZoom(Zoom zoom);
     void setGrid(int across, int down);
+    // Asks for a file name and writes every page there as PDF.
+    void saveAsPdf();
 
 protected:
     bool event(QEvent* event) override;
@@ -46,7 +48,6 @@ protected:
     QVBoxLayout* layout() const { return layout_; }
     PageList& pageList() { return pages_; }
     PreviewHost& host() { return host_; }
-    void saveAsPdf();
 
 private:
     PageList pages_;

@@ -93,24 +93,29 @@ void SimplePreview::buildToolBar() {
     pdf->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(pdf, &QAction::triggered, this, &SimplePreview::saveAsPdf);
     bar->addActions({printAction, exit, pdf});
+    bar->addWidget(zoomButton(bar));
+    bar->addSeparator();
+    addEntries(bar);
+}
 
-    auto* zoomButton = new QToolButton(bar);
-    zoomButton->setObjectName(QStringLiteral("zoom"));
-    zoomButton->setText(QStringLiteral("Uvećaj"));
-    zoomButton->setToolTip(QStringLiteral("Uvećaj stranicu izvještaja"));
-    zoomButton->setPopupMode(QToolButton::InstantPopup);
-    auto* popup = new QMenu(zoomButton);
-    auto* group = new QActionGroup(popup);
-    addZoomChoices(group, popupZoomTexts, popupZoom_);
+QToolButton* SimplePreview::zoomButton(QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QStringLiteral("zoom"));
+    button->setText(QStringLiteral("Uvećaj"));
+    button->setToolTip(QStringLiteral("Uvećaj stranicu izvještaja"));
+    button->setPopupMode(QToolButton::InstantPopup);
+    auto* popup = new QMenu(button);
+    addZoomChoices(new QActionGroup(popup), popupZoomTexts, popupZoom_);
     popup->addAction(popupZoom_[Zoom::NoZoom]);
     popup->addSeparator();
     for (const ZoomEntry& e : zoomEntries()) {
         if (e.zoom != Zoom::NoZoom) popup->addAction(popupZoom_[e.zoom]);
     }
-    zoomButton->setMenu(popup);
-    bar->addWidget(zoomButton);
-    bar->addSeparator();
+    button->setMenu(popup);
+    return button;
+}
 
+void SimplePreview::addEntries(QToolBar* bar) {
     const int count = pages().count();
     const auto entry = [&](const QString& label, const QString& name, const QString& tip, int max) {
         auto* box = new QSpinBox(bar);

@@ -10,6 +10,8 @@
 class QAction;
 class QActionGroup;
 class QSpinBox;
+class QToolBar;
+class QToolButton;
 
 namespace pramo {
 
@@ -32,6 +34,8 @@ protected:
 private:
     void buildMenus();
     void buildToolBar();
+    QToolButton* zoomButton(QWidget* parent);
+    void addEntries(QToolBar* bar);
     QAction* action(const QString& text, const QString& tip, const QString& name);
     void addZoomChoices(QActionGroup* group, const std::vector<QString>& texts, std::map<Zoom, QAction*>& byZoom);
     void jump();
