@@ -4,9 +4,10 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "preview/ui/full_preview.h"
 #include "preview/ui/simple_preview.h"
 #include "records/opcine.h"
-#include "reports/ui/listings_ui.h"
+#include "reports/ui/run_report.h"
 #include "reports/ui/progress_window.h"
 #include "reports/opcine_ispis.h"
 #include "shell/app_context.h"
@@ -27,7 +28,9 @@ protected:
             ASSERT_EQ(store.add(opc), StoreCode::Ok);
         }
     }
-    bool run() { return runListing(&opcineIspis, QStringLiteral("Report the opcine File"), ctx, host, nullptr); }
+    bool run(PreviewKind kind = PreviewKind::Simple) {
+        return runReportJob(&opcineIspis, kind, QStringLiteral("Report the opcine File"), ctx, host, nullptr);
+    }
 
     test::TempDir dir;
     Store store;
@@ -78,6 +81,26 @@ TEST_F(ListingsUi, PreviewThenPrintWithoutPrinterGivesPdf) {
     ASSERT_EQ(pages.size(), 1);
     EXPECT_TRUE(pages[0].contains("Report the opcine File"));
     EXPECT_TRUE(pages[0].contains("Općina 1"));
+}
+
+TEST_F(ListingsUi, LongerReportInTheFullPreview) {
+    addOpcine(90);
+    test::whenModalOpens<FullPreview>([](FullPreview* p) {
+        EXPECT_EQ(p->windowTitle(), "Report the opcine File");
+        EXPECT_EQ(p->pages().count(), 2);
+        p->command("exit")->trigger();
+    });
+    EXPECT_FALSE(run(PreviewKind::Full));
+}
+
+TEST_F(ListingsUi, AFailedRunShowsTheRetrievalWarning) {
+    const ReportJob failing = [](Files&, Progress&) {
+        return ReportResult{RunEnd::Failed, {}, StoreCode::FileNotOpen, "OPCINE"};
+    };
+    EXPECT_FALSE(runReportJob(failing, PreviewKind::Simple, QStringLiteral("x"), ctx, host, nullptr));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].warningId, static_cast<int>(Warning::RetrievalError));
+    EXPECT_NE(messages.shown[0].text.find("OPCINE"), std::string::npos);
 }
 
 TEST(ProgressWindow, ShowsTheShareDoneAndCancels) {
