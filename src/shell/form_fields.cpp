@@ -54,50 +54,60 @@ QWidget* FormScreen::buildField(Field& f, QWidget* page) {
         f.shown = new QLabel(f.row);
         layout->addWidget(f.shown, 1);
     } else if (fs.kind == FieldKind::Options) {
-        f.options = f.row;
-        f.group = new QButtonGroup(f.row);
-        for (std::size_t i = 0; i < fs.options.size(); ++i) {
-            auto* radio = new QRadioButton(fs.options[i].text, f.row);
-            radio->installEventFilter(this);
-            f.group->addButton(radio, static_cast<int>(i));
-            layout->addWidget(radio);
-        }
-        connect(f.group, &QButtonGroup::idClicked, this, [this, &f](int id) {
-            const auto v = parseField(*f.def, f.spec->options[static_cast<std::size_t>(id)].value);
-            if (v) setField(*f.def, record().get(), *v);
-            changed(f);
-        });
-        layout->addStretch(1);
+        buildOptions(f, layout);
     } else {
-        if (fs.lookup.list) {
-            f.button = new QPushButton(fs.lookup.buttonText, f.row);
-            f.button->setAutoDefault(false);
-            connect(f.button, &QPushButton::clicked, this, [this, &fs] { openLookup(fs.field); });
-            layout->addWidget(f.button);
-        }
-        f.entry = new QLineEdit(f.row);
-        f.entry->setObjectName(QString::fromUtf8(fs.field.data(), static_cast<int>(fs.field.size())));
-        f.entry->setReadOnly(fs.readOnly);
-        f.entry->setToolTip(fs.toolTip);
-        if (f.def->isText()) f.entry->setMaxLength(f.def->size);
-        else f.entry->setValidator(new FieldPicture(*f.def, f.entry));
-        f.entry->installEventFilter(this);
-        layout->addWidget(f.entry, 1);
-        for (const StepButton& s : fs.steps) {
-            auto* b = new QToolButton(f.row);
-            b->setText(s.text);
-            b->setArrowType(s.arrow);
-            b->setFocusPolicy(Qt::NoFocus);
-            connect(b, &QToolButton::clicked, this, [this, &f, d = s.delta] { step(f, d); });
-            f.steps.push_back(b);
-            layout->addWidget(b);
-        }
-        if (fs.lookup.key) {
-            f.shown = new QLabel(f.row);
-            layout->addWidget(f.shown, 2);
-        }
+        buildEntry(f, layout);
     }
     return f.row;
+}
+
+void FormScreen::buildOptions(Field& f, QHBoxLayout* layout) {
+    f.options = f.row;
+    f.group = new QButtonGroup(f.row);
+    for (std::size_t i = 0; i < f.spec->options.size(); ++i) {
+        auto* radio = new QRadioButton(f.spec->options[i].text, f.row);
+        radio->installEventFilter(this);
+        f.group->addButton(radio, static_cast<int>(i));
+        layout->addWidget(radio);
+    }
+    connect(f.group, &QButtonGroup::idClicked, this, [this, &f](int id) {
+        if (const auto v = parseField(*f.def, f.spec->options[static_cast<std::size_t>(id)].value))
+            setField(*f.def, record().get(), *v);
+        changed(f);
+    });
+    layout->addStretch(1);
+}
+
+// An entry, with its look-up button before it, its step buttons and the linked record's field after.
+void FormScreen::buildEntry(Field& f, QHBoxLayout* layout) {
+    const FieldSpec& fs = *f.spec;
+    if (fs.lookup.list) {
+        f.button = new QPushButton(fs.lookup.buttonText, f.row);
+        f.button->setAutoDefault(false);
+        connect(f.button, &QPushButton::clicked, this, [this, &fs] { openLookup(fs.field); });
+        layout->addWidget(f.button);
+    }
+    f.entry = new QLineEdit(f.row);
+    f.entry->setObjectName(QString::fromUtf8(fs.field.data(), static_cast<int>(fs.field.size())));
+    f.entry->setReadOnly(fs.readOnly);
+    f.entry->setToolTip(fs.toolTip);
+    if (f.def->isText()) f.entry->setMaxLength(f.def->size);
+    else f.entry->setValidator(new FieldPicture(*f.def, f.entry));
+    f.entry->installEventFilter(this);
+    layout->addWidget(f.entry, 1);
+    for (const StepButton& s : fs.steps) {
+        auto* b = new QToolButton(f.row);
+        b->setText(s.text);
+        b->setArrowType(s.arrow);
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QToolButton::clicked, this, [this, &f, d = s.delta] { step(f, d); });
+        f.steps.push_back(b);
+        layout->addWidget(b);
+    }
+    if (fs.lookup.key) {
+        f.shown = new QLabel(f.row);
+        layout->addWidget(f.shown, 2);
+    }
 }
 
 FormScreen::Field* FormScreen::fieldOf(std::string_view name) {
@@ -107,10 +117,12 @@ FormScreen::Field* FormScreen::fieldOf(std::string_view name) {
 }
 
 FormScreen::Field* FormScreen::fieldOf(const QObject* widget) {
-    for (auto& f : fields_)
-        if (f->entry == widget || (f->group && f->group->buttons().contains(qobject_cast<QAbstractButton*>(
-                                                   const_cast<QObject*>(widget)))))
-            return f.get();
+    for (auto& f : fields_) {
+        if (f->entry == widget) return f.get();
+        if (!f->group) continue;
+        for (const QAbstractButton* b : f->group->buttons())
+            if (b == widget) return f.get();
+    }
     return nullptr;
 }
 

@@ -51,6 +51,7 @@ bool FormScreen::start() {
         }
         if (spec_.hooks.defaults) spec_.hooks.defaults(*this);
     }
+    if (spec_.hooks.opened) spec_.hooks.opened(*this);
     refreshFields();
     return true;
 }

@@ -15,6 +15,7 @@
 #include "shell/form_spec.h"
 #include "shell/record_buffer.h"
 
+class QHBoxLayout;
 class QPushButton;
 
 namespace pramo {
@@ -61,6 +62,8 @@ private:
     struct Field;
     void build();
     QWidget* buildField(Field& f, QWidget* page);
+    void buildOptions(Field& f, QHBoxLayout* layout);
+    void buildEntry(Field& f, QHBoxLayout* layout);
     QWidget* buildButtons();
     Field* fieldOf(std::string_view name);
     Field* fieldOf(const QObject* widget);

@@ -73,6 +73,8 @@ struct FieldDefault {
 struct FormHooks {
     // A new record, after its number was reserved and the declared defaults were set.
     std::function<void(FormScreen&)> defaults{};
+    // The form is about to be shown (any request): set what depends on the record.
+    std::function<void(FormScreen&)> opened{};
     // After a field's value was accepted (typed and left, chosen, stepped or looked up).
     std::function<void(FormScreen&, std::string_view field)> accepted{};
     // On OK, after every entry passed its picture; false keeps the form open.

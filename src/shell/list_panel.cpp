@@ -67,15 +67,30 @@ ListPanel::~ListPanel() = default;
 void ListPanel::build() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    if (parentWidget() && !spec_.caption.isEmpty()) {
-        heading_ = new QLabel(spec_.caption, this);
-        layout->addWidget(heading_);
-    }
+    heading_ = new QLabel(spec_.caption, this);
+    heading_->hide();
+    layout->addWidget(heading_);
+    layout->addWidget(buildTabs());
+    layout->addWidget(buildLocatorEntry());
+    auto* body = new QHBoxLayout;
+    body->addWidget(buildView());
+    body->addWidget(buildThumb());
+    layout->addLayout(body, 1);
+    layout->addWidget(buildButtons());
+    setFocusProxy(view_);
+}
+
+QWidget* ListPanel::buildTabs() {
     tabs_ = new QTabBar(this);
+    tabs_->setExpanding(false);
     for (const TabSpec& t : spec_.tabs) tabs_->addTab(t.title);
     tabs_->setVisible(spec_.tabs.size() > 1 || !spec_.tabs.front().title.isEmpty());
     connect(tabs_, &QTabBar::currentChanged, this, &ListPanel::setCurrentTab);
-    layout->addWidget(tabs_);
+    return tabs_;
+}
+
+// The entry locator: its value, when accepted, is located and the list gets the focus back.
+QWidget* ListPanel::buildLocatorEntry() {
     entry_ = new QLineEdit(this);
     connect(entry_, &QLineEdit::returnPressed, this, [this] {
         if (entry_->text().trimmed().isEmpty()) return;
@@ -84,8 +99,10 @@ void ListPanel::build() {
         locateSeek(seek);
         view_->setFocus();
     });
-    layout->addWidget(entry_);
-    auto* body = new QHBoxLayout;
+    return entry_;
+}
+
+QWidget* ListPanel::buildView() {
     view_ = new PageView(this);
     QStringList titles;
     std::vector<Qt::Alignment> align;
@@ -96,6 +113,7 @@ void ListPanel::build() {
     }
     model_ = new PageModel(page_, titles, align, this);
     view_->setModel(model_);
+    setColumnWidths();
     view_->installEventFilter(this);
     view_->viewport()->installEventFilter(this);
     connect(view_, &PageView::resized, this, &ListPanel::resized);
@@ -108,17 +126,34 @@ void ListPanel::build() {
         std::unique_ptr<QMenu> menu(buildPopupMenu(this));
         menu->exec(view_->viewport()->mapToGlobal(pos));
     });
+    return view_;
+}
+
+QWidget* ListPanel::buildThumb() {
     thumb_ = new QScrollBar(Qt::Vertical, this);
     thumb_->setRange(1, thumb::stops);
     thumb_->setPageStep(1);
     connect(thumb_, &QAbstractSlider::actionTriggered, this, [this](int action) { thumbAction(action); });
     connect(thumb_, &QAbstractSlider::sliderReleased, this, &ListPanel::updateThumb);
-    body->addWidget(view_);
-    body->addWidget(thumb_);
-    layout->addLayout(body, 1);
-    layout->addWidget(buildButtons());
-    setFocusProxy(view_);
+    return thumb_;
 }
+
+// Columns as wide as their field holds (at most 30 characters) or their title, whichever is wider.
+void ListPanel::setColumnWidths() {
+    const QFontMetrics metrics = view_->fontMetrics();
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        const Column& c = columns_[i];
+        const FieldDef* f = c.lookupKey ? c.shown : c.field;
+        int chars = 12;
+        if (f && f->isText()) chars = std::min(f->size, 30);
+        else if (f && f->type == FieldType::Date) chars = 10;
+        else if (f) chars = static_cast<int>(std::to_string(f->maxValue()).size()) + 2;
+        const int title = metrics.horizontalAdvance(spec_.columns[i].title) + 16;
+        view_->setColumnWidth(static_cast<int>(i), std::max(title, chars * metrics.averageCharWidth() + 12));
+    }
+}
+
+void ListPanel::setHeadingVisible(bool visible) { heading_->setVisible(visible && !spec_.caption.isEmpty()); }
 
 QWidget* ListPanel::buildButtons() {
     auto* row = new QWidget(this);

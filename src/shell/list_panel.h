@@ -50,6 +50,8 @@ public:
     void fillAt(const void* rec);
     // Rebuilds the page around the highlighted record (or at the first record when none is shown).
     void refresh();
+    // A list shown below another shows its caption as a heading.
+    void setHeadingVisible(bool visible);
     // The tabs ranged by `source`'s list take their range from its highlighted record.
     void setRangeSource(ListPanel* source);
 
@@ -78,7 +80,12 @@ protected:
 
 private:
     void build();
+    QWidget* buildTabs();
+    QWidget* buildLocatorEntry();
+    QWidget* buildView();
+    QWidget* buildThumb();
     QWidget* buildButtons();
+    void setColumnWidths();
     void bindTab();
     void showPage();
     void showHighlight();

@@ -38,6 +38,7 @@ ListScreen::ListScreen(AppContext& ctx, const ListSpec& spec, Request request, R
     else main_->fillFirst();
     for (const ListSpec* d : spec.details) {
         auto* panel = new ListPanel(ctx, *d, false, this);
+        panel->setHeadingVisible(true);
         layout->addWidget(panel, 1);
         link(panel, main_);
         panel->fillFirst();

@@ -71,6 +71,20 @@ TEST_F(ListScreenTest, StepLocatorMovesThroughTheRecordsStartingWithALetter) {
     }
 }
 
+TEST_F(ListScreenTest, EntryLocatorFindsWhenItsValueIsAccepted) {
+    for (const char* name : {"Cole", "Berg", "Aaron", "Bach"}) addPlace(0, name);
+    ListSpec spec = test::mjestaList;
+    spec.tabs[0].locator = Locator::Entry;
+    ListPanel& list = open(spec);
+    ASSERT_TRUE(list.locatorEntry()->isVisible());
+    type(list, "c");  // typing in the list itself locates nothing here
+    EXPECT_EQ(highlighted(list), "Aaron");
+    QTest::keyClicks(list.locatorEntry(), "be");
+    EXPECT_EQ(highlighted(list), "Aaron");
+    QTest::keyClick(list.locatorEntry(), Qt::Key_Return);
+    EXPECT_EQ(highlighted(list), "Berg");
+}
+
 TEST_F(ListScreenTest, PopupMenuAndButtonsFollowTheListAndTheMode) {
     using Items = std::vector<std::pair<std::string, bool>>;
     ListPanel& empty = open(browseParam);

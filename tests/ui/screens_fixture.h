@@ -3,6 +3,7 @@
 // printer-parameter records, a list screen shown as a user sees it, and reading what it shows.
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
@@ -74,10 +75,18 @@ struct ScreensFixture : ShellFixture {
     static QLineEdit* entry(FormScreen& form, std::string_view field) {
         return qobject_cast<QLineEdit*>(form.editor(field));
     }
+    // Types as a user does, one key per character; the keys carry their text, so that Croatian
+    // letters (which QTest's own typing cannot send) arrive as typed.
+    static void typeInto(QWidget* w, const QString& text) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(w, &press);
+        }
+    }
     // Replaces an entry's text as a user does: select all, type.
     static void retype(QLineEdit* e, const QString& text) {
         e->selectAll();
-        QTest::keyClicks(e, text);
+        typeInto(e, text);
     }
 };
 

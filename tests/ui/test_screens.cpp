@@ -3,6 +3,7 @@
 #include "records/mjesta.h"
 #include "records/opcine.h"
 #include "records/osobe.h"
+#include "shell/form_screen.h"
 
 namespace pramo::test {
 
@@ -55,6 +56,40 @@ const ListSpec osobeList{
     .columns = {column("Prezime", "PREZIME"), column("Ime", "IME"), lookup("Mjesto", "MJESTO", Mjesta::keyOznaka, "NAZIV")},
     .buttons = Close,
     .hideSelect = true,
+};
+
+namespace {
+
+// The work municipality's code is entered only for a payee who works in another municipality.
+void enableWorkMunicipality(FormScreen& form) {
+    form.setFieldEnabled("EMAIL", form.as<Osobe>().fax == "DA");
+}
+
+}  // namespace
+
+const FormSpec upisOsobe{
+    .table = &Osobe::table,
+    .insertCaption = "Unos novog primatelja",
+    .changeCaption = "Promjene",
+    .files = {&Mjesta::table},
+    .tabs = {"&Opći podaci", "Obračun &dohotka"},
+    .fields = {{.field = "IME", .label = "Ime:"},
+               {.field = "PREZIME", .label = "Prezime:"},
+               {.field = "OIB", .label = "OIB:"},
+               {.field = "MJESTO", .label = "Mjesto:",
+                .lookup = {.list = &mjestaList, .key = &Mjesta::keyOznaka, .shown = "NAZIV"}},
+               {.field = "DRUGISTUP", .label = "Drugi stup", .tab = 1, .kind = FieldKind::Options,
+                .options = {{"&DA", "DA"}, {"&NE", "NE"}}},
+               {.field = "FAKTORODBITKA", .label = "Faktor odbitka:", .tab = 1},
+               {.field = "FAX", .label = "Općina rada različita od općine prebivališta", .tab = 1,
+                .kind = FieldKind::Options, .options = {{"&DA", "DA"}, {"&NE", "NE"}}},
+               {.field = "EMAIL", .label = "Šifra općine rada:", .tab = 1}},
+    .defaults = {{"DRUGISTUP", "DA"}, {"FAX", "NE"}},
+    .duplicateOrder = {&Osobe::keyOznaka, &Osobe::keyOib},
+    .hooks = {.opened = enableWorkMunicipality,
+              .accepted = [](FormScreen& form, std::string_view field) {
+                  if (field == "FAX") enableWorkMunicipality(form);
+              }},
 };
 
 }  // namespace pramo::test

@@ -13,5 +13,6 @@ extern const ListSpec mjestaOpcine;    // the places of the highlighted municipa
 extern const ListSpec mjestaList;      // places by name, with the name of their municipality
 extern const FormSpec upisMjesta;      // a place: name, municipality (look-up), postal code
 extern const ListSpec osobeList;       // payees: by surname, or by the place highlighted beside them
+extern const FormSpec upisOsobe;       // a payee: tabs, option groups, defaults, a look-up, a hook
 
 }  // namespace pramo::test
