@@ -2,7 +2,18 @@
 // A form screen declared as data: the file, captions, tabs and fields (entries, option groups,
 // shown values, look-ups, ±1 buttons, buttons of its own), defaults of a new record and the order
 // in which its unique keys are reported. One generic form screen runs every declaration; what a
-// particular form adds goes into its named hooks.
+// particular form adds goes into its named hooks. For example:
+//
+//   const FormSpec upisMjesta{
+//       .table = &Mjesta::table, .insertCaption = "Upis mjesta u šifrarnik", .changeCaption = "Promjene - mjesta",
+//       .files = {&Opcine::table},
+//       .fields = {{.field = "NAZIV", .label = "Naziv:"},
+//                  {.field = "OPCINA", .label = "Općina:",
+//                   .lookup = {.list = &odabirOpcine, .key = &Opcine::keyOznaka, .shown = "NAZIV"}},
+//                  {.field = "POSTBROJ", .label = "Post Broj:"}},
+//       .hooks = {.validate = [](FormScreen& f) { ... return true; }}};
+//
+// The list that names it as its .form calls it for insert, change and delete.
 
 #include <QString>
 #include <Qt>

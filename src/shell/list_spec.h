@@ -1,7 +1,17 @@
 #pragma once
 // A list screen declared as data: its file, its sorts (tabs), columns, buttons and the form it
 // calls. One generic list screen runs every declaration; what a particular list adds beyond the
-// common behaviour goes into its named hooks.
+// common behaviour goes into its named hooks. For example (the printer parameters in
+// param_screens.cpp are a complete one):
+//
+//   const ListSpec mjestaList{
+//       .table = &Mjesta::table, .caption = "Pregled mjesta",
+//       .tabs = {{.key = &Mjesta::keyNaziv, .locator = Locator::Step}},
+//       .columns = {column("Naziv", "NAZIV"), lookup("Grad / općina", "OPCINA", Opcine::keyOznaka, "NAZIV")},
+//       .form = &upisMjesta};
+//
+// A menu item opens it with openList(ctx, mjestaList) (one line in screens.cpp); a form's look-up
+// or another screen chooses from it with selectRecord(ctx, mjestaList, rec, parent).
 
 #include <QKeySequence>
 #include <QString>
