@@ -11,7 +11,7 @@
 
 #include "shell/app_context.h"
 #include "shell/list_page.h"
-#include "shell/list_spec.h"
+#include "shell/list_declaration.h"
 
 class QLabel;
 class QLineEdit;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "shell/app_context.h"
-#include "shell/list_spec.h"
+#include "shell/list_declaration.h"
 #include "shell/record_buffer.h"
 
 namespace pramo {

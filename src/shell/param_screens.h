@@ -6,8 +6,8 @@
 
 #include "records/param.h"
 #include "shell/app_context.h"
-#include "shell/form_spec.h"
-#include "shell/list_spec.h"
+#include "shell/form_declaration.h"
+#include "shell/list_declaration.h"
 
 namespace pramo {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "shell/app_context.h"
-#include "shell/form_spec.h"
+#include "shell/form_declaration.h"
 #include "shell/record_buffer.h"
 
 namespace pramo {

@@ -1,4 +1,4 @@
-#include "shell/list_spec.h"
+#include "shell/list_declaration.h"
 
 #include <stdexcept>
 
