@@ -5,6 +5,7 @@
 #include "records/pozicije.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
+#include "support/test_data.h"
 
 namespace pramo {
 namespace {
@@ -30,11 +31,8 @@ void fillTo(Store& store, std::uint16_t highest) {
 
 // Start-up adds the crisis-tax positions once, and only to a register that ends at 12.
 TEST(Positions, UpgradeAddsThirteenAndFourteenOnce) {
-    test::TempDir dir;
-    Store store;
-    ASSERT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
-    test::ScriptedMessages messages;
-    Files files(store, messages);
+    test::TestData data;
+    auto& [dir, store, messages, files] = data;
     ASSERT_EQ(files.open(Pozicije::table), StoreCode::Ok);
     struct Row {
         std::uint16_t highest;

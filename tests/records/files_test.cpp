@@ -14,6 +14,7 @@
 #include "support/raw_db.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
+#include "support/test_data.h"
 
 namespace pramo {
 namespace {
@@ -180,11 +181,8 @@ TEST_F(FilesTest, AForeignDatabaseIsNotOpened) {
 }
 
 TEST(Warnings, TheSavedErrorIsUsedByTheNextWarningOnly) {
-    test::TempDir dir;
-    Store store;
-    ASSERT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
-    test::ScriptedMessages messages;
-    Files files(store, messages);
+    test::TestData data;
+    auto& [dir, store, messages, files] = data;
     ASSERT_EQ(files.open(Osobe::table), StoreCode::Ok);
 
     Osobe o;

@@ -9,6 +9,7 @@
 #include "shell/record_form.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
+#include "support/test_data.h"
 
 namespace pramo {
 namespace {
@@ -64,11 +65,8 @@ TEST(ReserveNumber, TwoProgramsReservingAtOnceNeverTakeTheSameNumber) {
 }
 
 TEST(ReserveNumber, WhenNoNumberIsLeftWarning25OffersRetryAndCancel) {
-    test::TempDir dir;
-    Store store;
-    ASSERT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
-    test::ScriptedMessages messages;
-    Files files(store, messages);
+    test::TestData data;
+    auto& [dir, store, messages, files] = data;
     ASSERT_EQ(files.open(Param::table), StoreCode::Ok);
     Param last;
     last.oznaka = 65535;  // the highest number PAR:OZNAKA holds
