@@ -12,12 +12,12 @@
 #include <filesystem>
 #include <memory>
 
-#include "records/integrity.h"
-#include "records/mjesta.h"
-#include "records/opcine.h"
-#include "shell/list_panel.h"
-#include "shell/list_screen.h"
-#include "shell/page_view.h"
+#include "records/layouts/integrity.h"
+#include "records/layouts/mjesta.h"
+#include "records/layouts/opcine.h"
+#include "shell/list/list_panel.h"
+#include "shell/list/list_screen.h"
+#include "shell/list/page_view.h"
 
 namespace pramo {
 namespace {

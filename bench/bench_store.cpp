@@ -10,10 +10,10 @@
 #include <map>
 #include <random>
 
-#include "records/cursor.h"
-#include "records/files.h"
-#include "records/key_encoding.h"
-#include "records/osobe.h"
+#include "records/store/cursor.h"
+#include "records/store/files.h"
+#include "records/store/key_encoding.h"
+#include "records/layouts/osobe.h"
 
 namespace pramo {
 namespace {

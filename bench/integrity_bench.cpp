@@ -6,14 +6,14 @@
 
 #include <filesystem>
 
-#include "records/all_tables.h"
-#include "records/dohoci.h"
-#include "records/integrity.h"
-#include "records/isplate.h"
-#include "records/jopo.h"
-#include "records/obracun.h"
-#include "records/svasta.h"
-#include "records/vrstedoh.h"
+#include "records/layouts/all_tables.h"
+#include "records/layouts/dohoci.h"
+#include "records/layouts/integrity.h"
+#include "records/layouts/isplate.h"
+#include "records/layouts/jopo.h"
+#include "records/layouts/obracun.h"
+#include "records/layouts/svasta.h"
+#include "records/layouts/vrstedoh.h"
 
 namespace pramo {
 namespace {

@@ -1,6 +1,6 @@
 # Writes OUT: a C++ source defining pramo::refdata::find(name) over the .tsv files of DIR.
 file(GLOB FILES ${DIR}/*.tsv)
-set(body "#include \"records/refdata.h\"\n#include <string_view>\n\nnamespace pramo::refdata {\n\nstd::optional<std::string_view> find(std::string_view name) {\n")
+set(body "#include \"records/store/refdata.h\"\n#include <string_view>\n\nnamespace pramo::refdata {\n\nstd::optional<std::string_view> find(std::string_view name) {\n")
 foreach(f IN LISTS FILES)
   get_filename_component(name ${f} NAME)
   file(READ ${f} content)

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "shell/desktop.h"
+#include "shell/desktop/desktop.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -6,7 +6,7 @@
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
-#include "records/all_tables.h"
+#include "records/layouts/all_tables.h"
 
 namespace pramo::cli {
 namespace {

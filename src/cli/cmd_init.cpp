@@ -4,7 +4,7 @@
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
-#include "records/all_tables.h"
+#include "records/layouts/all_tables.h"
 
 namespace pramo::cli {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "records/files.h"
-#include "records/store.h"
+#include "records/store/files.h"
+#include "records/store/store.h"
 
 namespace pramo::cli {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "payments/working_values.h"
-#include "records/dec.h"
+#include "records/values/dec.h"
 
 namespace pramo {
 

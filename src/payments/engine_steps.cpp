@@ -1,6 +1,6 @@
 #include "payments/engine_steps.h"
 
-#include "records/vrstedoh.h"
+#include "records/layouts/vrstedoh.h"
 
 namespace pramo {
 

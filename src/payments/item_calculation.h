@@ -9,9 +9,9 @@
 
 #include "payments/engine.h"
 #include "payments/references.h"
-#include "records/date.h"
-#include "records/dohoci.h"
-#include "records/store.h"
+#include "records/values/date.h"
+#include "records/layouts/dohoci.h"
+#include "records/store/store.h"
 
 namespace pramo {
 

@@ -1,7 +1,7 @@
 #include "payments/lines.h"
 
-#include "records/cursor.h"
-#include "records/svasta.h"
+#include "records/store/cursor.h"
+#include "records/layouts/svasta.h"
 
 namespace pramo {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "payments/working_values.h"
-#include "records/obracun.h"
-#include "records/store.h"
+#include "records/layouts/obracun.h"
+#include "records/store/store.h"
 
 namespace pramo {
 

@@ -1,6 +1,6 @@
 #include "payments/positions.h"
 
-#include "records/pozicije.h"
+#include "records/layouts/pozicije.h"
 
 namespace pramo {
 

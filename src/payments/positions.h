@@ -2,7 +2,7 @@
 // The calculation positions register (POZICIJE): names of the positions, and the start-up
 // upgrade that adds the crisis-tax positions 13 and 14 once.
 
-#include "records/store.h"
+#include "records/store/store.h"
 
 namespace pramo {
 

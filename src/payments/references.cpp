@@ -1,7 +1,7 @@
 #include "payments/references.h"
 
-#include "records/cursor.h"
-#include "records/porstope.h"
+#include "records/store/cursor.h"
+#include "records/layouts/porstope.h"
 
 namespace pramo {
 

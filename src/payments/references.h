@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "payments/engine.h"
-#include "records/dohoci.h"
-#include "records/mjesta.h"
-#include "records/opcine.h"
-#include "records/osobe.h"
-#include "records/store.h"
-#include "records/vrstedoh.h"
+#include "records/layouts/dohoci.h"
+#include "records/layouts/mjesta.h"
+#include "records/layouts/opcine.h"
+#include "records/layouts/osobe.h"
+#include "records/store/store.h"
+#include "records/layouts/vrstedoh.h"
 
 namespace pramo {
 

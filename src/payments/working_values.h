@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "records/dec.h"
+#include "records/values/dec.h"
 
 namespace pramo {
 

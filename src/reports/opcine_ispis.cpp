@@ -1,6 +1,6 @@
 #include "reports/opcine_ispis.h"
 
-#include "records/opcine.h"
+#include "records/layouts/opcine.h"
 #include "reports/listing.h"
 #include "reports/print_format.h"
 

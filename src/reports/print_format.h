@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "records/dec.h"
+#include "records/values/dec.h"
 
 namespace pramo {
 

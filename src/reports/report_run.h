@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "preview/page.h"
-#include "records/cursor.h"
-#include "records/store.h"
+#include "records/store/cursor.h"
+#include "records/store/store.h"
 
 namespace pramo {
 

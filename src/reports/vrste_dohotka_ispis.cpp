@@ -1,8 +1,8 @@
 #include "reports/vrste_dohotka_ispis.h"
 
 #include "preview/text_metrics.h"
-#include "records/vbrat.h"
-#include "records/vrstedoh.h"
+#include "records/layouts/vbrat.h"
+#include "records/layouts/vrstedoh.h"
 #include "reports/listing.h"
 #include "reports/print_format.h"
 

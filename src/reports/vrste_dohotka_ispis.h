@@ -3,7 +3,7 @@
 // with the code's description from the JOPPD code book. Started from the income types list and
 // from pramo-cli.
 
-#include "records/files.h"
+#include "records/store/files.h"
 #include "reports/report_run.h"
 
 namespace pramo {

@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "records/date.h"
-#include "records/files.h"
-#include "records/integrity.h"
-#include "records/store.h"
-#include "records/warnings.h"
-#include "shell/form_history.h"
+#include "records/values/date.h"
+#include "records/store/files.h"
+#include "records/layouts/integrity.h"
+#include "records/store/store.h"
+#include "records/store/warnings.h"
+#include "shell/form/form_history.h"
 #include "shell/globals.h"
 
 namespace pramo {

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "records/date.h"
-#include "records/text.h"
+#include "records/values/date.h"
+#include "records/values/text.h"
 
 namespace pramo {
 

@@ -1,6 +1,6 @@
 #include "shell/param_screens.h"
 
-#include "shell/list_screen.h"
+#include "shell/list/list_screen.h"
 
 namespace pramo {
 

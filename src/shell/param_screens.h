@@ -4,10 +4,10 @@
 
 #include <QWidget>
 
-#include "records/param.h"
+#include "records/layouts/param.h"
 #include "shell/app_context.h"
-#include "shell/form_declaration.h"
-#include "shell/list_declaration.h"
+#include "shell/form/form_declaration.h"
+#include "shell/list/list_declaration.h"
 
 namespace pramo {
 

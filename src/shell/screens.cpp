@@ -1,4 +1,4 @@
-#include "shell/list_screen.h"
+#include "shell/list/list_screen.h"
 #include "shell/param_screens.h"
 #include "shell/screen_registry.h"
 

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "payments/lines.h"
-#include "records/files.h"
+#include "records/store/files.h"
 #include "support/calc_data.h"
 #include "support/run_command.h"
 #include "support/scripted_messages.h"

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QProcess>
 
-#include "records/files.h"
-#include "records/opcine.h"
+#include "records/store/files.h"
+#include "records/layouts/opcine.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 

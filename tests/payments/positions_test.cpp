@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "payments/positions.h"
-#include "records/files.h"
-#include "records/pozicije.h"
+#include "records/store/files.h"
+#include "records/layouts/pozicije.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 #include "support/test_data.h"

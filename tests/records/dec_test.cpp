@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "records/dec.h"
+#include "records/values/dec.h"
 
 namespace pramo {
 namespace {

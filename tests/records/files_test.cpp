@@ -6,11 +6,11 @@
 #include <chrono>
 #include <thread>
 
-#include "records/files.h"
-#include "records/osobe.h"
-#include "records/porstope.h"
-#include "records/pozicije.h"
-#include "records/vbrat.h"
+#include "records/store/files.h"
+#include "records/layouts/osobe.h"
+#include "records/layouts/porstope.h"
+#include "records/layouts/pozicije.h"
+#include "records/layouts/vbrat.h"
 #include "support/raw_db.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"

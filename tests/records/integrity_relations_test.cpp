@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "integrity_fixture.h"
-#include "records/neoporez.h"
-#include "records/relations.h"
+#include "records/layouts/neoporez.h"
+#include "records/layouts/relations.h"
 
 namespace pramo {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "records/all_tables.h"
-#include "records/files.h"
+#include "records/layouts/all_tables.h"
+#include "records/store/files.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 

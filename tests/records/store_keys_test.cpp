@@ -1,11 +1,11 @@
 // Keys: uniqueness, blank keys, case and Croatian order, descending parts, insertion order.
 
-#include "records/isplate.h"
-#include "records/jopo.h"
-#include "records/kriznica.h"
-#include "records/detkriz.h"
-#include "records/osobe.h"
-#include "records/ulice.h"
+#include "records/layouts/isplate.h"
+#include "records/layouts/jopo.h"
+#include "records/layouts/kriznica.h"
+#include "records/layouts/detkriz.h"
+#include "records/layouts/osobe.h"
+#include "records/layouts/ulice.h"
 #include "store_fixture.h"
 
 namespace pramo {

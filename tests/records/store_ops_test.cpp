@@ -4,10 +4,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "records/cursor.h"
-#include "records/dohoci.h"
-#include "records/opcine.h"
-#include "records/osobe.h"
+#include "records/store/cursor.h"
+#include "records/layouts/dohoci.h"
+#include "records/layouts/opcine.h"
+#include "records/layouts/osobe.h"
 #include "store_fixture.h"
 #include "support/raw_db.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "records/date.h"
-#include "records/text.h"
+#include "records/values/date.h"
+#include "records/values/text.h"
 
 namespace pramo {
 namespace {

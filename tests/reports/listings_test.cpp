@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "preview/page_text.h"
-#include "records/files.h"
-#include "records/opcine.h"
-#include "records/vbrat.h"
-#include "records/vrstedoh.h"
+#include "records/store/files.h"
+#include "records/layouts/opcine.h"
+#include "records/layouts/vbrat.h"
+#include "records/layouts/vrstedoh.h"
 #include "reports/opcine_ispis.h"
 #include "reports/vrste_dohotka_ispis.h"
 #include "support/scripted_messages.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "preview/report_builder.h"
-#include "records/files.h"
-#include "records/opcine.h"
+#include "records/store/files.h"
+#include "records/layouts/opcine.h"
 #include "reports/report_run.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "records/mjesta.h"
-#include "records/obracun.h"
-#include "records/opcine.h"
-#include "records/osobe.h"
-#include "records/porstope.h"
-#include "records/svasta.h"
-#include "records/vrstedoh.h"
+#include "records/layouts/mjesta.h"
+#include "records/layouts/obracun.h"
+#include "records/layouts/opcine.h"
+#include "records/layouts/osobe.h"
+#include "records/layouts/porstope.h"
+#include "records/layouts/svasta.h"
+#include "records/layouts/vrstedoh.h"
 
 namespace pramo::test {
 

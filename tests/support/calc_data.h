@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
-#include "records/dohoci.h"
-#include "records/files.h"
-#include "records/store.h"
+#include "records/layouts/dohoci.h"
+#include "records/store/files.h"
+#include "records/store/store.h"
 
 namespace pramo::test {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "records/warnings.h"
+#include "records/store/warnings.h"
 
 namespace pramo::test {
 

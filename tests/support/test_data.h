@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "records/files.h"
+#include "records/store/files.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "records/files.h"
-#include "records/key_encoding.h"
-#include "records/mjesta.h"
-#include "shell/list_page.h"
+#include "records/store/files.h"
+#include "records/store/key_encoding.h"
+#include "records/layouts/mjesta.h"
+#include "shell/list/list_page.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 

@@ -6,9 +6,9 @@
 #include <QScrollBar>
 #include <QTabBar>
 
-#include "records/mjesta.h"
-#include "records/opcine.h"
-#include "records/osobe.h"
+#include "records/layouts/mjesta.h"
+#include "records/layouts/opcine.h"
+#include "records/layouts/osobe.h"
 #include "shell/param_screens.h"
 #include "ui/screens_fixture.h"
 #include "ui/test_screens.h"

@@ -6,7 +6,7 @@
 
 #include "preview/ui/full_preview.h"
 #include "preview/ui/simple_preview.h"
-#include "records/opcine.h"
+#include "records/layouts/opcine.h"
 #include "reports/ui/run_report.h"
 #include "reports/ui/progress_window.h"
 #include "reports/opcine_ispis.h"

@@ -3,8 +3,8 @@
 #include <QSignalSpy>
 #include <QToolButton>
 
-#include "records/mjesta.h"
-#include "records/osobe.h"
+#include "records/layouts/mjesta.h"
+#include "records/layouts/osobe.h"
 #include "shell/param_screens.h"
 #include "ui/screens_fixture.h"
 #include "ui/test_screens.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTabBar>
 
-#include "shell/main_window.h"
+#include "shell/desktop/main_window.h"
 #include "shell/screen_registry.h"
 #include "ui/screens_fixture.h"
 

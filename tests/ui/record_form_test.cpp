@@ -2,8 +2,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "records/mjesta.h"
-#include "records/osobe.h"
+#include "records/layouts/mjesta.h"
+#include "records/layouts/osobe.h"
 #include "ui/screens_fixture.h"
 #include "ui/test_screens.h"
 

@@ -5,8 +5,8 @@
 #include <map>
 #include <set>
 
-#include "records/param.h"
-#include "shell/record_form.h"
+#include "records/layouts/param.h"
+#include "shell/form/record_form.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 #include "support/test_data.h"

@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 
-#include "records/param.h"
-#include "shell/form_screen.h"
-#include "shell/list_panel.h"
-#include "shell/list_screen.h"
-#include "shell/page_view.h"
+#include "records/layouts/param.h"
+#include "shell/form/form_screen.h"
+#include "shell/list/list_panel.h"
+#include "shell/list/list_screen.h"
+#include "shell/list/page_view.h"
 #include "ui/shell_fixture.h"
 
 namespace pramo::test {

@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-#include "shell/session.h"
+#include "shell/desktop/session.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 

@@ -13,12 +13,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "records/dohoci.h"
-#include "records/isplate.h"
-#include "shell/about_dialog.h"
-#include "shell/main_window.h"
-#include "shell/message_boxes.h"
-#include "shell/printer_setup.h"
+#include "records/layouts/dohoci.h"
+#include "records/layouts/isplate.h"
+#include "shell/desktop/about_dialog.h"
+#include "shell/desktop/main_window.h"
+#include "shell/desktop/message_boxes.h"
+#include "shell/desktop/printer_setup.h"
 #include "ui/shell_fixture.h"
 
 namespace pramo {

@@ -3,7 +3,7 @@
 #include <QTest>
 #include <algorithm>
 
-#include "shell/message_boxes.h"
+#include "shell/desktop/message_boxes.h"
 #include "ui/shell_fixture.h"
 
 namespace pramo {

@@ -1,10 +1,10 @@
-#include "records/dohoci.h"
-#include "records/isplate.h"
-#include "records/obracun.h"
-#include "records/osobe.h"
-#include "records/subjekti.h"
-#include "records/svasta.h"
-#include "shell/reinit.h"
+#include "records/layouts/dohoci.h"
+#include "records/layouts/isplate.h"
+#include "records/layouts/obracun.h"
+#include "records/layouts/osobe.h"
+#include "records/layouts/subjekti.h"
+#include "records/layouts/svasta.h"
+#include "shell/desktop/reinit.h"
 #include "ui/shell_fixture.h"
 
 namespace pramo {

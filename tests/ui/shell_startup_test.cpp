@@ -1,10 +1,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "records/dohoci.h"
-#include "records/id1.h"
-#include "records/pozicije.h"
-#include "shell/puniglobale.h"
+#include "records/layouts/dohoci.h"
+#include "records/layouts/id1.h"
+#include "records/layouts/pozicije.h"
+#include "shell/desktop/puniglobale.h"
 #include "ui/shell_fixture.h"
 
 namespace pramo {

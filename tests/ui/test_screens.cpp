@@ -1,9 +1,9 @@
 #include "ui/test_screens.h"
 
-#include "records/mjesta.h"
-#include "records/opcine.h"
-#include "records/osobe.h"
-#include "shell/form_screen.h"
+#include "records/layouts/mjesta.h"
+#include "records/layouts/opcine.h"
+#include "records/layouts/osobe.h"
+#include "shell/form/form_screen.h"
 
 namespace pramo::test {
 

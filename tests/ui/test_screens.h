@@ -3,8 +3,8 @@
 // with their places below, places with a look-up of their municipality, payees by surname and,
 // on a second tab, by the place highlighted in a list of places.
 
-#include "shell/form_declaration.h"
-#include "shell/list_declaration.h"
+#include "shell/form/form_declaration.h"
+#include "shell/list/list_declaration.h"
 
 namespace pramo::test {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "records/key_encoding.h"
-#include "shell/thumb_stops.h"
+#include "records/store/key_encoding.h"
+#include "shell/list/thumb_stops.h"
 
 namespace pramo::thumb {
 namespace {

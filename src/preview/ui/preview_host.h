@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "records/warnings.h"
+#include "records/store/warnings.h"
 
 class QPrinter;
 class QWidget;

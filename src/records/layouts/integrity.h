@@ -1,0 +1,56 @@
+#pragma once
+// Referential integrity: the only way screens delete a record or write a changed one. Each
+// operation is one transaction over the files it may touch; a refusal or an error leaves every
+// file as it was and has shown its message. Which records refer to which is declared in
+// relations.h; a file without children has the same operations over the file alone.
+
+#include <cstdint>
+#include <map>
+#include <utility>
+
+#include "records/store/files.h"
+
+namespace pramo {
+
+enum class RiResult : int {
+    Done = 0,            // written or deleted
+    Refused = 1,         // refused or failed; a message has been shown and nothing changed
+    ChangedByOther = 2,  // another station changed the record; the buffer now holds its version
+};
+
+class Integrity {
+public:
+    // How long an operation waits for another station's transaction before giving up (warning 34).
+    static constexpr int timeoutSeconds = 2;
+
+    explicit Integrity(Files& files) : files_(files) {}
+
+    // RISNAP: remembers the record's number when a form opens it, so that a later change of the
+    // number is carried from it. Remembered per record and for the version read, so forms open on
+    // different records of one file do not disturb each other and a buffer read again since does
+    // not use an old number; files without children remember nothing.
+    void snap(const TableDef& t, const void* rec);
+    // RIUPDATE: writes the record, carrying a changed number to the records that refer to it or
+    // refusing the change (the buffer then gets its old number back). After ChangedByOther the
+    // buffer holds the record as the other station stored it.
+    RiResult update(const TableDef& t, void* rec);
+    // RIDELETE: deletes the record with the records that depend on it, or refuses. The record is
+    // the one the buffer was read from (or, for a buffer never read, the one its number names).
+    RiResult remove(const TableDef& t, void* rec);
+
+    template <class R> void snap(const R& rec) { snap(R::table, &rec); }
+    template <class R> RiResult update(R& rec) { return update(R::table, &rec); }
+    template <class R> RiResult remove(R& rec) { return remove(R::table, &rec); }
+
+private:
+    std::int64_t numberBefore(const TableDef& t, const FieldDef& number, const void* rec);
+
+    Files& files_;
+    struct Snapshot {
+        std::int64_t number;
+        std::int64_t version;  // of the record as read when the number was taken
+    };
+    std::map<std::pair<const TableDef*, std::int64_t>, Snapshot> snapshots_;  // by file and row
+};
+
+}  // namespace pramo

@@ -1,0 +1,15 @@
+#include "records/layouts/obracun.h"
+
+namespace pramo {
+
+const KeyDef Obracun::keyDohodak{.name = "OBR:KEYDOHODAK", .parts = {{"DOHODAK"}}};
+const KeyDef Obracun::keyPozicija{.name = "OBR:KEYPOZICIJA", .parts = {{"POZICIJA"}}};
+const KeyDef Obracun::keyDohPoz{.name = "OBR:KEYDOHPOZ", .display = "OBR:KeyDohPoz", .parts = {{"DOHODAK"}, {"POZICIJA"}}, .unique = true};
+
+const TableDef Obracun::table = declareTable<Obracun>(
+    "OBRACUN", "OBR",
+    {field<&Obracun::dohodak>("DOHODAK"), field<&Obracun::pozicija>("POZICIJA"),
+     field<&Obracun::iznos>("IZNOS")},
+    {&keyDohodak, &keyPozicija, &keyDohPoz});
+
+}  // namespace pramo

@@ -1,0 +1,162 @@
+#pragma once
+// The keyed record store over one SQLite database in the data directory: one table per file,
+// every key an indexed hidden column holding its sort value. Operations answer with a StoreCode
+// and never throw; the last error (and one saved error) are kept for the standard warnings.
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+#include "records/store/store_code.h"
+#include "records/store/table_def.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace pramo {
+
+class Cursor;
+
+// A record's place in a key's order (or in the file's physical order when key is null), to
+// return to it later. Opaque to callers.
+struct Position {
+    const KeyDef* key = nullptr;
+    std::string sortValue;
+    std::int64_t id = 0;
+
+    bool valid() const { return id != 0; }
+};
+
+class Store {
+public:
+    static constexpr int lockWaitSeconds = 10;  // how long an operation waits for another station's lock
+
+    Store();
+    ~Store();
+    Store(const Store&) = delete;
+    Store& operator=(const Store&) = delete;
+
+    // Opens the database file, creating it when missing. A file that is not a database of this
+    // program is refused (47), and so is one that cannot be opened or created (90).
+    StoreCode openDatabase(const std::string& path);
+    void closeDatabase();
+    bool isOpen() const { return db_ != nullptr; }
+    const std::string& path() const { return path_; }
+
+    // Files: a table with its layout, keys and change detection.
+    StoreCode checkTable(const TableDef& t);   // 0; 2 missing; 46 keys to rebuild; 47 other layout; 32; 90
+    StoreCode createTable(const TableDef& t);  // creates it empty with its keys
+    StoreCode rebuildKeys(const TableDef& t);  // recomputes every key; 40 when a unique key now collides
+    StoreCode removeAll(const TableDef& t);    // erases every record of the file
+    // Recomputes every record's keys and counts those that differ from what the file holds.
+    StoreCode verifyKeys(const TableDef& t, std::int64_t& stale);
+    // SQLite's own check of the whole file: empty when sound, else its findings.
+    std::string integrityCheck();
+    StoreCode count(const TableDef& t, std::int64_t& n);
+
+    // Records. The buffer is a declared record (Osobe, Dohoci ...).
+    template <Record R> StoreCode get(const KeyDef& key, R& rec) { return getRaw(key, &rec); }
+    template <Record R> StoreCode add(R& rec) { return addRaw(R::table, &rec); }
+    template <Record R> StoreCode put(R& rec) { return putRaw(R::table, &rec); }
+    template <Record R> StoreCode erase(R& rec) { return eraseRaw(R::table, &rec); }
+    template <Record R> StoreCode reget(const Position& p, R& rec) { return regetRaw(R::table, p, &rec); }
+    // Whether the buffer's values in `key` equal those of another record (the duplicate test).
+    template <Record R> bool collides(const KeyDef& key, const R& rec) { return collidesRaw(key, &rec); }
+    template <Record R> Position position(const KeyDef& key, const R& rec) const { return positionRaw(R::table, &key, &rec); }
+
+    StoreCode getRaw(const KeyDef& key, void* rec);
+    StoreCode addRaw(const TableDef& t, void* rec);
+    StoreCode putRaw(const TableDef& t, void* rec);
+    StoreCode eraseRaw(const TableDef& t, void* rec);
+    StoreCode regetRaw(const TableDef& t, const Position& p, void* rec);
+    bool collidesRaw(const KeyDef& key, const void* rec);
+    Position positionRaw(const TableDef& t, const KeyDef* key, const void* rec) const;
+
+    // The file's own sequential order, one per file as the program's screens share it.
+    void set(const KeyDef& key);                         // before the first (and after the last)
+    template <Record R> void setFrom(const KeyDef& key, const R& rec) { setFromRaw(key, &rec); }
+    void setFromRaw(const KeyDef& key, const void* rec); // at the first record at or after the values
+    void setFile(const TableDef& t);                     // physical order
+    void resetTo(const TableDef& t, const Position& p);
+    template <Record R> StoreCode next(R& rec) { return nextRaw(R::table, &rec); }
+    template <Record R> StoreCode previous(R& rec) { return previousRaw(R::table, &rec); }
+    StoreCode nextRaw(const TableDef& t, void* rec);
+    StoreCode previousRaw(const TableDef& t, void* rec);
+
+    // Transactions over several files: one database transaction; nested calls use savepoints.
+    StoreCode begin(int timeoutSeconds);
+    StoreCode commit();
+    void rollback();
+    int transactionDepth() const { return depth_; }
+
+    // Errors. saveError is the program's RISAVEERROR: it keeps the current error for the next
+    // warning and rolls back the current transaction.
+    const StoreError& error() const { return error_; }
+    void saveError();
+    bool hasSavedError() const { return saved_.present(); }
+    StoreError takeErrorForWarning();  // the saved error if any (then forgotten), else the current one
+    void setError(StoreCode code);     // for callers that report a code of their own
+
+    std::uint64_t writeCount() const { return writes_; }  // changes made through this connection
+
+    // Prepared statements, kept for the life of the connection (for cursors and file checks).
+    struct Stmt {
+        sqlite3_stmt* st = nullptr;
+        Stmt() = default;
+        Stmt(const Stmt&) = delete;
+        Stmt& operator=(const Stmt&) = delete;
+        ~Stmt();
+    };
+    Stmt& statement(const std::string& sql);
+    StoreCode fail(int sqliteCode);
+    void readRow(const TableDef& t, sqlite3_stmt* st, void* rec) const;
+
+private:
+    StoreCode exec(const std::string& sql);
+    StoreCode bindRecord(const TableDef& t, sqlite3_stmt* st, const void* rec, int& index);
+    StoreCode succeed();
+    Cursor& cursorOf(const TableDef& t);
+    bool tableExists(const TableDef& t);
+    StoreCode createSchemaTables();
+
+    sqlite3* db_ = nullptr;
+    std::string path_;
+    int depth_ = 0;
+    std::uint64_t writes_ = 0;
+    StoreError error_;
+    StoreError saved_;
+    std::unordered_map<std::string, std::unique_ptr<Stmt>> statements_;
+    std::map<const TableDef*, std::unique_ptr<Cursor>> cursors_;
+};
+
+// A transaction that rolls back unless committed. Its destructor never throws.
+class Transaction {
+public:
+    Transaction(Store& store, int timeoutSeconds) : store_(store), code_(store.begin(timeoutSeconds)) {}
+    ~Transaction() {
+        if (ok(code_) && !done_) store_.rollback();
+    }
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    StoreCode code() const { return code_; }
+    bool began() const { return ok(code_); }
+    StoreCode commit() {
+        done_ = true;
+        return store_.commit();
+    }
+    void rollback() {
+        done_ = true;
+        store_.rollback();
+    }
+
+private:
+    Store& store_;
+    StoreCode code_;
+    bool done_ = false;
+};
+
+}  // namespace pramo

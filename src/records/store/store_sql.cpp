@@ -1,0 +1,82 @@
+#include "records/store/store_sql.h"
+
+namespace pramo::sql {
+namespace {
+
+std::string columnType(const FieldDef& f) { return f.isText() ? "TEXT NOT NULL DEFAULT ''" : "INTEGER NOT NULL DEFAULT 0"; }
+
+std::string tableName(const TableDef& t) { return quoted(t.name); }
+
+}  // namespace
+
+std::string quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
+
+std::string createTable(const TableDef& t) {
+    std::string s = "CREATE TABLE " + tableName(t) + " (";
+    for (const FieldDef& f : t.fields) s += quoted(f.name) + " " + columnType(f) + ", ";
+    s += "_id INTEGER PRIMARY KEY, _ver INTEGER";
+    for (const KeyDef* k : t.keys) s += ", " + quoted(k->column()) + " BLOB";
+    return s + ")";
+}
+
+std::string indexName(const KeyDef& k) { return std::string(k.table->name) + k.column(); }
+
+// Records left out of a key (all components blank or zero) hold NULL there and are left out of its
+// index too; every query on a key compares it, which tells SQLite the partial index applies.
+std::vector<std::string> createIndexes(const TableDef& t) {
+    std::vector<std::string> out;
+    for (const KeyDef* k : t.keys) {
+        out.push_back(std::string("CREATE ") + (k->unique ? "UNIQUE " : "") + "INDEX " + quoted(indexName(*k)) +
+                      " ON " + tableName(t) + " (" + quoted(k->column()) + ") WHERE " + quoted(k->column()) +
+                      " IS NOT NULL");
+    }
+    return out;
+}
+
+// A row added or changed by any other tool than this store (which always sets _ver) leaves its
+// key columns stale; the triggers note the table so that its keys are rebuilt on the next open.
+std::vector<std::string> triggerNames(const TableDef& t) {
+    return {std::string(t.name) + "_foreign_insert", std::string(t.name) + "_foreign_update"};
+}
+
+std::vector<std::string> createTriggers(const TableDef& t) {
+    const auto names = triggerNames(t);
+    const std::string mark = " BEGIN INSERT OR IGNORE INTO _pramo_dirty(tbl) VALUES ('" + std::string(t.name) + "'); END";
+    return {"CREATE TRIGGER " + quoted(names[0]) + " AFTER INSERT ON " + tableName(t) + " WHEN NEW._ver IS NULL" + mark,
+            "CREATE TRIGGER " + quoted(names[1]) + " AFTER UPDATE ON " + tableName(t) +
+                " WHEN NEW._ver IS OLD._ver" + mark};
+}
+
+std::string selectColumns(const TableDef& t) {
+    std::string s = "_id, _ver";
+    for (const FieldDef& f : t.fields) s += ", " + quoted(f.name);
+    return s;
+}
+
+std::string insert(const TableDef& t) {
+    std::string cols, vals;
+    for (const FieldDef& f : t.fields) {
+        cols += quoted(f.name) + ", ";
+        vals += "?, ";
+    }
+    for (const KeyDef* k : t.keys) {
+        cols += quoted(k->column()) + ", ";
+        vals += "?, ";
+    }
+    return "INSERT INTO " + tableName(t) + " (" + cols + "_ver) VALUES (" + vals + "?)";
+}
+
+std::string update(const TableDef& t) {
+    std::string s = "UPDATE " + tableName(t) + " SET ";
+    for (const FieldDef& f : t.fields) s += quoted(f.name) + " = ?, ";
+    for (const KeyDef* k : t.keys) s += quoted(k->column()) + " = ?, ";
+    return s + "_ver = _ver + 1 WHERE _id = ? AND _ver = ?";
+}
+
+std::string updateKeys(const TableDef& t) {
+    std::string s = "UPDATE " + tableName(t) + " SET ";
+    for (const KeyDef* k : t.keys) s += quoted(k->column()) + " = ?, ";
+    return s + "_ver = coalesce(_ver, 0) + 1 WHERE _id = ?";
+}
+
+}  // namespace pramo::sql

@@ -1,0 +1,79 @@
+#pragma once
+// The standard warnings: numbered message boxes with fixed titles and texts, filled with the name
+// of a file or key, the error and the operation. Here they are data; the shell shows them.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "records/store/store_code.h"
+
+namespace pramo {
+
+class Store;
+
+enum class Warning : int {
+    FileInvalid = 1,
+    InvalidKey = 2,
+    KeyRebuildError = 3,
+    FileCreationError = 4,
+    CreatedFileOpenError = 5,
+    ChangeRestricted = 12,
+    DeleteRestricted = 13,
+    InsertError = 14,
+    UpdateError = 15,
+    ChangeRetry = 16,
+    DeleteError = 17,
+    DeleteRetry = 18,
+    DuplicateKey = 24,
+    AutoIncrementError = 25,
+    FileOpenError = 30,
+    ConfirmDelete = 32,
+    TransactionError = 34,
+    RetrievalError = 35,
+    ViewOpenError = 36,
+    RecordChanged = 38,
+};
+
+// Buttons of a message box, and what the box answers: the chosen button's value.
+enum Button : int { ButtonOk = 1, ButtonYes = 2, ButtonNo = 4, ButtonRetry = 16, ButtonCancel = 64 };
+
+enum class Icon { Exclamation, Question, Information };
+
+struct MessageBox {
+    std::string title;
+    std::string text;
+    Icon icon = Icon::Exclamation;
+    int buttons = ButtonOk;                // standard buttons, a sum of Button values
+    int defaultButton = ButtonOk;
+    std::vector<std::string> named;        // caller-named buttons ("DA|NE"); the answer is 1, 2, ...
+    int warningId = 0;                     // the standard warning shown, 0 for other boxes
+    std::string haltText;                  // when not empty the program ends after the box ...
+    int haltOn = 0;                        // ... if this button was chosen (0: whatever was chosen)
+
+    bool ends(int answer) const { return !haltText.empty() && (haltOn == 0 || haltOn == answer); }
+};
+
+// A box with caller-named buttons: namedBox("Inicijalizacija podataka", "...", "DA|NE").
+MessageBox namedBox(std::string title, std::string text, std::string_view buttons, Icon icon = Icon::Question);
+
+// The standard warning `id` with its texts filled in. `error` is the error to show.
+MessageBox standardWarning(Warning id, const StoreError& error, std::string_view name = {},
+                           std::string_view operation = {});
+
+// Where message boxes go: on screen in the program, into a script in tests.
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // Shows the box and answers the button chosen (a Button value, or 1.. for named buttons).
+    virtual int ask(const MessageBox& box) = 0;
+    // Ends the program with its last message.
+    virtual void halt(const std::string& text) = 0;
+};
+
+// STANDARDWARNING: shows warning `id` with the saved error when one is saved (it is used once),
+// otherwise the store's current error; ends the program where the warning says so.
+int showWarning(Messages& messages, Store& store, Warning id, std::string_view name = {},
+                std::string_view operation = {});
+
+}  // namespace pramo

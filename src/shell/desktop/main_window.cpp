@@ -1,0 +1,165 @@
+#include "shell/desktop/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPrinter>
+#include <QShortcutEvent>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
+
+#include "shell/desktop/about_dialog.h"
+#include "shell/desktop/printer_setup.h"
+#include "shell/desktop/reinit.h"
+#include "shell/desktop/wallpaper.h"
+
+namespace pramo {
+namespace {
+
+constexpr const char* caption = "PRAMO V 2015_2";
+
+// The widget that takes the clipboard commands for the focused field: the field itself when it
+// edits text (line edits, text edits), else the line edit inside it (spin boxes, combo boxes).
+QObject* clipboardTarget() {
+    QWidget* w = QApplication::focusWidget();
+    if (!w) return nullptr;
+    if (w->metaObject()->indexOfMethod("paste()") >= 0) return w;
+    if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->lineEdit();
+    return w->findChild<QLineEdit*>();
+}
+
+void clipboardCommand(const char* method) {
+    if (QObject* target = clipboardTarget()) QMetaObject::invokeMethod(target, method);
+}
+
+// A screen ends by closing its own widget (its close button, a failed read, a selection made);
+// its child window then goes too. A close the screen refuses leaves both open.
+class ChildWindowCloser : public QObject {
+public:
+    ChildWindowCloser(QWidget* screen, QMdiSubWindow* child) : QObject(child), screen_(screen), child_(child) {
+        screen->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == screen_ && event->type() == QEvent::Close) {
+            QTimer::singleShot(0, child_, [this] {
+                if (!screen_ || screen_->isHidden()) child_->deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> screen_;
+    QMdiSubWindow* child_;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(AppContext& ctx, const ScreenRegistry& screens, QWidget* parent)
+    : QMainWindow(parent), ctx_(ctx), screens_(screens), area_(new WallpaperArea(this)),
+      printer_(std::make_unique<QPrinter>()) {
+    setWindowTitle(QString::fromUtf8(caption));
+    setCentralWidget(area_);
+    buildMenus();
+    buildToolBar();
+    statusBar();
+    resize(1024, 720);
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    for (const MenuDef& m : menuBarDef()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(m.title));
+        for (const MenuItemDef& item : m.items) {
+            QAction* a = menu->addAction(QString::fromUtf8(item.text));
+            a->setStatusTip(QString::fromUtf8(item.status));
+            a->setEnabled(exists(item.command));
+            const Command command = item.command;
+            connect(a, &QAction::triggered, this, [this, command] { run(command); });
+        }
+    }
+}
+
+void MainWindow::buildToolBar() {
+    QToolBar* bar = addToolBar(QStringLiteral("Brze tipke"));
+    bar->setMovable(false);
+    for (const ToolButtonDef& def : toolBarDef()) {
+        auto* button = new QToolButton(bar);
+        button->setText(QString::fromUtf8(def.text));
+        button->setToolTip(QString::fromUtf8(def.tip));
+        button->setEnabled(exists(def.command));
+        const MenuCommand command = def.command;
+        connect(button, &QToolButton::clicked, this, [this, command] { openScreen(command); });
+        bar->addWidget(button);
+        toolKeys_[QKeySequence::mnemonic(button->text())] = button;
+    }
+}
+
+bool MainWindow::exists(const Command& command) const {
+    const auto* screen = std::get_if<MenuCommand>(&command);
+    return !screen || screens_.find(*screen) != nullptr;
+}
+
+void MainWindow::run(const Command& command) {
+    if (const auto* screen = std::get_if<MenuCommand>(&command)) openScreen(*screen);
+    else runFrameCommand(std::get<FrameCommand>(command));
+}
+
+void MainWindow::runFrameCommand(FrameCommand command) {
+    switch (command) {
+    case FrameCommand::PrintSetup: printSetup(*printer_, ctx_.messages, this); break;
+    case FrameCommand::Reinitialise: reinitialise(ctx_.files, ctx_.messages); break;
+    case FrameCommand::Exit: close(); break;
+    case FrameCommand::Cut: clipboardCommand("cut"); break;
+    case FrameCommand::Copy: clipboardCommand("copy"); break;
+    case FrameCommand::Paste: clipboardCommand("paste"); break;
+    case FrameCommand::About: AboutDialog(this).exec(); break;
+    }
+}
+
+QMdiSubWindow* MainWindow::openScreen(MenuCommand command) {
+    const ScreenFactory* factory = screens_.find(command);
+    QWidget* screen = factory ? (*factory)(ctx_) : nullptr;
+    if (!screen) return nullptr;
+    QMdiSubWindow* sub = area_->addSubWindow(screen);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    new ChildWindowCloser(screen, sub);
+    screen->show();
+    area_->setActiveSubWindow(sub);
+    return sub;
+}
+
+// Qt hands a key that two places of one window claim to neither: it focuses one of them. The
+// toolbar's tool tips promise their Alt keys, so those press the button.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut && isActiveWindow()) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        const auto it = toolKeys_.find(shortcut->key());
+        if (shortcut->isAmbiguous() && it != toolKeys_.end() && it->second->isEnabled()) {
+            it->second->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    area_->closeAllSubWindows();
+    const auto open = area_->subWindowList();
+    const bool refused = std::any_of(open.begin(), open.end(), [](QMdiSubWindow* s) { return s->isVisible(); });
+    if (refused) event->ignore();
+    else event->accept();
+}
+
+}  // namespace pramo

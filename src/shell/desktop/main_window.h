@@ -1,0 +1,54 @@
+#pragma once
+// The frame: the main window with its menu bar, toolbar and status bar, in whose wallpapered MDI
+// area every screen started from the menu opens as a child window.
+
+#include <QKeySequence>
+#include <QMainWindow>
+#include <map>
+#include <memory>
+
+#include "shell/desktop/main_menu.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+class QPrinter;
+class QToolButton;
+
+namespace pramo {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Items whose screen is not in `screens` are shown disabled.
+    MainWindow(AppContext& ctx, const ScreenRegistry& screens, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    QMdiArea* mdiArea() const { return area_; }
+    // The printer chosen in Print Setup, for the printouts of this run.
+    QPrinter& printer() { return *printer_; }
+
+    // Starts the screen of `command` as a new child window, beside any instance already open.
+    // Null when that screen does not exist.
+    QMdiSubWindow* openScreen(MenuCommand command);
+
+protected:
+    // Closing the frame closes every child window first; a child that refuses keeps it open.
+    void closeEvent(QCloseEvent* event) override;
+    // The toolbar's Alt keys win when they are a menu's too ("&Primatelji" and "&Pregledi").
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    bool exists(const Command& command) const;
+    void run(const Command& command);
+    void runFrameCommand(FrameCommand command);
+
+    AppContext& ctx_;
+    const ScreenRegistry& screens_;
+    QMdiArea* area_;
+    std::unique_ptr<QPrinter> printer_;
+    std::map<QKeySequence, QToolButton*> toolKeys_;
+};
+
+}  // namespace pramo

@@ -1,0 +1,38 @@
+#include "shell/desktop/session.h"
+
+#include <filesystem>
+
+#include "payments/positions.h"
+#include "records/layouts/pozicije.h"
+#include "shell/desktop/puniglobale.h"
+
+namespace pramo {
+
+Session::Session(Messages& messages, const Clock& clock, std::string dataDir)
+    : files_(store_, messages),
+      ri_(files_),
+      ctx_{store_, files_, ri_, messages, glo_, clock, std::move(dataDir)} {}
+
+bool Session::start() {
+    if (!openDatabase() || !puniGlobale(files_, ctx_.clock, glo_)) return false;
+    positions_.emplace(files_, std::initializer_list<const TableDef*>{&Pozicije::table});
+    if (!positions_->ok()) return false;
+    upgradePositions();
+    return true;
+}
+
+// A database that is not this program's ends the run as a file with the wrong layout does; any
+// other failure as a file that cannot be opened.
+bool Session::openDatabase() {
+    const std::string path = (std::filesystem::path(ctx_.dataDir) / databaseFileName).string();
+    const StoreCode c = store_.openDatabase(path);
+    if (ok(c)) return true;
+    showWarning(ctx_.messages, store_, c == StoreCode::LayoutMismatch ? Warning::FileInvalid : Warning::FileOpenError, path);
+    return false;
+}
+
+void Session::upgradePositions() {
+    if (!ok(pramo::upgradePositions(store_))) showWarning(ctx_.messages, store_, Warning::InsertError);
+}
+
+}  // namespace pramo

@@ -1,0 +1,118 @@
+#pragma once
+// A form screen declared as data: the file, captions, tabs and fields (entries, option groups,
+// shown values, look-ups, ±1 buttons, buttons of its own), defaults of a new record and the order
+// in which its unique keys are reported. One generic form screen runs every declaration; what a
+// particular form adds goes into its named hooks. For example:
+//
+//   const FormSpec upisMjesta{
+//       .table = &Mjesta::table, .insertCaption = "Upis mjesta u šifrarnik", .changeCaption = "Promjene - mjesta",
+//       .files = {&Opcine::table},
+//       .fields = {{.field = "NAZIV", .label = "Naziv:"},
+//                  {.field = "OPCINA", .label = "Općina:",
+//                   .lookup = {.list = &odabirOpcine, .key = &Opcine::keyOznaka, .shown = "NAZIV"}},
+//                  {.field = "POSTBROJ", .label = "Post Broj:"}},
+//       .hooks = {.validate = [](FormScreen& f) { ... return true; }}};
+//
+// The list that names it as its .form calls it for insert, change and delete.
+
+#include <QString>
+#include <Qt>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "records/store/table_def.h"
+#include "shell/globals.h"
+
+namespace pramo {
+
+class FormScreen;
+struct ListSpec;
+
+enum class FieldKind {
+    Entry,    // typed; its picture is the field's type and width
+    Options,  // one of several values, as a group of option buttons
+    Shown,    // a value shown, not entered (computed by `shown`)
+    Button,   // a button of the form's own (runs `action`)
+};
+
+struct OptionSpec {
+    QString text{};       // "&DA"
+    std::string value{};  // "DA"
+};
+
+// A button beside an entry that adds `delta` (in whole units of the field) to its value.
+struct StepButton {
+    QString text{};
+    Qt::ArrowType arrow = Qt::NoArrow;
+    int delta = 0;
+};
+
+// A number that names a record of another file: a button beside the entry opens that file's list
+// for selection, and the linked record's field is shown beside it.
+struct LookupSpec {
+    const ListSpec* list = nullptr;
+    const KeyDef* key = nullptr;    // the linked file's number key
+    std::string_view shown{};         // the linked record's field shown beside the number
+    QString buttonText = "...";
+    bool openWhenUnmatched = false; // the entry getting the focus with a number no record has opens the list
+};
+
+struct FieldSpec {
+    std::string_view field{};  // the record's field (none for Shown and Button)
+    QString label{};
+    int tab = 0;
+    FieldKind kind = FieldKind::Entry;
+    std::vector<OptionSpec> options{};
+    std::vector<StepButton> steps{};
+    int upKey = 0;    // added to the value by the Up arrow key in the entry (0: the key moves focus)
+    int downKey = 0;  // added by the Down arrow key
+    bool ditto = true;
+    bool readOnly = false;
+    LookupSpec lookup{};
+    QString toolTip{};
+    std::function<QString(FormScreen&)> shown{};
+    std::function<void(FormScreen&)> action{};
+};
+
+struct FieldDefault {
+    std::string_view field{};
+    std::string value{};  // as typed
+};
+
+struct FormHooks {
+    // A new record, after its number was reserved and the declared defaults were set.
+    std::function<void(FormScreen&)> defaults{};
+    // The form is about to be shown (any request): set what depends on the record.
+    std::function<void(FormScreen&)> opened{};
+    // After a field's value was accepted (typed and left, chosen, stepped or looked up).
+    std::function<void(FormScreen&, std::string_view field)> accepted{};
+    // On OK, after every entry passed its picture; false keeps the form open.
+    std::function<bool(FormScreen&)> validate{};
+    // After the record was saved or deleted (response 1), before the form closes.
+    std::function<void(FormScreen&)> saved{};
+    // An insert that ends without response 1: removes what it reserved. Without the hook the
+    // reserved record itself is deleted.
+    std::function<void(FormScreen&)> cancelInsert{};
+};
+
+struct FormSpec {
+    const TableDef* table = nullptr;
+    QString insertCaption{};
+    QString changeCaption{};
+    std::vector<const TableDef*> files{};  // further files the form reads (look-ups)
+    std::vector<QString> tabs{};           // empty: one page
+    std::vector<FieldSpec> fields{};
+    std::vector<FieldDefault> defaults{};
+    std::vector<const KeyDef*> duplicateOrder{};  // unique keys as a duplicate is reported; empty: the table's
+    bool reserveNumber = true;  // a new record takes the next number at once
+    bool help = true;           // a "Help" button
+    FormHooks hooks{};
+};
+
+// Checks that every field and key a declaration names exists; throws std::logic_error naming
+// the first that does not.
+void checkDeclaration(const FormSpec& spec);
+
+}  // namespace pramo

@@ -1,0 +1,256 @@
+// The fields of a form: building their widgets, showing the record in them, accepting typed
+// values, stepping, ditto and look-ups.
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "shell/form/form_field.h"
+#include "shell/list/list_screen.h"
+#include "shell/form/record_form.h"
+
+namespace pramo {
+namespace {
+
+bool allowedInNumber(const FieldDef& f, QChar c) {
+    if (c.isDigit()) return true;
+    if (f.type == FieldType::Date) return c == '.';
+    if ((c == '-' && f.minValue() < 0) || c == '+') return true;
+    return f.type == FieldType::Decimal && f.places > 0 && (c == ',' || c == '.');
+}
+
+const FieldDef& numberFieldOf(const KeyDef& key) {
+    return key.table->fields[static_cast<std::size_t>(key.fieldIndex.front())];
+}
+
+bool focusLeftByUser(Qt::FocusReason r) {
+    return r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason;
+}
+
+}  // namespace
+
+QValidator::State FieldPicture::validate(QString& input, int&) const {
+    for (const QChar c : input)
+        if (!allowedInNumber(field_, c)) return Invalid;
+    if (input.size() > field_.size + 24) return Invalid;
+    return parseField(field_, input.toStdString()) ? Acceptable : Intermediate;
+}
+
+QWidget* FormScreen::buildField(Field& f, QWidget* page) {
+    const FieldSpec& fs = *f.spec;
+    if (fs.kind == FieldKind::Entry || fs.kind == FieldKind::Options) f.def = &pramo::fieldOf(*spec_.table, fs.field);
+    f.row = new QWidget(page);
+    auto* layout = new QHBoxLayout(f.row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (fs.kind == FieldKind::Button) {
+        f.button = new QPushButton(fs.label, f.row);
+        f.button->setAutoDefault(false);
+        connect(f.button, &QPushButton::clicked, this, [this, &fs] { fs.action(*this); });
+        layout->addWidget(f.button);
+    } else if (fs.kind == FieldKind::Shown) {
+        f.shown = new QLabel(f.row);
+        layout->addWidget(f.shown, 1);
+    } else if (fs.kind == FieldKind::Options) {
+        buildOptions(f, layout);
+    } else {
+        buildEntry(f, layout);
+    }
+    return f.row;
+}
+
+void FormScreen::buildOptions(Field& f, QHBoxLayout* layout) {
+    f.options = f.row;
+    f.group = new QButtonGroup(f.row);
+    for (std::size_t i = 0; i < f.spec->options.size(); ++i) {
+        auto* radio = new QRadioButton(f.spec->options[i].text, f.row);
+        radio->installEventFilter(this);
+        f.group->addButton(radio, static_cast<int>(i));
+        layout->addWidget(radio);
+    }
+    connect(f.group, &QButtonGroup::idClicked, this, [this, &f](int id) {
+        if (const auto v = parseField(*f.def, f.spec->options[static_cast<std::size_t>(id)].value))
+            setField(*f.def, record().get(), *v);
+        changed(f);
+    });
+    layout->addStretch(1);
+}
+
+// An entry, with its look-up button before it, its step buttons and the linked record's field after.
+void FormScreen::buildEntry(Field& f, QHBoxLayout* layout) {
+    const FieldSpec& fs = *f.spec;
+    if (fs.lookup.list) {
+        f.button = new QPushButton(fs.lookup.buttonText, f.row);
+        f.button->setAutoDefault(false);
+        connect(f.button, &QPushButton::clicked, this, [this, &fs] { openLookup(fs.field); });
+        layout->addWidget(f.button);
+    }
+    f.entry = new QLineEdit(f.row);
+    f.entry->setObjectName(QString::fromUtf8(fs.field.data(), static_cast<int>(fs.field.size())));
+    f.entry->setReadOnly(fs.readOnly);
+    f.entry->setToolTip(fs.toolTip);
+    if (f.def->isText()) f.entry->setMaxLength(f.def->size);
+    else f.entry->setValidator(new FieldPicture(*f.def, f.entry));
+    f.entry->installEventFilter(this);
+    layout->addWidget(f.entry, 1);
+    for (const StepButton& s : fs.steps) {
+        auto* b = new QToolButton(f.row);
+        b->setText(s.text);
+        b->setArrowType(s.arrow);
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QToolButton::clicked, this, [this, &f, d = s.delta] { step(f, d); });
+        f.steps.push_back(b);
+        layout->addWidget(b);
+    }
+    if (fs.lookup.key) {
+        f.shown = new QLabel(f.row);
+        layout->addWidget(f.shown, 2);
+    }
+}
+
+FormScreen::Field* FormScreen::fieldOf(std::string_view name) {
+    for (auto& f : fields_)
+        if (f->spec->field == name && !name.empty()) return f.get();
+    return nullptr;
+}
+
+FormScreen::Field* FormScreen::fieldOf(const QObject* widget) {
+    for (auto& f : fields_) {
+        if (f->entry == widget) return f.get();
+        if (!f->group) continue;
+        for (const QAbstractButton* b : f->group->buttons())
+            if (b == widget) return f.get();
+    }
+    return nullptr;
+}
+
+QWidget* FormScreen::editor(std::string_view field) const {
+    for (const auto& f : fields_)
+        if (f->spec->field == field) return f->entry ? static_cast<QWidget*>(f->entry) : f->options;
+    return nullptr;
+}
+
+void FormScreen::focusField(std::string_view field) {
+    if (QWidget* w = editor(field)) w->setFocus();
+}
+
+void FormScreen::setFieldEnabled(std::string_view field, bool enabled) {
+    if (Field* f = fieldOf(field)) {
+        f->row->setEnabled(enabled);
+        if (f->label) f->label->setEnabled(enabled);
+    }
+}
+
+void FormScreen::refreshFields() {
+    for (auto& f : fields_) refreshField(*f);
+}
+
+void FormScreen::refreshField(Field& f, bool keepTyped) {
+    const void* rec = record().get();
+    if (f.entry && !(keepTyped && f.entry->isModified())) f.entry->setText(QString::fromStdString(fieldText(*f.def, rec)));
+    if (f.group) {
+        const std::string value = fieldText(*f.def, rec);
+        for (std::size_t i = 0; i < f.spec->options.size(); ++i)
+            f.group->button(static_cast<int>(i))->setChecked(f.spec->options[i].value == value);
+    }
+    if (f.shown && f.spec->shown) f.shown->setText(f.spec->shown(*this));
+    else if (f.shown && f.spec->lookup.key) {
+        RecordBuffer linked(*f.spec->lookup.key->table);
+        numberFieldOf(*f.spec->lookup.key).setInt(linked.get(), f.def->getInt(rec));
+        const bool found = ok(ctx_.store.getRaw(*f.spec->lookup.key, linked.get()));
+        const FieldDef& shown = pramo::fieldOf(linked.table(), f.spec->lookup.shown);
+        f.shown->setText(found ? QString::fromStdString(fieldText(shown, linked.get())) : QString());
+    }
+}
+
+// Takes the entry's text into the record; a text the field cannot take is rejected.
+bool FormScreen::acceptEntry(Field& f) {
+    const auto v = parseField(*f.def, f.entry->text().toStdString());
+    if (!v) {
+        rejectEntry(f);
+        return false;
+    }
+    const std::string before = fieldText(*f.def, record().get());
+    setField(*f.def, record().get(), *v);
+    refreshField(f);
+    if (fieldText(*f.def, record().get()) != before) changed(f);
+    return true;
+}
+
+void FormScreen::rejectEntry(Field& f) {
+    QApplication::beep();
+    emit entryRejected(QString::fromUtf8(f.spec->field.data(), static_cast<int>(f.spec->field.size())));
+    QTimer::singleShot(0, f.entry, [e = f.entry] { e->setFocus(); });  // once the focus has moved on
+}
+
+// After a field's value changed: the form's hook, then every field shows the record again,
+// except for what the user has typed into other entries and not yet left.
+void FormScreen::changed(Field& f) {
+    if (spec_.hooks.accepted) spec_.hooks.accepted(*this, f.spec->field);
+    for (auto& other : fields_) refreshField(*other, other.get() != &f);
+}
+
+void FormScreen::step(Field& f, int delta) {
+    const auto v = parseField(*f.def, f.entry->text().toStdString());
+    if (!v) return rejectEntry(f);
+    const std::int64_t unit = f.def->type == FieldType::Decimal ? pow10i(f.def->places) : 1;
+    const std::int64_t stepped = std::clamp(v->number + delta * unit, f.def->minValue(), f.def->maxValue());
+    f.def->setInt(record().get(), stepped);
+    refreshField(f);
+    changed(f);
+}
+
+void FormScreen::ditto(Field& f) {
+    if (!f.spec->ditto || !f.def) return;
+    const void* from = form_->history().get();
+    if (f.def->isText()) f.def->setText(record().get(), std::string(f.def->getText(from)));
+    else f.def->setInt(record().get(), f.def->getInt(from));
+    refreshField(f);
+    changed(f);
+}
+
+bool FormScreen::lookupMissing(Field& f) {
+    RecordBuffer linked(*f.spec->lookup.key->table);
+    numberFieldOf(*f.spec->lookup.key).setInt(linked.get(), f.def->getInt(record().get()));
+    return ctx_.store.getRaw(*f.spec->lookup.key, linked.get()) == StoreCode::NotFound;
+}
+
+void FormScreen::openLookup(std::string_view field) {
+    Field* f = fieldOf(field);
+    if (!f || !f->spec->lookup.list || !f->spec->lookup.key || !acceptEntry(*f)) return;
+    const KeyDef& key = *f->spec->lookup.key;
+    RecordBuffer linked(*key.table);
+    numberFieldOf(key).setInt(linked.get(), f->def->getInt(record().get()));
+    if (!ok(ctx_.store.getRaw(key, linked.get()))) linked.clear();
+    if (selectRecord(ctx_, *f->spec->lookup.list, linked, this) != Response::Completed) return;
+    f->def->setInt(record().get(), numberFieldOf(key).getInt(linked.get()));
+    refreshField(*f);
+    changed(*f);
+}
+
+bool FormScreen::eventFilter(QObject* watched, QEvent* event) {
+    Field* f = closing_ ? nullptr : fieldOf(watched);
+    if (!f) return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Apostrophe && (key->modifiers() & Qt::ControlModifier)) {
+            ditto(*f);
+            return true;
+        }
+        const int delta = key->key() == Qt::Key_Up ? f->spec->upKey : key->key() == Qt::Key_Down ? f->spec->downKey : 0;
+        if (f->entry && delta != 0) {
+            step(*f, delta);
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut && f->entry && !f->entry->isReadOnly()) {
+        if (focusLeftByUser(static_cast<QFocusEvent*>(event)->reason())) acceptEntry(*f);
+    } else if (event->type() == QEvent::FocusIn && f->entry && f->spec->lookup.openWhenUnmatched) {
+        if (focusLeftByUser(static_cast<QFocusEvent*>(event)->reason()) && lookupMissing(*f))
+            QTimer::singleShot(0, this, [this, name = f->spec->field] { openLookup(name); });
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace pramo

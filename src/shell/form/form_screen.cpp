@@ -1,0 +1,167 @@
+#include "shell/form/form_screen.h"
+
+#include <QFormLayout>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+#include "shell/form/form_field.h"
+#include "shell/form/record_form.h"
+
+namespace pramo {
+
+void checkDeclaration(const FormSpec& spec) {
+    if (!spec.table) throw std::logic_error("a form without a file");
+    for (const FieldSpec& f : spec.fields) {
+        if (f.kind == FieldKind::Entry || f.kind == FieldKind::Options) (void)pramo::fieldOf(*spec.table, f.field);
+        if (f.lookup.key) (void)pramo::fieldOf(*f.lookup.key->table, f.lookup.shown);
+        if (f.tab < 0 || (f.tab > 0 && f.tab >= static_cast<int>(spec.tabs.size())))
+            throw std::logic_error(f.label.toStdString() + ": no such tab");
+    }
+    for (const FieldDefault& d : spec.defaults) (void)pramo::fieldOf(*spec.table, d.field);
+    for (const KeyDef* k : spec.duplicateOrder)
+        if (k->table != spec.table || !k->unique) throw std::logic_error(std::string(k->name) + " is not a unique key of the form's file");
+}
+
+FormScreen::FormScreen(AppContext& ctx, const FormSpec& spec, RecordBuffer& rec, Request request, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), spec_(spec) {
+    checkDeclaration(spec);
+    form_ = std::make_unique<RecordForm>(ctx, spec, rec, request);
+    setWindowTitle(request == Request::Insert ? spec.insertCaption : spec.changeCaption);
+    build();
+}
+
+FormScreen::~FormScreen() {
+    closing_ = true;  // the entries lose their focus as they go: nothing is accepted any more
+}
+
+Request FormScreen::request() const { return form_->request(); }
+Response FormScreen::response() const { return form_->response(); }
+RecordBuffer& FormScreen::record() { return form_->record(); }
+
+bool FormScreen::start() {
+    if (form_->open() == RecordForm::Step::Close) {
+        finish(form_->response() == Response::Completed);
+        return false;
+    }
+    if (request() == Request::Insert) {
+        for (const FieldDefault& d : spec_.defaults) {
+            const FieldDef& f = pramo::fieldOf(*spec_.table, d.field);
+            if (const auto v = parseField(f, d.value)) setField(f, record().get(), *v);
+        }
+        if (spec_.hooks.defaults) spec_.hooks.defaults(*this);
+    }
+    if (spec_.hooks.opened) spec_.hooks.opened(*this);
+    refreshFields();
+    return true;
+}
+
+void FormScreen::build() {
+    auto* layout = new QVBoxLayout(this);
+    std::vector<QFormLayout*> pages;
+    if (spec_.tabs.empty()) {
+        auto* page = new QWidget(this);
+        pages.push_back(new QFormLayout(page));
+        layout->addWidget(page);
+    } else {
+        auto* tabs = new QTabWidget(this);
+        for (const QString& title : spec_.tabs) {
+            auto* page = new QWidget(tabs);
+            pages.push_back(new QFormLayout(page));
+            tabs->addTab(page, title);
+        }
+        layout->addWidget(tabs);
+    }
+    for (const FieldSpec& fs : spec_.fields) {
+        auto f = std::make_unique<Field>();
+        f->spec = &fs;
+        QFormLayout* page = pages[static_cast<std::size_t>(fs.tab)];
+        QWidget* row = buildField(*f, page->parentWidget());
+        if (fs.kind == FieldKind::Button) {
+            page->addRow(row);
+        } else {
+            f->label = new QLabel(fs.label, page->parentWidget());
+            f->label->setBuddy(f->entry ? static_cast<QWidget*>(f->entry) : row);
+            page->addRow(f->label, row);
+        }
+        fields_.push_back(std::move(f));
+    }
+    layout->addWidget(buildButtons());
+}
+
+QWidget* FormScreen::buildButtons() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->addStretch(1);
+    ok_ = new QPushButton("OK", row);
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &FormScreen::accept);
+    layout->addWidget(ok_);
+    cancel_ = new QPushButton("Odustani", row);
+    cancel_->setAutoDefault(false);
+    cancel_->setFocusPolicy(Qt::NoFocus);  // cancelling does not accept the entry being left
+    connect(cancel_, &QPushButton::clicked, this, &FormScreen::reject);
+    layout->addWidget(cancel_);
+    if (spec_.help) {
+        auto* help = new QPushButton("Help", row);
+        help->setAutoDefault(false);
+        help->setFocusPolicy(Qt::NoFocus);
+        connect(help, &QPushButton::clicked, this, &FormScreen::showHelp);
+        layout->addWidget(help);
+    }
+    return row;
+}
+
+// OK: every entry must pass its picture and the form's own checks; then the record is saved.
+// When saving keeps the form open (a duplicate key, a refused change, another station's version)
+// the form shows the record as it now is.
+void FormScreen::accept() {
+    if (closing_) return;
+    const bool editing = request() == Request::Insert || request() == Request::Change;
+    if (editing && !validateAll()) return;
+    const RecordForm::Step step = form_->complete();
+    refreshFields();
+    if (step == RecordForm::Step::Close) finish(form_->response() == Response::Completed);
+}
+
+void FormScreen::reject() {
+    if (!closing_) finish(false);
+}
+
+bool FormScreen::validateAll() {
+    for (auto& f : fields_) {
+        if (!f->entry || !f->entry->isEnabled() || f->entry->isReadOnly()) continue;
+        if (!acceptEntry(*f)) {
+            f->entry->setFocus();
+            return false;
+        }
+    }
+    return !spec_.hooks.validate || spec_.hooks.validate(*this);
+}
+
+void FormScreen::finish(bool completed) {
+    closing_ = true;
+    if (completed && spec_.hooks.saved) spec_.hooks.saved(*this);
+    std::function<void()> cancelInsert;
+    if (spec_.hooks.cancelInsert) cancelInsert = [this] { spec_.hooks.cancelInsert(*this); };
+    form_->close(cancelInsert);
+    if (completed) QDialog::accept();
+    else QDialog::reject();
+}
+
+void FormScreen::showHelp() {
+    MessageBox box;
+    box.title = windowTitle().toStdString();
+    box.icon = Icon::Information;
+    box.text = "OK - spremanje, Odustani - izlaz bez spremanja.\nCtrl+' - vraća vrijednost polja iz zadnjeg spremljenog sloga.";
+    ctx_.messages.ask(box);
+}
+
+Response callForm(AppContext& ctx, const FormSpec& spec, Request request, RecordBuffer& rec, QWidget* parent) {
+    ctx.glo.globalRequest = request;
+    FormScreen form(ctx, spec, rec, request, parent);
+    if (form.start()) form.exec();
+    return form.response();
+}
+
+}  // namespace pramo

@@ -1,0 +1,104 @@
+#include "shell/form/record_buffer.h"
+
+#include <charconv>
+#include <stdexcept>
+
+#include "records/values/exact.h"
+
+namespace pramo {
+
+RecordBuffer& RecordBuffer::operator=(const RecordBuffer& other) {
+    if (this == &other) return *this;
+    if (table_ != other.table_) {
+        void* fresh = other.table_->create();
+        table_->destroy(rec_);
+        table_ = other.table_;
+        rec_ = fresh;
+    }
+    table_->copy(rec_, other.rec_);
+    return *this;
+}
+
+std::int64_t RecordBuffer::number(std::string_view field) const {
+    return fieldOf(*table_, field).getInt(rec_);
+}
+
+void RecordBuffer::setNumber(std::string_view field, std::int64_t v) {
+    fieldOf(*table_, field).setInt(rec_, v);
+}
+
+std::string RecordBuffer::text(std::string_view field) const { return fieldText(fieldOf(*table_, field), rec_); }
+
+const FieldDef& fieldOf(const TableDef& t, std::string_view name) {
+    const FieldDef* f = t.field(name);
+    if (!f) throw std::logic_error(std::string(t.prefix) + ":" + std::string(name) + " is not a declared field");
+    return *f;
+}
+
+namespace {
+
+// A scaled integer written with a decimal comma and `places` decimals.
+std::string decimalText(std::int64_t raw, int fieldPlaces, int places) {
+    const auto rounded = Exact::scaled(raw, fieldPlaces).roundScaled(places);
+    const std::int64_t v = rounded ? *rounded : 0;
+    const std::int64_t a = v < 0 ? -v : v;
+    const std::int64_t unit = pow10i(places);
+    std::string text = (v < 0 ? "-" : "") + std::to_string(a / unit);
+    if (places == 0) return text;
+    std::string frac = std::to_string(a % unit);
+    frac.insert(frac.begin(), static_cast<std::size_t>(places) - frac.size(), '0');
+    return text + ',' + frac;
+}
+
+std::optional<std::int64_t> wholeNumber(std::string_view s) {
+    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    std::int64_t v = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc{} || end != s.data() + s.size() || s.empty()) return std::nullopt;
+    return v;
+}
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+}  // namespace
+
+std::string fieldText(const FieldDef& f, const void* rec, FieldFormat format) {
+    if (f.isText()) return std::string(f.getText(rec));
+    const std::int64_t v = f.getInt(rec);
+    if (v == 0 && format.blankWhenZero) return {};
+    if (f.type == FieldType::Date) return Date::fromSerial(static_cast<std::int32_t>(v)).toString();
+    if (f.type == FieldType::Decimal) return decimalText(v, f.places, format.places < 0 ? f.places : format.places);
+    return std::to_string(v);
+}
+
+std::optional<FieldValue> parseField(const FieldDef& f, std::string_view typed) {
+    if (f.isText()) {
+        if (utf8::length(utf8::trimRight(typed)) > static_cast<std::size_t>(f.size)) return std::nullopt;
+        return FieldValue{0, std::string(utf8::trimRight(typed))};
+    }
+    const std::string_view s = trimmed(typed);
+    std::optional<std::int64_t> v;
+    if (f.type == FieldType::Date) {
+        const auto d = Date::parse(s);
+        if (d) v = d->serial();
+    } else if (f.type == FieldType::Decimal) {
+        const auto e = s.empty() ? std::optional<Exact>(Exact{}) : Exact::parse(s);
+        if (e && e->roundScaled(f.places) && Exact::scaled(*e->roundScaled(f.places), f.places) == *e)
+            v = e->roundScaled(f.places);
+    } else {
+        v = s.empty() ? std::optional<std::int64_t>(0) : wholeNumber(s);
+    }
+    if (!v || *v < f.minValue() || *v > f.maxValue()) return std::nullopt;
+    return FieldValue{*v, {}};
+}
+
+void setField(const FieldDef& f, void* rec, const FieldValue& v) {
+    if (f.isText()) f.setText(rec, v.text);
+    else f.setInt(rec, v.number);
+}
+
+}  // namespace pramo

@@ -1,0 +1,360 @@
+#include "shell/list/list_panel.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "records/store/key_encoding.h"
+#include "shell/form/form_screen.h"
+#include "shell/list/page_view.h"
+#include "shell/list/thumb_stops.h"
+
+namespace pramo {
+namespace {
+
+// The sort value shared by the records of a range: the first `fields` components of the key.
+std::string rangePrefix(const KeyDef& key, int fields, const void* seek) {
+    if (fields == 0) return {};
+    KeyDef leading;
+    leading.table = key.table;
+    leading.parts.assign(key.parts.begin(), key.parts.begin() + fields);
+    leading.fieldIndex.assign(key.fieldIndex.begin(), key.fieldIndex.begin() + fields);
+    return encodeSeek(leading, seek);
+}
+
+bool numeric(const FieldDef* f) { return f && !f->isText(); }
+
+const char* buttonText(ListButton b) {
+    switch (b) {
+    case Insert: return "&Unesi";
+    case Change: return "&Mijenjaj";
+    case Delete: return "&Briši";
+    case Close: return "Zatvori";
+    case Help: return "Help";
+    default: return "";
+    }
+}
+
+}  // namespace
+
+ListPanel::ListPanel(AppContext& ctx, const ListSpec& spec, bool selecting, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), spec_(spec), selecting_(selecting), page_(ctx.store, *spec.table),
+      seek_(*spec.table), locatorTexts_(spec.tabs.size()) {
+    checkDeclaration(spec);
+    files_ = std::make_unique<FileUse>(ctx.files, std::initializer_list<const TableDef*>{spec.table});
+    for (const ColumnSpec& c : spec.columns) {
+        Column col{.format = c.format, .compute = c.compute};
+        if (!c.compute) col.field = &fieldOf(*spec.table, c.field);
+        if (c.lookupKey) {
+            col.lookupKey = c.lookupKey;
+            col.shown = &fieldOf(*c.lookupKey->table, c.lookupField);
+        }
+        columns_.push_back(std::move(col));
+    }
+    page_.setCells([this](const void* rec, std::vector<std::string>& cells) { readCells(rec, cells); });
+    page_.setSort(*spec.tabs.front().key, {}, {});  // until the first fill binds the tab
+    build();
+}
+
+ListPanel::~ListPanel() = default;
+
+void ListPanel::build() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    heading_ = new QLabel(spec_.caption, this);
+    heading_->hide();
+    layout->addWidget(heading_);
+    layout->addWidget(buildTabs());
+    layout->addWidget(buildLocatorEntry());
+    auto* body = new QHBoxLayout;
+    body->addWidget(buildView());
+    body->addWidget(buildThumb());
+    layout->addLayout(body, 1);
+    layout->addWidget(buildButtons());
+    setFocusProxy(view_);
+}
+
+QWidget* ListPanel::buildTabs() {
+    tabs_ = new QTabBar(this);
+    tabs_->setExpanding(false);
+    for (const TabSpec& t : spec_.tabs) tabs_->addTab(t.title);
+    tabs_->setVisible(spec_.tabs.size() > 1 || !spec_.tabs.front().title.isEmpty());
+    connect(tabs_, &QTabBar::currentChanged, this, &ListPanel::setCurrentTab);
+    return tabs_;
+}
+
+// The entry locator: its value, when accepted, is located and the list gets the focus back.
+QWidget* ListPanel::buildLocatorEntry() {
+    entry_ = new QLineEdit(this);
+    connect(entry_, &QLineEdit::returnPressed, this, [this] {
+        if (entry_->text().trimmed().isEmpty()) return;
+        RecordBuffer seek = seek_;
+        setLocatorValue(seek, entry_->text().toStdString());
+        locateSeek(seek);
+        view_->setFocus();
+    });
+    return entry_;
+}
+
+QWidget* ListPanel::buildView() {
+    view_ = new PageView(this);
+    QStringList titles;
+    std::vector<Qt::Alignment> align;
+    for (std::size_t i = 0; i < spec_.columns.size(); ++i) {
+        titles << spec_.columns[i].title;
+        const bool right = numeric(columns_[i].field) && !columns_[i].lookupKey && !columns_[i].compute;
+        align.push_back(right ? Qt::AlignRight : Qt::AlignLeft);
+    }
+    model_ = new PageModel(page_, titles, align, this);
+    view_->setModel(model_);
+    setColumnWidths();
+    view_->installEventFilter(this);
+    view_->viewport()->installEventFilter(this);
+    connect(view_, &PageView::resized, this, &ListPanel::resized);
+    connect(view_, &QAbstractItemView::pressed, this, [this](const QModelIndex& i) {
+        page_.setCurrent(i.row());
+        showHighlight();  // the rows stay: a double-click goes on to the row pressed
+    });
+    connect(view_, &QAbstractItemView::doubleClicked, this, [this] { selecting_ ? selectRecord() : changeRecord(); });
+    connect(view_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        std::unique_ptr<QMenu> menu(buildPopupMenu(this));
+        menu->exec(view_->viewport()->mapToGlobal(pos));
+    });
+    return view_;
+}
+
+QWidget* ListPanel::buildThumb() {
+    thumb_ = new QScrollBar(Qt::Vertical, this);
+    thumb_->setRange(1, thumb::stops);
+    thumb_->setPageStep(1);
+    connect(thumb_, &QAbstractSlider::actionTriggered, this, [this](int action) { thumbAction(action); });
+    connect(thumb_, &QAbstractSlider::sliderReleased, this, &ListPanel::updateThumb);
+    return thumb_;
+}
+
+// Columns as wide as their field holds (at most 30 characters) or their title, whichever is wider.
+void ListPanel::setColumnWidths() {
+    const QFontMetrics metrics = view_->fontMetrics();
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        const Column& c = columns_[i];
+        const FieldDef* f = c.lookupKey ? c.shown : c.field;
+        int chars = 12;
+        if (f && f->isText()) chars = std::min(f->size, 30);
+        else if (f && f->type == FieldType::Date) chars = 10;
+        else if (f) chars = static_cast<int>(std::to_string(f->maxValue()).size()) + 2;
+        const int title = metrics.horizontalAdvance(spec_.columns[i].title) + 16;
+        view_->setColumnWidth(static_cast<int>(i), std::max(title, chars * metrics.averageCharWidth() + 12));
+    }
+}
+
+void ListPanel::setHeadingVisible(bool visible) { heading_->setVisible(visible && !spec_.caption.isEmpty()); }
+
+QWidget* ListPanel::buildButtons() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch(1);
+    auto add = [&](ListButton b, const QString& text, void (ListPanel::*command)()) {
+        if (!(spec_.buttons & b)) return;
+        auto* button = new QPushButton(text, row);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, command);
+        layout->addWidget(button);
+        buttons_.emplace_back(b, button);
+    };
+    add(Insert, buttonText(Insert), &ListPanel::insertRecord);
+    add(Change, buttonText(Change), &ListPanel::changeRecord);
+    add(Delete, buttonText(Delete), &ListPanel::deleteRecord);
+    add(Select, spec_.selectText, &ListPanel::selectRecord);
+    for (const ExtraButton& extra : spec_.extraButtons) {
+        auto* button = new QPushButton(extra.text, row);
+        button->setAutoDefault(false);
+        button->setToolTip(extra.toolTip);
+        if (!extra.shortcut.isEmpty()) button->setShortcut(extra.shortcut);
+        connect(button, &QPushButton::clicked, this, [this, &extra] { extra.action(*this); });
+        layout->addWidget(button);
+    }
+    add(Close, buttonText(Close), &ListPanel::closeList);
+    add(Help, buttonText(Help), &ListPanel::showHelp);
+    if (QPushButton* select = button(Select)) {
+        select->setVisible(selecting_ || !spec_.hideSelect);
+        select->setDefault(selecting_);
+        select->setAutoDefault(selecting_);
+    }
+    return row;
+}
+
+QPushButton* ListPanel::button(ListButton which) const {
+    for (const auto& [b, button] : buttons_)
+        if (b == which) return button;
+    return nullptr;
+}
+
+const void* ListPanel::highlightedRecord() const {
+    const PageRow* row = page_.highlighted();
+    return row ? row->rec.get() : nullptr;
+}
+
+// Sets the page's order and limits from the current tab; a range that cannot be formed is
+// reported (warning 36) and left out, together with the tab's filter.
+void ListPanel::bindTab() {
+    const TabSpec& tab = spec_.tabs[static_cast<std::size_t>(tab_)];
+    seek_.clear();
+    rangeFields_ = tab.range.fields;
+    bool bound = true;
+    if (rangeFields_ > 0) {
+        const ListPanel* source = sourceOf(tab);
+        const void* from = source ? source->highlightedRecord() : nullptr;
+        bound = tab.range.bind && tab.range.bind(*this, from, seek_.get());
+        if (!bound) {
+            showWarning(ctx_.messages, ctx_.store, Warning::ViewOpenError);
+            seek_.clear();
+            rangeFields_ = 0;
+        }
+    }
+    ListPage::Filter filter;
+    if (bound && tab.filter) filter = [this, &tab](const void* rec) { return tab.filter(*this, rec); };
+    page_.setSort(*tab.key, rangePrefix(*tab.key, rangeFields_, seek_.get()), std::move(filter));
+    entry_->setVisible(tab.locator == Locator::Entry);
+    stopsValid_ = false;
+}
+
+void ListPanel::setCurrentTab(int tab) {
+    if (tab < 0 || tab >= static_cast<int>(spec_.tabs.size()) || tab == tab_) return;
+    const std::optional<RecordBuffer> keep =
+        highlightedRecord() ? std::optional<RecordBuffer>(page_.highlighted()->rec) : std::nullopt;
+    tab_ = tab;
+    tabs_->setCurrentIndex(tab);
+    emit tabChanged(tab);
+    if (keep) fillAt(keep->get());
+    else fillFirst();
+}
+
+void ListPanel::setRangeSource(ListPanel* source) {
+    sources_.emplace_back(source);
+    connect(source, &ListPanel::highlightChanged, this, [this, source] { sourceMoved(source); });
+}
+
+const ListPanel* ListPanel::sourceOf(const TabSpec& tab) const {
+    for (const auto& s : sources_)
+        if (s && tab.range.from == &s->spec()) return s;
+    return nullptr;
+}
+
+void ListPanel::sourceMoved(const ListPanel* source) {
+    if (spec_.tabs[static_cast<std::size_t>(tab_)].range.from == &source->spec()) fillFirst();
+}
+
+void ListPanel::fillFirst() {
+    bindTab();
+    page_.setCapacity(view_->rowsThatFit());
+    if (check(page_.first())) showPage();
+}
+
+void ListPanel::fillAt(const void* rec) {
+    bindTab();
+    page_.setCapacity(view_->rowsThatFit());
+    if (check(page_.locate(ctx_.store.positionRaw(*spec_.table, &page_.key(), rec), 0))) showPage();
+}
+
+void ListPanel::refresh() {
+    stopsValid_ = false;
+    if (check(page_.refresh())) showPage();
+}
+
+void ListPanel::resized() {
+    const int rows = view_->rowsThatFit();
+    if (rows == page_.capacity()) return;
+    page_.setCapacity(rows);
+    if (!page_.empty()) refresh();
+}
+
+void ListPanel::showPage() {
+    model_->reload();
+    showHighlight();
+}
+
+void ListPanel::showHighlight() {
+    view_->highlight(page_.current());
+    const bool empty = page_.empty();
+    const bool canEdit = spec_.form != nullptr;
+    if (auto* b = button(Insert)) b->setEnabled(canEdit);
+    if (auto* b = button(Change)) b->setEnabled(canEdit && !empty);
+    if (auto* b = button(Delete)) b->setEnabled(canEdit && !empty);
+    if (auto* b = button(Select)) b->setEnabled(selecting_ && !empty);
+    updateThumb();
+    const std::int64_t id = empty ? 0 : page_.highlighted()->pos.id;
+    if (id == shownId_) return;
+    shownId_ = id;
+    emit highlightChanged();
+    if (spec_.hooks.highlightChanged) spec_.hooks.highlightChanged(*this);
+}
+
+// A read error other than the end of the range ends the screen after warning 35.
+bool ListPanel::check(StoreCode rc) {
+    if (ok(rc)) return true;
+    showWarning(ctx_.messages, ctx_.store, Warning::RetrievalError, spec_.table->label);
+    emit closeRequested();
+    return false;
+}
+
+void ListPanel::readCells(const void* rec, std::vector<std::string>& cells) {
+    cells.clear();
+    for (const Column& c : columns_) {
+        if (c.compute) {
+            cells.push_back(c.compute(ctx_.store, rec));
+        } else if (!c.lookupKey) {
+            cells.push_back(fieldText(*c.field, rec, c.format));
+        } else {
+            RecordBuffer linked(*c.lookupKey->table);
+            const KeyDef& key = *c.lookupKey;
+            key.table->fields[static_cast<std::size_t>(key.fieldIndex.front())].setInt(linked.get(), c.field->getInt(rec));
+            cells.push_back(ok(ctx_.store.getRaw(key, linked.get())) ? fieldText(*c.shown, linked.get(), c.format) : "");
+        }
+    }
+}
+
+void ListPanel::insertRecord() { callForm(Request::Insert); }
+void ListPanel::changeRecord() { callForm(Request::Change); }
+void ListPanel::deleteRecord() { callForm(Request::Delete); }
+
+// Calls the list's form on a new record (primed with the tab's range) or on the highlighted one,
+// read afresh; then the list moves to the record saved, or refreshes in place.
+void ListPanel::callForm(Request request) {
+    if (!spec_.form) return;
+    RecordBuffer rec = seek_;
+    if (request == Request::Insert) {
+        if (spec_.hooks.primeInsert) spec_.hooks.primeInsert(*this, rec.get());
+    } else {
+        const PageRow* row = page_.highlighted();
+        if (!row) return;
+        const StoreCode rc = ctx_.store.regetRaw(*spec_.table, row->pos, rec.get());
+        if (rc == StoreCode::NotFound) return refresh();  // another station deleted it meanwhile
+        if (!check(rc)) return;
+    }
+    const Response response = pramo::callForm(ctx_, *spec_.form, request, rec, this);
+    stopsValid_ = false;
+    if (response == Response::Completed && request != Request::Delete) {
+        const Position saved = ctx_.store.positionRaw(*spec_.table, &page_.key(), rec.get());
+        if (check(page_.locate(saved, page_.current()))) showPage();
+    } else {
+        refresh();
+    }
+    if (spec_.hooks.afterForm) spec_.hooks.afterForm(*this, request, response);
+}
+
+void ListPanel::selectRecord() {
+    const PageRow* row = page_.highlighted();
+    if (!selecting_ || !row) return;
+    emit selected();
+}
+
+void ListPanel::closeList() { emit closeRequested(); }
+
+}  // namespace pramo

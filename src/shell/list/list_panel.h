@@ -1,0 +1,143 @@
+#pragma once
+// One list of a list screen, run from its declaration: the tabs (sorts), the page of rows with
+// its scroll thumb, the locators, the buttons and popup menu, and the calls of its form. It holds
+// only the page it shows; every move reads the store by key.
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/app_context.h"
+#include "shell/list/list_page.h"
+#include "shell/list/list_declaration.h"
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QTabBar;
+
+namespace pramo {
+
+class PageModel;
+class PageView;
+
+class ListPanel : public QWidget {
+    Q_OBJECT
+public:
+    ListPanel(AppContext& ctx, const ListSpec& spec, bool selecting, QWidget* parent = nullptr);
+    ~ListPanel() override;
+
+    AppContext& context() const { return ctx_; }
+    const ListSpec& spec() const { return spec_; }
+    bool selecting() const { return selecting_; }
+    const ListPage& page() const { return page_; }
+    const void* highlightedRecord() const;  // null when the list shows nothing
+    int currentTab() const { return tab_; }
+    void setCurrentTab(int tab);
+    PageView* view() const { return view_; }
+    QScrollBar* thumbBar() const { return thumb_; }
+    QPushButton* button(ListButton which) const;
+    QLineEdit* locatorEntry() const { return entry_; }
+
+    // Fills the page afresh for the current tab (and the range it takes now): at the first
+    // record, or at the first record at or after `rec`'s key values (the record itself when it
+    // was read from the file).
+    void fillFirst();
+    void fillAt(const void* rec);
+    // Rebuilds the page around the highlighted record (or at the first record when none is shown).
+    void refresh();
+    // A list shown below another shows its caption as a heading.
+    void setHeadingVisible(bool visible);
+    // The tabs ranged by `source`'s list take their range from its highlighted record.
+    void setRangeSource(ListPanel* source);
+
+    // The commands of the buttons, keys and popup menu.
+    void insertRecord();
+    void changeRecord();
+    void deleteRecord();
+    void selectRecord();
+    void closeList();
+    void showHelp();
+    QMenu* buildPopupMenu(QWidget* parent);
+
+    // Locating (typed as a user does through keys; public for the thumb and entry too).
+    void typeLocator(const QString& text);
+    void backspaceLocator();
+    void moveThumb(int position);
+
+signals:
+    void tabChanged(int tab);
+    void highlightChanged();
+    void selected();        // the highlighted record was chosen (select mode)
+    void closeRequested();  // Close, or a read error that ends the screen
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build();
+    QWidget* buildTabs();
+    QWidget* buildLocatorEntry();
+    QWidget* buildView();
+    QWidget* buildThumb();
+    QWidget* buildButtons();
+    void setColumnWidths();
+    void bindTab();
+    void showPage();
+    void showHighlight();
+    bool check(StoreCode rc);
+    void move(StoreCode (ListPage::*step)());
+    bool navigationKey(int key);
+    bool commandKey(QKeyEvent* key);
+    void callForm(Request request);
+    void locateSeek(const RecordBuffer& seek);
+    const FieldDef* locatorField() const;
+    void stepLocate(const QString& ch);
+    void setLocatorValue(RecordBuffer& seek, const std::string& value) const;
+    void thumbAction(int action);
+    bool computeStops();
+    void updateThumb();
+    void readCells(const void* rec, std::vector<std::string>& cells);
+    void sourceMoved(const ListPanel* source);
+    const ListPanel* sourceOf(const TabSpec& tab) const;
+    void resized();
+
+    struct Column {
+        const FieldDef* field = nullptr;
+        FieldFormat format;
+        const KeyDef* lookupKey = nullptr;
+        const FieldDef* shown = nullptr;
+        std::function<std::string(Store&, const void*)> compute;
+    };
+
+    AppContext& ctx_;
+    const ListSpec& spec_;
+    bool selecting_;
+    std::unique_ptr<FileUse> files_;
+    std::vector<Column> columns_;
+    ListPage page_;
+    int tab_ = 0;
+    int rangeFields_ = 0;        // leading key components fixed by the current tab's range
+    RecordBuffer seek_;          // the range's values; the rest blank
+    std::vector<std::string> locatorTexts_;  // the incremental locator's text, per tab
+    std::vector<QPointer<ListPanel>> sources_;
+    std::int64_t shownId_ = -1;  // the highlighted record's row, to tell when it changes
+
+    std::vector<std::string> textStops_;
+    std::vector<std::int64_t> numberStops_;
+    bool stopsValid_ = false;
+
+    QLabel* heading_ = nullptr;
+    QTabBar* tabs_ = nullptr;
+    QLineEdit* entry_ = nullptr;
+    PageView* view_ = nullptr;
+    PageModel* model_ = nullptr;
+    QScrollBar* thumb_ = nullptr;
+    std::vector<std::pair<ListButton, QPushButton*>> buttons_;
+};
+
+}  // namespace pramo

@@ -1,0 +1,116 @@
+#include "shell/list/list_screen.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "shell/list/list_panel.h"
+
+namespace pramo {
+
+ListScreen::ListScreen(AppContext& ctx, const ListSpec& spec, Request request, RecordBuffer* buffer, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), buffer_(buffer) {
+    ctx_.glo.globalRequest = Request::None;
+    ctx_.glo.globalResponse = Response::None;
+    setWindowTitle(spec.caption);
+    const bool selecting = request == Request::Select && buffer;
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    layout->addLayout(top, 1);
+    std::vector<const ListSpec*> masters;
+    for (const TabSpec& tab : spec.tabs)
+        if (tab.range.from && std::find(masters.begin(), masters.end(), tab.range.from) == masters.end())
+            masters.push_back(tab.range.from);
+    for (const ListSpec* m : masters) {
+        auto* panel = new ListPanel(ctx, *m, false, this);
+        top->addWidget(panel);
+        link(panel, nullptr);
+        panel->fillFirst();
+    }
+    main_ = new ListPanel(ctx, spec, selecting, this);
+    top->addWidget(main_, 2);
+    for (ListPanel* m : panels_) main_->setRangeSource(m);
+    link(main_, nullptr);
+    connect(main_, &ListPanel::tabChanged, this, &ListScreen::showMastersOf);
+    connect(main_, &ListPanel::selected, this, &ListScreen::choose);
+    showMastersOf(main_->currentTab());
+    if (selecting) main_->fillAt(buffer->get());
+    else main_->fillFirst();
+    for (const ListSpec* d : spec.details) {
+        auto* panel = new ListPanel(ctx, *d, false, this);
+        panel->setHeadingVisible(true);
+        layout->addWidget(panel, 1);
+        link(panel, main_);
+        panel->fillFirst();
+    }
+    setFocusProxy(main_);
+}
+
+void ListScreen::link(ListPanel* panel, ListPanel* source) {
+    panels_.push_back(panel);
+    if (source) panel->setRangeSource(source);
+    connect(panel, &ListPanel::closeRequested, this, [this] { finish(Response::Cancelled); });
+}
+
+ListPanel* ListScreen::panelOf(const ListSpec& spec) const {
+    for (ListPanel* p : panels_)
+        if (&p->spec() == &spec) return p;
+    return nullptr;
+}
+
+void ListScreen::showMastersOf(int tab) {
+    const ListSpec* shown = main_->spec().tabs[static_cast<std::size_t>(tab)].range.from;
+    for (ListPanel* p : panels_)
+        if (p != main_ && std::find(main_->spec().details.begin(), main_->spec().details.end(), &p->spec()) ==
+                              main_->spec().details.end())
+            p->setVisible(&p->spec() == shown);
+}
+
+// Select: the highlighted record, read afresh, goes to the caller's buffer.
+void ListScreen::choose() {
+    const PageRow* row = main_->page().highlighted();
+    if (!row || !buffer_) return;
+    RecordBuffer rec = row->rec;
+    const StoreCode rc = ctx_.store.regetRaw(rec.table(), row->pos, rec.get());
+    if (rc == StoreCode::NotFound) return main_->refresh();
+    if (!ok(rc)) {
+        showWarning(ctx_.messages, ctx_.store, Warning::RetrievalError, rec.table().label);
+        return finish(Response::Cancelled);
+    }
+    *buffer_ = rec;
+    finish(Response::Completed);
+}
+
+void ListScreen::finish(Response response) {
+    if (finished_) return;
+    finished_ = true;
+    response_ = response;
+    ctx_.glo.globalResponse = response;
+    emit finished();
+    close();  // the frame closes the child window with it; a selecting list's dialog ends on `finished`
+}
+
+Response selectRecord(AppContext& ctx, const ListSpec& spec, RecordBuffer& buffer, QWidget* parent) {
+    ctx.glo.globalRequest = Request::Select;
+    QDialog dialog(parent);
+    dialog.setWindowTitle(spec.caption);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* screen = new ListScreen(ctx, spec, Request::Select, &buffer, &dialog);
+    layout->addWidget(screen);
+    QObject::connect(screen, &ListScreen::finished, &dialog, [&dialog] { dialog.done(0); });
+    dialog.resize(720, 420);
+    dialog.exec();
+    const Response r = screen->response();
+    ctx.glo.globalResponse = r;
+    return r;
+}
+
+QWidget* openList(AppContext& ctx, const ListSpec& spec) {
+    ctx.glo.globalRequest = Request::None;
+    auto* screen = new ListScreen(ctx, spec);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    return screen;
+}
+
+}  // namespace pramo
