@@ -187,8 +187,8 @@ Terms termsFrom(Options& o) {
 void print(const Lines& lines, bool json) {
     std::ostringstream out;
     for (int p = 1; p <= calculatedPositions; ++p) {
-        if (json) out << (p == 1 ? "{" : ", ") << '"' << p << "\": " << lines[p].toString();
-        else out << p << '\t' << lines[p].toString() << '\n';
+        if (json) out << (p == 1 ? "{" : ", ") << '"' << p << "\": " << lines.at(p).toString();
+        else out << p << '\t' << lines.at(p).toString() << '\n';
     }
     if (json) out << "}\n";
     std::cout << out.str();
@@ -271,11 +271,11 @@ int run(const std::vector<std::string>& args) {
 
 const Registration registration{Command{
     "calc",
-    "  calc (--net AMOUNT | --gross AMOUNT) --rates NEOP:PRIZN:MOI:MOII:ZO:POREZ --surtax RATE\n"
+    fixedUsage("  calc (--net AMOUNT | --gross AMOUNT) --rates NEOP:PRIZN:MOI:MOII:ZO:POREZ --surtax RATE\n"
     "       [--pillar2 DA|NE] [--brackets RATE@LIMIT,RATE@LIMIT,... --allowance AMOUNT --factor F] [--json]\n"
     "      the income calculation: lines 1 to 12 as POSITION<TAB>AMOUNT (or a JSON object)\n"
     "  calc --data DIR --item N [--json]\n"
-    "      recalculates the stored income item N, writes its lines 1 to 12 and prints them",
+    "      recalculates the stored income item N, writes its lines 1 to 12 and prints them"),
     run}};
 
 }  // namespace

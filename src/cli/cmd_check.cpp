@@ -55,7 +55,7 @@ int check(const std::vector<std::string>& args) {
 }
 
 const Registration registration{
-    {"check", "  check [DIR]           open every file of DIR as the program does; report counts and keys", check}};
+    {"check", fixedUsage("  check [DIR]           open every file of DIR as the program does; report counts and keys"), check}};
 
 }  // namespace
 }  // namespace pramo::cli

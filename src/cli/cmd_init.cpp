@@ -36,7 +36,7 @@ int init(const std::vector<std::string>& args) {
     return ExitOk;
 }
 
-const Registration registration{{"init", "  init [DIR]            create or complete the data directory DIR (default: here)", init}};
+const Registration registration{{"init", fixedUsage("  init [DIR]            create or complete the data directory DIR (default: here)"), init}};
 
 }  // namespace
 }  // namespace pramo::cli

@@ -13,11 +13,16 @@ enum Exit : int { ExitOk = 0, ExitFailed = 1, ExitBadInput = 2 };
 
 struct Command {
     std::string name;
-    std::string usage;  // one or more lines shown by "pramo-cli help"
+    std::function<std::string()> usage;  // one or more lines shown by "pramo-cli help"
     std::function<int(const std::vector<std::string>& args)> run;
 };
 
 std::vector<Command>& registry();
+
+// A usage text known when the command is registered.
+inline std::function<std::string()> fixedUsage(std::string text) {
+    return [text = std::move(text)] { return text; };
+}
 
 struct Registration {
     explicit Registration(Command c) { registry().push_back(std::move(c)); }

@@ -18,7 +18,7 @@ int usage(std::ostream& out) {
     auto commands = registry();
     std::sort(commands.begin(), commands.end(), [](const Command& a, const Command& b) { return a.name < b.name; });
     out << "Usage: pramo-cli COMMAND [ARGUMENTS]\n\n";
-    for (const Command& c : commands) out << c.usage << "\n";
+    for (const Command& c : commands) out << c.usage() << "\n";
     return ExitBadInput;
 }
 

@@ -97,8 +97,8 @@ CalcOutcome ItemCalculation::kriznica(const Dohoci& doh, Loc& loc) {
     Flags flags;
     out.crisis = pramo::kriznica(work, flags);
     finish(flags, [&] {
-        const StoreCode c = writeLine(store_, doh.oznaka, kriznicaPosition, out.crisis.kriznica);
-        return ok(c) ? writeLine(store_, doh.oznaka, poslijeKriznicePosition, out.crisis.poslijeKriznice) : c;
+        const StoreCode c = writeLine(store_, doh.oznaka, Pozicija::Kriznica, out.crisis.kriznica);
+        return ok(c) ? writeLine(store_, doh.oznaka, Pozicija::PoslijeKriznice, out.crisis.poslijeKriznice) : c;
     }, work, loc, out);
     return out;
 }

@@ -39,16 +39,27 @@ StoreCode writeLine(Store& store, std::int32_t item, std::uint16_t position, Mon
     return store.put(obr);
 }
 
+StoreCode writeLine(Store& store, std::int32_t item, Pozicija position, Money amount) {
+    return writeLine(store, item, number(position), amount);
+}
+
 StoreCode writeLines(Store& store, std::int32_t item, const Lines& lines) {
     for (int p = 1; p <= calculatedPositions; ++p) {
-        if (auto c = writeLine(store, item, static_cast<std::uint16_t>(p), lines[p]); !ok(c)) return c;
+        if (auto c = writeLine(store, item, static_cast<std::uint16_t>(p), lines.at(p)); !ok(c)) return c;
     }
     return StoreCode::Ok;
 }
 
-StoreCode readLine(Store& store, std::int32_t item, std::uint16_t position, Obracun& line) {
-    line = lineOf(item, position);
+StoreCode readLine(Store& store, std::int32_t item, Pozicija position, Obracun& line) {
+    line = lineOf(item, number(position));
     return store.get(Obracun::keyDohPoz, line);
+}
+
+StoreCode readAmount(Store& store, std::int32_t item, Pozicija position, Money& amount) {
+    Obracun obr;
+    const StoreCode c = readLine(store, item, position, obr);
+    amount = ok(c) ? obr.iznos : Money{};
+    return c == StoreCode::NotFound ? StoreCode::Ok : c;
 }
 
 StoreCode readLines(Store& store, std::int32_t item, std::vector<Obracun>& lines) {

@@ -1,5 +1,6 @@
 #include "payments/positions.h"
 
+#include "payments/working_values.h"
 #include "records/layouts/pozicije.h"
 
 namespace pramo {
@@ -10,11 +11,11 @@ StoreCode upgradePositions(Store& store) {
     const StoreCode c = store.previous(poz);
     if (c == StoreCode::NoMoreRecords) return StoreCode::Ok;
     if (!ok(c)) return c;
-    if (poz.oznaka != 12) return StoreCode::Ok;
-    poz.oznaka = 13;
+    if (poz.oznaka != number(Pozicija::Odbitak)) return StoreCode::Ok;
+    poz.oznaka = number(Pozicija::Kriznica);
     poz.naziv = "Kriznica";
     if (auto a = store.add(poz); !ok(a)) return a;
-    poz.oznaka = 14;
+    poz.oznaka = number(Pozicija::PoslijeKriznice);
     poz.naziv = "Poslije Kriznice";
     return store.add(poz);
 }

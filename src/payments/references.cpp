@@ -1,21 +1,12 @@
 #include "payments/references.h"
 
 #include "records/store/cursor.h"
+#include "records/store/read_linked.h"
 #include "records/layouts/porstope.h"
 
 namespace pramo {
 
 namespace {
-
-// Gets a record by its number into `out`; NotFound leaves `out` empty, other failures are returned.
-template <class R>
-StoreCode getOptional(Store& store, std::int32_t oznaka, std::optional<R>& out) {
-    R rec;
-    rec.oznaka = oznaka;
-    const StoreCode c = store.get(R::table.primaryKey(), rec);
-    if (ok(c)) out = rec;
-    return c == StoreCode::NotFound ? StoreCode::Ok : c;
-}
 
 LookUp failed(References& refs, const TableDef& t) {
     refs.failedFile = &t;
@@ -24,9 +15,9 @@ LookUp failed(References& refs, const TableDef& t) {
 
 // The place and its municipality; either may be missing.
 StoreCode lookUpResidence(Store& store, References& refs) {
-    if (auto c = getOptional(store, refs.oso.mjesto, refs.mje); !ok(c)) return c;
+    if (auto c = readLinked(store, refs.oso.mjesto, refs.mje); !ok(c)) return c;
     if (!refs.mje) return StoreCode::Ok;
-    return getOptional(store, refs.mje->opcina, refs.opc);
+    return readLinked(store, refs.mje->opcina, refs.opc);
 }
 
 }  // namespace
@@ -34,13 +25,11 @@ StoreCode lookUpResidence(Store& store, References& refs) {
 LookUp lookUp(Store& store, const Dohoci& doh, References& refs) {
     refs = References{};
     if (doh.djelatnik == 0) return LookUp::NoPayee;
-    refs.oso.oznaka = doh.djelatnik;
-    const StoreCode payee = store.get(Osobe::keyOznaka, refs.oso);
+    const StoreCode payee = readLinked(store, doh.djelatnik, refs.oso);
     if (payee == StoreCode::NotFound) return LookUp::PayeeMissing;
     if (!ok(payee)) return failed(refs, Osobe::table);
     if (!ok(lookUpResidence(store, refs))) return failed(refs, refs.mje ? Opcine::table : Mjesta::table);
-    refs.vrs.oznaka = doh.vrstadohotka;
-    const StoreCode type = store.get(Vrstedoh::keyOznaka, refs.vrs);
+    const StoreCode type = readLinked(store, doh.vrstadohotka, refs.vrs);
     if (type == StoreCode::NotFound) return LookUp::TypeMissing;
     if (!ok(type)) return failed(refs, Vrstedoh::table);
     if (refs.multiRate() && !ok(readBrackets(store, refs.brackets))) return failed(refs, Porstope::table);

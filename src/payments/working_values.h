@@ -13,18 +13,42 @@ namespace pramo {
 
 using CrisisRate = Dec<7, 3>;  // crisis-tax rate, percent
 
-// Positions 1 to 12 are the calculation's own; 13 and 14 belong to the crisis tax.
-inline constexpr int calculatedPositions = 12;
-inline constexpr std::uint16_t kriznicaPosition = 13;
-inline constexpr std::uint16_t poslijeKriznicePosition = 14;
+// The calculation positions: an income item has one stored line per position. 1 to 12 are the
+// calculation's own; 13 and 14 belong to the crisis tax. A hand-entered line may carry any other
+// number (it is kept, never recomputed).
+enum class Pozicija : std::uint16_t {
+    Bruto = 1,          // gross
+    NeoporeziviDio,     // non-taxable part
+    PriznatiTroskovi,   // recognised expenses
+    Osnovica,           // contribution base
+    MirovinskoI,        // pension contribution, pillar I
+    MirovinskoII,       // pension contribution, pillar II
+    Dohodak,            // income
+    Porez,              // income tax
+    Prirez,             // surtax
+    Neto,               // net paid out
+    Zdravstveno,        // health insurance
+    Odbitak,            // personal allowance used
+    Kriznica,           // crisis tax
+    PoslijeKriznice,    // net after the crisis tax
+};
 
-// The amounts of positions 1 to 12, indexed by position.
+inline constexpr std::uint16_t number(Pozicija p) { return static_cast<std::uint16_t>(p); }
+inline constexpr int calculatedPositions = 12;
+
+// The amounts of positions 1 to 12.
 struct Lines {
     std::array<Money, calculatedPositions> amounts{};
 
-    Money& operator[](int position) { return amounts[static_cast<std::size_t>(position - 1)]; }
-    const Money& operator[](int position) const { return amounts[static_cast<std::size_t>(position - 1)]; }
+    Money& operator[](Pozicija p) { return amounts[index(p)]; }
+    const Money& operator[](Pozicija p) const { return amounts[index(p)]; }
+    // By number, for code that walks every position (1 to 12).
+    Money& at(int position) { return amounts.at(static_cast<std::size_t>(position - 1)); }
+    const Money& at(int position) const { return amounts.at(static_cast<std::size_t>(position - 1)); }
     friend bool operator==(const Lines&, const Lines&) = default;
+
+private:
+    static std::size_t index(Pozicija p) { return static_cast<std::size_t>(number(p) - 1); }
 };
 
 // One bracket's share of a multiple-rate calculation.

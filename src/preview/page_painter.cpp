@@ -1,6 +1,5 @@
 #include "preview/page_painter.h"
 
-#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -8,6 +7,7 @@
 #include <QSvgGenerator>
 
 #include "preview/text_metrics.h"
+#include "records/store/atomic_file.h"
 
 namespace pramo {
 namespace {
@@ -82,26 +82,48 @@ QPageLayout pageLayoutOf(const Page& page) {
     return QPageLayout(size, orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
+namespace {
+
+// Paints the pages into a PDF file at `path`; false when any step fails.
+bool paintPdf(const std::vector<const Page*>& pages, const QString& path, const QString& title) {
+    QPdfWriter pdf(path);
+    pdf.setTitle(title);
+    pdf.setCreator(QStringLiteral("Pramo"));
+    pdf.setPageLayout(pageLayoutOf(*pages.front()));
+    QPainter painter;
+    if (!painter.begin(&pdf)) return false;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !(pdf.setPageLayout(pageLayoutOf(*pages[i])) && pdf.newPage())) {
+            painter.end();
+            return false;
+        }
+        paintPageFullSize(painter, *pages[i]);
+    }
+    return painter.end();
+}
+
+bool paintSvg(const Page& page, const QString& path, const QString& title) {
+    constexpr double dpi = 96.0;
+    const QSizeF px = page.size() * (dpi / 25.4);
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setTitle(title);
+    svg.setResolution(static_cast<int>(dpi));
+    svg.setSize(px.toSize());
+    svg.setViewBox(QRectF(QPointF(0, 0), px));
+    QPainter painter;
+    if (!painter.begin(&svg)) return false;
+    paintPage(painter, page, QRectF(QPointF(0, 0), px));
+    return painter.end();
+}
+
+}  // namespace
+
 bool writePdf(const std::vector<const Page*>& pages, const QString& path, const QString& title) {
     if (pages.empty()) return false;
-    {
-        QPdfWriter pdf(path);
-        pdf.setTitle(title);
-        pdf.setCreator(QStringLiteral("Pramo"));
-        pdf.setPageLayout(pageLayoutOf(*pages.front()));
-        QPainter painter;
-        if (!painter.begin(&pdf)) return false;
-        for (std::size_t i = 0; i < pages.size(); ++i) {
-            if (i > 0) {
-                pdf.setPageLayout(pageLayoutOf(*pages[i]));
-                pdf.newPage();
-            }
-            paintPageFullSize(painter, *pages[i]);
-        }
-        if (painter.end()) return true;
-    }
-    QFile::remove(path);
-    return false;
+    return !writeFileAtomically(path.toStdString(), [&](const std::string& temporary) {
+        return paintPdf(pages, QString::fromStdString(temporary), title);
+    });
 }
 
 bool writePdf(const std::vector<Page>& pages, const QString& path, const QString& title) {
@@ -111,23 +133,9 @@ bool writePdf(const std::vector<Page>& pages, const QString& path, const QString
 }
 
 bool writeSvg(const Page& page, const QString& path, const QString& title) {
-    constexpr double dpi = 96.0;
-    const QSizeF px = page.size() * (dpi / 25.4);
-    {
-        QSvgGenerator svg;
-        svg.setFileName(path);
-        svg.setTitle(title);
-        svg.setResolution(static_cast<int>(dpi));
-        svg.setSize(px.toSize());
-        svg.setViewBox(QRectF(QPointF(0, 0), px));
-        QPainter painter;
-        if (painter.begin(&svg)) {
-            paintPage(painter, page, QRectF(QPointF(0, 0), px));
-            if (painter.end() && QFile::exists(path)) return true;
-        }
-    }
-    QFile::remove(path);
-    return false;
+    return !writeFileAtomically(path.toStdString(), [&](const std::string& temporary) {
+        return paintSvg(page, QString::fromStdString(temporary), title);
+    });
 }
 
 }  // namespace pramo

@@ -1,9 +1,9 @@
 #include "preview/page_text.h"
 
-#include <QSaveFile>
 #include <algorithm>
 
 #include "preview/text_metrics.h"
+#include "records/store/atomic_file.h"
 
 namespace pramo {
 namespace {
@@ -36,12 +36,11 @@ QStringList pageAsText(const Page& page) {
 }
 
 bool writePagesAsText(const std::vector<const Page*>& pages, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    QByteArray content;
     for (const Page* page : pages) {
-        for (const QString& line : pageAsText(*page)) file.write((line + QLatin1Char('\n')).toUtf8());
+        for (const QString& line : pageAsText(*page)) content += (line + QLatin1Char('\n')).toUtf8();
     }
-    return file.commit();
+    return !writeFileAtomically(path.toStdString(), std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
 }
 
 }  // namespace pramo

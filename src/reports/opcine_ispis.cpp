@@ -1,15 +1,15 @@
 #include "reports/opcine_ispis.h"
 
 #include "records/layouts/opcine.h"
+#include "records/values/number_format.h"
 #include "reports/listing.h"
-#include "reports/print_format.h"
 
 namespace pramo {
 namespace {
 
 const ListingLayout& layout() {
     static const ListingLayout l{
-        .title = QStringLiteral("Report the opcine File"),
+        .title = opcineIspisReport.title,
         .groupHeading = {},
         .columns = {{QStringLiteral("Shifra"), 12.0, 16.0},
                     {QStringLiteral("Naziv"), 30.0, 62.0},
@@ -29,18 +29,25 @@ Band row(const Opcine& opc) {
 
 }  // namespace
 
-ReportResult opcineIspis(Files& files, Progress& progress) {
-    FileUse use(files, {&Opcine::table});
-    if (!use.ok()) return {RunEnd::Failed, {}, files.store().error().code, "OPCINE"};
+ReportResult opcineIspis(ReportContext& rc, Progress& progress) {
     ReportBuilder builder = listingBuilder(layout());
     const Pass<Opcine> pass{.key = Opcine::keyNaziv};
     return runReport<Opcine>(
-        files.store(), progress, pass,
+        rc.store(), progress, pass,
         [&](const Opcine& opc) {
             builder.add(row(opc));
             return StoreCode::Ok;
         },
         [&] { return builder.finish(); });
 }
+
+const ReportSpec opcineIspisReport{
+    .name = "opcine",
+    .title = QStringLiteral("Report the opcine File"),
+    .preview = PreviewKind::Simple,
+    .files = {&Opcine::table},
+    .summary = "the municipalities by name, with their tax accounts and surtax rates",
+    .run = opcineIspis,
+};
 
 }  // namespace pramo

@@ -2,11 +2,11 @@
 // OPCINEISPIS: the list of municipalities by name, with their codes, tax accounts and surtax
 // rates. Started from the municipalities list and from pramo-cli.
 
-#include "records/store/files.h"
-#include "reports/report_run.h"
+#include "reports/report_declaration.h"
 
 namespace pramo {
 
-ReportResult opcineIspis(Files& files, Progress& progress);
+ReportResult opcineIspis(ReportContext& rc, Progress& progress);
+extern const ReportSpec opcineIspisReport;
 
 }  // namespace pramo

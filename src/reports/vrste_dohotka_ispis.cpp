@@ -3,8 +3,8 @@
 #include "preview/text_metrics.h"
 #include "records/layouts/vbrat.h"
 #include "records/layouts/vrstedoh.h"
+#include "records/values/number_format.h"
 #include "reports/listing.h"
-#include "reports/print_format.h"
 
 namespace pramo {
 namespace {
@@ -13,7 +13,7 @@ constexpr double descriptionX = 50.0;
 
 const ListingLayout& layout() {
     static const ListingLayout l{
-        .title = QStringLiteral("PREGLED VRSTA DOHOTKA"),
+        .title = ispisVrstaDohotkaReport.title,
         .groupHeading = QStringLiteral("Vrsta dohotka"),
         .columns = {{QStringLiteral("Ozn."), 12.0, 10.0, Align::Right},
                     {QStringLiteral("Naziv"), 26.0, 88.0},
@@ -58,20 +58,27 @@ Band rows(const Vrstedoh& vrs, const QString& description) {
 
 }  // namespace
 
-ReportResult ispisVrstaDohotka(Files& files, Progress& progress) {
-    FileUse use(files, {&Vrstedoh::table, &Vbrat::table});
-    if (!use.ok()) return {RunEnd::Failed, {}, files.store().error().code, "VRSTEDOH"};
+ReportResult ispisVrstaDohotka(ReportContext& rc, Progress& progress) {
     ReportBuilder builder = listingBuilder(layout());
     const Pass<Vrstedoh> pass{.key = Vrstedoh::keyOznaka};
     return runReport<Vrstedoh>(
-        files.store(), progress, pass,
+        rc.store(), progress, pass,
         [&](const Vrstedoh& vrs) {
             QString description;
-            const StoreCode c = proza(files.store(), vrs, description);
+            const StoreCode c = proza(rc.store(), vrs, description);
             if (ok(c)) builder.add(rows(vrs, description));
             return c;
         },
         [&] { return builder.finish(); });
 }
+
+const ReportSpec ispisVrstaDohotkaReport{
+    .name = "vrste",
+    .title = QStringLiteral("PREGLED VRSTA DOHOTKA"),
+    .preview = PreviewKind::Simple,
+    .files = {&Vrstedoh::table, &Vbrat::table},
+    .summary = "the income types with their rates and JOPPD receipt codes",
+    .run = ispisVrstaDohotka,
+};
 
 }  // namespace pramo

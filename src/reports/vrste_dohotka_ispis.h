@@ -3,11 +3,11 @@
 // with the code's description from the JOPPD code book. Started from the income types list and
 // from pramo-cli.
 
-#include "records/store/files.h"
-#include "reports/report_run.h"
+#include "reports/report_declaration.h"
 
 namespace pramo {
 
-ReportResult ispisVrstaDohotka(Files& files, Progress& progress);
+ReportResult ispisVrstaDohotka(ReportContext& rc, Progress& progress);
+extern const ReportSpec ispisVrstaDohotkaReport;
 
 }  // namespace pramo

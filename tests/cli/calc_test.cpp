@@ -142,7 +142,7 @@ protected:
         test::fillCalcRegisters(files);
         test::addItem(store, 1, 1, 1, "1000.00");
         test::addItem(store, 2, 5, 1, "1000.00");  // payee 5 is not in the register
-        ASSERT_EQ(writeLine(store, 1, 13, *Money::parse("40.00")), StoreCode::Ok);
+        ASSERT_EQ(writeLine(store, 1, Pozicija::Kriznica, *Money::parse("40.00")), StoreCode::Ok);
     }
     std::string stored(std::int32_t item) {
         Store store;

@@ -110,7 +110,7 @@ EngineRun run(const EngineCase& c) {
 
 std::string valueOf(const EngineRun& r, const std::string& name) {
     if (name == "flags") return flagsText(r.flags);
-    if (name[0] >= '0' && name[0] <= '9') return r.lines[std::stoi(name)].toString();
+    if (name[0] >= '0' && name[0] <= '9') return r.lines.at(std::stoi(name)).toString();
     if (name[0] == 'r') return bracketValue(r.loc, name);
     const std::map<std::string, Factor> factors{
         {"I", r.loc.i}, {"ODQ", r.loc.odq}, {"DOHQ", r.loc.dohq}, {"PPP", r.loc.ppp}};

@@ -7,7 +7,7 @@ namespace {
 
 using test::EngineCase;
 
-std::int64_t raw(const Lines& l, int p) { return l[p].raw(); }
+std::int64_t raw(const Lines& l, Pozicija p) { return l[p].raw(); }
 
 TEST(Engine, Cases) {
     for (const EngineCase& c : test::loadEngineCases()) {
@@ -23,11 +23,12 @@ TEST(Engine, LinesAddUp) {
         const test::EngineRun r = test::run(c);
         if (r.flags.overflow) continue;
         const Lines& l = r.lines;
-        EXPECT_EQ(raw(l, 1), raw(l, 10) + raw(l, 5) + raw(l, 6) + raw(l, 8) + raw(l, 9)) << c.id;
-        EXPECT_EQ(raw(l, 4), raw(l, 1) - raw(l, 2) - raw(l, 3)) << c.id;
-        EXPECT_EQ(l[10], c.bruto ? r.loc.neto : c.neto) << c.id;
+        using enum Pozicija;
+        EXPECT_EQ(raw(l, Bruto), raw(l, Neto) + raw(l, MirovinskoI) + raw(l, MirovinskoII) + raw(l, Porez) + raw(l, Prirez)) << c.id;
+        EXPECT_EQ(raw(l, Osnovica), raw(l, Bruto) - raw(l, NeoporeziviDio) - raw(l, PriznatiTroskovi)) << c.id;
+        EXPECT_EQ(l[Pozicija::Neto], c.bruto ? r.loc.neto : c.neto) << c.id;
         if (!c.terms.visestopa) {
-            EXPECT_EQ(raw(l, 7), raw(l, 4) - raw(l, 5) - raw(l, 6)) << c.id;
+            EXPECT_EQ(raw(l, Pozicija::Dohodak), raw(l, Pozicija::Osnovica) - raw(l, Pozicija::MirovinskoI) - raw(l, Pozicija::MirovinskoII)) << c.id;
         }
     }
 }
@@ -42,7 +43,7 @@ TEST(Engine, NegativeNetMirrorsPositive) {
         EngineCase mirrored = c;
         mirrored.neto = Money::fromRaw(-c.neto.raw());
         const test::EngineRun m = test::run(mirrored);
-        for (int p = 1; p <= calculatedPositions; ++p) EXPECT_EQ(raw(m.lines, p), -raw(r.lines, p)) << c.id << " " << p;
+        for (int p = 1; p <= calculatedPositions; ++p) EXPECT_EQ(m.lines.at(p).raw(), -r.lines.at(p).raw()) << c.id << " " << p;
     }
 }
 

@@ -41,7 +41,7 @@ protected:
     void setLine(std::int32_t item, std::uint16_t position, const char* amount) {
         ASSERT_EQ(writeLine(store, item, position, *Money::parse(amount)), StoreCode::Ok);
     }
-    std::string line(std::int32_t item, std::uint16_t position) {
+    std::string line(std::int32_t item, Pozicija position) {
         Obracun obr;
         const StoreCode c = readLine(store, item, position, obr);
         return ok(c) ? obr.iznos.toString() : "code " + std::to_string(number(c));
@@ -82,8 +82,8 @@ TEST_F(ItemCalculationTest, PayeeOutsidePillarTwo) {
     oso.drugistup = "NE";
     ASSERT_EQ(store.put(oso), StoreCode::Ok);
     ASSERT_TRUE(calc.calculate(test::addItem(store, 1, 1, 1, "1000.00"), loc).written());
-    EXPECT_EQ(line(1, 5), "201.49");
-    EXPECT_EQ(line(1, 6), "0.00");
+    EXPECT_EQ(line(1, Pozicija::MirovinskoI), "201.49");
+    EXPECT_EQ(line(1, Pozicija::MirovinskoII), "0.00");
 }
 
 // A recalculation after the payee or type changed rewrites 1 to 12 and nothing else: lines added
@@ -110,8 +110,8 @@ TEST_F(ItemCalculationTest, FromGross) {
     loc.bruto = *Money::parse("1500.00");
     ASSERT_TRUE(calc.calculateFromGross(doh, loc).written());
     EXPECT_EQ(doh.neto.toString(), "1042.20");
-    EXPECT_EQ(line(1, 1), "1500.00");
-    EXPECT_EQ(line(1, 10), "1042.20");
+    EXPECT_EQ(line(1, Pozicija::Bruto), "1500.00");
+    EXPECT_EQ(line(1, Pozicija::Neto), "1042.20");
 }
 
 // For a multiple-rate type the gross button calculates from the stored net and ignores the gross.
@@ -120,7 +120,7 @@ TEST_F(ItemCalculationTest, FromGrossOfMultipleRateTypeUsesTheNet) {
     loc.bruto = *Money::parse("1500.00");
     ASSERT_TRUE(calc.calculateFromGross(doh, loc).written());
     EXPECT_EQ(doh.neto.toString(), "5000.00");
-    EXPECT_EQ(line(1, 1), "7116.18");
+    EXPECT_EQ(line(1, Pozicija::Bruto), "7116.18");
 }
 
 // Crisis tax only while today (not the payment date) is in 2010 or earlier; lines 13 and 14 keep
@@ -131,12 +131,12 @@ TEST_F(ItemCalculationTest, CrisisTaxByClockYear) {
     ASSERT_TRUE(calc.calculate(doh, loc).written());
     EXPECT_EQ(loc.kstopa.toString(), "4.000");
     ASSERT_TRUE(calc.kriznica(doh, loc).written());
-    EXPECT_EQ(line(1, 13), "240.00");
-    EXPECT_EQ(line(1, 14), "5760.01");
+    EXPECT_EQ(line(1, Pozicija::Kriznica), "240.00");
+    EXPECT_EQ(line(1, Pozicija::PoslijeKriznice), "5760.01");
     doh.neto = *Money::parse("100.00");
     ASSERT_TRUE(calc.calculate(doh, loc).written());
-    EXPECT_EQ(line(1, 13), "240.00");
-    EXPECT_EQ(line(1, 14), "5760.01");
+    EXPECT_EQ(line(1, Pozicija::Kriznica), "240.00");
+    EXPECT_EQ(line(1, Pozicija::PoslijeKriznice), "5760.01");
     clock.set(*Date::fromYmd(2011, 1, 1));
     doh.neto = *Money::parse("6000.01");
     ASSERT_TRUE(calc.calculate(doh, loc).written());
@@ -217,7 +217,7 @@ TEST_F(ItemCalculationTest, ZeroDivisorIsFlagged) {
     EXPECT_EQ(out.status, CalcStatus::Done);
     EXPECT_TRUE(out.divisorZero);
     EXPECT_EQ(out.message, "Stope vrste dohotka daju dijeljenje nulom; ti su iznosi obračunati kao 0.");
-    EXPECT_EQ(line(1, 1), "1000.00");
+    EXPECT_EQ(line(1, Pozicija::Bruto), "1000.00");
 }
 
 // The lines go in as one transaction, which nests inside a caller's own.
@@ -227,7 +227,7 @@ TEST_F(ItemCalculationTest, WritesInsideTheCallersTransaction) {
         Transaction outer(store, Store::lockWaitSeconds);
         ASSERT_TRUE(outer.began());
         ASSERT_TRUE(calc.calculate(doh, loc).written());
-        EXPECT_EQ(line(1, 1), "1439.26");
+        EXPECT_EQ(line(1, Pozicija::Bruto), "1439.26");
         outer.rollback();
     }
     EXPECT_EQ(stored(1), (std::vector<std::pair<int, std::string>>{}));
@@ -236,9 +236,9 @@ TEST_F(ItemCalculationTest, WritesInsideTheCallersTransaction) {
 
 TEST_F(ItemCalculationTest, OneLineOfAnItem) {
     ASSERT_TRUE(calc.calculate(test::addItem(store, 1, 1, 1, "1000.00"), loc).written());
-    EXPECT_EQ(line(1, 9), "36.27");
-    EXPECT_EQ(line(1, 13), "code 35");
-    EXPECT_EQ(line(2, 1), "code 35");
+    EXPECT_EQ(line(1, Pozicija::Prirez), "36.27");
+    EXPECT_EQ(line(1, Pozicija::Kriznica), "code 35");
+    EXPECT_EQ(line(2, Pozicija::Bruto), "code 35");
 }
 
 TEST_F(ItemCalculationTest, PaymentMethodSlot) {

@@ -56,6 +56,9 @@ protected:
     test::ScriptedMessages messages;
     Files files{store, messages};
     SilentProgress progress;
+    FixedClock clock{Date{}};
+
+    ReportResult run(const ReportSpec& spec) { return runDeclaredReport(spec, files, {}, clock, progress); }
 };
 
 TEST_F(Listings, MunicipalitiesByNameWithRates) {
@@ -63,7 +66,7 @@ TEST_F(Listings, MunicipalitiesByNameWithRates) {
     addOpcina("0002", "Čakovec", 1000);
     addOpcina("0003", "Bjelovar", 0);
     addOpcina("0004", "Cres", 5);
-    const ReportResult r = opcineIspis(files, progress);
+    const ReportResult r = run(opcineIspisReport);
     ASSERT_EQ(r.end, RunEnd::Pages);
     ASSERT_EQ(r.pages.size(), 1u);
     const QStringList lines = textOf(r);
@@ -89,7 +92,7 @@ TEST_F(Listings, MunicipalitiesOverSeveralPages) {
         const std::string name = "Opcina " + std::to_string(1000 + i);
         addOpcina("0000", name.c_str(), 1000);
     }
-    const ReportResult r = opcineIspis(files, progress);
+    const ReportResult r = run(opcineIspisReport);
     ASSERT_EQ(r.end, RunEnd::Pages);
     ASSERT_GT(r.pages.size(), 1u);
     int rows = 0;
@@ -103,14 +106,14 @@ TEST_F(Listings, MunicipalitiesOverSeveralPages) {
 }
 
 TEST_F(Listings, NoMunicipalitiesNothingToPrint) {
-    EXPECT_EQ(opcineIspis(files, progress).end, RunEnd::NothingToPrint);
+    EXPECT_EQ(run(opcineIspisReport).end, RunEnd::NothingToPrint);
 }
 
 TEST_F(Listings, IncomeTypesWithTheirCodeBookText) {
     addVrsta(3, "Autorski honorar", "4001");
     addVrsta(1, "Drugi dohodak", "4030      XYZ");  // only the first ten characters are the code
     addVrsta(2, "Nepoznata oznaka", "9999");
-    const ReportResult r = ispisVrstaDohotka(files, progress);
+    const ReportResult r = run(ispisVrstaDohotkaReport);
     ASSERT_EQ(r.end, RunEnd::Pages);
     const QStringList lines = textOf(r);
     EXPECT_GE(lineWith(lines, "PREGLED VRSTA DOHOTKA"), 0);
@@ -135,7 +138,7 @@ TEST_F(Listings, IncomeTypesWithTheirCodeBookText) {
 
 TEST_F(Listings, LongCodeBookTextWraps) {
     addVrsta(1, "Ostalo", "4005");
-    const ReportResult r = ispisVrstaDohotka(files, progress);
+    const ReportResult r = run(ispisVrstaDohotkaReport);
     ASSERT_EQ(r.end, RunEnd::Pages);
     Vbrat vbr;
     vbr.shifra = "4005";

@@ -29,7 +29,9 @@ protected:
         }
     }
     bool run(PreviewKind kind = PreviewKind::Simple) {
-        return runReportJob(&opcineIspis, kind, QStringLiteral("Report the opcine File"), ctx, host, nullptr);
+        ReportSpec spec = opcineIspisReport;
+        spec.preview = kind;
+        return startReport(spec, {}, ctx, host, nullptr);
     }
 
     test::TempDir dir;
@@ -94,10 +96,10 @@ TEST_F(ListingsUi, LongerReportInTheFullPreview) {
 }
 
 TEST_F(ListingsUi, AFailedRunShowsTheRetrievalWarning) {
-    const ReportJob failing = [](Files&, Progress&) {
+    const ReportSpec failing{.title = QStringLiteral("x"), .run = [](ReportContext&, Progress&) {
         return ReportResult{RunEnd::Failed, {}, StoreCode::FileNotOpen, "OPCINE"};
-    };
-    EXPECT_FALSE(runReportJob(failing, PreviewKind::Simple, QStringLiteral("x"), ctx, host, nullptr));
+    }};
+    EXPECT_FALSE(startReport(failing, {}, ctx, host, nullptr));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].warningId, static_cast<int>(Warning::RetrievalError));
     EXPECT_NE(messages.shown[0].text.find("OPCINE"), std::string::npos);

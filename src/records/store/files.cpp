@@ -74,7 +74,7 @@ StoreCode Files::checkOpen(const TableDef& t) {
 FileUse::FileUse(Files& files, std::span<const TableDef* const> tables) : files_(files) {
     for (const TableDef* t : tables) {
         if (!pramo::ok(files_.open(*t))) {
-            ok_ = false;
+            failed_ = t;
             return;
         }
         opened_.push_back(t);

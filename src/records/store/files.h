@@ -50,12 +50,14 @@ public:
     FileUse(const FileUse&) = delete;
     FileUse& operator=(const FileUse&) = delete;
 
-    bool ok() const { return ok_; }
+    bool ok() const { return failed_ == nullptr; }
+    // The file that could not be opened (null when all are open).
+    const TableDef* failed() const { return failed_; }
 
 private:
     Files& files_;
     std::vector<const TableDef*> opened_;
-    bool ok_ = true;
+    const TableDef* failed_ = nullptr;
 };
 
 // Loads a delivered reference table (data/<name>.tsv) into its empty table. Tables without

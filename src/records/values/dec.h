@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "records/values/exact.h"
+#include "records/values/number_format.h"
 
 namespace pramo {
 
@@ -66,15 +67,7 @@ public:
     operator Exact() const { return Exact::scaled(raw_, P); }  // NOLINT: every step starts exact
 
     // Plain text with a point and exactly P decimals, no grouping: "1439.26", "-0.05".
-    std::string toString(char point = '.') const {
-        const std::int64_t a = raw_ < 0 ? -raw_ : raw_;
-        std::string whole = std::to_string(a / pow10i(P));
-        if (raw_ < 0) whole.insert(whole.begin(), '-');
-        if (P == 0) return whole;
-        std::string frac = std::to_string(a % pow10i(P));
-        frac.insert(frac.begin(), static_cast<std::size_t>(P) - frac.size(), '0');
-        return whole + point + frac;
-    }
+    std::string toString() const { return formatDecimal(raw_, P, {NumberUse::Xml}); }
 
     friend constexpr auto operator<=>(const Dec&, const Dec&) = default;
     friend constexpr bool operator==(const Dec&, const Dec&) = default;

@@ -7,20 +7,24 @@
 
 namespace pramo {
 
-bool runReportJob(const ReportJob& report, PreviewKind preview, const QString& title, AppContext& ctx,
-                  PreviewHost& host, QWidget* parent) {
+bool startReport(const ReportSpec& spec, const ReportArgs& args, AppContext& ctx, PreviewHost& host, QWidget* parent) {
     ReportResult result;
     {
         ProgressWindow progress(parent);
-        result = report(ctx.files, progress);
+        result = runDeclaredReport(spec, ctx.files, args, ctx.clock, progress);
     }
     if (result.end == RunEnd::Failed) {
         if (ctx.store.error().code != result.code) ctx.store.setError(result.code);
         showWarning(ctx.messages, ctx.store, Warning::RetrievalError, result.failedFile);
     }
     if (result.end != RunEnd::Pages) return false;
-    if (preview == PreviewKind::Full) return showFullPreview(std::move(result.pages), title, host, parent);
-    return previewAndPrint(std::move(result.pages), title, host, parent);
+    if (spec.preview == PreviewKind::Full) return showFullPreview(std::move(result.pages), spec.title, host, parent);
+    return previewAndPrint(std::move(result.pages), spec.title, host, parent);
+}
+
+bool startReport(const ReportSpec& spec, const ReportArgs& args, AppContext& ctx, QWidget* parent) {
+    PreviewHost host(ctx.messages);
+    return startReport(spec, args, ctx, host, parent);
 }
 
 }  // namespace pramo

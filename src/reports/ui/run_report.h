@@ -1,27 +1,20 @@
 #pragma once
-// Running a report from a screen: the report runs with its progress window, and its finished
-// pages go to the simple or the full preview, from which the user prints. A run that finds
-// nothing ends quietly; a store error is shown as a retrieval warning.
+// Running a declared report from a screen: the report runs with its progress window, and its
+// finished pages go to the simple or the full preview, from which the user prints. A run that
+// finds nothing ends quietly; a store error is shown as a retrieval warning naming the file.
 
-#include <QString>
-#include <functional>
-
-#include "reports/report_run.h"
+#include "reports/report_declaration.h"
 
 class QWidget;
 
 namespace pramo {
 
 struct AppContext;
-class Files;
 class PreviewHost;
 
-enum class PreviewKind { Simple, Full };
-
-using ReportJob = std::function<ReportResult(Files&, Progress&)>;
-
 // True when pages were printed (or saved as PDF for want of a printer).
-bool runReportJob(const ReportJob& report, PreviewKind preview, const QString& title, AppContext& ctx,
-                  PreviewHost& host, QWidget* parent);
+bool startReport(const ReportSpec& spec, const ReportArgs& args, AppContext& ctx, PreviewHost& host, QWidget* parent);
+// The same with the platform's file and printer dialogs.
+bool startReport(const ReportSpec& spec, const ReportArgs& args, AppContext& ctx, QWidget* parent);
 
 }  // namespace pramo

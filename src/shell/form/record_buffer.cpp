@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "records/values/exact.h"
+#include "records/values/number_format.h"
 
 namespace pramo {
 
@@ -40,14 +41,7 @@ namespace {
 // A scaled integer written with a decimal comma and `places` decimals.
 std::string decimalText(std::int64_t raw, int fieldPlaces, int places) {
     const auto rounded = Exact::scaled(raw, fieldPlaces).roundScaled(places);
-    const std::int64_t v = rounded ? *rounded : 0;
-    const std::int64_t a = v < 0 ? -v : v;
-    const std::int64_t unit = pow10i(places);
-    std::string text = (v < 0 ? "-" : "") + std::to_string(a / unit);
-    if (places == 0) return text;
-    std::string frac = std::to_string(a % unit);
-    frac.insert(frac.begin(), static_cast<std::size_t>(places) - frac.size(), '0');
-    return text + ',' + frac;
+    return formatDecimal(rounded ? *rounded : 0, places, {NumberUse::Screen});
 }
 
 std::optional<std::int64_t> wholeNumber(std::string_view s) {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "reports/print_format.h"
+#include "records/values/dec.h"
 
 namespace pramo {
 namespace {
 
-TEST(PrintFormat, ThousandsAndDecimalComma) {
+TEST(NumberFormat, ThousandsAndDecimalComma) {
     struct Case {
         std::int64_t raw;
         int places;
@@ -17,10 +17,19 @@ TEST(PrintFormat, ThousandsAndDecimalComma) {
         {99999999999, 2, "999.999.999,99"},              {100000, 2, "1.000,00"},
         {12345, 0, "12.345"},   {1, 4, "0,0001"},        {999, 2, "9,99"},
     };
-    for (const Case& c : cases) EXPECT_EQ(printDecimal(c.raw, c.places), c.text) << c.raw;
+    for (const Case& c : cases) EXPECT_EQ(formatDecimal(c.raw, c.places, {NumberUse::Print}), c.text) << c.raw;
     EXPECT_EQ(printAmountOrBlank(Rate::fromRaw(0)), "");
     EXPECT_EQ(printAmountOrBlank(Rate::fromRaw(2000)), "20,00");
     EXPECT_EQ(printAmount(Money::fromRaw(143926)), "1.439,26");
+}
+
+TEST(NumberFormat, EachUse) {
+    const Money m = Money::fromRaw(-143926);
+    EXPECT_EQ(screenAmount(m), "-1439,26");
+    EXPECT_EQ(printAmount(m), "-1.439,26");
+    EXPECT_EQ(xmlAmount(m), "-1439.26");
+    EXPECT_EQ(xmlAmount(Money{}), "0.00");
+    EXPECT_EQ(formatNumber(Money{}, {NumberUse::Xml, true}), "");
 }
 
 }  // namespace

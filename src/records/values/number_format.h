@@ -1,0 +1,34 @@
+#pragma once
+// How a decimal is written, one function for every use, locale-free:
+//   Screen  "1439,26"   entries and list columns: decimal comma, no grouping
+//   Print   "1.439,26"  printed pages: a point between thousands, decimal comma
+//   Xml     "1439.26"   XML files and plain data: decimal point, no grouping
+// Every form may be blank for zero (printed pages and lists leave most zeros empty).
+
+#include <cstdint>
+#include <string>
+
+namespace pramo {
+
+enum class NumberUse { Screen, Print, Xml };
+
+struct NumberFormat {
+    NumberUse use = NumberUse::Screen;
+    bool blankWhenZero = false;
+};
+
+// `raw` scaled by 10^places, written with exactly `places` decimals.
+std::string formatDecimal(std::int64_t raw, int places, NumberFormat format);
+
+// The same for any Dec<N,P> (or anything with raw() and a static `places`).
+template <class D>
+std::string formatNumber(const D& value, NumberFormat format) {
+    return formatDecimal(value.raw(), D::places, format);
+}
+
+template <class D> std::string screenAmount(const D& v) { return formatNumber(v, {NumberUse::Screen}); }
+template <class D> std::string printAmount(const D& v) { return formatNumber(v, {NumberUse::Print}); }
+template <class D> std::string printAmountOrBlank(const D& v) { return formatNumber(v, {NumberUse::Print, true}); }
+template <class D> std::string xmlAmount(const D& v) { return formatNumber(v, {NumberUse::Xml}); }
+
+}  // namespace pramo

@@ -1,0 +1,17 @@
+// Every report of the program, one line each.
+
+#include "reports/opcine_ispis.h"
+#include "reports/report_declaration.h"
+#include "reports/vrste_dohotka_ispis.h"
+
+namespace pramo {
+
+const std::vector<const ReportSpec*>& allReports() {
+    static const std::vector<const ReportSpec*> all{
+        &opcineIspisReport,
+        &ispisVrstaDohotkaReport,
+    };
+    return all;
+}
+
+}  // namespace pramo
