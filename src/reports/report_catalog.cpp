@@ -1,5 +1,6 @@
 // Every report of the program, one line each.
 
+#include "crisistax/ispis_kriznice.h"
 #include "reports/opcine_ispis.h"
 #include "reports/report_declaration.h"
 #include "reports/vrste_dohotka_ispis.h"
@@ -10,6 +11,7 @@ const std::vector<const ReportSpec*>& allReports() {
     static const std::vector<const ReportSpec*> all{
         &opcineIspisReport,
         &ispisVrstaDohotkaReport,
+        &ispisKrizniceReport,
     };
     return all;
 }

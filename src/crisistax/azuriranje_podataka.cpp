@@ -1,0 +1,140 @@
+#include "crisistax/azuriranje_podataka.h"
+
+#include <charconv>
+#include <limits>
+#include <set>
+
+#include "crisistax/vrste_primitka.h"
+#include "payments/lines.h"
+#include "records/layouts/dohoci.h"
+#include "records/layouts/integrity.h"
+#include "records/layouts/isplate.h"
+#include "records/layouts/kriznica.h"
+#include "records/store/cursor.h"
+#include "records/store/read_linked.h"
+
+namespace pramo {
+namespace {
+
+// What the payments of the month add up to.
+struct Totals {
+    std::set<std::int32_t> primatelji;  // payees of items with crisis tax
+    Exact neto = 0;
+    Exact kriznica = 0;
+};
+
+// A failure of the store while working on `t`: the standard warning `id` naming the file.
+FillOutcome failed(Store& store, Warning id, const TableDef& t, std::string_view operation = {}) {
+    return {.line = {}, .message = standardWarning(id, store.error(), t.label, operation)};
+}
+
+FillOutcome refused(std::string text) {
+    return {.line = {}, .message = namedBox("AŽURIRANJE PODATAKA", std::move(text), "OK", Icon::Exclamation)};
+}
+
+// The return's year as a number; 0 (no payment matches) when it is not one.
+int yearOf(const Kriznica& kri) {
+    const std::string_view text = kri.godina.view();
+    int year = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), year);
+    return ec == std::errc{} && end == text.data() + text.size() ? year : 0;
+}
+
+bool inMonth(const Isplate& isp, const Kriznica& kri) {
+    return !isp.datum.isNull() && isp.datum.year() == yearOf(kri) && isp.datum.month() == kri.mjesec;
+}
+
+// Adds the item when its crisis-tax line is above zero; other items are not counted at all.
+StoreCode addItem(Store& store, const Dohoci& doh, Totals& t) {
+    Money kriznica, neto;
+    if (const StoreCode c = readAmount(store, doh.oznaka, Pozicija::Kriznica, kriznica); !ok(c)) return c;
+    if (kriznica <= Money{}) return StoreCode::Ok;
+    if (const StoreCode c = readAmount(store, doh.oznaka, Pozicija::Neto, neto); !ok(c)) return c;
+    t.primatelji.insert(doh.djelatnik);
+    t.neto = t.neto + neto;
+    t.kriznica = t.kriznica + kriznica;
+    return StoreCode::Ok;
+}
+
+// Every item of one payment. A failure names the file it came from in `file`.
+StoreCode addPayment(Store& store, const Isplate& isp, Totals& t, const TableDef*& file) {
+    Cursor items(store, Dohoci::keyIsplata);
+    Dohoci doh{.isplata = isp.oznaka};
+    items.setFrom(doh);
+    for (;;) {
+        file = &Dohoci::table;
+        const StoreCode c = items.next(doh);
+        if (c == StoreCode::NoMoreRecords || (ok(c) && doh.isplata != isp.oznaka)) return StoreCode::Ok;
+        if (!ok(c)) return c;
+        file = &Obracun::table;
+        if (const StoreCode a = addItem(store, doh, t); !ok(a)) return a;
+    }
+}
+
+// Every payment of the return's payer dated in its month.
+StoreCode addPayments(Store& store, const Kriznica& kri, Totals& t, const TableDef*& file) {
+    Cursor payments(store, Isplate::keyIsplatitelj);
+    Isplate isp{.isplatitelj = kri.isplatitelj};
+    payments.setFrom(isp);
+    for (;;) {
+        file = &Isplate::table;
+        const StoreCode c = payments.next(isp);
+        if (c == StoreCode::NoMoreRecords || (ok(c) && isp.isplatitelj != kri.isplatitelj)) return StoreCode::Ok;
+        if (!ok(c)) return c;
+        if (!inMonth(isp, kri)) continue;
+        if (const StoreCode a = addPayment(store, isp, t, file); !ok(a)) return a;
+    }
+}
+
+// The line's values from the totals; false when one does not fit its field.
+bool fill(const Totals& t, Detkriz& dkr) {
+    if (t.primatelji.size() > static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max())) return false;
+    Flags flags;
+    dkr.broj = static_cast<std::int16_t>(t.primatelji.size());
+    dkr.osnovica = round<Money>(t.neto, flags);
+    dkr.iznos = round<Money>(t.kriznica, flags);
+    return !flags.any();
+}
+
+// Rewrites the return's kind-3 line, or adds it.
+StoreCode writeLine(Store& store, Detkriz& line) {
+    Detkriz dkr{.kriznica = line.kriznica, .vrsta = line.vrsta};
+    const StoreCode found = store.get(Detkriz::keyGlavni, dkr);
+    if (found == StoreCode::NotFound) return store.add(line);
+    if (!ok(found)) return found;
+    line.row = dkr.row;
+    return store.put(line);
+}
+
+FillOutcome fillWithin(Store& store, std::int32_t kriznica) {
+    Kriznica kri;
+    const StoreCode r = readLinked(store, kriznica, kri);
+    if (r == StoreCode::NotFound) return refused("Obrazac broj " + std::to_string(kriznica) + " više ne postoji.");
+    if (!ok(r)) return failed(store, Warning::RetrievalError, Kriznica::table);
+    Totals totals;
+    const TableDef* file = &Isplate::table;
+    if (!ok(addPayments(store, kri, totals, file))) return failed(store, Warning::RetrievalError, *file);
+    Detkriz line{.kriznica = kri.oznaka, .vrsta = number(VrstaPrimitka::DrugiDohodak)};
+    if (!fill(totals, line)) return refused("Zbroj drugog dohotka ne stane u polje obrasca; ništa nije upisano.");
+    if (!ok(writeLine(store, line))) return failed(store, Warning::UpdateError, Detkriz::table);
+    return {.line = line, .message = std::nullopt};
+}
+
+}  // namespace
+
+const std::vector<const TableDef*>& azuriranjeFiles() {
+    static const std::vector<const TableDef*> files{&Kriznica::table, &Detkriz::table, &Isplate::table,
+                                                    &Dohoci::table, &Obracun::table};
+    return files;
+}
+
+FillOutcome azuriranjePodataka(Store& store, std::int32_t kriznica) {
+    Transaction tx(store, Integrity::timeoutSeconds);
+    if (!tx.began()) return failed(store, Warning::TransactionError, Detkriz::table, "Ažuriranje");
+    FillOutcome out = fillWithin(store, kriznica);
+    if (!out.written()) return out;  // the transaction rolls back
+    if (!ok(tx.commit())) return failed(store, Warning::TransactionError, Detkriz::table, "Ažuriranje");
+    return out;
+}
+
+}  // namespace pramo

@@ -1,0 +1,221 @@
+#include "crisistax/ispis_kriznice.h"
+
+#include <array>
+
+#include "crisistax/vrste_primitka.h"
+#include "preview/report_builder.h"
+#include "preview/text_metrics.h"
+#include "records/layouts/detkriz.h"
+#include "records/layouts/kriznica.h"
+#include "records/layouts/mjesta.h"
+#include "records/layouts/subjekti.h"
+#include "records/layouts/ulice.h"
+#include "records/store/cursor.h"
+#include "records/store/read_linked.h"
+#include "records/values/number_format.h"
+
+namespace pramo {
+namespace {
+
+constexpr double left = 20.0;
+constexpr double right = 190.0;
+// The edges of the table's five columns.
+constexpr std::array<double, 6> edges{left, 32.0, 90.0, 112.0, 150.0, right};
+constexpr double rowHeight = 8.0;
+
+const PageFont body = PageFont{}.sized(9.0);
+const PageFont small = PageFont{}.sized(7.5);
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// One row of the table: recipients, base and tax (amounts in lipa, so the total of four lines
+// always fits).
+struct Slot {
+    std::int64_t broj = 0;
+    std::int64_t osnovica = 0;
+    std::int64_t iznos = 0;
+};
+
+// Everything the page shows.
+struct Obrazac {
+    Kriznica kri;
+    Subjekti sub;
+    Mjesta mje;
+    Ulice uli;
+    std::array<Slot, vrstePrimitka.size()> perKind{};
+};
+
+StoreCode optional(StoreCode c) { return c == StoreCode::NotFound ? StoreCode::Ok : c; }
+
+// The return's lines into the rows of their kinds; a line of an unknown kind is not printed.
+StoreCode readSlots(Store& store, Obrazac& o) {
+    Cursor lines(store, Detkriz::keyKriznica);
+    Detkriz dkr{.kriznica = o.kri.oznaka};
+    lines.setFrom(dkr);
+    for (;;) {
+        const StoreCode c = lines.next(dkr);
+        if (c == StoreCode::NoMoreRecords || (ok(c) && dkr.kriznica != o.kri.oznaka)) return StoreCode::Ok;
+        if (!ok(c)) return c;
+        const std::size_t kind = dkr.vrsta;
+        if (kind < 1 || kind > vrstePrimitka.size()) continue;
+        o.perKind[kind - 1] = {dkr.broj, dkr.osnovica.raw(), dkr.iznos.raw()};
+    }
+}
+
+StoreCode read(Store& store, const Kriznica& kri, Obrazac& o) {
+    o.kri = kri;
+    if (const StoreCode c = optional(readLinked(store, kri.isplatitelj, o.sub)); !ok(c)) return c;
+    if (const StoreCode c = optional(readLinked(store, o.sub.mjesto, o.mje)); !ok(c)) return c;
+    if (const StoreCode c = optional(readLinked(store, o.sub.ulica, o.uli)); !ok(c)) return c;
+    return readSlots(store, o);
+}
+
+QString uMjesecu(const Kriznica& kri) {
+    return QStringLiteral("u %1. mjesecu %2. godine").arg(kri.mjesec).arg(q(kri.godina.view()));
+}
+
+QString adresa(const Obrazac& o) {
+    return q(o.mje.naziv.view()) + ", " + q(o.uli.naziv.view()) + " " + q(o.sub.kucnibroj.view());
+}
+
+QString mjestoDatumIspisa(const Obrazac& o, const Clock& clock) {
+    return q(o.mje.naziv.view()) + ", " + q(clock.today().toString());
+}
+
+Band heading(const Obrazac& o) {
+    Band band(40.0);
+    band.text(left, 0.0, QStringLiteral("Obrazac IPP"), body.asBold());
+    const PageFont title = body.sized(11.0).asBold();
+    band.text(left, 12.0, QStringLiteral("IZVJEŠĆE O POSEBNOM POREZU NA PLAĆE, MIROVINE I DRUGE PRIMITKE"), title, Align::Centre,
+              right - left);
+    band.text(left, 20.0, uMjesecu(o.kri), body.sized(10.0), Align::Centre, right - left);
+    return band;
+}
+
+void payerRow(Band& band, double y, const QString& number, const QString& label, const QString& value) {
+    band.text(left + 8.0, y, number, body);
+    band.text(left + 14.0, y, label, body);
+    band.text(78.0, y, value, body.asBold());
+    band.line(78.0, y + lineHeightMm(body) + 0.5, right, y + lineHeightMm(body) + 0.5, 0.15);
+}
+
+Band payer(const Obrazac& o) {
+    Band band(36.0);
+    band.text(left, 0.0, QStringLiteral("I."), body.asBold());
+    band.text(left + 8.0, 0.0, QStringLiteral("PODACI O ISPLATITELJU"), body.asBold());
+    payerRow(band, 9.0, QStringLiteral("1."), QStringLiteral("Naziv / ime i prezime"), q(o.sub.naziv.view()));
+    payerRow(band, 17.0, QStringLiteral("2."), QStringLiteral("Adresa"), adresa(o));
+    payerRow(band, 25.0, QStringLiteral("3."), QStringLiteral("Porezni broj"), q(o.sub.oib.view()));
+    return band;
+}
+
+// Vertical rules at every column edge and a rule under the row.
+void rules(Band& band, double height, double pen = 0.2) {
+    for (const double x : edges) band.line(x, 0.0, x, height, pen);
+    band.line(left, height, right, height, pen);
+}
+
+void cell(Band& band, std::size_t column, double y, const QString& text, const PageFont& font, Align align) {
+    const double pad = align == Align::Centre ? 0.0 : 1.5;
+    band.text(edges[column] + pad, y, text, font, align, edges[column + 1] - edges[column] - 2 * pad);
+}
+
+Band sectionTwo() {
+    Band band(14.0);
+    band.text(left, 0.0, QStringLiteral("II."), body.asBold());
+    band.wrapped(left + 8.0, 0.0, right - left - 8.0,
+                 QStringLiteral("PODACI O ISPLAĆENIM PRIMICIMA I OBRAČUNANOM I UPLAĆENOM POSEBNOM POREZU"), body.asBold());
+    return band;
+}
+
+Band tableHead() {
+    constexpr double captions = 12.0;
+    Band band(captions + 5.0);
+    band.line(left, 0.0, right, 0.0);
+    const std::array<std::pair<const char*, const char*>, 5> heads{{{"R.br.", ""},
+                                                                    {"Vrsta primitka", ""},
+                                                                    {"Broj", "stjecatelja"},
+                                                                    {"Porezna osnovica", "(u kunama i lipama)"},
+                                                                    {"Iznos posebnog poreza", "(u kunama i lipama)"}}};
+    for (std::size_t i = 0; i < heads.size(); ++i) {
+        cell(band, i, 2.5, q(heads[i].first), small.asBold(), Align::Centre);
+        cell(band, i, 6.5, q(heads[i].second), small, Align::Centre);
+        cell(band, i, captions + 1.0, QString::number(i + 1), small, Align::Centre);
+    }
+    band.line(left, captions, right, captions, 0.15);
+    rules(band, band.height());
+    return band;
+}
+
+QString amount(std::int64_t raw) { return q(formatDecimal(raw, Money::places, {NumberUse::Print, true})); }
+QString count(std::int64_t n) { return n == 0 ? QString() : QString::number(n); }
+
+Band row(const QString& number, const QString& label, const Slot& s, const PageFont& font) {
+    Band band(rowHeight);
+    const double y = (rowHeight - lineHeightMm(font)) / 2;
+    cell(band, 0, y, number, font, Align::Centre);
+    cell(band, 1, y, label, font, Align::Left);
+    cell(band, 2, y, count(s.broj), font, Align::Right);
+    cell(band, 3, y, amount(s.osnovica), font, Align::Right);
+    cell(band, 4, y, amount(s.iznos), font, Align::Right);
+    rules(band, rowHeight);
+    return band;
+}
+
+Slot total(const Obrazac& o) {
+    Slot sum;
+    for (const Slot& s : o.perKind) {
+        sum.broj += s.broj;
+        sum.osnovica += s.osnovica;
+        sum.iznos += s.iznos;
+    }
+    return sum;
+}
+
+Band foot(const Obrazac& o, const Clock& clock) {
+    Band band(30.0);
+    band.text(left, 14.0, mjestoDatumIspisa(o, clock), body);
+    band.text(95.0, 14.0, QStringLiteral("M.P."), body, Align::Centre, 20.0);
+    band.line(130.0, 18.0, right, 18.0, 0.15);
+    band.text(130.0, 19.0, QStringLiteral("(potpis ovlaštene osobe)"), small, Align::Centre, right - 130.0);
+    return band;
+}
+
+std::vector<Page> pages(const Obrazac& o, const Clock& clock) {
+    ReportBuilder builder(Paper::a4(), 15.0, 15.0);
+    builder.add(heading(o));
+    builder.add(payer(o));
+    builder.add(sectionTwo());
+    builder.add(tableHead());
+    for (std::size_t i = 0; i < vrstePrimitka.size(); ++i) {
+        builder.add(row(QString::number(i + 1) + ".", q(vrstePrimitka[i].printed), o.perKind[i], body));
+    }
+    builder.add(row({}, QStringLiteral("Ukupno"), total(o), body.asBold()));
+    builder.add(foot(o, clock));
+    return builder.finish();
+}
+
+}  // namespace
+
+ReportResult ispisKriznice(ReportContext& rc, Progress& progress) {
+    const Kriznica from{.oznaka = rc.args.kriznica};
+    const Pass<Kriznica> pass{.key = Kriznica::keyOznaka, .from = &from, .within = [&](const Kriznica& kri) {
+                                  return kri.oznaka == from.oznaka;
+                              }};
+    Obrazac obrazac;
+    return runReport<Kriznica>(
+        rc.store(), progress, pass, [&](const Kriznica& kri) { return read(rc.store(), kri, obrazac); },
+        [&] { return pages(obrazac, rc.clock); });
+}
+
+const ReportSpec ispisKrizniceReport{
+    .name = "kriznica",
+    .title = QStringLiteral("Obrazac IPP"),
+    .preview = PreviewKind::Simple,
+    .files = {&Kriznica::table, &Detkriz::table, &Subjekti::table, &Mjesta::table, &Ulice::table},
+    .args = {{ReportArg::Kriznica}},
+    .summary = "the crisis-tax return (form IPP) of one return",
+    .run = ispisKriznice,
+};
+
+}  // namespace pramo
