@@ -1,10 +1,26 @@
-# Writes OUT: a C++ source defining pramo::refdata::find(name) over the .tsv files of DIR.
-file(GLOB FILES ${DIR}/*.tsv)
-set(body "#include \"records/store/refdata.h\"\n#include <string_view>\n\nnamespace pramo::refdata {\n\nstd::optional<std::string_view> find(std::string_view name) {\n")
-foreach(f IN LISTS FILES)
-  get_filename_component(name ${f} NAME)
-  file(READ ${f} content)
+# Writes OUT: a C++ source defining NAMESPACE::find(name) (declared in HEADER) over the files of
+# DIR that match PATTERN, each named by its path relative to DIR ("pozicije.tsv",
+# "joppd/ObrazacJOPPD-v1-1.xsd"). RECURSE set: the files of DIR's subdirectories too.
+# Defaults: the reference tables (*.tsv of DIR itself) in pramo::refdata.
+if(NOT PATTERN)
+  set(PATTERN "*.tsv")
+endif()
+if(NOT NAMESPACE)
+  set(NAMESPACE "pramo::refdata")
+endif()
+if(NOT HEADER)
+  set(HEADER "records/store/refdata.h")
+endif()
+if(RECURSE)
+  file(GLOB_RECURSE FILES RELATIVE ${DIR} ${DIR}/${PATTERN})
+else()
+  file(GLOB FILES RELATIVE ${DIR} ${DIR}/${PATTERN})
+endif()
+list(SORT FILES)
+set(body "#include \"${HEADER}\"\n#include <string_view>\n\nnamespace ${NAMESPACE} {\n\nstd::optional<std::string_view> find(std::string_view name) {\n")
+foreach(name IN LISTS FILES)
+  file(READ ${DIR}/${name} content)
   string(APPEND body "    if (name == \"${name}\") return std::string_view{R\"PRAMODATA(${content})PRAMODATA\"};\n")
 endforeach()
-string(APPEND body "    return std::nullopt;\n}\n\n}  // namespace pramo::refdata\n")
+string(APPEND body "    return std::nullopt;\n}\n\n}  // namespace ${NAMESPACE}\n")
 file(WRITE ${OUT} "${body}")

@@ -1,0 +1,23 @@
+#pragma once
+// Putting a finished XML document into its file: written to a temporary file beside the target,
+// validated there against its schema set, and renamed over the target only when it is valid. An
+// invalid document or a failed write leaves the target as it was.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "xml/xml_schema.h"
+
+namespace pramo {
+
+// Turns the schema's first problem into the user's terms (which row, which field, what is wanted).
+using DescribeProblem = std::function<std::string(const SchemaProblem&)>;
+
+// Writes `document` to `target`, validated against `schema` (a path under data/xsd/). Nothing
+// when the file is in place, else the problem in the user's words.
+std::optional<std::string> writeXmlFile(const std::string& target, std::string_view document, std::string_view schema,
+                                        const DescribeProblem& describe);
+
+}  // namespace pramo

@@ -1,0 +1,82 @@
+#include "xml/xml_writer.h"
+
+#include <libxml/xmlwriter.h>
+
+namespace pramo {
+namespace {
+
+const xmlChar* x(const std::string& s) { return reinterpret_cast<const xmlChar*>(s.c_str()); }
+
+// XML 1.0 carries tab, line feed and carriage return but no other control character.
+bool hasControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 && b != '\t' && b != '\n' && b != '\r') return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+XmlWriter::XmlWriter() : buffer_(xmlBufferCreate()) {
+    writer_ = buffer_ ? xmlNewTextWriterMemory(buffer_, 0) : nullptr;
+    if (!writer_) {
+        problem_ = "XML zapis nije započet (nema dovoljno memorije)";
+        return;
+    }
+    check(xmlTextWriterSetIndent(writer_, 1), {});
+    check(xmlTextWriterSetIndentString(writer_, reinterpret_cast<const xmlChar*>("  ")), {});
+    check(xmlTextWriterStartDocument(writer_, "1.0", "UTF-8", nullptr), {});
+}
+
+XmlWriter::~XmlWriter() {
+    if (writer_) xmlFreeTextWriter(writer_);
+    if (buffer_) xmlBufferFree(buffer_);
+}
+
+void XmlWriter::begin(std::string_view name, std::initializer_list<XmlAttribute> attributes) {
+    start(name, attributes);
+}
+
+void XmlWriter::leaf(std::string_view name, std::string_view text, std::initializer_list<XmlAttribute> attributes) {
+    start(name, attributes);
+    if (failed() || !acceptable(name, text)) return;
+    check(xmlTextWriterWriteString(writer_, x(std::string(text))), name);
+    end();
+}
+
+void XmlWriter::end() {
+    if (!failed()) check(xmlTextWriterEndElement(writer_), {});
+}
+
+std::optional<std::string> XmlWriter::finish() {
+    if (!failed()) check(xmlTextWriterEndDocument(writer_), {});
+    if (!failed()) check(xmlTextWriterFlush(writer_), {});
+    if (failed()) return std::nullopt;
+    const auto* content = reinterpret_cast<const char*>(xmlBufferContent(buffer_));
+    return std::string(content, static_cast<std::size_t>(xmlBufferLength(buffer_)));
+}
+
+void XmlWriter::start(std::string_view name, std::initializer_list<XmlAttribute> attributes) {
+    if (failed()) return;
+    check(xmlTextWriterStartElement(writer_, x(std::string(name))), name);
+    for (const XmlAttribute& a : attributes) {
+        if (failed() || !acceptable(name, a.value)) return;
+        check(xmlTextWriterWriteAttribute(writer_, x(std::string(a.name)), x(std::string(a.value))), name);
+    }
+}
+
+bool XmlWriter::acceptable(std::string_view element, std::string_view value) {
+    const std::string text(value);
+    if (xmlCheckUTF8(x(text)) && !hasControlCharacter(value)) return true;
+    problem_ = "vrijednost elementa " + std::string(element) + " sadrži znak koji XML ne može zapisati (neispravan UTF-8 ili kontrolni znak)";
+    return false;
+}
+
+void XmlWriter::check(int result, std::string_view element) {
+    if (result >= 0 || failed()) return;
+    problem_ = "XML zapis nije uspio" + (element.empty() ? std::string() : " kod elementa " + std::string(element)) +
+               " (nema dovoljno memorije)";
+}
+
+}  // namespace pramo

@@ -1,0 +1,60 @@
+#pragma once
+// The one way the program writes XML: a small element writer over libxml2's xmlTextWriter, which
+// escapes markup characters and writes UTF-8. The document is built in memory; the caller puts it
+// into a file (see xml_file.h), so a half-built document never reaches the disk.
+//
+//   XmlWriter w;                                        // <?xml version="1.0" encoding="UTF-8"?>
+//   w.begin("ObrazacJOPPD", {{"verzijaSheme", "1.1"}, {"xmlns", ns}});
+//   w.leaf("Naslov", "Izvješće ...", {{"dc", "http://purl.org/dc/elements/1.1/title"}});
+//   w.end();
+//   std::optional<std::string> text = w.finish();       // nullopt: see w.problem()
+//
+// Values are UTF-8 text; a value that is not (or holds a control character XML cannot carry)
+// makes the document fail with a problem naming the element, rather than come out malformed.
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+typedef struct _xmlBuffer xmlBuffer;
+typedef struct _xmlTextWriter xmlTextWriter;
+
+namespace pramo {
+
+struct XmlAttribute {
+    std::string_view name;
+    std::string_view value;
+};
+
+class XmlWriter {
+public:
+    XmlWriter();  // starts the document: version "1.0", encoding "UTF-8", children indented
+    ~XmlWriter();
+    XmlWriter(const XmlWriter&) = delete;
+    XmlWriter& operator=(const XmlWriter&) = delete;
+
+    // Begins an element that will have children; it is the current element until end().
+    void begin(std::string_view name, std::initializer_list<XmlAttribute> attributes = {});
+    // A child element of the current one holding only text.
+    void leaf(std::string_view name, std::string_view text, std::initializer_list<XmlAttribute> attributes = {});
+    // Ends the current element; its parent becomes current.
+    void end();
+
+    // Closes every open element and the document. The whole document, or nullopt when any step
+    // failed (then problem() says which).
+    std::optional<std::string> finish();
+    bool failed() const { return !problem_.empty(); }
+    const std::string& problem() const { return problem_; }
+
+private:
+    void start(std::string_view name, std::initializer_list<XmlAttribute> attributes);
+    bool acceptable(std::string_view element, std::string_view value);
+    void check(int result, std::string_view element);
+
+    xmlBuffer* buffer_ = nullptr;
+    xmlTextWriter* writer_ = nullptr;
+    std::string problem_;
+};
+
+}  // namespace pramo

@@ -1,0 +1,104 @@
+// The XML writer: what goes in comes back out of a parser unchanged, whatever markup characters
+// it holds; text XML cannot carry fails the document naming the element; a document the schema
+// refuses never replaces the file.
+
+#include <gtest/gtest.h>
+#include <libxml/parser.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/temp_dir.h"
+#include "xml/schema_reason.h"
+#include "xml/xml_file.h"
+#include "xml/xml_writer.h"
+
+namespace pramo {
+namespace {
+
+std::string document(std::string_view text) {
+    XmlWriter w;
+    w.begin("R", {{"xmlns", "urn:x"}});
+    w.leaf("E", text, {{"a", text}});
+    w.end();
+    return w.finish().value_or("");
+}
+
+// The text and the attribute of E as a parser reads them back.
+std::pair<std::string, std::string> readBack(const std::string& doc) {
+    xmlDocPtr d = xmlReadMemory(doc.data(), static_cast<int>(doc.size()), nullptr, nullptr, XML_PARSE_NONET);
+    if (!d) return {"<not well-formed>", ""};
+    xmlNodePtr e = xmlDocGetRootElement(d)->children;
+    while (e && e->type != XML_ELEMENT_NODE) e = e->next;
+    xmlChar* text = xmlNodeGetContent(e);
+    xmlChar* attr = xmlGetProp(e, reinterpret_cast<const xmlChar*>("a"));
+    std::pair<std::string, std::string> out{reinterpret_cast<char*>(text), reinterpret_cast<char*>(attr)};
+    xmlFree(text);
+    xmlFree(attr);
+    xmlFreeDoc(d);
+    return out;
+}
+
+TEST(XmlWriter, TextComesBackUnchanged) {
+    for (const std::string text : {"Horvat & Sin d.o.o.", "a < b > c", "\"navodnici\" i 'apostrofi'", "Šimić Đurđa Čačić ž",
+                                   "]]> <![CDATA[", "", "tab\tend"}) {
+        const std::string doc = document(text);
+        EXPECT_TRUE(doc.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>")) << doc;
+        EXPECT_EQ(readBack(doc), std::make_pair(text, text)) << doc;
+    }
+}
+
+TEST(XmlWriter, TextXmlCannotCarryFailsNamingTheElement) {
+    for (const std::string& text : {std::string("\xC5"), std::string("bell\x07"), std::string("nul\0x", 5)}) {
+        XmlWriter w;
+        w.begin("R");
+        w.leaf("P5", text);
+        w.end();
+        EXPECT_FALSE(w.finish()) << text;
+        EXPECT_NE(w.problem().find("P5"), std::string::npos) << w.problem();
+    }
+}
+
+TEST(SchemaReason, ValidatorWordsBecomePlainWords) {
+    const struct {
+        const char* detail;
+        const char* value;
+        const char* reason;
+    } cases[] = {
+        {"Element '{urn:x}P4': [facet 'pattern'] The value '123' is not accepted by the pattern '\\d{11}'.", "123",
+         "vrijednost \"123\" nije u propisanom obliku"},
+        {"Element '{urn:x}P5': [facet 'minLength'] The value has a length of '1'; this underruns the allowed minimum length of '2'.",
+         "A", "vrijednost \"A\" je prekratka (najmanje 2 znakova)"},
+        {"Element '{urn:x}P11': [facet 'minInclusive'] The value '-1.00' is less than the minimum value allowed ('0').",
+         "-1.00", "vrijednost \"-1.00\" je manja od najmanje dopuštene (0)"},
+        {"Element '{urn:x}P151': [facet 'enumeration'] The value '00' is not an element of the set {'0', '01'}.", "00",
+         "vrijednost \"00\" nije jedna od dopuštenih vrijednosti"},
+        {"Element '{urn:x}P': Missing child element(s). Expected is ( {urn:x}P17 ).", "", "nedostaje element P17"},
+        {"Element '{urn:x}X': This element is not expected. Expected is one of ( {urn:x}A, {urn:x}B ).", "",
+         "element ovdje nije dopušten; očekuje se A, B"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(plainReason(c.detail, c.value), c.reason) << c.detail;
+}
+
+std::string contentOf(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(XmlFile, ARefusedDocumentLeavesTheEarlierFile) {
+    test::TempDir dir;
+    const std::string target = dir.file("JOP_15074_abcd.xml");
+    std::ofstream(target) << "earlier";
+    std::string described;
+    const auto problem = writeXmlFile(target, document("x"), "joppd/ObrazacJOPPD-v1-1.xsd", [&](const SchemaProblem& p) {
+        described = p.element + ": " + p.reason;
+        return "refused";
+    });
+    EXPECT_EQ(problem, "refused");
+    EXPECT_EQ(described.substr(0, 3), "R: ") << described;
+    EXPECT_EQ(contentOf(target), "earlier");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
+}
+
+}  // namespace
+}  // namespace pramo
