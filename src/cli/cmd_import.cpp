@@ -1,0 +1,118 @@
+// pramo-cli import: loads the municipality register (shipped or from a file) and payees from a
+// spreadsheet, each in one transaction that writes everything or nothing.
+
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <sstream>
+
+#include "cli/command.h"
+#include "cli/data_dir.h"
+#include "records/layouts/banke.h"
+#include "records/layouts/mjesta.h"
+#include "records/layouts/opcine.h"
+#include "records/layouts/osobe.h"
+#include "records/layouts/ulice.h"
+#include "registers/opcine_import.h"
+#include "registers/osobe_import.h"
+
+namespace pramo::cli {
+namespace {
+
+struct Args {
+    std::string what, file, dataDir;
+};
+
+std::optional<std::string> parse(const std::vector<std::string>& args, Args& a) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--data") {
+            if (i + 1 == args.size() || args[i + 1].empty()) return "--data needs a directory";
+            if (!a.dataDir.empty()) return "--data is given twice";
+            a.dataDir = args[++i];
+        } else if (args[i].starts_with("--")) {
+            return "unexpected argument '" + args[i] + "'";
+        } else if (a.what.empty()) {
+            a.what = args[i];
+        } else if (a.file.empty()) {
+            a.file = args[i];
+        } else {
+            return "unexpected argument '" + args[i] + "'";
+        }
+    }
+    if (a.what != "opcine" && a.what != "osobe") return "name what to import: opcine or osobe";
+    if (a.what == "osobe" && a.file.empty()) return "import osobe needs the CSV file of the payees";
+    return std::nullopt;
+}
+
+std::optional<std::string> readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return in.bad() ? std::nullopt : std::optional<std::string>(text.str());
+}
+
+int report(const Args& a, DataDir& d, const ImportOutcome& out) {
+    const std::string source = a.file.empty() ? "the shipped list" : a.file;
+    for (const std::string& p : out.problems) std::cerr << source << ": " << p << "\n";
+    if (!out.problems.empty()) {
+        std::cerr << "pramo-cli import: nothing imported (" << out.problems.size() << " lines to correct)\n";
+        return ExitBadInput;
+    }
+    if (!ok(out.code)) {
+        std::cerr << "pramo-cli import: nothing imported; the store failed: " << d.store.error().text() << "\n";
+        return ExitFailed;
+    }
+    for (const std::string& r : out.remarks) std::cout << r << "\n";
+    const TableDef& t = a.what == "opcine" ? Opcine::table : Osobe::table;
+    std::int64_t n = 0;
+    (void)d.store.count(t, n);
+    std::cout << t.name << ": " << out.added << " added, " << out.updated << " updated, " << out.unchanged
+              << " unchanged, " << out.skipped << " lines skipped; " << n << " records in " << d.dir << "\n";
+    return ExitOk;
+}
+
+int run(const Args& a) {
+    std::string text;
+    if (!a.file.empty()) {
+        auto content = readFile(a.file);
+        if (!content) {
+            std::cerr << "pramo-cli import: cannot read " << a.file << "\n";
+            return ExitBadInput;
+        }
+        text = std::move(*content);
+    }
+    DataDir d;
+    if (auto problem = openDataDir(a.dataDir, true, d)) {
+        std::cerr << "pramo-cli import: " << *problem << "\n";
+        return ExitBadInput;
+    }
+    if (a.what == "opcine") {
+        if (!openFiles(d, {&Opcine::table})) return ExitFailed;
+        return report(a, d, importOpcine(d.store, a.file.empty() ? shippedMunicipalities() : text));
+    }
+    if (!openFiles(d, {&Osobe::table, &Mjesta::table, &Ulice::table, &Banke::table, &Opcine::table})) return ExitFailed;
+    return report(a, d, importOsobe(d.store, text));
+}
+
+int import(const std::vector<std::string>& args) {
+    Args a;
+    if (auto problem = parse(args, a)) {
+        std::cerr << "pramo-cli import: " << *problem << "\n";
+        return ExitBadInput;
+    }
+    return run(a);
+}
+
+const Registration registration{
+    {"import",
+     fixedUsage("  import opcine [FILE] [--data DIR]\n"
+                "      loads the municipalities with their codes, surtax rates and tax accounts: the list\n"
+                "      shipped with the program, or FILE (tab-separated: code, name, unused, rate in percent)\n"
+                "  import osobe FILE [--data DIR]\n"
+                "      adds the payees of a CSV file whose first line names the payee fields (IME, PREZIME,\n"
+                "      OIB, MJESTO, ULICA, KUCNIBROJ, BANKA, RACUN, ...)"),
+     import}};
+
+}  // namespace
+}  // namespace pramo::cli

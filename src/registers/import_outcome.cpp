@@ -1,0 +1,19 @@
+#include "registers/import_outcome.h"
+
+#include "records/values/exact.h"
+
+namespace pramo {
+
+std::string lineProblem(int line, std::string_view text) {
+    return "line " + std::to_string(line) + ": " + std::string(text);
+}
+
+std::optional<std::int64_t> decimalCell(std::string_view text, int places, std::int64_t low, std::int64_t high) {
+    if (text.empty()) return low <= 0 && 0 <= high ? std::optional<std::int64_t>(0) : std::nullopt;
+    const auto e = Exact::parse(text);
+    const auto raw = e ? e->roundScaled(places) : std::nullopt;
+    if (!raw || !(Exact::scaled(*raw, places) == *e) || *raw < low || *raw > high) return std::nullopt;
+    return raw;
+}
+
+}  // namespace pramo

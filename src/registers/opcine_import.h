@@ -1,0 +1,22 @@
+#pragma once
+// Loading the municipality register from the official list of municipality codes: a tab-separated
+// file with the columns five-digit code, name, a column not used, surtax rate in percent.
+
+#include <string_view>
+
+#include "records/store/store.h"
+#include "registers/import_outcome.h"
+
+namespace pramo {
+
+// The list of municipalities delivered with the program.
+std::string_view shippedMunicipalities();
+
+// Imports `tsv` into OPCINE in one transaction. Each row becomes the municipality with the
+// four-digit code (the five-digit code without its leading "0"), its name and surtax rate, and the
+// tax account and IBAN derived from the code; an existing code is updated in place and a new one
+// gets the next number. Comment lines (#), a heading line, the blank code "00000" and country codes
+// (99...) are skipped. OPCINE must be open.
+ImportOutcome importOpcine(Store& store, std::string_view tsv);
+
+}  // namespace pramo

@@ -1,0 +1,50 @@
+// pramo-cli import, run as a new user runs it.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "support/raw_db.h"
+#include "support/run_command.h"
+#include "support/temp_dir.h"
+
+namespace pramo {
+namespace {
+
+using test::runCommand;
+
+TEST(CliImport, ShippedMunicipalitiesGiveOneRecordPerCodeWithTheirAccounts) {
+    test::TempDir dir;
+    ASSERT_EQ(runCommand(PRAMO_CLI, {"init", dir.path().string()}).exitCode, 0);
+    const std::string db = dir.file("pramo.db");
+    EXPECT_EQ(test::RawDb(db).value("SELECT count(*) FROM OPCINE"), "0");  // not loaded without being asked
+    const char* summary = "SELECT count(*) || '/' || count(DISTINCT SHIFRA) || '/' || sum(RACUNPOREZ GLOB '[0-9]*' "
+                          "AND length(RACUNPOREZ) = 10) || '/' || sum(RKONT GLOB 'HR[0-9][0-9]') FROM OPCINE";
+    for (int run = 0; run < 2; ++run) {
+        const auto r = runCommand(PRAMO_CLI, {"import", "opcine", "--data", dir.path().string()});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(test::RawDb(db).value(summary), "556/556/556/556") << "run " << run;
+    }
+    EXPECT_EQ(test::RawDb(db).value("SELECT RACUNPOREZ || RKONT FROM OPCINE WHERE SHIFRA = '1333'"), "1713312009HR11");
+}
+
+TEST(CliImport, AFileWithAnErrorImportsNothingAndNamesTheLine) {
+    test::TempDir dir;
+    std::ofstream(dir.file("opcine.tsv")) << "01333\tZAGREB\t1333\t18\n04090\tSPLIT\t4090\t10 %\n";
+    std::ofstream(dir.file("osobe.csv")) << "PREZIME,IME,BANKA\nHorvat,Ivan,9999999\n";
+    auto r = runCommand(PRAMO_CLI, {"import", "opcine", dir.file("opcine.tsv"), "--data", dir.path().string()});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("line 2: the surtax rate '10 %'"), std::string::npos) << r.err;
+    r = runCommand(PRAMO_CLI, {"import", "osobe", dir.file("osobe.csv")}, dir.path().string());
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("line 2: no bank has the code '9999999'"), std::string::npos) << r.err;
+    EXPECT_EQ(test::RawDb(dir.file("pramo.db")).value("SELECT count(*) FROM OPCINE") +
+                  test::RawDb(dir.file("pramo.db")).value("SELECT count(*) FROM OSOBE"), "00");
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"import"}, {"import", "osobe"},
+                                                 {"import", "osobe", dir.file("missing.csv")}, {"import", "mjesta"}}) {
+        EXPECT_EQ(runCommand(PRAMO_CLI, args, dir.path().string()).exitCode, 2) << args.back();
+    }
+}
+
+}  // namespace
+}  // namespace pramo
