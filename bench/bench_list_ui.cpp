@@ -44,7 +44,7 @@ const ListSpec placesList{
     .tabs = {{.key = &Mjesta::keyNaziv}},
     .columns = {column("Naziv", "NAZIV"), column("Post br.", "POSTBROJ"),
                 lookup("Grad / općina", "OPCINA", Opcine::keyOznaka, "NAZIV"), column("Oznaka", "OZNAKA")},
-    .buttons = Close,
+    .buttons = ListButton::Close,
 };
 
 // One data directory with `places` places in 100 municipalities.

@@ -2,9 +2,14 @@
 
 #include <QApplication>
 
+#include "app/register_screens.h"
 #include "shell/desktop/desktop.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return pramo::runDesktop();
+    QApplication::setOrganizationName("Pramo");
+    QApplication::setApplicationName("Pramo");
+    pramo::ScreenRegistry screens;
+    pramo::registerAllScreens(screens);
+    return pramo::runDesktop(screens, pramo::dataUpgrades());
 }

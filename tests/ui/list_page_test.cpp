@@ -24,9 +24,7 @@ struct ListPageTest : ::testing::Test {
         ASSERT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
         ASSERT_EQ(files.open(Mjesta::table), StoreCode::Ok);
         for (int i = 0; i < 50; ++i) add(name(i), i % 3 + 1);
-        page.setCells([](const void* rec, std::vector<std::string>& cells) {
-            cells = {static_cast<const Mjesta*>(rec)->naziv.str()};
-        });
+        page.setCells([](const RecordBuffer& rec, std::vector<std::string>& cells) { cells = {rec.as<Mjesta>().naziv.str()}; });
         page.setSort(Mjesta::keyNaziv, {}, {});
         page.setCapacity(10);
     }
@@ -95,7 +93,7 @@ TEST_F(ListPageTest, RangeAndFilterLimitTheRecords) {
     ASSERT_EQ(page.down(), StoreCode::Ok);
     EXPECT_EQ(shown(), "M022..M049@M049");
 
-    page.setSort(Mjesta::keyNaziv, {}, [](const void* rec) { return static_cast<const Mjesta*>(rec)->naziv.str().back() == '7'; });
+    page.setSort(Mjesta::keyNaziv, {}, [](const RecordBuffer& rec) { return rec.as<Mjesta>().naziv.str().back() == '7'; });
     ASSERT_EQ(page.first(), StoreCode::Ok);
     EXPECT_EQ(shown(), "M007..M047@M007");
     EXPECT_EQ(page.rows().size(), 5u);

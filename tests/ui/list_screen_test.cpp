@@ -9,7 +9,7 @@
 #include "records/layouts/mjesta.h"
 #include "records/layouts/opcine.h"
 #include "records/layouts/osobe.h"
-#include "shell/param_screens.h"
+#include "preview/ui/printer_params.h"
 #include "ui/screens_fixture.h"
 #include "ui/test_screens.h"
 
@@ -89,24 +89,24 @@ TEST_F(ListScreenTest, PopupMenuAndButtonsFollowTheListAndTheMode) {
     using Items = std::vector<std::pair<std::string, bool>>;
     ListPanel& empty = open(browseParam);
     EXPECT_EQ(popup(empty), (Items{{"&Unesi", true}, {"&Mijenjaj", false}, {"&Briši", false}, {"-", true}, {"&Odaberi", false}}));
-    EXPECT_TRUE(empty.button(Insert)->isEnabled());
-    EXPECT_FALSE(empty.button(Change)->isEnabled());
-    EXPECT_FALSE(empty.button(Delete)->isEnabled());
-    EXPECT_TRUE(empty.button(Select)->isVisible());
-    EXPECT_FALSE(empty.button(Select)->isEnabled());
-    EXPECT_EQ(empty.button(Select)->text(), "O&daberi");
+    EXPECT_TRUE(empty.button(ListButton::Insert)->isEnabled());
+    EXPECT_FALSE(empty.button(ListButton::Change)->isEnabled());
+    EXPECT_FALSE(empty.button(ListButton::Delete)->isEnabled());
+    EXPECT_TRUE(empty.button(ListButton::Select)->isVisible());
+    EXPECT_FALSE(empty.button(ListButton::Select)->isEnabled());
+    EXPECT_EQ(empty.button(ListButton::Select)->text(), "O&daberi");
 
     addParam(1, "Epson");
     ListPanel& plain = open(browseParam);
     EXPECT_EQ(popup(plain), (Items{{"&Unesi", true}, {"&Mijenjaj", true}, {"&Briši", true}, {"-", true}, {"&Odaberi", false}}));
-    EXPECT_TRUE(plain.button(Change)->isEnabled());
-    EXPECT_FALSE(plain.button(Select)->isDefault());
+    EXPECT_TRUE(plain.button(ListButton::Change)->isEnabled());
+    EXPECT_FALSE(plain.button(ListButton::Select)->isDefault());
 
     RecordBuffer buffer(Param::table);
     ListPanel& selecting = open(browseParam, Request::Select, &buffer);
     EXPECT_EQ(popup(selecting), (Items{{"&Unesi", true}, {"&Mijenjaj", true}, {"&Briši", true}, {"-", true}, {"&Odaberi", true}}));
-    EXPECT_TRUE(selecting.button(Select)->isEnabled());
-    EXPECT_TRUE(selecting.button(Select)->isDefault());
+    EXPECT_TRUE(selecting.button(ListButton::Select)->isEnabled());
+    EXPECT_TRUE(selecting.button(ListButton::Select)->isDefault());
 }
 
 TEST_F(ListScreenTest, KeysAndDoubleClickCallTheForm) {
@@ -183,7 +183,7 @@ TEST_F(ListScreenTest, PlacesBelowFollowTheHighlightedMunicipality) {
         retype(entry(form, "NAZIV"), "Dubrava");
         form.okButton()->click();
     });
-    mjesta.button(Insert)->click();
+    mjesta.button(ListButton::Insert)->click();
     EXPECT_TRUE(steps.allDone());
     EXPECT_EQ(column(mjesta, 0), (std::vector<std::string>{"Sesvete", "Zagreb", "Dubrava"}));
     EXPECT_EQ(highlighted(mjesta), "Dubrava");
@@ -267,10 +267,10 @@ TEST_F(ListScreenTest, ARangeThatCannotBeFormedIsLeftOut) {
     addParam(1, "Epson");
     addParam(2, "Oki");
     ListSpec spec = browseParam;
-    spec.tabs[0].range = {.fields = 1, .bind = [this](const ListPanel&, const void*, void*) {
-                              store().setError(StoreCode::FileSystem);
-                              return false;
-                          }};
+    spec.tabs[0].range = rangeBy<Param>(1, [this](const ListPanel&, Param&) {
+        store().setError(StoreCode::FileSystem);
+        return false;
+    });
     ListPanel& list = open(spec);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].warningId, 36);

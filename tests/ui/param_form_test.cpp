@@ -5,7 +5,7 @@
 
 #include "records/layouts/mjesta.h"
 #include "records/layouts/osobe.h"
-#include "shell/param_screens.h"
+#include "preview/ui/printer_params.h"
 #include "ui/screens_fixture.h"
 #include "ui/test_screens.h"
 
@@ -25,7 +25,7 @@ protected:
     // The form opened on a copy of record `oznaka` (or on a new one) as its list would open it.
     Response runForm(Request request, int oznaka, ModalSteps::Step step) {
         RecordBuffer rec(Param::table);
-        if (const auto stored = oznaka ? param(oznaka) : std::nullopt) rec.copyFrom(&*stored);
+        if (const auto stored = oznaka ? param(oznaka) : std::nullopt) rec.copyFrom(*stored);
         ModalSteps steps;
         steps.then(std::move(step));
         const Response r = callForm(ctx(), updateParam, request, rec, nullptr);
@@ -49,7 +49,7 @@ TEST_F(ParamFormTest, InsertThenCancelOnAnEmptyFileLeavesItEmpty) {
         QTest::keyClicks(entry(form, "MODELPRINTERA"), "Epson");
         form.cancelButton()->click();
     });
-    list.button(Insert)->click();
+    list.button(ListButton::Insert)->click();
     EXPECT_TRUE(steps.allDone());
     EXPECT_TRUE(reserved.has_value());
     EXPECT_EQ(count(Param::table), 0);
@@ -69,7 +69,7 @@ TEST_F(ParamFormTest, InsertSavesTheReservedRecordAndTheListMovesToIt) {
         retype(entry(form, "XPOS"), "-5");
         form.okButton()->click();
     });
-    list.button(Insert)->click();
+    list.button(ListButton::Insert)->click();
     const auto saved = param(4);
     ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(saved->modelprintera, "Laserski HUB3");

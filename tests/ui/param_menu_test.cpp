@@ -25,7 +25,7 @@ QAction* menuItem(QMainWindow& window, const QString& menu, const QString& item)
 TEST_F(ParamMenuTest, PrinterOpensThePrinterParametersList) {
     addParam(1, "Epson LX-300", -2, 3);
     ScreenRegistry screens;
-    registerScreens(screens);
+    registerAllScreens(screens);
     MainWindow window(ctx(), screens);
     window.show();
     QAction* printer = menuItem(window, "Pa&rametri", "Printer");
@@ -49,7 +49,7 @@ TEST_F(ParamMenuTest, PrinterOpensThePrinterParametersList) {
     EXPECT_EQ(column(*list, 2), (std::vector<std::string>{"-2"}));
 
     QPointer<QMdiSubWindow> closing = child;
-    list->button(Close)->click();
+    list->button(ListButton::Close)->click();
     QTRY_VERIFY(closing.isNull());
     EXPECT_EQ(ctx().files.openCount(Param::table), 1);  // only the test's own use is left
 }

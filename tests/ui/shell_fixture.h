@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/register_screens.h"
 #include "shell/desktop/session.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
@@ -27,7 +28,7 @@ struct ShellFixture : ::testing::Test {
     // One start of the program in `dir` (several starts may follow one another).
     bool start() {
         session.reset();
-        session = std::make_unique<Session>(messages, clock, dir.path().string());
+        session = std::make_unique<Session>(messages, clock, dir.path().string(), dataUpgrades());
         return session->start();
     }
     AppContext& ctx() { return session->context(); }

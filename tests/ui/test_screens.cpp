@@ -11,7 +11,6 @@ const FormSpec upisMjesta{
     .table = &Mjesta::table,
     .insertCaption = "Upis mjesta u šifrarnik",
     .changeCaption = "Promjene - mjesta",
-    .files = {&Opcine::table},
     .fields = {{.field = "NAZIV", .label = "Naziv:"},
                {.field = "OPCINA", .label = "Općina:",
                 .lookup = {.list = &opcineList, .key = &Opcine::keyOznaka, .shown = "NAZIV"}},
@@ -24,7 +23,7 @@ const ListSpec mjestaOpcine{
     .tabs = {{.key = &Mjesta::keyOpcina, .locator = Locator::None, .range = rangeFrom(opcineList, "OPCINA", "OZNAKA")}},
     .columns = {column("Mjesto", "NAZIV"), column("Post Broj", "POSTBROJ"),
                 lookup("Općina", "OPCINA", Opcine::keyOznaka, "NAZIV"), column("Oznaka", "OZNAKA")},
-    .buttons = Insert | Change | Delete,
+    .buttons = ListButton::Insert | ListButton::Change | ListButton::Delete,
     .form = &upisMjesta,
 };
 
@@ -33,7 +32,7 @@ const ListSpec opcineList{
     .caption = "Pregled općina",
     .tabs = {{.title = "Općine", .key = &Opcine::keyNaziv}},
     .columns = {column("Naziv", "NAZIV"), column("Oznaka", "OZNAKA")},
-    .buttons = Select | Close,
+    .buttons = ListButton::Select | ListButton::Close,
     .details = {&mjestaOpcine},
 };
 
@@ -54,7 +53,7 @@ const ListSpec osobeList{
              {.title = "Po mje&stu", .key = &Osobe::keyMjesto, .locator = Locator::None,
               .range = rangeFrom(mjestaList, "MJESTO", "OZNAKA")}},
     .columns = {column("Prezime", "PREZIME"), column("Ime", "IME"), lookup("Mjesto", "MJESTO", Mjesta::keyOznaka, "NAZIV")},
-    .buttons = Close,
+    .buttons = ListButton::Close,
     .hideSelect = true,
 };
 
@@ -71,7 +70,6 @@ const FormSpec upisOsobe{
     .table = &Osobe::table,
     .insertCaption = "Unos novog primatelja",
     .changeCaption = "Promjene",
-    .files = {&Mjesta::table},
     .tabs = {"&Opći podaci", "Obračun &dohotka"},
     .fields = {{.field = "IME", .label = "Ime:"},
                {.field = "PREZIME", .label = "Prezime:"},

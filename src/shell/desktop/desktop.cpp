@@ -10,13 +10,11 @@
 
 namespace pramo {
 
-int runDesktop() {
+int runDesktop(const ScreenRegistry& screens, std::vector<DataUpgrade> upgrades) {
     QtMessages messages;
     const SystemClock clock;
-    Session session(messages, clock, std::filesystem::current_path().string());
+    Session session(messages, clock, std::filesystem::current_path().string(), std::move(upgrades));
     if (!session.start()) return EXIT_FAILURE;
-    ScreenRegistry screens;
-    registerScreens(screens);
     MainWindow frame(session.context(), screens);
     frame.show();
     return QApplication::exec();

@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "shell/declarations.h"
 #include "shell/desktop/about_dialog.h"
 #include "shell/desktop/printer_setup.h"
 #include "shell/desktop/reinit.h"
@@ -130,7 +131,12 @@ void MainWindow::runFrameCommand(FrameCommand command) {
 
 QMdiSubWindow* MainWindow::openScreen(MenuCommand command) {
     const ScreenFactory* factory = screens_.find(command);
-    QWidget* screen = factory ? (*factory)(ctx_) : nullptr;
+    QWidget* screen = nullptr;
+    try {
+        screen = factory ? (*factory)(ctx_) : nullptr;
+    } catch (const std::exception& e) {  // a screen that cannot be built must not end the program
+        showDeclarationFault(ctx_.messages, QString(), e.what());
+    }
     if (!screen) return nullptr;
     QMdiSubWindow* sub = area_->addSubWindow(screen);
     sub->setAttribute(Qt::WA_DeleteOnClose);

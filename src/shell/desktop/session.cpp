@@ -2,22 +2,22 @@
 
 #include <filesystem>
 
-#include "payments/positions.h"
 #include "records/layouts/pozicije.h"
 #include "shell/desktop/puniglobale.h"
 
 namespace pramo {
 
-Session::Session(Messages& messages, const Clock& clock, std::string dataDir)
+Session::Session(Messages& messages, const Clock& clock, std::string dataDir, std::vector<DataUpgrade> upgrades)
     : files_(store_, messages),
       ri_(files_),
-      ctx_{store_, files_, ri_, messages, glo_, clock, std::move(dataDir)} {}
+      ctx_{store_, files_, ri_, messages, glo_, clock, std::move(dataDir)},
+      upgrades_(std::move(upgrades)) {}
 
 bool Session::start() {
     if (!openDatabase() || !puniGlobale(files_, ctx_.clock, glo_)) return false;
     positions_.emplace(files_, std::initializer_list<const TableDef*>{&Pozicije::table});
     if (!positions_->ok()) return false;
-    upgradePositions();
+    upgrade();
     return true;
 }
 
@@ -31,8 +31,9 @@ bool Session::openDatabase() {
     return false;
 }
 
-void Session::upgradePositions() {
-    if (!ok(pramo::upgradePositions(store_))) showWarning(ctx_.messages, store_, Warning::InsertError);
+void Session::upgrade() {
+    for (const DataUpgrade& step : upgrades_)
+        if (!ok(step(store_))) showWarning(ctx_.messages, store_, Warning::InsertError);
 }
 
 }  // namespace pramo

@@ -2,8 +2,10 @@
 // One run of the program over its data directory: the store with its files, integrity, the global
 // values and the context every screen gets, and the start-up that fills them.
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "shell/app_context.h"
 
@@ -12,14 +14,18 @@ namespace pramo {
 // The data directory's database file.
 inline constexpr const char* databaseFileName = "pramo.db";
 
+// A step of the start-up that brings the data up to date (for example records a newer version of
+// the program needs); it answers the store's code, and a failure is shown as warning 14.
+using DataUpgrade = std::function<StoreCode(Store&)>;
+
 class Session {
 public:
-    Session(Messages& messages, const Clock& clock, std::string dataDir);
+    Session(Messages& messages, const Clock& clock, std::string dataDir, std::vector<DataUpgrade> upgrades = {});
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
     // Opens the database in the data directory (creating it when missing), fills the global
-    // defaults, opens POZICIJE for the whole run and adds the crisis-tax positions when missing.
+    // defaults, opens POZICIJE for the whole run and runs the upgrades of the data.
     // False when the program cannot go on: its last message has been shown and it has been ended.
     bool start();
 
@@ -27,13 +33,14 @@ public:
 
 private:
     bool openDatabase();
-    void upgradePositions();
+    void upgrade();
 
     Store store_;
     Files files_;
     Integrity ri_;
     Globals glo_;
     AppContext ctx_;
+    std::vector<DataUpgrade> upgrades_;
     std::optional<FileUse> positions_;
 };
 

@@ -6,14 +6,14 @@
 //
 //   const FormSpec upisMjesta{
 //       .table = &Mjesta::table, .insertCaption = "Upis mjesta u šifrarnik", .changeCaption = "Promjene - mjesta",
-//       .files = {&Opcine::table},
 //       .fields = {{.field = "NAZIV", .label = "Naziv:"},
 //                  {.field = "OPCINA", .label = "Općina:",
 //                   .lookup = {.list = &odabirOpcine, .key = &Opcine::keyOznaka, .shown = "NAZIV"}},
 //                  {.field = "POSTBROJ", .label = "Post Broj:"}},
 //       .hooks = {.validate = [](FormScreen& f) { ... return true; }}};
 //
-// The list that names it as its .form calls it for insert, change and delete.
+// The list that names it as its .form calls it for insert, change and delete. The form opens its
+// own file and the files of its look-ups (from their keys) for as long as it runs.
 
 #include <QString>
 #include <Qt>
@@ -101,7 +101,7 @@ struct FormSpec {
     const TableDef* table = nullptr;
     QString insertCaption{};
     QString changeCaption{};
-    std::vector<const TableDef*> files{};  // further files the form reads (look-ups)
+    std::vector<const TableDef*> alsoReads{};  // files its hooks read beyond its own and its look-ups'
     std::vector<QString> tabs{};           // empty: one page
     std::vector<FieldSpec> fields{};
     std::vector<FieldDefault> defaults{};
@@ -111,8 +111,12 @@ struct FormSpec {
     FormHooks hooks{};
 };
 
-// Checks that every field and key a declaration names exists; throws std::logic_error naming
-// the first that does not.
-void checkDeclaration(const FormSpec& spec);
+// Every file the form reads while it runs: its own, its look-ups' and those its hooks read.
+std::vector<const TableDef*> filesOf(const FormSpec& spec);
+
+// The first fault of this one declaration (a field, key or tab it names that does not exist, a
+// look-up whose key is not its list's file); empty when there is none. declarationFault
+// (shell/declarations.h) also checks every declaration it leads to.
+std::string ownFault(const FormSpec& spec);
 
 }  // namespace pramo

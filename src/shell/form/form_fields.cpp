@@ -158,8 +158,7 @@ void FormScreen::refreshField(Field& f, bool keepTyped) {
     if (f.shown && f.spec->shown) f.shown->setText(f.spec->shown(*this));
     else if (f.shown && f.spec->lookup.key) {
         RecordBuffer linked(*f.spec->lookup.key->table);
-        numberFieldOf(*f.spec->lookup.key).setInt(linked.get(), f.def->getInt(rec));
-        const bool found = ok(ctx_.store.getRaw(*f.spec->lookup.key, linked.get()));
+        const bool found = ok(readLinked(ctx_.store, *f.spec->lookup.key, f.def->getInt(rec), linked));
         const FieldDef& shown = pramo::fieldOf(linked.table(), f.spec->lookup.shown);
         f.shown->setText(found ? QString::fromStdString(fieldText(shown, linked.get())) : QString());
     }
@@ -213,8 +212,7 @@ void FormScreen::ditto(Field& f) {
 
 bool FormScreen::lookupMissing(Field& f) {
     RecordBuffer linked(*f.spec->lookup.key->table);
-    numberFieldOf(*f.spec->lookup.key).setInt(linked.get(), f.def->getInt(record().get()));
-    return ctx_.store.getRaw(*f.spec->lookup.key, linked.get()) == StoreCode::NotFound;
+    return readLinked(ctx_.store, *f.spec->lookup.key, f.def->getInt(record().get()), linked) == StoreCode::NotFound;
 }
 
 void FormScreen::openLookup(std::string_view field) {
@@ -222,8 +220,7 @@ void FormScreen::openLookup(std::string_view field) {
     if (!f || !f->spec->lookup.list || !f->spec->lookup.key || !acceptEntry(*f)) return;
     const KeyDef& key = *f->spec->lookup.key;
     RecordBuffer linked(*key.table);
-    numberFieldOf(key).setInt(linked.get(), f->def->getInt(record().get()));
-    if (!ok(ctx_.store.getRaw(key, linked.get()))) linked.clear();
+    if (!ok(readLinked(ctx_.store, key, f->def->getInt(record().get()), linked))) linked.clear();
     if (selectRecord(ctx_, *f->spec->lookup.list, linked, this) != Response::Completed) return;
     f->def->setInt(record().get(), numberFieldOf(key).getInt(linked.get()));
     refreshField(*f);

@@ -9,16 +9,18 @@
 
 namespace pramo {
 
+struct FormSpec;
+
 class FormHistory {
 public:
-    RecordBuffer& of(const void* form, const TableDef& table) {
+    RecordBuffer& of(const FormSpec* form, const TableDef& table) {
         auto& copy = copies_[form];
         if (!copy) copy = std::make_unique<RecordBuffer>(table);
         return *copy;
     }
 
 private:
-    std::map<const void*, std::unique_ptr<RecordBuffer>> copies_;
+    std::map<const FormSpec*, std::unique_ptr<RecordBuffer>> copies_;
 };
 
 }  // namespace pramo

@@ -5,27 +5,14 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "shell/declarations.h"
 #include "shell/form/form_field.h"
 #include "shell/form/record_form.h"
 
 namespace pramo {
 
-void checkDeclaration(const FormSpec& spec) {
-    if (!spec.table) throw std::logic_error("a form without a file");
-    for (const FieldSpec& f : spec.fields) {
-        if (f.kind == FieldKind::Entry || f.kind == FieldKind::Options) (void)pramo::fieldOf(*spec.table, f.field);
-        if (f.lookup.key) (void)pramo::fieldOf(*f.lookup.key->table, f.lookup.shown);
-        if (f.tab < 0 || (f.tab > 0 && f.tab >= static_cast<int>(spec.tabs.size())))
-            throw std::logic_error(f.label.toStdString() + ": no such tab");
-    }
-    for (const FieldDefault& d : spec.defaults) (void)pramo::fieldOf(*spec.table, d.field);
-    for (const KeyDef* k : spec.duplicateOrder)
-        if (k->table != spec.table || !k->unique) throw std::logic_error(std::string(k->name) + " is not a unique key of the form's file");
-}
-
 FormScreen::FormScreen(AppContext& ctx, const FormSpec& spec, RecordBuffer& rec, Request request, QWidget* parent)
     : QDialog(parent), ctx_(ctx), spec_(spec) {
-    checkDeclaration(spec);
     form_ = std::make_unique<RecordForm>(ctx, spec, rec, request);
     setWindowTitle(request == Request::Insert ? spec.insertCaption : spec.changeCaption);
     build();
@@ -158,6 +145,10 @@ void FormScreen::showHelp() {
 }
 
 Response callForm(AppContext& ctx, const FormSpec& spec, Request request, RecordBuffer& rec, QWidget* parent) {
+    if (const std::string fault = declarationFault(spec); !fault.empty()) {
+        showDeclarationFault(ctx.messages, spec.insertCaption, fault);
+        return Response::Cancelled;
+    }
     ctx.glo.globalRequest = request;
     FormScreen form(ctx, spec, rec, request, parent);
     if (form.start()) form.exec();

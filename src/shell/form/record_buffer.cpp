@@ -30,6 +30,14 @@ void RecordBuffer::setNumber(std::string_view field, std::int64_t v) {
 
 std::string RecordBuffer::text(std::string_view field) const { return fieldText(fieldOf(*table_, field), rec_); }
 
+StoreCode readLinked(Store& store, const KeyDef& numberKey, std::int64_t number, RecordBuffer& rec) {
+    rec.clear();
+    const FieldDef& f = numberKey.table->fields[static_cast<std::size_t>(numberKey.fieldIndex.front())];
+    if (number < f.minValue() || number > f.maxValue()) return StoreCode::NotFound;
+    f.setInt(rec.get(), number);
+    return store.getRaw(numberKey, rec.get());
+}
+
 const FieldDef& fieldOf(const TableDef& t, std::string_view name) {
     const FieldDef* f = t.field(name);
     if (!f) throw std::logic_error(std::string(t.prefix) + ":" + std::string(name) + " is not a declared field");

@@ -3,12 +3,14 @@
 // record they edit, its copy on opening and the history copy for ditto. Fields are reached by
 // name through the table's declaration, and shown and typed as text.
 
+#include <cassert>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "records/store/store.h"
 #include "records/store/table_def.h"
 
 namespace pramo {
@@ -34,12 +36,18 @@ public:
     void* get() { return rec_; }
     const void* get() const { return rec_; }
     // The record as its declared type; R must be the type of the table.
-    template <class R> R& as() { return *static_cast<R*>(rec_); }
-    template <class R> const R& as() const { return *static_cast<const R*>(rec_); }
+    template <Record R> R& as() {
+        assert(&R::table == table_);
+        return *static_cast<R*>(rec_);
+    }
+    template <Record R> const R& as() const {
+        assert(&R::table == table_);
+        return *static_cast<const R*>(rec_);
+    }
 
     void clear() { table_->clear(rec_); }
-    void copyFrom(const void* rec) { table_->copy(rec_, rec); }
-    void copyTo(void* rec) const { table_->copy(rec, rec_); }
+    template <Record R> void copyFrom(const R& rec) { as<R>() = rec; }
+    template <Record R> void copyTo(R& rec) const { rec = as<R>(); }
     RowRef& row() { return table_->row(rec_); }
     bool sameFields(const RecordBuffer& other) const { return pramo::sameFields(*table_, rec_, other.rec_); }
 
@@ -71,6 +79,10 @@ struct FieldValue {
 };
 std::optional<FieldValue> parseField(const FieldDef& f, std::string_view typed);
 void setField(const FieldDef& f, void* rec, const FieldValue& v);
+
+// The record numbered `number` of the file whose number key is `numberKey` into `rec` (Ok,
+// NotFound or the store's error): the record a look-up field or column names.
+StoreCode readLinked(Store& store, const KeyDef& numberKey, std::int64_t number, RecordBuffer& rec);
 
 // A field by name, for declarations resolved when a screen is built; a misspelt name is a
 // programming error and ends with std::logic_error naming it.

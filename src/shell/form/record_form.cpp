@@ -78,12 +78,10 @@ RecordForm::RecordForm(AppContext& ctx, const FormSpec& spec, RecordBuffer& rec,
 RecordForm::~RecordForm() { close(); }
 
 RecordForm::Step RecordForm::open() {
-    for (const TableDef* t : spec_.files) {
+    for (const TableDef* t : filesOf(spec_)) {
         files_.push_back(std::make_unique<FileUse>(ctx_.files, std::initializer_list<const TableDef*>{t}));
         if (!files_.back()->ok()) return Step::Close;
     }
-    files_.push_back(std::make_unique<FileUse>(ctx_.files, std::initializer_list<const TableDef*>{spec_.table}));
-    if (!files_.back()->ok()) return Step::Close;
     ctx_.ri.snap(*spec_.table, rec_.get());
     original_ = rec_;
     if (request_ == Request::Delete) return remove();

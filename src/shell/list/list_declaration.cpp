@@ -1,10 +1,45 @@
 #include "shell/list/list_declaration.h"
 
-#include <stdexcept>
-
 #include "shell/list/list_panel.h"
 
 namespace pramo {
+namespace {
+
+std::string missingField(const TableDef& t, std::string_view name) {
+    if (t.field(name)) return {};
+    return std::string(t.prefix) + ":" + std::string(name) + " is not a declared field";
+}
+
+// A hook made for the records of `hookTable` used on a list of `table`.
+std::string foreignHook(const char* what, const TableDef* hookTable, const TableDef& table) {
+    if (!hookTable || hookTable == &table) return {};
+    return std::string(what) + " works on " + std::string(hookTable->name) + ", the list shows " + std::string(table.name);
+}
+
+std::string tabFault(const ListSpec& spec, const TabSpec& tab) {
+    if (!tab.key || tab.key->table != spec.table)
+        return tab.title.toStdString() + ": the sort is not a key of " + std::string(spec.table->name);
+    const RangeSpec& r = tab.range;
+    if (r.fields < 0 || r.fields > static_cast<int>(tab.key->parts.size())) return std::string(tab.key->name) + ": range beyond the key";
+    if (r.fields > 0 && !r.bind) return std::string(tab.key->name) + ": a range without a way to form it";
+    if (auto f = foreignHook("the range", r.table, *spec.table); !f.empty()) return f;
+    if (r.from && r.from->table && r.fromTable && r.fromTable != r.from->table)
+        return "the range reads " + std::string(r.fromTable->name) + " from a list of " + std::string(r.from->table->name);
+    if (r.names.size() == 2 && r.from && r.from->table) {
+        if (auto f = missingField(*spec.table, r.names[0]); !f.empty()) return f;
+        if (auto f = missingField(*r.from->table, r.names[1]); !f.empty()) return f;
+    }
+    return foreignHook("the filter", tab.filter.table, *spec.table);
+}
+
+std::string columnFault(const ListSpec& spec, const ColumnSpec& c) {
+    if (c.compute) return foreignHook(("column " + c.title.toStdString()).c_str(), c.compute.table, *spec.table);
+    if (auto f = missingField(*spec.table, c.field); !f.empty()) return f;
+    if (c.lookupKey) return missingField(*c.lookupKey->table, c.lookupField);
+    return {};
+}
+
+}  // namespace
 
 ColumnSpec column(QString title, std::string_view field, FieldFormat format) {
     return {.title = std::move(title), .field = field, .format = format};
@@ -15,13 +50,13 @@ ColumnSpec lookup(QString title, std::string_view numberField, const KeyDef& key
 }
 
 RangeSpec rangeFrom(const ListSpec& from, std::string_view field, std::string_view fromField) {
-    RangeSpec range{.fields = 1, .from = &from};
-    range.bind = [&from, field, fromField](const ListPanel& list, const void* fromRec, void* seek) {
+    RangeSpec range{.fields = 1, .from = &from, .names = {field, fromField}};
+    range.bind = [&from, field, fromField](const ListPanel& list, const RecordBuffer* fromRec, RecordBuffer& seek) {
         const FieldDef& to = fieldOf(*list.spec().table, field);
         const FieldDef& source = fieldOf(*from.table, fromField);
         if (!fromRec) return true;  // nothing highlighted there: a blank range, so nothing here
-        if (to.isText()) to.setText(seek, source.isText() ? source.getText(fromRec) : std::to_string(source.getInt(fromRec)));
-        else to.setInt(seek, source.getInt(fromRec));
+        if (to.isText()) to.setText(seek.get(), source.isText() ? fieldText(source, fromRec->get()) : std::to_string(source.getInt(fromRec->get())));
+        else to.setInt(seek.get(), source.getInt(fromRec->get()));
         return true;
     };
     return range;
@@ -36,20 +71,14 @@ std::string popupMenuText(bool empty, bool selecting) {
     return text + (selecting && !empty ? "&Odaberi" : "~&Odaberi");
 }
 
-void checkDeclaration(const ListSpec& spec) {
-    if (!spec.table) throw std::logic_error("a list without a file");
-    if (spec.tabs.empty()) throw std::logic_error("a list without a sort");
-    for (const TabSpec& tab : spec.tabs) {
-        if (!tab.key || tab.key->table != spec.table)
-            throw std::logic_error(tab.title.toStdString() + ": the sort is not a key of " + std::string(spec.table->name));
-        if (tab.range.fields < 0 || tab.range.fields > static_cast<int>(tab.key->parts.size()))
-            throw std::logic_error(std::string(tab.key->name) + ": range beyond the key");
-    }
-    for (const ColumnSpec& c : spec.columns) {
-        if (c.compute) continue;
-        (void)fieldOf(*spec.table, c.field);
-        if (c.lookupKey) (void)fieldOf(*c.lookupKey->table, c.lookupField);
-    }
+std::string ownFault(const ListSpec& spec) {
+    if (!spec.table) return "a list without a file";
+    if (spec.tabs.empty()) return "a list without a sort";
+    for (const TabSpec& tab : spec.tabs)
+        if (auto f = tabFault(spec, tab); !f.empty()) return f;
+    for (const ColumnSpec& c : spec.columns)
+        if (auto f = columnFault(spec, c); !f.empty()) return f;
+    return foreignHook("primeInsert", spec.hooks.primeInsert.table, *spec.table);
 }
 
 }  // namespace pramo

@@ -47,9 +47,9 @@ StoreCode ListPage::read(const Position& from, From how, bool forward, std::size
         Position p = cursor_->position();
         if (!inRange(p)) break;
         if (skipFrom && p.id == from.id && p.sortValue == from.sortValue) continue;
-        if (filter_ && !filter_(rec.get())) continue;
+        if (filter_ && !filter_(rec)) continue;
         PageRow row{rec, std::move(p), {}};
-        if (cells_) cells_(rec.get(), row.cells);
+        if (cells_) cells_(rec, row.cells);
         out.push_back(std::move(row));
     }
     store_.setError(StoreCode::Ok);

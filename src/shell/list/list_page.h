@@ -22,8 +22,8 @@ struct PageRow {
 
 class ListPage {
 public:
-    using Filter = std::function<bool(const void* rec)>;
-    using CellReader = std::function<void(const void* rec, std::vector<std::string>& cells)>;
+    using Filter = std::function<bool(const RecordBuffer& rec)>;
+    using CellReader = std::function<void(const RecordBuffer& rec, std::vector<std::string>& cells)>;
 
     ListPage(Store& store, const TableDef& table);
 

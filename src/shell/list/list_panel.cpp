@@ -32,13 +32,14 @@ bool numeric(const FieldDef* f) { return f && !f->isText(); }
 
 const char* buttonText(ListButton b) {
     switch (b) {
-    case Insert: return "&Unesi";
-    case Change: return "&Mijenjaj";
-    case Delete: return "&Briši";
-    case Close: return "Zatvori";
-    case Help: return "Help";
-    default: return "";
+    case ListButton::Insert: return "&Unesi";
+    case ListButton::Change: return "&Mijenjaj";
+    case ListButton::Delete: return "&Briši";
+    case ListButton::Close: return "Zatvori";
+    case ListButton::Help: return "Help";
+    case ListButton::Select: return "";
     }
+    return "";
 }
 
 }  // namespace
@@ -46,7 +47,6 @@ const char* buttonText(ListButton b) {
 ListPanel::ListPanel(AppContext& ctx, const ListSpec& spec, bool selecting, QWidget* parent)
     : QWidget(parent), ctx_(ctx), spec_(spec), selecting_(selecting), page_(ctx.store, *spec.table),
       seek_(*spec.table), locatorTexts_(spec.tabs.size()) {
-    checkDeclaration(spec);
     files_ = std::make_unique<FileUse>(ctx.files, std::initializer_list<const TableDef*>{spec.table});
     for (const ColumnSpec& c : spec.columns) {
         Column col{.format = c.format, .compute = c.compute};
@@ -57,7 +57,7 @@ ListPanel::ListPanel(AppContext& ctx, const ListSpec& spec, bool selecting, QWid
         }
         columns_.push_back(std::move(col));
     }
-    page_.setCells([this](const void* rec, std::vector<std::string>& cells) { readCells(rec, cells); });
+    page_.setCells([this](const RecordBuffer& rec, std::vector<std::string>& cells) { readCells(rec, cells); });
     page_.setSort(*spec.tabs.front().key, {}, {});  // until the first fill binds the tab
     build();
 }
@@ -161,17 +161,17 @@ QWidget* ListPanel::buildButtons() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch(1);
     auto add = [&](ListButton b, const QString& text, void (ListPanel::*command)()) {
-        if (!(spec_.buttons & b)) return;
+        if (!spec_.buttons.testFlag(b)) return;
         auto* button = new QPushButton(text, row);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, command);
         layout->addWidget(button);
         buttons_.emplace_back(b, button);
     };
-    add(Insert, buttonText(Insert), &ListPanel::insertRecord);
-    add(Change, buttonText(Change), &ListPanel::changeRecord);
-    add(Delete, buttonText(Delete), &ListPanel::deleteRecord);
-    add(Select, spec_.selectText, &ListPanel::selectRecord);
+    add(ListButton::Insert, buttonText(ListButton::Insert), &ListPanel::insertRecord);
+    add(ListButton::Change, buttonText(ListButton::Change), &ListPanel::changeRecord);
+    add(ListButton::Delete, buttonText(ListButton::Delete), &ListPanel::deleteRecord);
+    add(ListButton::Select, spec_.selectText, &ListPanel::selectRecord);
     for (const ExtraButton& extra : spec_.extraButtons) {
         auto* button = new QPushButton(extra.text, row);
         button->setAutoDefault(false);
@@ -180,9 +180,9 @@ QWidget* ListPanel::buildButtons() {
         connect(button, &QPushButton::clicked, this, [this, &extra] { extra.action(*this); });
         layout->addWidget(button);
     }
-    add(Close, buttonText(Close), &ListPanel::closeList);
-    add(Help, buttonText(Help), &ListPanel::showHelp);
-    if (QPushButton* select = button(Select)) {
+    add(ListButton::Close, buttonText(ListButton::Close), &ListPanel::closeList);
+    add(ListButton::Help, buttonText(ListButton::Help), &ListPanel::showHelp);
+    if (QPushButton* select = button(ListButton::Select)) {
         select->setVisible(selecting_ || !spec_.hideSelect);
         select->setDefault(selecting_);
         select->setAutoDefault(selecting_);
@@ -196,9 +196,9 @@ QPushButton* ListPanel::button(ListButton which) const {
     return nullptr;
 }
 
-const void* ListPanel::highlightedRecord() const {
+const RecordBuffer* ListPanel::highlightedRecord() const {
     const PageRow* row = page_.highlighted();
-    return row ? row->rec.get() : nullptr;
+    return row ? &row->rec : nullptr;
 }
 
 // Sets the page's order and limits from the current tab; a range that cannot be formed is
@@ -210,8 +210,8 @@ void ListPanel::bindTab() {
     bool bound = true;
     if (rangeFields_ > 0) {
         const ListPanel* source = sourceOf(tab);
-        const void* from = source ? source->highlightedRecord() : nullptr;
-        bound = tab.range.bind && tab.range.bind(*this, from, seek_.get());
+        const RecordBuffer* from = source ? source->highlightedRecord() : nullptr;
+        bound = tab.range.bind && tab.range.bind(*this, from, seek_);
         if (!bound) {
             showWarning(ctx_.messages, ctx_.store, Warning::ViewOpenError);
             seek_.clear();
@@ -219,7 +219,7 @@ void ListPanel::bindTab() {
         }
     }
     ListPage::Filter filter;
-    if (bound && tab.filter) filter = [this, &tab](const void* rec) { return tab.filter(*this, rec); };
+    if (bound && tab.filter) filter = [this, &tab](const RecordBuffer& rec) { return tab.filter.call(*this, rec); };
     page_.setSort(*tab.key, rangePrefix(*tab.key, rangeFields_, seek_.get()), std::move(filter));
     entry_->setVisible(tab.locator == Locator::Entry);
     stopsValid_ = false;
@@ -232,7 +232,7 @@ void ListPanel::setCurrentTab(int tab) {
     tab_ = tab;
     tabs_->setCurrentIndex(tab);
     emit tabChanged(tab);
-    if (keep) fillAt(keep->get());
+    if (keep) fillAt(*keep);
     else fillFirst();
 }
 
@@ -257,10 +257,10 @@ void ListPanel::fillFirst() {
     if (check(page_.first())) showPage();
 }
 
-void ListPanel::fillAt(const void* rec) {
+void ListPanel::fillAt(const RecordBuffer& rec) {
     bindTab();
     page_.setCapacity(view_->rowsThatFit());
-    if (check(page_.locate(ctx_.store.positionRaw(*spec_.table, &page_.key(), rec), 0))) showPage();
+    if (check(page_.locate(ctx_.store.positionRaw(*spec_.table, &page_.key(), rec.get()), 0))) showPage();
 }
 
 void ListPanel::refresh() {
@@ -284,10 +284,10 @@ void ListPanel::showHighlight() {
     view_->highlight(page_.current());
     const bool empty = page_.empty();
     const bool canEdit = spec_.form != nullptr;
-    if (auto* b = button(Insert)) b->setEnabled(canEdit);
-    if (auto* b = button(Change)) b->setEnabled(canEdit && !empty);
-    if (auto* b = button(Delete)) b->setEnabled(canEdit && !empty);
-    if (auto* b = button(Select)) b->setEnabled(selecting_ && !empty);
+    if (auto* b = button(ListButton::Insert)) b->setEnabled(canEdit);
+    if (auto* b = button(ListButton::Change)) b->setEnabled(canEdit && !empty);
+    if (auto* b = button(ListButton::Delete)) b->setEnabled(canEdit && !empty);
+    if (auto* b = button(ListButton::Select)) b->setEnabled(selecting_ && !empty);
     updateThumb();
     const std::int64_t id = empty ? 0 : page_.highlighted()->pos.id;
     if (id == shownId_) return;
@@ -304,18 +304,17 @@ bool ListPanel::check(StoreCode rc) {
     return false;
 }
 
-void ListPanel::readCells(const void* rec, std::vector<std::string>& cells) {
+void ListPanel::readCells(const RecordBuffer& rec, std::vector<std::string>& cells) {
     cells.clear();
     for (const Column& c : columns_) {
         if (c.compute) {
-            cells.push_back(c.compute(ctx_.store, rec));
+            cells.push_back(c.compute.call(ctx_.store, rec));
         } else if (!c.lookupKey) {
-            cells.push_back(fieldText(*c.field, rec, c.format));
+            cells.push_back(fieldText(*c.field, rec.get(), c.format));
         } else {
             RecordBuffer linked(*c.lookupKey->table);
-            const KeyDef& key = *c.lookupKey;
-            key.table->fields[static_cast<std::size_t>(key.fieldIndex.front())].setInt(linked.get(), c.field->getInt(rec));
-            cells.push_back(ok(ctx_.store.getRaw(key, linked.get())) ? fieldText(*c.shown, linked.get(), c.format) : "");
+            const bool found = ok(readLinked(ctx_.store, *c.lookupKey, c.field->getInt(rec.get()), linked));
+            cells.push_back(found ? fieldText(*c.shown, linked.get(), c.format) : "");
         }
     }
 }
@@ -330,7 +329,7 @@ void ListPanel::callForm(Request request) {
     if (!spec_.form) return;
     RecordBuffer rec = seek_;
     if (request == Request::Insert) {
-        if (spec_.hooks.primeInsert) spec_.hooks.primeInsert(*this, rec.get());
+        if (spec_.hooks.primeInsert) spec_.hooks.primeInsert.call(*this, rec);
     } else {
         const PageRow* row = page_.highlighted();
         if (!row) return;

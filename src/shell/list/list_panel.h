@@ -35,7 +35,12 @@ public:
     const ListSpec& spec() const { return spec_; }
     bool selecting() const { return selecting_; }
     const ListPage& page() const { return page_; }
-    const void* highlightedRecord() const;  // null when the list shows nothing
+    const RecordBuffer* highlightedRecord() const;  // null when the list shows nothing
+    // The highlighted record as its declared type (R must be the list's file); null when none.
+    template <Record R> const R* highlighted() const {
+        const RecordBuffer* rec = highlightedRecord();
+        return rec && &rec->table() == &R::table ? &rec->as<R>() : nullptr;
+    }
     int currentTab() const { return tab_; }
     void setCurrentTab(int tab);
     PageView* view() const { return view_; }
@@ -47,7 +52,7 @@ public:
     // record, or at the first record at or after `rec`'s key values (the record itself when it
     // was read from the file).
     void fillFirst();
-    void fillAt(const void* rec);
+    void fillAt(const RecordBuffer& rec);
     // Rebuilds the page around the highlighted record (or at the first record when none is shown).
     void refresh();
     // A list shown below another shows its caption as a heading.
@@ -101,7 +106,7 @@ private:
     void thumbAction(int action);
     bool computeStops();
     void updateThumb();
-    void readCells(const void* rec, std::vector<std::string>& cells);
+    void readCells(const RecordBuffer& rec, std::vector<std::string>& cells);
     void sourceMoved(const ListPanel* source);
     const ListPanel* sourceOf(const TabSpec& tab) const;
     void resized();
@@ -111,7 +116,7 @@ private:
         FieldFormat format;
         const KeyDef* lookupKey = nullptr;
         const FieldDef* shown = nullptr;
-        std::function<std::string(Store&, const void*)> compute;
+        CellText compute;
     };
 
     AppContext& ctx_;

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "shell/declarations.h"
 #include "shell/list/list_panel.h"
 
 namespace pramo {
@@ -34,7 +35,7 @@ ListScreen::ListScreen(AppContext& ctx, const ListSpec& spec, Request request, R
     connect(main_, &ListPanel::tabChanged, this, &ListScreen::showMastersOf);
     connect(main_, &ListPanel::selected, this, &ListScreen::choose);
     showMastersOf(main_->currentTab());
-    if (selecting) main_->fillAt(buffer->get());
+    if (selecting) main_->fillAt(*buffer);
     else main_->fillFirst();
     for (const ListSpec* d : spec.details) {
         auto* panel = new ListPanel(ctx, *d, false, this);
@@ -91,6 +92,10 @@ void ListScreen::finish(Response response) {
 }
 
 Response selectRecord(AppContext& ctx, const ListSpec& spec, RecordBuffer& buffer, QWidget* parent) {
+    if (const std::string fault = declarationFault(spec); !fault.empty()) {
+        showDeclarationFault(ctx.messages, spec.caption, fault);
+        return Response::Cancelled;
+    }
     ctx.glo.globalRequest = Request::Select;
     QDialog dialog(parent);
     dialog.setWindowTitle(spec.caption);
@@ -107,6 +112,10 @@ Response selectRecord(AppContext& ctx, const ListSpec& spec, RecordBuffer& buffe
 }
 
 QWidget* openList(AppContext& ctx, const ListSpec& spec) {
+    if (const std::string fault = declarationFault(spec); !fault.empty()) {
+        showDeclarationFault(ctx.messages, spec.caption, fault);
+        return nullptr;
+    }
     ctx.glo.globalRequest = Request::None;
     auto* screen = new ListScreen(ctx, spec);
     screen->setAttribute(Qt::WA_DeleteOnClose);

@@ -45,19 +45,20 @@ private:
 };
 
 // Opens `spec` for selection on the record in `buffer`; Completed with the chosen record in
-// `buffer`, or Cancelled with `buffer` as it was.
+// `buffer`, or Cancelled with `buffer` as it was. A faulty declaration is reported (Cancelled).
 Response selectRecord(AppContext& ctx, const ListSpec& spec, RecordBuffer& buffer, QWidget* parent);
 
 template <class R>
 Response selectRecord(AppContext& ctx, const ListSpec& spec, R& rec, QWidget* parent) {
     RecordBuffer buffer(R::table);
-    buffer.copyFrom(&rec);
+    buffer.copyFrom(rec);
     const Response r = selectRecord(ctx, spec, buffer, parent);
-    buffer.copyTo(&rec);
+    buffer.copyTo(rec);
     return r;
 }
 
-// The window of a list started from the menu (a plain list).
+// The window of a list started from the menu (a plain list); null when its declaration, or one it
+// leads to, is faulty (which has been reported).
 QWidget* openList(AppContext& ctx, const ListSpec& spec);
 
 }  // namespace pramo

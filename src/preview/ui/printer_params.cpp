@@ -1,4 +1,4 @@
-#include "shell/param_screens.h"
+#include "preview/ui/printer_params.h"
 
 #include "shell/list/list_screen.h"
 
@@ -29,7 +29,8 @@ const ListSpec browseParam{
     .columns = {column("Oznaka", "OZNAKA"), column("Namjena", "MODELPRINTERA"), column("vodoravno", "XPOS"),
                 column("okomito", "YPOS"), column("Oznaka Papira", "OZNAKAPAPIRA"), column("Duzina", "DUZINA"),
                 column("Sirina", "SIRINA")},
-    .buttons = Insert | Change | Delete | Select | Close | Help,
+    .buttons = ListButton::Insert | ListButton::Change | ListButton::Delete | ListButton::Select | ListButton::Close |
+               ListButton::Help,
     .selectText = "O&daberi",
     .form = &updateParam,
 };

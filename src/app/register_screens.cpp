@@ -1,0 +1,16 @@
+#include "app/register_screens.h"
+
+#include "payments/positions.h"
+#include "preview/ui/screens.h"
+
+namespace pramo {
+
+void registerAllScreens(ScreenRegistry& registry) {
+    registerPreviewScreens(registry);
+}
+
+std::vector<DataUpgrade> dataUpgrades() {
+    return {upgradePositions};
+}
+
+}  // namespace pramo
