@@ -78,11 +78,26 @@ void describeNode(const xmlNode* node, SchemaProblem& p) {
         if (c->type == XML_ELEMENT_NODE && !hasElementChildren(c)) p.fields.emplace(nameOf(c), textOf(c));
 }
 
+// "Element '{urn:x}P4': ..." -> "Element 'P4': ..." (braces without a URI, "\d{11}", stay)
+std::string withoutNamespaces(const std::string& text) {
+    std::string out;
+    std::size_t from = 0;
+    for (;;) {
+        const auto open = text.find('{', from);
+        const auto close = open == std::string::npos ? open : text.find('}', open);
+        if (close == std::string::npos) break;
+        const bool uri = text.find(':', open) < close;
+        out += text.substr(from, open - from) + (uri ? std::string() : text.substr(open, close - open + 1));
+        from = close + 1;
+    }
+    return out + text.substr(from);
+}
+
 void collect(void* context, ErrorArg error) {
     auto* c = static_cast<Collected*>(context);
     if (c->first || !error || error->level < XML_ERR_ERROR) return;
     SchemaProblem p;
-    p.detail = error->message ? error->message : "";
+    p.detail = withoutNamespaces(error->message ? error->message : "");
     while (!p.detail.empty() && (p.detail.back() == '\n' || p.detail.back() == ' ')) p.detail.pop_back();
     p.line = error->line;
     describeNode(static_cast<const xmlNode*>(error->node), p);

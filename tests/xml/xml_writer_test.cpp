@@ -90,12 +90,15 @@ TEST(XmlFile, ARefusedDocumentLeavesTheEarlierFile) {
     const std::string target = dir.file("JOP_15074_abcd.xml");
     std::ofstream(target) << "earlier";
     std::string described;
+    SchemaProblem last;
     const auto problem = writeXmlFile(target, document("x"), "joppd/ObrazacJOPPD-v1-1.xsd", [&](const SchemaProblem& p) {
         described = p.element + ": " + p.reason;
+        last = p;
         return "refused";
     });
     EXPECT_EQ(problem, "refused");
     EXPECT_EQ(described.substr(0, 3), "R: ") << described;
+    EXPECT_EQ(last.detail.find("urn:x"), std::string::npos) << last.detail;  // namespaces left out of the words
     EXPECT_EQ(contentOf(target), "earlier");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
 }

@@ -1,0 +1,140 @@
+#include "joppd/return_rows.h"
+
+#include <set>
+
+#include "joppd/categories.h"
+#include "joppd/item_facts.h"
+#include "joppd/joppd_text.h"
+#include "payments/working_values.h"
+
+namespace pramo {
+namespace {
+
+constexpr std::size_t p5Bytes = 40;
+
+// Why an item cannot be reported; null when it can.
+const char* itemFault(const ItemFacts& f) {
+    if (!f.oso) return "GREŠKA BR. 1";
+    if (f.oso->oib.blank()) return "Greška - nije unesen OIB primatelja!";
+    if (!f.opc) return "GREŠKA BR. 2";
+    if (!f.vrs) return "GREŠKA nije odabrana vrsta dohotka";
+    if (f.vrs->rezstringa.blank()) return "GREŠKA nije unesena oznaka stjecatelja";
+    if (f.vrs->rezstringb.blank()) return "GREŠKA nije unesena oznaka primitka";
+    return nullptr;
+}
+
+std::string payeeOf(const ItemFacts& f) {
+    const std::string number = std::to_string(f.doh.djelatnik);
+    if (!f.oso) return "šifra " + number + ", kojeg nema u registru primatelja";
+    return f.oso->prezime.str() + " " + f.oso->ime.str() + " (šifra " + number + ")";
+}
+
+std::string itemMessage(const char* fault, const ItemFacts& f, std::size_t row) {
+    return std::string(fault) + "\nRedak " + std::to_string(row) + " stranice B (stavka br. " +
+           std::to_string(f.doh.rednibroj) + "), primatelj " + payeeOf(f) + ".\nXML datoteka nije kreirana.";
+}
+
+// The whole months before a payment of a non-taxable receipt; the payment's calendar year otherwise.
+std::pair<Date, Date> period(Date paid, bool previousMonth) {
+    if (!previousMonth) return {*Date::fromYmd(paid.year(), 1, 1), *Date::fromYmd(paid.year(), 12, 31)};
+    const Date last = *Date::fromYmd(paid.year(), paid.month(), 1) - 1;
+    return {*Date::fromYmd(last.year(), last.month(), 1), last};
+}
+
+std::string twoDigits(std::int64_t code) {
+    return code >= 0 && code < 10 ? "0" + std::to_string(code) : std::to_string(code);
+}
+
+void identify(ReturnRow& row, const ItemFacts& f, const Kategorija& k, Date paid) {
+    const Osobe& oso = *f.oso;
+    const std::string residence = "0" + f.opc->shifra.str();
+    row.p2 = residence;
+    row.p3 = !k.neoporezivo ? "00000" : oso.fax == "DA" ? "0" + oso.email.str() : residence;
+    row.p4 = oso.oib.str();
+    row.p5 = std::string(cutUtf8(prijenos(oso.ime.view()) + " " + prijenos(oso.prezime.view()), p5Bytes));
+    row.p61 = std::string(k.p61);
+    row.p62 = std::string(utf8::prefix(f.vrs->rezstringb.view(), 4));
+    std::tie(row.p101, row.p102) = period(paid, k.neoporezivo);
+    row.p151 = k.neoporezivo ? twoDigits(f.vrs->rezdecimala.raw() / 100) : "0";
+    row.p161 = f.method;
+}
+
+Amount plus(Amount a, Money b, Flags& flags) { return Amount::fromRaw(a.raw() + b.raw(), &flags); }
+
+void addTax(ReturnTotals& t, const Kategorija& k, Money amount, Flags& flags) {
+    Amount& total = k.kapital ? t.porezKapital : t.porez;
+    total = plus(total, amount, flags);
+}
+
+// One calculation line's place in the row and in the totals.
+void applyLine(ReturnRow& row, ReturnTotals& t, const Kategorija& k, const Obracun& obr, Flags& flags) {
+    const Money a = obr.iznos;
+    const Amount whole = Amount::fromRaw(a.raw());
+    switch (static_cast<Pozicija>(obr.pozicija)) {
+    case Pozicija::Bruto: row[Iznos::P11] = k.neoporezivo ? Amount{} : whole; break;
+    case Pozicija::NeoporeziviDio:
+    case Pozicija::PriznatiTroskovi: row[Iznos::P131] = plus(row[Iznos::P131], a, flags); break;
+    case Pozicija::Osnovica: row[Iznos::P12] = k.osnovicaXml ? whole : Amount{}; break;
+    case Pozicija::MirovinskoI:
+        row[Iznos::P121] = whole;
+        row[Iznos::P132] = plus(row[Iznos::P132], a, flags);
+        t.mirovinskoI = plus(t.mirovinskoI, a, flags);
+        break;
+    case Pozicija::MirovinskoII:
+        row[Iznos::P122] = whole;
+        row[Iznos::P132] = plus(row[Iznos::P132], a, flags);
+        t.mirovinskoII = plus(t.mirovinskoII, a, flags);
+        break;
+    case Pozicija::Dohodak: row[Iznos::P133] = row[Iznos::P135] = k.neoporezivo ? Amount{} : whole; break;
+    case Pozicija::Porez: row[Iznos::P141] = whole; addTax(t, k, a, flags); break;
+    case Pozicija::Prirez: row[Iznos::P142] = whole; addTax(t, k, a, flags); break;
+    case Pozicija::Neto:
+        row[Iznos::P162] = whole;
+        if (!k.neoporezivo) break;
+        row[Iznos::P152] = whole;
+        t.neoporezivo = plus(t.neoporezivo, a, flags);
+        break;
+    case Pozicija::Zdravstveno: row[Iznos::P123] = whole; t.zdravstveno = plus(t.zdravstveno, a, flags); break;
+    default: break;
+    }
+}
+
+std::string storeMessage(Store& store, std::string_view file) {
+    return "Greška datoteke " + std::string(file) + ": " + store.error().text() + "\nXML datoteka nije kreirana.";
+}
+
+// Adds the row of one item; the message when the item cannot be reported.
+std::optional<std::string> addRow(Store& store, const Isplate& isp, const Dohoci& doh, PageB& out,
+                                  std::set<std::int32_t>& payees, Flags& flags) {
+    ItemFacts f;
+    std::string_view failedFile;
+    if (!ok(readItemFacts(store, doh, f, failedFile))) return storeMessage(store, failedFile);
+    if (const char* fault = itemFault(f)) return itemMessage(fault, f, out.rows.size() + 1);
+    payees.insert(doh.djelatnik);
+    const Kategorija& k = kategorija(f.vrs->rezstringa.view());
+    ReturnRow& row = out.rows.emplace_back();
+    row.rbr = static_cast<int>(out.rows.size());
+    identify(row, f, k, isp.datum);
+    for (const Obracun& obr : f.lines) applyLine(row, out.totals, k, obr, flags);
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> puni(Store& store, const Isplate& isp, PageB& out) {
+    out = PageB{};
+    std::set<std::int32_t> payees;
+    std::optional<std::string> problem;
+    Flags flags;
+    const StoreCode c = forEachItem(store, isp.oznaka, [&](const Dohoci& doh) {
+        problem = addRow(store, isp, doh, out, payees, flags);
+        return problem ? StoreCode::NotFound : StoreCode::Ok;  // the first fault ends the walk
+    });
+    if (problem) return problem;
+    if (!ok(c)) return storeMessage(store, "DOHOCI");
+    if (flags.overflow) return std::string("Zbroj iznosa ne stane u polje obrasca.\nXML datoteka nije kreirana.");
+    out.brojOsoba = static_cast<int>(payees.size());
+    return std::nullopt;
+}
+
+}  // namespace pramo

@@ -1,0 +1,60 @@
+#pragma once
+// Page B of the JOPPD return and the page A totals it feeds (PUNI): one row per income item of
+// the payment, in key order. Every item is checked before any row counts: the first item that
+// cannot be reported stops the return with a message naming its row and payee.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/layouts/isplate.h"
+#include "records/store/store.h"
+#include "records/values/dec.h"
+
+namespace pramo {
+
+// Amounts of the return: up to 15 digits with 2 decimals, as its schema allows (sums of many
+// items may exceed an item's own field).
+using Amount = Dec<15, 2>;
+
+// The amount elements of a page B row, in document order.
+enum class Iznos {
+    P11, P12, P121, P122, P123, P124, P125, P126, P127, P128, P129,
+    P131, P132, P133, P134, P135, P141, P142, P152, P162, P17, Count
+};
+
+struct ReturnRow {
+    int rbr = 0;                                  // P1: running number of the row
+    std::string p2, p3, p4, p5, p61, p62;         // municipalities, OIB, name, category, receipt
+    Date p101, p102;                              // period of the calculation
+    std::array<Amount, static_cast<std::size_t>(Iznos::Count)> iznosi{};
+    std::string p151;                             // non-taxable receipt code: "0" or two digits
+    int p161 = 0;                                 // payment method
+
+    Amount& operator[](Iznos i) { return iznosi[static_cast<std::size_t>(i)]; }
+    const Amount& operator[](Iznos i) const { return iznosi[static_cast<std::size_t>(i)]; }
+};
+
+// The page A amounts the rows add up to.
+struct ReturnTotals {
+    Amount porez;         // tax and surtax of every category but "11" (PredujamPoreza/P5)
+    Amount mirovinskoI;   // pension pillar I (GeneracijskaSolidarnost/P2)
+    Amount mirovinskoII;  // pension pillar II (KapitaliziranaStednja/P2)
+    Amount zdravstveno;   // health (ZdravstvenoOsiguranje/P5)
+    Amount neoporezivo;   // net paid out of category "00" (IsplaceniNeoporeziviPrimici)
+    Amount porezKapital;  // tax and surtax of category "11" (PredujamPoreza/P2)
+};
+
+struct PageB {
+    std::vector<ReturnRow> rows;
+    int brojOsoba = 0;  // distinct payees
+    ReturnTotals totals;
+};
+
+// Fills `out` from the items of `isp`. Nothing when every item is in, else the message for the
+// user (the item's fault, its row and payee; or the store's error).
+std::optional<std::string> puni(Store& store, const Isplate& isp, PageB& out);
+
+}  // namespace pramo

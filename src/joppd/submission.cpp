@@ -1,0 +1,75 @@
+#include "joppd/submission.h"
+
+#include "records/layouts/isplate.h"
+#include "records/store/cursor.h"
+#include "records/store/read_linked.h"
+
+namespace pramo {
+namespace {
+
+SubmissionOutcome outcome(SubmissionStatus status, std::string message) {
+    SubmissionOutcome o;
+    o.status = status;
+    o.message = std::move(message);
+    return o;
+}
+
+SubmissionOutcome storeFailed(Store& store, const char* file) {
+    return outcome(SubmissionStatus::StoreFailed, std::string("Greška datoteke ") + file + ": " + store.error().text());
+}
+
+// The submission with the highest number, or a blank one (number 0) when there is none.
+StoreCode lastSubmission(Store& store, Jopo& jopo) {
+    Cursor cursor(store, Jopo::keyOznaka);
+    cursor.set();
+    const StoreCode c = cursor.previous(jopo);
+    if (c == StoreCode::NoMoreRecords) jopo = Jopo{};
+    return c == StoreCode::NoMoreRecords ? StoreCode::Ok : c;
+}
+
+void applyAuthor(Jopo& jopo, const AuthorOverride& author) {
+    if (author.ime) jopo.imeautora = *author.ime;
+    if (author.prezime) jopo.prezimeautora = *author.prezime;
+    if (author.email) jopo.email = *author.email;
+}
+
+// The new record starts as a copy of the last one, so its author data carries over.
+Jopo newSubmission(const Jopo& last, std::int32_t isplata, RandomSource& random, const AuthorOverride& author) {
+    Jopo jopo;
+    jopo.oznaka = last.oznaka + 1;
+    jopo.isplata = isplata;
+    jopo.rbr = 1;
+    jopo.imeautora = last.imeautora;
+    jopo.prezimeautora = last.prezimeautora;
+    jopo.email = last.email;
+    jopo.ujed = ujedi(random);
+    applyAuthor(jopo, author);
+    return jopo;
+}
+
+SubmissionOutcome addFailed(Store& store) {
+    const bool duplicate = store.error().code == StoreCode::DuplicateKey;
+    return outcome(SubmissionStatus::AlreadyCreated,
+                   std::string(obrazacVecKreiran) + (duplicate ? "" : "\n(" + store.error().text() + ")"));
+}
+
+}  // namespace
+
+SubmissionOutcome createSubmission(Store& store, std::int32_t isplata, RandomSource& random, const AuthorOverride& author) {
+    Isplate isp;
+    if (const StoreCode c = readLinked(store, isplata, isp); c == StoreCode::NotFound)
+        return outcome(SubmissionStatus::NoPayment, "Isplata " + std::to_string(isplata) + " nije upisana.");
+    else if (!ok(c)) return storeFailed(store, "ISPLATE");
+    Transaction tx(store, Store::lockWaitSeconds);
+    if (!tx.began()) return storeFailed(store, "JOPO");
+    Jopo last;
+    if (!ok(lastSubmission(store, last))) return storeFailed(store, "JOPO");
+    Jopo jopo = newSubmission(last, isplata, random, author);
+    if (!ok(store.add(jopo))) return addFailed(store);
+    if (!ok(tx.commit())) return storeFailed(store, "JOPO");
+    SubmissionOutcome o = outcome(SubmissionStatus::Created, obrazacKreiran);
+    o.jopo = jopo;
+    return o;
+}
+
+}  // namespace pramo
