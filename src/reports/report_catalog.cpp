@@ -1,6 +1,8 @@
 // Every report of the program, one line each.
 
 #include "crisistax/ispis_kriznice.h"
+#include "joppd/page_a.h"
+#include "joppd/page_b.h"
 #include "reports/opcine_ispis.h"
 #include "reports/report_declaration.h"
 #include "reports/vrste_dohotka_ispis.h"
@@ -12,6 +14,8 @@ const std::vector<const ReportSpec*>& allReports() {
         &opcineIspisReport,
         &ispisVrstaDohotkaReport,
         &ispisKrizniceReport,
+        &joppdIspisReport,
+        &joppBStranaReport,
     };
     return all;
 }

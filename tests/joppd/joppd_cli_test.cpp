@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "joppd_fixture.h"
 #include "records/store/read_linked.h"
@@ -40,6 +41,23 @@ TEST(JoppdCli, CreateThenXml) {
     EXPECT_EQ(fs::path(path).parent_path(), o.data.dir.path());
     EXPECT_TRUE(test::validJoppd(path));
     EXPECT_EQ(o.reread(jopo).datoteka.str(), path);
+}
+
+TEST(JoppdCli, PagesAAndB) {
+    test::JoppdOffice o;
+    o.payment(1, test::date(2015, 3, 10));
+    o.item(1, 3, 2, "1000.00");
+    for (const char* report : {"joppd-a", "joppd-b"}) {
+        const std::string pdf = o.data.dir.file(std::string(report) + ".pdf");
+        const auto r = cli({"report", report, "--payment", "1", "--data", o.dataDir(), "--pdf", pdf});
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_GT(fs::file_size(pdf), 1000u) << report;
+    }
+    const auto text = o.data.dir.file("b.txt");
+    ASSERT_EQ(cli({"report", "joppd-b", "--payment", "1", "--data", o.dataDir(), "--text", text}).exitCode, 0);
+    std::ifstream in(text);
+    const std::string content{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_NE(content.find("0101990335008"), std::string::npos);  // JMBG for the payee without OIB
 }
 
 TEST(JoppdCli, Refusals) {
