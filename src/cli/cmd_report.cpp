@@ -134,9 +134,9 @@ int write(const ReportResult& r, const Options& o) {
     const QString path = QString::fromStdString(o.pdf.empty() ? o.text : o.pdf);
     std::vector<const Page*> pages;
     for (const Page& p : r.pages) pages.push_back(&p);
-    const bool written = o.pdf.empty() ? writePagesAsText(pages, path) : writePdf(pages, path, o.spec->title);
-    if (!written) {
-        std::cerr << "pramo-cli: cannot write " << path.toStdString() << "\n";
+    const WriteOutcome problem = o.pdf.empty() ? writePagesAsText(pages, path) : writePdf(pages, path, o.spec->title);
+    if (problem) {
+        std::cerr << "pramo-cli: " << *problem << "\n";
         return ExitFailed;
     }
     std::cout << r.pages.size() << (r.pages.size() == 1 ? " page" : " pages") << " written to " << path.toStdString() << "\n";

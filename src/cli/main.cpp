@@ -1,6 +1,7 @@
 // pramo-cli: the program's data and documents from a shell.
 
 #include <algorithm>
+#include <csignal>
 #include <iostream>
 
 #include "cli/command.h"
@@ -27,6 +28,7 @@ int usage(std::ostream& out) {
 
 int main(int argc, char** argv) {
     using namespace pramo::cli;
+    std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit makes a write fail with a message, not end the program
     if (argc < 2) return usage(std::cerr);
     const std::string name = argv[1];
     if (name == "help" || name == "--help" || name == "-h") {

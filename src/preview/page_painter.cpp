@@ -1,13 +1,14 @@
 #include "preview/page_painter.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <functional>
 
 #include "preview/text_metrics.h"
-#include "records/store/atomic_file.h"
 
 namespace pramo {
 namespace {
@@ -84,29 +85,32 @@ QPageLayout pageLayoutOf(const Page& page) {
 
 namespace {
 
-// Paints the pages into a PDF file at `path`; false when any step fails.
-bool paintPdf(const std::vector<const Page*>& pages, const QString& path, const QString& title) {
-    QPdfWriter pdf(path);
+// Paints the pages into PDF bytes; false when the painter refuses any step. The document is made
+// in memory so that writing it to disk is one checked write.
+bool paintPdf(const std::vector<const Page*>& pages, const QString& title, QByteArray& out) {
+    QBuffer buffer(&out);
+    if (!buffer.open(QIODevice::WriteOnly)) return false;
+    QPdfWriter pdf(&buffer);
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Pramo"));
-    pdf.setPageLayout(pageLayoutOf(*pages.front()));
+    if (!pdf.setPageLayout(pageLayoutOf(*pages.front()))) return false;
     QPainter painter;
     if (!painter.begin(&pdf)) return false;
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0 && !(pdf.setPageLayout(pageLayoutOf(*pages[i])) && pdf.newPage())) {
-            painter.end();
-            return false;
-        }
-        paintPageFullSize(painter, *pages[i]);
+    bool painted = true;
+    for (std::size_t i = 0; i < pages.size() && painted; ++i) {
+        painted = i == 0 || (pdf.setPageLayout(pageLayoutOf(*pages[i])) && pdf.newPage());
+        if (painted) paintPageFullSize(painter, *pages[i]);
     }
-    return painter.end();
+    return painter.end() && painted && !out.isEmpty();
 }
 
-bool paintSvg(const Page& page, const QString& path, const QString& title) {
+bool paintSvg(const Page& page, const QString& title, QByteArray& out) {
     constexpr double dpi = 96.0;
     const QSizeF px = page.size() * (dpi / 25.4);
+    QBuffer buffer(&out);
+    if (!buffer.open(QIODevice::WriteOnly)) return false;
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&buffer);
     svg.setTitle(title);
     svg.setResolution(static_cast<int>(dpi));
     svg.setSize(px.toSize());
@@ -114,28 +118,32 @@ bool paintSvg(const Page& page, const QString& path, const QString& title) {
     QPainter painter;
     if (!painter.begin(&svg)) return false;
     paintPage(painter, page, QRectF(QPointF(0, 0), px));
-    return painter.end();
+    return painter.end() && !out.isEmpty();
+}
+
+// Writes bytes made by `paint` to `path`, refusing an unsafe target before painting.
+WriteOutcome writePainted(const QString& path, const std::function<bool(QByteArray&)>& paint) {
+    const std::string target = path.toStdString();
+    if (auto refused = checkWritableTarget(target)) return refused;
+    QByteArray bytes;
+    if (!paint(bytes)) return FileProblem{FileProblem::Kind::NotWritten, target, 0};
+    return writeFileAtomically(target, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace
 
-bool writePdf(const std::vector<const Page*>& pages, const QString& path, const QString& title) {
-    if (pages.empty()) return false;
-    return !writeFileAtomically(path.toStdString(), [&](const std::string& temporary) {
-        return paintPdf(pages, QString::fromStdString(temporary), title);
-    });
+WriteOutcome writePdf(const std::vector<const Page*>& pages, const QString& path, const QString& title) {
+    return writePainted(path, [&](QByteArray& out) { return !pages.empty() && paintPdf(pages, title, out); });
 }
 
-bool writePdf(const std::vector<Page>& pages, const QString& path, const QString& title) {
+WriteOutcome writePdf(const std::vector<Page>& pages, const QString& path, const QString& title) {
     std::vector<const Page*> all;
     for (const Page& p : pages) all.push_back(&p);
     return writePdf(all, path, title);
 }
 
-bool writeSvg(const Page& page, const QString& path, const QString& title) {
-    return !writeFileAtomically(path.toStdString(), [&](const std::string& temporary) {
-        return paintSvg(page, QString::fromStdString(temporary), title);
-    });
+WriteOutcome writeSvg(const Page& page, const QString& path, const QString& title) {
+    return writePainted(path, [&](QByteArray& out) { return paintSvg(page, title, out); });
 }
 
 }  // namespace pramo

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "preview/page.h"
+#include "records/store/atomic_file.h"
 
 class QPainter;
 class QPageLayout;
@@ -23,10 +24,10 @@ void paintPageFullSize(QPainter& painter, const Page& page);
 // The page layout a printer or PDF writer needs for the page: its paper, orientation, no margins.
 QPageLayout pageLayoutOf(const Page& page);
 
-// Writes the pages into one PDF file, or one page as an SVG drawing. False when the file cannot
-// be written (nothing usable is left behind).
-bool writePdf(const std::vector<const Page*>& pages, const QString& path, const QString& title = {});
-bool writePdf(const std::vector<Page>& pages, const QString& path, const QString& title = {});
-bool writeSvg(const Page& page, const QString& path, const QString& title = {});
+// Writes the pages into one PDF file, or one page as an SVG drawing, through writeFileAtomically:
+// nothing when the file is in place, else why not (and the target is left as it was).
+WriteOutcome writePdf(const std::vector<const Page*>& pages, const QString& path, const QString& title = {});
+WriteOutcome writePdf(const std::vector<Page>& pages, const QString& path, const QString& title = {});
+WriteOutcome writeSvg(const Page& page, const QString& path, const QString& title = {});
 
 }  // namespace pramo

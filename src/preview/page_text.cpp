@@ -35,12 +35,12 @@ QStringList pageAsText(const Page& page) {
     return grid;
 }
 
-bool writePagesAsText(const std::vector<const Page*>& pages, const QString& path) {
+WriteOutcome writePagesAsText(const std::vector<const Page*>& pages, const QString& path) {
     QByteArray content;
     for (const Page* page : pages) {
         for (const QString& line : pageAsText(*page)) content += (line + QLatin1Char('\n')).toUtf8();
     }
-    return !writeFileAtomically(path.toStdString(), std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
+    return writeFileAtomically(path.toStdString(), std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
 }
 
 }  // namespace pramo

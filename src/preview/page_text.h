@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "preview/page.h"
+#include "records/store/atomic_file.h"
 
 namespace pramo {
 
@@ -17,8 +18,8 @@ inline constexpr int textPageColumns = 200;
 // The page's non-blank lines, each exactly 200 characters wide.
 QStringList pageAsText(const Page& page);
 
-// Writes the pages' lines into a new file (replacing an old one), one line per page line, UTF-8.
-// False when the file cannot be written.
-bool writePagesAsText(const std::vector<const Page*>& pages, const QString& path);
+// Writes the pages' lines into a new file (replacing an old one), one line per page line, UTF-8,
+// through writeFileAtomically: nothing when the file is in place, else why not.
+WriteOutcome writePagesAsText(const std::vector<const Page*>& pages, const QString& path);
 
 }  // namespace pramo

@@ -2,9 +2,12 @@
 
 #include <QFile>
 #include <QProcess>
+#include <filesystem>
 
 #include "records/store/files.h"
 #include "records/layouts/opcine.h"
+#include "support/raw_db.h"
+#include "support/run_command.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 
@@ -96,6 +99,43 @@ TEST_F(ReportCli, RefusesBadCommandLines) {
     const Outcome r = cli({"report", "opcine", "--data", data(), "--pdf", path("no/dir/x.pdf")});
     EXPECT_EQ(r.exit, 1);
     EXPECT_TRUE(r.err.contains("cannot write")) << r.err.toStdString();
+}
+
+TEST_F(ReportCli, NeverWritesOverTheDatabase) {
+    std::filesystem::create_symlink("pramo.db-wal", dir.file("wal-link"));
+    for (const char* target : {"pramo.db", "wal-link", "./pramo.db-shm"}) {
+        for (const char* as : {"--pdf", "--text"}) {
+            const Outcome r = cli({"report", "opcine", "--data", data(), as, path(target)});
+            EXPECT_EQ(r.exit, 1) << target << as;
+            EXPECT_TRUE(r.err.contains("database file")) << r.err.toStdString();
+        }
+    }
+    test::RawDb raw(dir.file("pramo.db"));
+    EXPECT_EQ(raw.value("SELECT count(*) FROM OPCINE"), "3");
+    EXPECT_EQ(raw.value("PRAGMA quick_check"), "ok");
+}
+
+TEST_F(ReportCli, APdfCutShortByAFileSizeLimitFailsAndLeavesNoFile) {
+    {
+        Store store;
+        ASSERT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
+        Transaction tx(store, 10);
+        for (int i = 1000; i < 1800; ++i) {  // some twenty pages, well over the limit below
+            Opcine opc;
+            opc.shifra = std::to_string(i);
+            opc.naziv = "Općina " + std::to_string(i);
+            ASSERT_EQ(store.add(opc), StoreCode::Ok);
+        }
+        ASSERT_EQ(tx.commit(), StoreCode::Ok);
+    }
+    // The limit leaves room for the database's shared-memory file (32 KiB), not for the PDF.
+    const auto r = test::runCommand(PRAMO_CLI, {"report", "opcine", "--data", dir.path().string(), "--pdf", dir.file("o.pdf")},
+                                    {}, {.fileSizeBytes = 40000});
+    EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+    EXPECT_NE(r.err.find("cannot write"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out.find("written"), std::string::npos) << r.out;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_FALSE(e.path().filename().string().find("o.pdf") != std::string::npos) << e.path();
 }
 
 }  // namespace

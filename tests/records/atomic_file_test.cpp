@@ -1,24 +1,27 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
 
 #include "records/store/atomic_file.h"
-#include "support/temp_dir.h"
+#include "support/test_data.h"
 
 namespace pramo {
 namespace {
 
+namespace fs = std::filesystem;
+
 std::string contentOf(const std::string& path) {
-    std::ifstream in(path);
+    std::ifstream in(path, std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
 }
 
 std::size_t entries(const test::TempDir& dir) {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir.path()), {}));
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir.path()), {}));
 }
 
 TEST(AtomicFile, ReplacesWholeOrLeavesTheOldFile) {
@@ -31,24 +34,84 @@ TEST(AtomicFile, ReplacesWholeOrLeavesTheOldFile) {
         return false;
     });
     ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->kind, FileProblem::Kind::NotWritten);
     EXPECT_EQ(contentOf(target), "first");
     EXPECT_EQ(entries(dir), 1u);  // no temporary left behind
 }
 
-TEST(AtomicFile, RefusesWhatIsNotARegularFile) {
-    test::TempDir dir;
-    const std::string fifo = dir.file("pipe");
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    std::filesystem::create_directory(dir.file("sub"));
-    for (const std::string& target : {fifo, dir.file("sub")}) {
-        const auto problem = writeFileAtomically(target, "x");
-        ASSERT_TRUE(problem) << target;
-        EXPECT_NE(problem->find("not a regular file"), std::string::npos);
+// A data directory with its database open, a FIFO, a folder, and links to each of them.
+struct Refusals : test::TestData {
+    Refusals() {
+        EXPECT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+        fs::create_directory(dir.file("sub"));
+        for (auto [link, to] : {std::pair{"to-pipe", "pipe"}, {"to-db", "pramo.db"}, {"to-link", "to-db"},
+                                {"to-wal", "./sub/../pramo.db-wal"}})
+            fs::create_symlink(to, dir.file(link));
+        Store foreign;  // another data directory's database, not open here
+        EXPECT_EQ(foreign.openDatabase(dir.file("sub/other.db")), StoreCode::Ok);
+    }
+};
+
+TEST(AtomicFile, RefusesWhatIsNotARegularFileAndEveryFileOfADatabase) {
+    Refusals data;
+    const auto& dir = data.dir;
+    const std::string dbBefore = contentOf(dir.file("pramo.db"));
+    const struct {
+        std::string target;
+        FileProblem::Kind kind;
+    } cases[] = {
+        {dir.file("pipe"), FileProblem::Kind::NotRegular},     {dir.file("to-pipe"), FileProblem::Kind::NotRegular},
+        {dir.file("sub"), FileProblem::Kind::NotRegular},      {dir.file("sub/"), FileProblem::Kind::NotRegular},
+        {dir.file("pramo.db"), FileProblem::Kind::Database},   {dir.file("to-db"), FileProblem::Kind::Database},
+        {dir.file("to-link"), FileProblem::Kind::Database},    {dir.file("to-wal"), FileProblem::Kind::Database},
+        {dir.file("pramo.db-shm"), FileProblem::Kind::Database}, {dir.file("pramo.db-journal"), FileProblem::Kind::Database},
+        {dir.file("sub/other.db"), FileProblem::Kind::Database}, {dir.file("sub/other.db-wal"), FileProblem::Kind::Database},
+        {"", FileProblem::Kind::NoName},
+    };
+    for (const auto& c : cases) {
+        const auto problem = writeFileAtomically(c.target, "%PDF-1.4");
+        ASSERT_TRUE(problem) << c.target;
+        EXPECT_EQ(problem->kind, c.kind) << c.target << ": " << *problem;
+        EXPECT_EQ(checkWritableTarget(c.target), problem) << c.target;
     }
     struct stat st {};
-    ASSERT_EQ(::stat(fifo.c_str(), &st), 0);
+    ASSERT_EQ(::stat(dir.file("pipe").c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
-    EXPECT_EQ(entries(dir), 2u);
+    EXPECT_EQ(contentOf(dir.file("pramo.db")), dbBefore);
+    EXPECT_FALSE(fs::exists(dir.file("pramo.db-journal")));
+}
+
+TEST(AtomicFile, AClosedDatabaseOfNoSqliteContentIsNoLongerGuarded) {
+    test::TempDir dir;
+    const std::string db = dir.file("pramo.db");
+    {
+        std::ofstream(db) << "";  // an empty database file, as a new one starts
+        DatabaseWriteGuard guard(db);
+        EXPECT_EQ(writeFileAtomically(db, "x")->kind, FileProblem::Kind::Database);
+    }
+    EXPECT_FALSE(writeFileAtomically(db, "x"));
+}
+
+TEST(AtomicFile, WritesThroughLinksToTheFileTheyName) {
+    test::TempDir dir;
+    fs::create_directory(dir.file("docs"));
+    std::ofstream(dir.file("docs/old.txt")) << "old";
+    ::chmod(dir.file("docs/old.txt").c_str(), 0640);
+    fs::create_symlink("docs/old.txt", dir.file("link"));
+    fs::create_symlink("docs/new.txt", dir.file("dangling"));
+    ASSERT_FALSE(writeFileAtomically(dir.file("link"), "new content"));
+    ASSERT_FALSE(writeFileAtomically(dir.file("dangling"), "made"));
+    EXPECT_TRUE(fs::is_symlink(dir.file("link")));
+    EXPECT_EQ(contentOf(dir.file("docs/old.txt")), "new content");
+    EXPECT_EQ(contentOf(dir.file("docs/new.txt")), "made");
+    EXPECT_EQ(fs::status(dir.file("docs/old.txt")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(AtomicFile, ProblemsAreToldInTheUsersTerms) {
+    const FileProblem full{FileProblem::Kind::NotWritten, "izvj.pdf", ENOSPC};
+    EXPECT_EQ(full.croatian(), "Datoteku izvj.pdf nije moguće snimiti: sadržaj nije moguće zapisati (na disku nema mjesta).");
+    EXPECT_EQ(full.text(), "cannot write izvj.pdf: the content could not be written (No space left on device)");
 }
 
 }  // namespace

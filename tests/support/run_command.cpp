@@ -1,8 +1,10 @@
 #include "support/run_command.h"
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
 #include <sstream>
 
@@ -21,13 +23,18 @@ std::string slurp(const std::string& path) {
 
 }  // namespace
 
-CommandResult runCommand(const std::string& program, const std::vector<std::string>& args, const std::string& cwd) {
+CommandResult runCommand(const std::string& program, const std::vector<std::string>& args, const std::string& cwd,
+                         RunLimits limits) {
     TempDir capture;
     const std::string outPath = capture.file("out"), errPath = capture.file("err");
     const pid_t pid = fork();
     if (pid == 0) {
         if (!cwd.empty() && chdir(cwd.c_str()) != 0) _exit(127);
         if (!freopen(outPath.c_str(), "w", stdout) || !freopen(errPath.c_str(), "w", stderr)) _exit(127);
+        if (limits.fileSizeBytes > 0) {
+            const rlimit size{static_cast<rlim_t>(limits.fileSizeBytes), static_cast<rlim_t>(limits.fileSizeBytes)};
+            if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &size) != 0) _exit(127);
+        }
         std::vector<char*> argv{const_cast<char*>(program.c_str())};
         for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);

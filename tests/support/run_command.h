@@ -12,8 +12,13 @@ struct CommandResult {
     std::string err;  // standard error
 };
 
+// Limits the program runs under; 0 is no limit.
+struct RunLimits {
+    long fileSizeBytes = 0;  // RLIMIT_FSIZE; a write beyond it fails (SIGXFSZ is ignored)
+};
+
 // Runs `program` with `args` (no shell involved) in directory `cwd` (empty: the current one).
 CommandResult runCommand(const std::string& program, const std::vector<std::string>& args,
-                         const std::string& cwd = {});
+                         const std::string& cwd = {}, RunLimits limits = {});
 
 }  // namespace pramo::test

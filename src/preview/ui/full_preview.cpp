@@ -157,7 +157,8 @@ void FullPreview::saveCurrent() {
     if (path.isEmpty()) return;
     const Page& page = pages().page(current());
     const bool drawing = path.contains(QStringLiteral(".SVG"), Qt::CaseInsensitive);
-    if (!(drawing ? writeSvg(page, path, windowTitle()) : writePagesAsText({&page}, path))) tellNotSaved(host(), path);
+    const WriteOutcome problem = drawing ? writeSvg(page, path, windowTitle()) : writePagesAsText({&page}, path);
+    if (problem) tellNotSaved(host(), *problem);
 }
 
 void FullPreview::saveAll() {

@@ -199,8 +199,8 @@ void SaveAllDialog::accept() {
         tellNoPages(host_);
         return;
     }
-    if (fileName().isEmpty() || !writePagesAsText(pages, fileName())) {
-        tellNotSaved(host_, fileName());
+    if (const WriteOutcome problem = writePagesAsText(pages, fileName())) {
+        tellNotSaved(host_, *problem);
         return;
     }
     QDialog::accept();

@@ -47,14 +47,13 @@ bool savePagesAsPdf(const std::vector<const Page*>& pages, const QString& title,
     const QString path = host.saveFileName(parent, QStringLiteral("Save as PDF"), QStringLiteral("PDF File (*.pdf)"),
                                            QStringLiteral("Save.pdf"));
     if (path.isEmpty()) return false;
-    if (writePdf(pages, path, title)) return true;
-    tellNotSaved(host, path);
-    return false;
+    const WriteOutcome problem = writePdf(pages, path, title);
+    if (problem) tellNotSaved(host, *problem);
+    return !problem;
 }
 
-void tellNotSaved(PreviewHost& host, const QString& path) {
-    host.messages().ask(namedBox("Snimanje", "Datoteku " + path.toStdString() + " nije moguće snimiti.", "OK",
-                                 Icon::Exclamation));
+void tellNotSaved(PreviewHost& host, const FileProblem& problem) {
+    host.messages().ask(namedBox("Snimanje", problem.croatian(), "OK", Icon::Exclamation));
 }
 
 }  // namespace pramo

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "preview/page.h"
+#include "records/store/atomic_file.h"
 
 class QWidget;
 
@@ -21,7 +22,7 @@ bool printPages(const std::vector<const Page*>& pages, const QString& printerNam
 // Asks for a PDF file name and writes the pages there; a failure is told to the user.
 bool savePagesAsPdf(const std::vector<const Page*>& pages, const QString& title, PreviewHost& host, QWidget* parent);
 
-// Tells the user that a file could not be written.
-void tellNotSaved(PreviewHost& host, const QString& path);
+// Tells the user that a file could not be written, and why.
+void tellNotSaved(PreviewHost& host, const FileProblem& problem);
 
 }  // namespace pramo

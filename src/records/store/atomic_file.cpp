@@ -1,32 +1,127 @@
 #include "records/store/atomic_file.h"
 
 #include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
+#include <ostream>
+#include <vector>
 
 namespace pramo {
 namespace {
 
 namespace fs = std::filesystem;
+using Kind = FileProblem::Kind;
 
-std::string problem(const std::string& target, const char* what, int err) {
-    return "cannot write " + target + ": " + what + (err ? std::string(" (") + std::strerror(err) + ")" : std::string());
+constexpr std::string_view companionSuffixes[] = {"-wal", "-shm", "-journal"};
+constexpr int maxLinkHops = 40;
+
+std::mutex guardedMutex;
+
+// The resolved paths of the databases this process has open, one entry per guard.
+std::vector<std::string>& guardedDatabases() {
+    static std::vector<std::string> paths;
+    return paths;
 }
 
-// The file a write really goes to: through a symbolic link to the file it names.
-std::string resolved(const std::string& target) {
-    std::error_code ec;
-    const fs::path p = fs::weakly_canonical(fs::absolute(target, ec), ec);
-    return ec ? target : p.string();
+// The target as the write will reach it: its folder resolved and symbolic links followed to the
+// name they point at (which need not exist yet).
+struct Target {
+    fs::path path;
+    bool exists = false;
+    struct stat st {};
+};
+
+std::optional<fs::path> realFolder(const fs::path& dir) {
+    char* real = ::realpath(dir.empty() ? "." : dir.c_str(), nullptr);
+    if (!real) return std::nullopt;
+    fs::path p(real);
+    ::free(real);
+    return p;
+}
+
+// Follows the links of `target`; errno tells why when nothing is answered.
+std::optional<fs::path> resolve(const std::string& target) {
+    fs::path p(target);
+    for (int hop = 0; hop < maxLinkHops; ++hop) {
+        const auto dir = realFolder(p.parent_path());
+        if (!dir) return std::nullopt;
+        p = p.has_filename() ? *dir / p.filename() : *dir;
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+        char link[PATH_MAX];
+        const ssize_t n = ::readlink(p.c_str(), link, sizeof link - 1);
+        if (n < 0) return std::nullopt;
+        const fs::path to(std::string(link, static_cast<std::size_t>(n)));
+        p = to.is_absolute() ? to : *dir / to;
+    }
+    errno = ELOOP;
+    return std::nullopt;
+}
+
+bool holdsSqliteDatabase(const fs::path& path) {
+    static constexpr char magic[] = "SQLite format 3";  // with its terminating zero: 16 bytes
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    char head[sizeof magic] = {};
+    const bool found = ::read(fd, head, sizeof head) == static_cast<ssize_t>(sizeof head) &&
+                       std::memcmp(head, magic, sizeof magic) == 0;
+    ::close(fd);
+    return found;
+}
+
+bool sameFile(const fs::path& a, const Target& b) {
+    struct stat st {};
+    if (b.exists && ::stat(a.c_str(), &st) == 0) return st.st_dev == b.st.st_dev && st.st_ino == b.st.st_ino;
+    return a == b.path;
+}
+
+bool isGuarded(const Target& t) {
+    const std::lock_guard lock(guardedMutex);
+    for (const fs::path base : guardedDatabases()) {
+        if (sameFile(base, t)) return true;
+        for (std::string_view suffix : companionSuffixes) {
+            if (sameFile(base.string() + std::string(suffix), t)) return true;
+        }
+    }
+    return false;
+}
+
+// A database file, or a companion (-wal, -shm, -journal) of one, by its content and name.
+bool isDatabaseFile(const Target& t) {
+    if (isGuarded(t) || (t.exists && holdsSqliteDatabase(t.path))) return true;
+    const std::string name = t.path.string();
+    for (std::string_view suffix : companionSuffixes) {
+        if (name.ends_with(suffix) && holdsSqliteDatabase(name.substr(0, name.size() - suffix.size()))) return true;
+    }
+    return false;
+}
+
+WriteOutcome problem(const std::string& file, Kind kind, int error = 0) { return FileProblem{kind, file, error}; }
+
+WriteOutcome examine(const std::string& target, Target& t) {
+    if (target.empty()) return problem(target, Kind::NoName);
+    const auto path = resolve(target);
+    if (!path) return problem(target, Kind::NoDirectory, errno);
+    t.path = *path;
+    t.exists = ::stat(t.path.c_str(), &t.st) == 0;
+    if (t.exists && !S_ISREG(t.st.st_mode)) return problem(target, Kind::NotRegular);
+    if (!t.path.has_filename()) return problem(target, Kind::NotRegular);
+    if (isDatabaseFile(t)) return problem(target, Kind::Database);
+    return std::nullopt;
 }
 
 bool syncFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     const bool synced = ::fsync(fd) == 0;
     return ::close(fd) == 0 && synced;
@@ -34,10 +129,10 @@ bool syncFile(const std::string& path) {
 
 // New files get the usual permissions (what the umask leaves of rw-rw-rw-); a replaced file
 // keeps its own.
-void setMode(const std::string& temporary, const struct stat* existing) {
+void setMode(const std::string& temporary, const Target& t) {
     mode_t mode = 0666;
-    if (existing) {
-        mode = existing->st_mode & 07777;
+    if (t.exists) {
+        mode = t.st.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -46,43 +141,123 @@ void setMode(const std::string& temporary, const struct stat* existing) {
     ::chmod(temporary.c_str(), mode);
 }
 
+// A temporary file beside the target, removed unless it was put in place.
+class Temporary {
+public:
+    explicit Temporary(const fs::path& target) : path_((target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string()) {
+        const int fd = ::mkstemp(path_.data());
+        made_ = fd >= 0;
+        if (made_) ::close(fd);
+    }
+    ~Temporary() {
+        if (made_) ::unlink(path_.c_str());
+    }
+    Temporary(const Temporary&) = delete;
+    Temporary& operator=(const Temporary&) = delete;
+
+    bool made() const { return made_; }
+    const std::string& path() const { return path_; }
+    bool placeAt(const fs::path& target) {
+        if (::rename(path_.c_str(), target.c_str()) != 0) return false;
+        made_ = false;
+        return true;
+    }
+
+private:
+    std::string path_;
+    bool made_ = false;
+};
+
+bool writeAll(const std::string& path, std::string_view content) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool written = true;
+    for (std::size_t done = 0; written && done < content.size();) {
+        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        written = n > 0;
+        if (written) done += static_cast<std::size_t>(n);
+    }
+    const int err = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!written) errno = err;
+    return written && closed;
+}
+
+std::string systemReason(int error) {
+    return error ? std::string(" (") + std::strerror(error) + ")" : std::string();
+}
+
+std::string croatianReason(int error) {
+    switch (error) {
+    case 0: return {};
+    case ENOSPC:
+    case EDQUOT: return " (na disku nema mjesta)";
+    case EFBIG: return " (datoteka bi bila veća nego što je dopušteno)";
+    case EACCES:
+    case EPERM: return " (nema dozvole)";
+    case EROFS: return " (disk je samo za čitanje)";
+    case ENOENT:
+    case ENOTDIR: return " (mapa ne postoji)";
+    default: return systemReason(error);
+    }
+}
+
 }  // namespace
 
-std::optional<std::string> writeFileAtomically(const std::string& target,
-                                               const std::function<bool(const std::string&)>& fill) {
-    if (target.empty()) return std::string("cannot write: no file name given");
-    const std::string path = resolved(target);
-    struct stat st {};
-    const bool exists = ::stat(path.c_str(), &st) == 0;
-    if (exists && !S_ISREG(st.st_mode)) return problem(target, "it is not a regular file", 0);
-    const fs::path dir = fs::path(path).parent_path();
-    std::string temporary = (dir / ("." + fs::path(path).filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return problem(target, "cannot create a file in its directory", errno);
-    ::close(fd);
-    setMode(temporary, exists ? &st : nullptr);
-    const bool filled = fill(temporary);
-    const int err = errno;
-    if (!filled || !syncFile(temporary)) {
-        ::unlink(temporary.c_str());
-        return problem(target, "the content could not be written", filled ? errno : err);
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int renameErr = errno;
-        ::unlink(temporary.c_str());
-        return problem(target, "it could not be put in place", renameErr);
-    }
-    syncFile(dir.empty() ? std::string(".") : dir.string());
+std::string FileProblem::text() const {
+    static constexpr const char* what[] = {
+        "no file name given", "it is not a regular file (a folder, device or pipe)",
+        "it is a database file, which a document must never replace", "no file can be made in its folder",
+        "the content could not be written", "the written file could not be put in its place"};
+    return "cannot write " + file + ": " + what[static_cast<int>(kind)] + systemReason(error);
+}
+
+std::string FileProblem::croatian() const {
+    static constexpr const char* what[] = {
+        "nije zadano ime datoteke", "to nije obična datoteka (nego mapa, uređaj ili cjevovod)",
+        "to je datoteka baze podataka, koju dokument ne smije zamijeniti", "u njezinoj mapi nije moguće stvoriti datoteku",
+        "sadržaj nije moguće zapisati", "zapisanu datoteku nije moguće staviti na njezino mjesto"};
+    return "Datoteku " + file + " nije moguće snimiti: " + what[static_cast<int>(kind)] + croatianReason(error) + ".";
+}
+
+std::ostream& operator<<(std::ostream& out, const FileProblem& p) { return out << p.text(); }
+
+WriteOutcome checkWritableTarget(const std::string& target) {
+    Target t;
+    return examine(target, t);
+}
+
+WriteOutcome writeFileAtomically(const std::string& target, const std::function<bool(const std::string&)>& fill) {
+    Target t;
+    if (auto refused = examine(target, t)) return refused;
+    Temporary temporary(t.path);
+    if (!temporary.made()) return problem(target, Kind::NoDirectory, errno);
+    setMode(temporary.path(), t);
+    errno = 0;
+    if (!fill(temporary.path())) return problem(target, Kind::NotWritten, errno);
+    if (!syncFile(temporary.path())) return problem(target, Kind::NotWritten, errno);
+    if (!temporary.placeAt(t.path)) return problem(target, Kind::NotPlaced, errno);
+    syncFile(t.path.parent_path().string());
     return std::nullopt;
 }
 
-std::optional<std::string> writeFileAtomically(const std::string& target, std::string_view content) {
-    return writeFileAtomically(target, [&](const std::string& temporary) {
-        std::FILE* f = std::fopen(temporary.c_str(), "wb");
-        if (!f) return false;
-        const bool written = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-        return (std::fclose(f) == 0) && written;
-    });
+WriteOutcome writeFileAtomically(const std::string& target, std::string_view content) {
+    return writeFileAtomically(target, [&](const std::string& temporary) { return writeAll(temporary, content); });
+}
+
+DatabaseWriteGuard::DatabaseWriteGuard(const std::string& path) {
+    const auto resolved = resolve(path);
+    path_ = resolved ? resolved->string() : path;
+    const std::lock_guard lock(guardedMutex);
+    guardedDatabases().push_back(path_);
+}
+
+DatabaseWriteGuard::~DatabaseWriteGuard() {
+    const std::lock_guard lock(guardedMutex);
+    auto& paths = guardedDatabases();
+    const auto it = std::find(paths.begin(), paths.end(), path_);
+    if (it != paths.end()) paths.erase(it);
 }
 
 }  // namespace pramo

@@ -62,6 +62,7 @@ StoreCode Store::openDatabase(const std::string& path) {
         return c;
     }
     path_ = path;
+    guard_.emplace(path);
     sqlite3_busy_timeout(db_, lockWaitSeconds * 1000);
     sqlite3_extended_result_codes(db_, 1);
     StoreCode c = createSchemaTables();
@@ -111,6 +112,7 @@ void Store::closeDatabase() {
     statements_.clear();
     if (db_) sqlite3_close(db_);
     db_ = nullptr;
+    guard_.reset();
     depth_ = 0;
 }
 

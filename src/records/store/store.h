@@ -10,6 +10,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "records/store/atomic_file.h"
 #include "records/store/store_code.h"
 #include "records/store/table_def.h"
 
@@ -124,6 +125,7 @@ private:
 
     sqlite3* db_ = nullptr;
     std::string path_;
+    std::optional<DatabaseWriteGuard> guard_;  // no document may replace the open database
     int depth_ = 0;
     std::uint64_t writes_ = 0;
     StoreError error_;
