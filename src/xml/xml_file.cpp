@@ -25,7 +25,8 @@ std::optional<std::string> writeXmlFile(const std::string& target, std::string_v
         return !invalid;
     });
     if (invalid) return invalid;
-    return failed;
+    if (failed) return failed->text();
+    return std::nullopt;
 }
 
 }  // namespace pramo
