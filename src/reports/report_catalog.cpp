@@ -3,8 +3,10 @@
 #include "crisistax/ispis_kriznice.h"
 #include "joppd/page_a.h"
 #include "joppd/page_b.h"
+#include "reports/id1/id1_print.h"
 #include "reports/opcine_ispis.h"
 #include "reports/report_declaration.h"
+#include "reports/rsm/rsm.h"
 #include "reports/vrste_dohotka_ispis.h"
 
 namespace pramo {
@@ -16,6 +18,9 @@ const std::vector<const ReportSpec*>& allReports() {
         &ispisKrizniceReport,
         &joppdIspisReport,
         &joppBStranaReport,
+        &id1Report,
+        &rsmAReport,
+        &rsmBReport,
     };
     return all;
 }

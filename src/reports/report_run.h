@@ -86,4 +86,15 @@ ReportResult runReport(Store& store, Progress& progress, const Pass<R>& pass, co
     return r;
 }
 
+// Runs a report over records gathered beforehand, in their order: the gate is that there is at
+// least one; `body` is called for each, with the progress window advancing and able to cancel.
+template <class T>
+ReportResult runReportOver(Progress& progress, const std::vector<T>& records, const std::function<StoreCode(const T&)>& body,
+                           const std::function<std::vector<Page>()>& finish) {
+    std::size_t i = 0;
+    const auto next = [&]() -> StoreCode { return i < records.size() ? (++i, StoreCode::Ok) : StoreCode::NoMoreRecords; };
+    const auto total = static_cast<std::int64_t>(records.size());
+    return detail::runPass(progress, total, next, [&] { return body(records[i - 1]); }, finish);
+}
+
 }  // namespace pramo

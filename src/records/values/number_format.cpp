@@ -15,7 +15,9 @@ std::string formatDecimal(std::int64_t raw, int places, NumberFormat format) {
         if (grouped && i > 0 && (whole - i) % 3 == 0) out += '.';
         out += digits[i];
     }
-    if (p > 0) out += (format.use == NumberUse::Xml ? '.' : ',') + digits.substr(whole);
+    std::string decimals = digits.substr(whole);
+    if (format.trimZeros) decimals.erase(decimals.find_last_not_of('0') + 1);
+    if (!decimals.empty()) out += (format.use == NumberUse::Xml ? '.' : ',') + decimals;
     return out;
 }
 

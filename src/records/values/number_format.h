@@ -3,7 +3,8 @@
 //   Screen  "1439,26"   entries and list columns: decimal comma, no grouping
 //   Print   "1.439,26"  printed pages: a point between thousands, decimal comma
 //   Xml     "1439.26"   XML files and plain data: decimal point, no grouping
-// Every form may be blank for zero (printed pages and lists leave most zeros empty).
+// Every form may be blank for zero (printed pages and lists leave most zeros empty), and may drop
+// the zeros that end the decimals ("1500", "1234.5"), as some XML returns want their amounts.
 
 #include <cstdint>
 #include <string>
@@ -15,6 +16,7 @@ enum class NumberUse { Screen, Print, Xml };
 struct NumberFormat {
     NumberUse use = NumberUse::Screen;
     bool blankWhenZero = false;
+    bool trimZeros = false;  // no trailing zeros after the separator, no separator for a whole number
 };
 
 // `raw` scaled by 10^places, written with exactly `places` decimals.

@@ -1,0 +1,87 @@
+#include "reports/id1/id1_sums.h"
+
+#include "payments/working_values.h"
+
+namespace pramo {
+namespace {
+
+Pozicija positionOf(const Obracun& obr) { return static_cast<Pozicija>(obr.pozicija); }
+
+std::string_view accountOf(const Id1Item& item) { return item.vrs ? item.vrs->rnporez.view() : std::string_view{}; }
+
+// One line of an item on the return; `account` is the index of the type's tax account.
+void addReturnLine(Id1Sums& s, const Obracun& obr, std::optional<std::size_t> account) {
+    switch (positionOf(obr)) {
+    case Pozicija::Bruto: addTo(s.bruto, obr.iznos); break;
+    case Pozicija::NeoporeziviDio:
+    case Pozicija::PriznatiTroskovi: addTo(s.izdaci, obr.iznos); break;
+    case Pozicija::MirovinskoI:
+    case Pozicija::MirovinskoII: addTo(s.doprinosi, obr.iznos); break;
+    case Pozicija::Porez:
+    case Pozicija::Prirez:
+        addTo(s.porez, obr.iznos);
+        if (account) addTo(s.iznos[*account], obr.iznos);
+        break;
+    case Pozicija::Neto: addTo(s.neto, obr.iznos); break;
+    case Pozicija::Kriznica:
+        addTo(s.kriznica, obr.iznos);
+        subtractFrom(s.neto, obr.iznos);
+        addTo(s.iznos[id1CrisisAccount], obr.iznos);
+        break;
+    default: break;
+    }
+}
+
+// One line of an item on the printed form, whose type pays into account `account`.
+void addPrintLine(Id1Sums& s, const Obracun& obr, std::size_t account) {
+    switch (positionOf(obr)) {
+    case Pozicija::Bruto: addTo(s.bruto, obr.iznos); break;
+    case Pozicija::NeoporeziviDio:
+    case Pozicija::PriznatiTroskovi: addTo(s.izdaci, obr.iznos); break;
+    case Pozicija::MirovinskoI:
+    case Pozicija::MirovinskoII: addTo(s.doprinosi, obr.iznos); break;
+    case Pozicija::Porez:
+    case Pozicija::Prirez:
+        addTo(s.porez, obr.iznos);
+        addTo(s.iznos[account], obr.iznos);
+        break;
+    case Pozicija::Neto: addTo(s.neto, obr.iznos); break;
+    default: break;
+    }
+}
+
+}  // namespace
+
+Id1Sums returnSums(const Id1Payee& payee, std::vector<const Id1Item*>& untaxed) {
+    Id1Sums s;
+    for (const Id1Item& item : payee.items) {
+        if (accountOf(item).empty()) untaxed.push_back(&item);
+        const auto account = id1AccountIndex(accountOf(item));
+        for (const Obracun& obr : item.lines) addReturnLine(s, obr, account);
+    }
+    return s;
+}
+
+Id1Sums printSums(const Id1Payee& payee) {
+    Id1Sums s;
+    for (const Id1Item& item : payee.items) {
+        const auto account = id1AccountIndex(accountOf(item));
+        if (!account) continue;
+        for (const Obracun& obr : item.lines) addPrintLine(s, obr, *account);
+    }
+    return s;
+}
+
+void addToFileTotals(Id1Sums& file, const Id1Sums& payee) {
+    addTo(file.bruto, payee.bruto);
+    addTo(file.izdaci, payee.izdaci);
+    addTo(file.doprinosi, payee.doprinosi);
+    addTo(file.porez, payee.porez);
+    addTo(file.porez, payee.kriznica);
+    addTo(file.neto, payee.neto);
+    for (std::size_t i = 0; i < file.iznos.size(); ++i) {
+        if (payee.iznos[i].raw() > 0) addTo(file.iznos[i], payee.iznos[i]);
+    }
+}
+
+}  // namespace pramo

@@ -1,0 +1,24 @@
+#include "reports/payer_address.h"
+
+#include "records/store/read_linked.h"
+
+namespace pramo {
+
+StoreCode readPayerPlace(Store& store, const Subjekti& sub, PayerPlace& out) {
+    out = {};
+    StoreCode c = readLinked(store, sub.mjesto, out.mje);
+    if (ok(c)) c = readLinked(store, sub.ulica, out.uli);
+    if (ok(c) && out.mje) c = readLinked(store, out.mje->opcina, out.opc);
+    return c;
+}
+
+std::string payerAddress(const Subjekti& sub, const PayerPlace& place) {
+    std::string out = place.mje ? place.mje->naziv.str() : std::string();
+    out += ", ";
+    out += place.uli ? place.uli->naziv.str() : std::string();
+    out += ' ';
+    out += sub.kucnibroj.str();
+    return out;
+}
+
+}  // namespace pramo

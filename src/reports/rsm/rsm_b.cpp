@@ -1,0 +1,212 @@
+#include "preview/text_metrics.h"
+#include "records/layouts/isplate.h"
+#include "records/layouts/mjesta.h"
+#include "records/layouts/obracun.h"
+#include "records/store/read_linked.h"
+#include "reports/form_drawing.h"
+#include "reports/rsm/rsm.h"
+#include "reports/rsm/rsm_data.h"
+
+namespace pramo {
+namespace {
+
+constexpr double left = 8.0, right = 289.0;
+constexpr double tableTop = 30.0, captionHeight = 24.0, numberHeight = 4.0, rowHeight = 10.0;
+constexpr double subCaption = 6.0;  // the sub-cells' captions at the foot of columns 5 and 6
+const PageFont labelFont = PageFont{}.sized(7.5);
+const PageFont captionFont = PageFont{}.sized(6.5);
+const PageFont valueFont = PageFont{}.sized(8.0);
+
+// Columns 1 to 11, left to right; 5 has three sub-cells and 6 has four (two for "od", two for "do").
+constexpr double widths[] = {12.0, 56.0, 28.0, 14.0, 21.0, 24.0};
+constexpr std::size_t amountColumns = 5, subCells5 = 3, subCells6 = 4;
+
+std::vector<double> columnEdges() {
+    std::vector<double> e{left};
+    for (const double w : widths) e.push_back(e.back() + w);
+    const double amount = (right - e.back()) / static_cast<double>(amountColumns);
+    for (std::size_t i = 0; i < amountColumns; ++i) e.push_back(e.back() + amount);
+    return e;
+}
+
+const std::vector<double>& edges() {
+    static const std::vector<double> e = columnEdges();
+    return e;
+}
+
+// The left edge of sub-cell `k` of column `c` (4 or 5, counted from 0) cut in `n` cells.
+double subEdge(std::size_t c, std::size_t n, std::size_t k) {
+    return edges()[c] + (edges()[c + 1] - edges()[c]) * static_cast<double>(k) / static_cast<double>(n);
+}
+
+QRectF cell(std::size_t c, double top, double height) { return {edges()[c], top, edges()[c + 1] - edges()[c], height}; }
+
+struct Head {
+    QString rsid, godina, obveznik;
+};
+
+void heading(Band& b, const Head& h, int page) {
+    b.text(left, 0.0, QStringLiteral("Regos"), PageFont{}.sized(14.0).asBold());
+    b.text(left + 18.0, 2.5, QStringLiteral(" - središnji registar osiguranika"), labelFont);
+    b.text(left, 0.0, QStringLiteral("OBRAZAC R-Sm"), PageFont{}.sized(12.0).asBold(), Align::Centre, right - left);
+    framedText(b, QRectF(right - 40.0, 0.0, 40.0, 6.0), QStringLiteral("Stranica B"), labelFont.asBold(), Align::Centre, 0.4);
+    b.text(right - 40.0, 7.0, QStringLiteral("stranica br:"), labelFont);
+    b.text(right - 20.0, 7.0, QString::number(page), valueFont.asBold());
+    b.text(left, 13.0, QStringLiteral("IDENTIFIKATOR OBRASCA"), labelFont);
+    framedText(b, QRectF(left + 36.0, 12.0, 20.0, 6.0), h.rsid, valueFont, Align::Centre);
+    b.text(left + 64.0, 13.0, QStringLiteral("GODINA:"), labelFont);
+    framedText(b, QRectF(left + 77.0, 12.0, 16.0, 6.0), h.godina, valueFont, Align::Centre);
+    b.text(left + 104.0, 13.0, QStringLiteral("Identifikacijski broj obveznika"), labelFont);
+    framedText(b, QRectF(left + 146.0, 12.0, 34.0, 6.0), h.obveznik, valueFont, Align::Centre);
+    b.text(left, 23.0, QStringLiteral("IV. PODACI PO OSIGURANICIMA"), labelFont.asBold());
+    b.text(left + 50.0, 23.0, QStringLiteral("(IZNOSI U KUNAMA S LIPAMA)"), labelFont);
+}
+
+const QStringList& caption(std::size_t c) {
+    static const QStringList captions[] = {
+        {QStringLiteral("Red."), QStringLiteral("broj")},
+        {QStringLiteral("Prezime i ime osiguranika")},
+        {QStringLiteral("Identifikacijski"), QStringLiteral("broj osiguranika")},
+        {QStringLiteral("Šifra"), QStringLiteral("općine/"), QStringLiteral("grada"), QStringLiteral("rada")},
+        {QStringLiteral("Osnova"), QStringLiteral("obračuna")},
+        {QStringLiteral("Razdoblje"), QStringLiteral("obračuna"), QStringLiteral("s istom osn.")},
+        {QStringLiteral("Iznos obračunane"), QStringLiteral("plaće /naknade/"), QStringLiteral("drugog dohotka")},
+        {QStringLiteral("Iznos osnovice"), QStringLiteral("za obračun"), QStringLiteral("doprinosa")},
+        {QStringLiteral("Iznos"), QStringLiteral("obračunanog"), QStringLiteral("doprinosa"), QStringLiteral("za I.stup")},
+        {QStringLiteral("Iznos"), QStringLiteral("obračunanog"), QStringLiteral("doprinosa"), QStringLiteral("za II. stup")},
+        {QStringLiteral("Iznos isplaćene"), QStringLiteral("plaće/naknade"), QStringLiteral("drugog dohotka")}};
+    return captions[c];
+}
+
+void subCaptions(Band& b) {
+    const double top = tableTop + captionHeight - subCaption, bottom = tableTop + captionHeight;
+    const QString five[] = {QStringLiteral("O"), QStringLiteral("O"), QStringLiteral("B")};
+    const double w = (edges()[5] - edges()[4]) / static_cast<double>(subCells5);
+    for (std::size_t k = 0; k < subCells5; ++k) {
+        cellCaption(b, QRectF(subEdge(4, subCells5, k), top, w, subCaption), {five[k]}, captionFont);
+        if (k > 0) b.line(subEdge(4, subCells5, k), top, subEdge(4, subCells5, k), bottom, 0.1);
+    }
+    const double half = (edges()[6] - edges()[5]) / 2.0;
+    cellCaption(b, QRectF(edges()[5], top, half, subCaption), {QStringLiteral("od")}, captionFont);
+    cellCaption(b, QRectF(edges()[5] + half, top, half, subCaption), {QStringLiteral("do")}, captionFont);
+    b.line(edges()[5] + half, top, edges()[5] + half, bottom, 0.2);
+    b.line(edges()[4], top, edges()[6], top, 0.1);
+}
+
+void tableCaptions(Band& b) {
+    const double bottom = tableTop + captionHeight + numberHeight;
+    b.box(QRectF(left, tableTop, right - left, captionHeight + numberHeight), 0.4);
+    b.line(left, tableTop + captionHeight, right, tableTop + captionHeight, 0.2);
+    for (std::size_t c = 0; c + 1 < edges().size(); ++c) {
+        const bool split = c == 4 || c == 5;
+        cellCaption(b, cell(c, tableTop, captionHeight - (split ? subCaption : 0.0)), caption(c), captionFont);
+        cellCaption(b, cell(c, tableTop + captionHeight, numberHeight), {QString::number(c + 1)}, captionFont);
+        b.line(edges()[c], tableTop, edges()[c], bottom, 0.3);
+    }
+    subCaptions(b);
+}
+
+Band pageHead(const Head& h, int page) {
+    Band b;
+    heading(b, h, page);
+    tableCaptions(b);
+    b.setHeight(tableTop + captionHeight + numberHeight);
+    return b;
+}
+
+Band pageFoot() {
+    Band b(16.0);
+    b.text(left + 4.0, 8.0, QStringLiteral("M.P."), valueFont);
+    b.line(180.0, 10.0, right, 10.0, 0.2);
+    b.text(180.0, 11.0, QStringLiteral("(POTPIS OVLAŠTENE OSOBE OBVEZNIKA PODNOŠENJA PODATAKA)"), PageFont{}.sized(6.5),
+           Align::Centre, right - 180.0);
+    return b;
+}
+
+void put(Band& b, std::size_t c, const QString& text, Align align) { cellText(b, cell(c, 0.0, rowHeight), text, valueFont, align); }
+
+// Character `k` of a text (empty past its end).
+std::string_view characterAt(std::string_view s, std::size_t k) {
+    return utf8::prefix(s.substr(utf8::prefix(s, k).size()), 1);
+}
+
+void subCells(Band& b, const RsmItem& item) {
+    const double y = (rowHeight - lineHeightMm(valueFont)) / 2.0;
+    const double w5 = (edges()[5] - edges()[4]) / static_cast<double>(subCells5);
+    for (std::size_t k = 0; k < subCells5; ++k) {
+        const double x = subEdge(4, subCells5, k);
+        b.text(x, y, pageText(characterAt(item.vrs.osnovaobracuna.view(), k)), valueFont, Align::Centre, w5);
+        if (k > 0) b.line(x, 0.0, x, rowHeight, 0.1);
+    }
+    const double w6 = (edges()[6] - edges()[5]) / static_cast<double>(subCells6);
+    for (std::size_t k = 0; k < subCells6; ++k) {
+        const double x = subEdge(5, subCells6, k);
+        b.text(x, y, QStringLiteral("0"), valueFont, Align::Centre, w6);
+        if (k > 0) b.line(x, 0.0, x, rowHeight, k == 2 ? 0.2 : 0.1);
+    }
+}
+
+Band itemRow(const RsmItem& item) {
+    Band b(rowHeight);
+    const auto amount = [](const Money& m) { return pageText(printAmount(m)); };
+    put(b, 0, QString::number(item.doh.rednibroj), Align::Right);
+    put(b, 1, pageText(utf8::prefix(rsmName(item.oso), 30)), Align::Left);
+    put(b, 2, pageText(rsmPayeeNumber(item.oso)), Align::Centre);
+    put(b, 3, pageText(rsmWorkMunicipality(item)), Align::Centre);
+    subCells(b, item);
+    put(b, 6, amount(item.osnovica), Align::Right);
+    put(b, 7, amount(item.osnovica), Align::Right);
+    put(b, 8, amount(item.mirovinskoI), Align::Right);
+    put(b, 9, amount(item.mirovinskoII), Align::Right);
+    put(b, 10, amount(item.isplaceno), Align::Right);
+    columnRules(b, edges(), 0.0, rowHeight, 0.2);
+    b.line(left, rowHeight, right, rowHeight, 0.2);
+    return b;
+}
+
+StoreCode readHead(Store& store, std::int32_t isplata, Head& h) {
+    Isplate isp;
+    Subjekti sub;
+    StoreCode c = readLinked(store, isplata, isp);
+    if (ok(c)) c = readLinked(store, isp.isplatitelj, sub);
+    if (c == StoreCode::NotFound) c = StoreCode::Ok;
+    h = {pageText(isp.rsid.view()), pageText(isp.godina.view()), pageText(rsmPayerNumber(sub))};
+    return c;
+}
+
+}  // namespace
+
+ReportResult rsmB(ReportContext& rc, Progress& progress) {
+    Head head;
+    std::vector<RsmItem> items;
+    if (!ok(readHead(rc.store(), rc.args.payment, head)) || !ok(readRsmItems(rc.store(), rc.args.payment, items)))
+        return {RunEnd::Failed, {}, rc.store().error().code, "DOHOCI"};
+    ReportBuilder builder(Paper::a4Landscape(), 6.0, 6.0);
+    builder.setPageHeader([head](int page) { return pageHead(head, page); });
+    builder.setPageFooter(16.0, [](int, int) { return pageFoot(); });
+    int onPage = 0;
+    return runReportOver<RsmItem>(
+        progress, items,
+        [&](const RsmItem& item) {
+            if (onPage++ == rsmRowsPerPageB) {
+                builder.newPage();
+                onPage = 1;
+            }
+            builder.add(itemRow(item));
+            return StoreCode::Ok;
+        },
+        [&] { return builder.finish(); });
+}
+
+const ReportSpec rsmBReport{
+    .name = "rsm-b",
+    .title = QStringLiteral("Obrazac R-Sm - stranica B"),
+    .preview = PreviewKind::Full,
+    .files = {&Isplate::table, &Subjekti::table, &Dohoci::table, &Obracun::table, &Osobe::table, &Mjesta::table,
+              &Opcine::table, &Vrstedoh::table},
+    .args = {{ReportArg::Payment}, {ReportArg::Printer, false}},
+    .summary = "pages B of the R-Sm form of a payment: one row per insured person",
+    .run = rsmB,
+};
+
+}  // namespace pramo
