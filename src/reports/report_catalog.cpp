@@ -4,6 +4,7 @@
 #include "joppd/page_a.h"
 #include "joppd/page_b.h"
 #include "reports/id1/id1_print.h"
+#include "reports/id1/popratni_dopis.h"
 #include "reports/opcine_ispis.h"
 #include "reports/report_declaration.h"
 #include "reports/rsm/rsm.h"
@@ -19,6 +20,7 @@ const std::vector<const ReportSpec*>& allReports() {
         &joppdIspisReport,
         &joppBStranaReport,
         &id1Report,
+        &popratniDopisReport,
         &rsmAReport,
         &rsmBReport,
     };

@@ -32,5 +32,11 @@ TEST(NumberFormat, EachUse) {
     EXPECT_EQ(formatNumber(Money{}, {NumberUse::Xml, true}), "");
 }
 
+TEST(NumberFormat, TrailingZerosDropped) {
+    const struct { std::int64_t raw; const char* text; } cases[] = {
+        {150000, "1500"}, {123450, "1234.5"}, {123456, "1234.56"}, {0, "0"}, {5, "0.05"}, {-10, "-0.1"}, {1000, "10"}};
+    for (const auto& c : cases) EXPECT_EQ(formatDecimal(c.raw, 2, {NumberUse::Xml, false, true}), c.text) << c.raw;
+}
+
 }  // namespace
 }  // namespace pramo

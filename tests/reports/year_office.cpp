@@ -74,10 +74,10 @@ std::int64_t centsOf(RawDb& raw, const std::string& where) {
 
 }  // namespace
 
-std::int64_t YearOffice::yearCents(const std::string& positions, std::int32_t payee, const std::string& accounts) {
+std::int64_t YearOffice::yearCents(const std::string& positions, const std::string& payees, const std::string& accounts) {
     std::string where = "i.ISPLATITELJ = 1 AND i.DATUM BETWEEN " + std::to_string(date(2010, 1, 1).serial()) + " AND " +
                         std::to_string(date(2010, 12, 31).serial()) + " AND o.POZICIJA IN (" + positions + ")";
-    if (payee) where += " AND d.DJELATNIK = " + std::to_string(payee);
+    if (!payees.empty()) where += " AND d.DJELATNIK IN (" + payees + ")";
     if (!accounts.empty()) where += " AND v.RNPOREZ IN (" + accounts + ")";
     return centsOf(raw, where);
 }

@@ -31,9 +31,10 @@ protected:
     // Adds an item of `payee` and `type` with `net` to payment `isplata`.
     void item(std::int32_t isplata, std::int32_t payee, std::uint8_t type, const char* net);
 
-    // Sum in cents of the lines at `positions` ("8,9") of payer 1's items dated in 2010, for
-    // `payee` (0: every payee) and, when `accounts` is given, only of income types paying into them.
-    std::int64_t yearCents(const std::string& positions, std::int32_t payee = 0, const std::string& accounts = {});
+    // Sum in cents of the lines at `positions` ("8,9") of payer 1's items dated in 2010, of the
+    // payees numbered in `payees` ("1,4"; empty: every payee) and, when `accounts` is given, only
+    // of income types paying into them.
+    std::int64_t yearCents(const std::string& positions, const std::string& payees = {}, const std::string& accounts = {});
     // The same over the items of one payment.
     std::int64_t paymentCents(std::int32_t isplata, const std::string& positions, std::int32_t payee = 0);
 

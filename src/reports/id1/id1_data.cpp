@@ -20,6 +20,10 @@ std::optional<std::size_t> id1AccountIndex(std::string_view account) {
     return std::nullopt;
 }
 
+std::string id1Telefon(std::uint16_t pozivni, std::string_view broj) {
+    return "+385(" + std::to_string(pozivni) + ")" + std::string(broj);
+}
+
 const std::vector<const TableDef*>& id1DataFiles() {
     static const std::vector<const TableDef*> files{&Subjekti::table, &Mjesta::table, &Opcine::table, &Ulice::table,
                                                     &Isplate::table,  &Dohoci::table, &Obracun::table, &Osobe::table,

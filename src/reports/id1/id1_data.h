@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,6 +41,9 @@ struct Id1Payee {
     std::optional<Opcine> opc;  // municipality of the payee's place
     std::vector<Id1Item> items;
 };
+
+// A contact telephone as the return and the cover letter give it: "+385(1)4567890".
+std::string id1Telefon(std::uint16_t pozivni, std::string_view broj);
 
 // The files an ID-1 reads (besides ID1 itself).
 const std::vector<const TableDef*>& id1DataFiles();

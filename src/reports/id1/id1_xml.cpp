@@ -1,0 +1,159 @@
+#include "reports/id1/id1_xml.h"
+
+#include <charconv>
+#include <filesystem>
+
+#include "records/layouts/subjekti.h"
+#include "records/store/atomic_file.h"
+#include "records/store/read_linked.h"
+#include "records/store/store_code.h"
+#include "reports/id1/id1_sums.h"
+#include "xml/xml_writer.h"
+
+namespace pramo {
+namespace {
+
+// Amounts as the return writes them: a decimal point, no grouping, no trailing zeros ("1234.5").
+std::string amount(const Total& t) { return formatNumber(t, {NumberUse::Xml, false, true}); }
+
+void contact(XmlWriter& w, const Id1& h) {
+    w.begin("KontaktOsoba");
+    w.leaf("Ime", prijenos(h.konime.view()));
+    w.leaf("Prezime", prijenos(h.konprezime.view()));
+    w.begin("Telefoni");
+    w.leaf("Telefon", id1Telefon(h.konpoz1, h.kontel1.view()));
+    if (!h.kontel2.blank()) w.leaf("Telefon", id1Telefon(h.konpoz2, h.kontel2.view()));
+    w.end();
+    w.leaf("Email", h.konemail.view());
+    w.end();
+}
+
+// The amounts of one payee or of the whole file, from <Primitak> to <IsplaceniPrimitak>.
+void sums(XmlWriter& w, const Id1Sums& s, const Total& porez) {
+    w.leaf("Primitak", amount(s.bruto));
+    w.leaf("Izdatak", amount(s.izdaci));
+    w.leaf("IzdatakDoprinosa", amount(s.doprinosi));
+    w.begin("PorezPrirez");
+    w.begin("Racuni");
+    for (std::size_t i = 0; i < s.iznos.size(); ++i) {
+        if (s.iznos[i].raw() <= 0) continue;
+        w.begin("Racun", {{"brojRacuna", id1Accounts[i]}});
+        w.leaf("Iznos", amount(s.iznos[i]));
+        w.end();
+    }
+    w.end();
+    w.leaf("Ukupno", amount(porez));
+    w.end();
+    w.leaf("IsplaceniPrimitak", amount(s.neto));
+}
+
+void obveznik(XmlWriter& w, const Id1Payee& p, const Id1Sums& s) {
+    const std::string oznaka(p.opc ? utf8::prefix(p.opc->shifra.view(), 3) : std::string_view{});
+    w.begin("Obveznik", {{"oib", p.oso.oib.view()}, {"oznGrOp", oznaka}});
+    w.leaf("Ime", prijenos(p.oso.ime.view()));
+    w.leaf("Prezime", prijenos(p.oso.prezime.view()));
+    sums(w, s, s.porez);
+    w.end();
+}
+
+void tell(Messages& messages, std::string text) {
+    messages.ask(MessageBox{.title = "ID-1 obrazac", .text = std::move(text), .icon = Icon::Exclamation});
+}
+
+// Writes the payees from whom tax was withheld; answers the whole file's totals.
+Id1Sums obveznici(XmlWriter& w, Messages& messages, const std::vector<Id1Payee>& payees) {
+    Id1Sums file;
+    w.begin("Obveznici");
+    for (const Id1Payee& p : payees) {
+        std::vector<const Id1Item*> untaxed;
+        const Id1Sums s = returnSums(p, untaxed);
+        for (const Id1Item* item : untaxed)
+            tell(messages, "NIJE UNESENA SHIFRA POREZA U VRSTI DOHOTKA " + (item->vrs ? item->vrs->naziv.str() : std::string()));
+        if (!s.taxed()) continue;
+        if (p.oso.oib.blank()) tell(messages, p.oso.prezime.str() + " " + p.oso.ime.str() + " NEMA UNESEN OIB");
+        obveznik(w, p, s);
+        addToFileTotals(file, s);
+    }
+    w.end();
+    return file;
+}
+
+int yearOf(const Id1& h) {
+    int year = 0;
+    const std::string_view g = h.godina.view();
+    std::from_chars(g.data(), g.data() + g.size(), year);
+    return year;
+}
+
+// The header and its payer; the problem when either cannot be used.
+std::optional<std::string> readHeader(Store& store, std::int32_t number, Id1& h, Subjekti& sub) {
+    const std::string name = "ID-1 form " + std::to_string(number);
+    StoreCode c = readLinked(store, number, h);
+    if (c == StoreCode::NotFound) return name + " does not exist";
+    if (ok(c) && (h.godina.length() != 4 || yearOf(h) < 1900)) return name + " has no valid year";
+    if (ok(c)) c = readLinked(store, h.isplatitelj, sub);
+    if (c == StoreCode::NotFound) return "the payer of " + name + " does not exist";
+    if (!ok(c)) return "cannot read " + name + ": " + store.error().text();
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string prijenos(std::string_view name) {
+    std::string out;
+    bool blank = false;
+    for (const char c : name) {
+        if (c == ' ') {
+            blank = !out.empty();
+            continue;
+        }
+        if (blank) out += ' ';
+        blank = false;
+        out += c;
+    }
+    return out;
+}
+
+std::string id1FileName(std::string_view payerOib) { return "ID-1_" + std::string(utf8::trimRight(payerOib)) + "_01.xml"; }
+
+std::optional<std::string> id1Document(Store& store, Messages& messages, const Id1& header, const Subjekti& payer,
+                                       std::string& problem) {
+    std::vector<Id1Payee> payees;
+    if (!ok(readId1Payees(store, header.isplatitelj, yearOf(header), payees))) {
+        problem = "cannot read the payments of the year: " + store.error().text();
+        return std::nullopt;
+    }
+    XmlWriter w;
+    w.begin("Id1", {{"storno", header.storno.view()}, {"xmlns", id1Namespace},
+                    {"xmlns:xsi", "http://www.w3.org/2001/XMLSchema-instance"}});
+    w.leaf("Identifikator", "1");
+    w.leaf("IsplataUGodini", header.godina.view());
+    w.begin("Isplatitelj", {{"oib", payer.oib.view()}});
+    contact(w, header);
+    w.end();
+    const Id1Sums file = obveznici(w, messages, payees);
+    w.begin("Ukupno");
+    sums(w, file, file.porez);
+    w.end();
+    std::optional<std::string> document = w.finish();
+    if (!document) problem = w.problem();
+    return document;
+}
+
+Id1XmlOutcome writeId1Xml(Files& files, std::int32_t header, const std::string& dir) {
+    std::vector<const TableDef*> tables = id1DataFiles();
+    tables.push_back(&Id1::table);
+    FileUse use(files, tables);
+    if (!use.ok()) return {{}, "cannot open the file " + std::string(use.failed()->name)};
+    Id1 h;
+    Subjekti sub;
+    if (auto problem = readHeader(files.store(), header, h, sub)) return {{}, *problem};
+    std::string problem;
+    const std::optional<std::string> document = id1Document(files.store(), files.messages(), h, sub, problem);
+    if (!document) return {{}, problem};
+    const std::string path = (std::filesystem::path(dir) / id1FileName(sub.oib.view())).string();
+    if (auto failed = writeFileAtomically(path, *document)) return {{}, *failed};
+    return {path, {}};
+}
+
+}  // namespace pramo

@@ -1,0 +1,41 @@
+#pragma once
+// The ID-1 return of a header as an XML file for electronic filing: the payer with the contact
+// person, every payee from whom income tax or surtax was withheld in the year with the tax per
+// revenue account, and the whole file's totals (whose tax also holds the crisis tax).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "records/layouts/id1.h"
+#include "records/layouts/subjekti.h"
+#include "records/store/files.h"
+
+namespace pramo {
+
+inline constexpr std::string_view id1Namespace = "http://e-porezna.porezna-uprava.hr/obrasci/id1/v4-0";
+
+// A name as the return writes it: trailing blanks dropped, every run of blanks one blank.
+std::string prijenos(std::string_view name);
+
+// "ID-1_" + the payer's OIB + "_01.xml".
+std::string id1FileName(std::string_view payerOib);
+
+// The document of `header`. The messages about an income type without tax account (one per
+// item) and a payee without OIB are shown through `messages` as the payees are written.
+// Answers the document, or nullopt with the problem in `problem`.
+std::optional<std::string> id1Document(Store& store, Messages& messages, const Id1& header, const Subjekti& payer,
+                                       std::string& problem);
+
+struct Id1XmlOutcome {
+    std::string path;     // the file written (empty when nothing was)
+    std::string problem;  // why not, in the user's words
+    bool written() const { return problem.empty(); }
+};
+
+// Writes the return of header number `header` into directory `dir`: whole and valid UTF-8, or
+// not at all (a file already there is left as it was).
+Id1XmlOutcome writeId1Xml(Files& files, std::int32_t header, const std::string& dir);
+
+}  // namespace pramo
