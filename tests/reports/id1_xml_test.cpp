@@ -190,11 +190,5 @@ TEST_F(Id1Xml, CoverLetter) {
     }
 }
 
-TEST(Prijenos, BlanksCollapsed) {
-    const struct { const char* in; const char* out; } cases[] = {
-        {"Ana  Marija", "Ana Marija"}, {"Đurđa   ", "Đurđa"}, {"  Ivan   Ivo ", "Ivan Ivo"}, {"Bäcker", "Bäcker"}, {"", ""}};
-    for (const auto& c : cases) EXPECT_EQ(prijenos(c.in), c.out) << c.in;
-}
-
 }  // namespace
 }  // namespace pramo

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <filesystem>
 
+#include "joppd/joppd_text.h"
 #include "records/layouts/subjekti.h"
 #include "records/store/atomic_file.h"
 #include "records/store/read_linked.h"
@@ -98,21 +99,6 @@ std::optional<std::string> readHeader(Store& store, std::int32_t number, Id1& h,
 }
 
 }  // namespace
-
-std::string prijenos(std::string_view name) {
-    std::string out;
-    bool blank = false;
-    for (const char c : name) {
-        if (c == ' ') {
-            blank = !out.empty();
-            continue;
-        }
-        if (blank) out += ' ';
-        blank = false;
-        out += c;
-    }
-    return out;
-}
 
 std::string id1FileName(std::string_view payerOib) { return "ID-1_" + std::string(utf8::trimRight(payerOib)) + "_01.xml"; }
 

@@ -16,9 +16,6 @@ namespace pramo {
 
 inline constexpr std::string_view id1Namespace = "http://e-porezna.porezna-uprava.hr/obrasci/id1/v4-0";
 
-// A name as the return writes it: trailing blanks dropped, every run of blanks one blank.
-std::string prijenos(std::string_view name);
-
 // "ID-1_" + the payer's OIB + "_01.xml".
 std::string id1FileName(std::string_view payerOib);
 
