@@ -86,15 +86,19 @@ int yearOf(const Id1& h) {
     return year;
 }
 
-// The header and its payer; the problem when either cannot be used.
-std::optional<std::string> readHeader(Store& store, std::int32_t number, Id1& h, Subjekti& sub) {
-    const std::string name = "ID-1 form " + std::to_string(number);
+Id1XmlOutcome refused(std::string problem, std::string poruka) { return {{}, std::move(problem), std::move(poruka)}; }
+
+// The header and its payer; why not when either cannot be used.
+std::optional<Id1XmlOutcome> readHeader(Store& store, std::int32_t number, Id1& h, Subjekti& sub) {
+    const std::string n = std::to_string(number);
     StoreCode c = readLinked(store, number, h);
-    if (c == StoreCode::NotFound) return name + " does not exist";
-    if (ok(c) && (h.godina.length() != 4 || yearOf(h) < 1900)) return name + " has no valid year";
+    if (c == StoreCode::NotFound) return refused("ID-1 form " + n + " does not exist", "ID-1 obrazac " + n + " ne postoji");
+    if (ok(c) && (h.godina.length() != 4 || yearOf(h) < 1900))
+        return refused("ID-1 form " + n + " has no valid year", "ID-1 obrazac " + n + " nema ispravnu godinu");
     if (ok(c)) c = readLinked(store, h.isplatitelj, sub);
-    if (c == StoreCode::NotFound) return "the payer of " + name + " does not exist";
-    if (!ok(c)) return "cannot read " + name + ": " + store.error().text();
+    if (c == StoreCode::NotFound)
+        return refused("the payer of ID-1 form " + n + " does not exist", "isplatitelj ID-1 obrasca " + n + " ne postoji");
+    if (!ok(c)) return refused("cannot read ID-1 form " + n + ": " + store.error().text(), store.error().text());
     return std::nullopt;
 }
 
@@ -130,16 +134,17 @@ Id1XmlOutcome writeId1Xml(Files& files, std::int32_t header, const std::string& 
     std::vector<const TableDef*> tables = id1DataFiles();
     tables.push_back(&Id1::table);
     FileUse use(files, tables);
-    if (!use.ok()) return {{}, "cannot open the file " + std::string(use.failed()->name)};
+    const std::string failedName = use.ok() ? std::string() : std::string(use.failed()->name);
+    if (!use.ok()) return refused("cannot open the file " + failedName, "datoteka " + failedName + " se ne može otvoriti");
     Id1 h;
     Subjekti sub;
-    if (auto problem = readHeader(files.store(), header, h, sub)) return {{}, *problem};
+    if (auto problem = readHeader(files.store(), header, h, sub)) return *problem;
     std::string problem;
     const std::optional<std::string> document = id1Document(files.store(), files.messages(), h, sub, problem);
-    if (!document) return {{}, problem};
+    if (!document) return refused(problem, problem);
     const std::string path = (std::filesystem::path(dir) / id1FileName(sub.oib.view())).string();
-    if (auto failed = writeFileAtomically(path, *document)) return {{}, *failed};
-    return {path, {}};
+    if (const WriteOutcome failed = writeFileAtomically(path, *document)) return refused(failed->text(), failed->croatian());
+    return {path, {}, {}};
 }
 
 }  // namespace pramo

@@ -27,7 +27,8 @@ std::optional<std::string> id1Document(Store& store, Messages& messages, const I
 
 struct Id1XmlOutcome {
     std::string path;     // the file written (empty when nothing was)
-    std::string problem;  // why not, in the user's words
+    std::string problem;  // why not, for the command line
+    std::string poruka;   // the same for the desktop, in Croatian
     bool written() const { return problem.empty(); }
 };
 
