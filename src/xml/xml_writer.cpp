@@ -19,6 +19,7 @@ bool hasControlCharacter(std::string_view text) {
 }  // namespace
 
 XmlWriter::XmlWriter() : buffer_(xmlBufferCreate()) {
+    if (buffer_) xmlBufferSetAllocationScheme(buffer_, XML_BUFFER_ALLOC_DOUBLEIT);  // linear in the document's size
     writer_ = buffer_ ? xmlNewTextWriterMemory(buffer_, 0) : nullptr;
     if (!writer_) {
         problem_ = "XML zapis nije započet (nema dovoljno memorije)";
