@@ -1,5 +1,6 @@
 #include "app/register_screens.h"
 
+#include "joppd/ui/joppd_screens.h"
 #include "payments/positions.h"
 #include "preview/ui/screens.h"
 
@@ -7,6 +8,7 @@ namespace pramo {
 
 void registerAllScreens(ScreenRegistry& registry) {
     registerPreviewScreens(registry);
+    registerJoppdScreens(registry);
 }
 
 std::vector<DataUpgrade> dataUpgrades() {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "joppd_fixture.h"
+#include "support/joppd_office.h"
 #include "records/store/read_linked.h"
 #include "support/run_command.h"
 
@@ -38,7 +38,7 @@ TEST(JoppdCli, CreateThenXml) {
     const auto xml = cli({"joppd", "xml", "--submission", "1", "--data", o.dataDir()});
     ASSERT_EQ(xml.exitCode, 0) << xml.err;
     const std::string path = xml.out.substr(0, xml.out.size() - 1);
-    EXPECT_EQ(fs::path(path).parent_path(), o.data.dir.path());
+    EXPECT_EQ(fs::path(path).parent_path(), o.dir());
     EXPECT_TRUE(test::validJoppd(path));
     EXPECT_EQ(o.reread(jopo).datoteka.str(), path);
 }
@@ -48,12 +48,12 @@ TEST(JoppdCli, PagesAAndB) {
     o.payment(1, test::date(2015, 3, 10));
     o.item(1, 3, 2, "1000.00");
     for (const char* report : {"joppd-a", "joppd-b"}) {
-        const std::string pdf = o.data.dir.file(std::string(report) + ".pdf");
+        const std::string pdf = o.file(std::string(report) + ".pdf");
         const auto r = cli({"report", report, "--payment", "1", "--data", o.dataDir(), "--pdf", pdf});
         EXPECT_EQ(r.exitCode, 0) << r.err;
         EXPECT_GT(fs::file_size(pdf), 1000u) << report;
     }
-    const auto text = o.data.dir.file("b.txt");
+    const auto text = o.file("b.txt");
     ASSERT_EQ(cli({"report", "joppd-b", "--payment", "1", "--data", o.dataDir(), "--text", text}).exitCode, 0);
     std::ifstream in(text);
     const std::string content{std::istreambuf_iterator<char>(in), {}};

@@ -6,7 +6,7 @@
 #include "joppd/page_a.h"
 #include "joppd/page_b.h"
 #include "joppd/page_b_columns.h"
-#include "joppd_fixture.h"
+#include "support/joppd_office.h"
 #include "records/layouts/vrstedoh.h"
 #include "reports/report_declaration.h"
 
@@ -144,7 +144,7 @@ bool shows(const Page& page, const QString& text) {
 
 ReportResult run(test::JoppdOffice& o, const ReportSpec& spec, std::int32_t payment) {
     SilentProgress progress;
-    return runDeclaredReport(spec, o.data.files, {.payment = payment}, o.office.clock(), progress);
+    return runDeclaredReport(spec, o.files, {.payment = payment}, o.office.clock(), progress);
 }
 
 TEST(JoppdPages, AsThePreviewGetsThem) {

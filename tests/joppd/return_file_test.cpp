@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "joppd/return_file.h"
-#include "joppd_fixture.h"
+#include "support/joppd_office.h"
 #include "records/layouts/osobe.h"
 
 namespace pramo {
@@ -237,12 +237,12 @@ TEST(JoppdReturn, AFailingItemWritesNothing) {
 TEST(JoppdReturn, TheFileGoesIntoXmlWhenThatDirectoryExists) {
     for (const bool xmlDir : {false, true}) {
         test::JoppdOffice o;
-        if (xmlDir) fs::create_directory(o.data.dir.path() / "XML");
+        if (xmlDir) fs::create_directory(o.dir() / "XML");
         o.payment(1, test::date(2015, 3, 10));
         const Jopo jopo = o.submission(1);
         const Written w = writeReturn(o, jopo);
         ASSERT_TRUE(w.outcome.created) << w.outcome.message;
-        EXPECT_EQ(fs::path(w.outcome.path).parent_path(), xmlDir ? o.data.dir.path() / "XML" : o.data.dir.path());
+        EXPECT_EQ(fs::path(w.outcome.path).parent_path(), xmlDir ? o.dir() / "XML" : o.dir());
         EXPECT_EQ(o.reread(jopo).datoteka.str(), w.outcome.path);
     }
 }

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "joppd/return_file.h"
-#include "joppd_fixture.h"
+#include "support/joppd_office.h"
 #include "records/layouts/osobe.h"
 #include "records/layouts/subjekti.h"
 #include "records/layouts/vrstedoh.h"
@@ -131,7 +131,7 @@ TEST(JoppdRefusal, ThePlaceOfTheFile) {
         SCOPED_TRACE(longPath ? "path too long" : "directory in the way");
         test::JoppdOffice o;
         const Jopo jopo = withItem(o, 1, 2);
-        fs::path out = o.data.dir.path();
+        fs::path out = o.dir();
         if (longPath) out /= std::string(120, 'd');
         else fs::create_directory(out / ("JOP_15069_" + jopo.ujed.str().substr(0, 4) + ".xml"));
         fs::create_directories(out);

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "joppd/submission.h"
-#include "joppd_fixture.h"
+#include "support/joppd_office.h"
 #include "records/layouts/integrity.h"
 #include "records/store/read_linked.h"
 
@@ -88,7 +88,7 @@ TEST(JopKreiranje, DeletingThePaymentDeletesItsSubmissions) {
     test::JoppdOffice o;
     Isplate isp = o.payment(1, test::date(2015, 3, 10));
     const Jopo jopo = o.submission(1);
-    Integrity ri(o.data.files);
+    Integrity ri(o.files);
     ASSERT_EQ(ri.remove(isp), RiResult::Done);
     Jopo gone;
     EXPECT_EQ(readLinked(o.store(), jopo.oznaka, gone), StoreCode::NotFound);

@@ -1,5 +1,7 @@
 #include "shell/list/list_declaration.h"
 
+#include <algorithm>
+
 #include "shell/list/list_panel.h"
 
 namespace pramo {
@@ -62,6 +64,17 @@ RangeSpec rangeFrom(const ListSpec& from, std::string_view field, std::string_vi
     return range;
 }
 
+std::vector<const TableDef*> filesOf(const ListSpec& spec) {
+    std::vector<const TableDef*> files{spec.table};
+    const auto add = [&](const TableDef* t) {
+        if (t && std::find(files.begin(), files.end(), t) == files.end()) files.push_back(t);
+    };
+    for (const auto* columns : {&spec.columns, &spec.below})
+        for (const ColumnSpec& c : *columns) add(c.lookupKey ? c.lookupKey->table : nullptr);
+    for (const TableDef* t : spec.alsoReads) add(t);
+    return files;
+}
+
 bool startsWithIgnoringCase(std::string_view value, std::string_view typed) {
     return utf8::upper(value).starts_with(utf8::upper(typed));
 }
@@ -77,6 +90,8 @@ std::string ownFault(const ListSpec& spec) {
     for (const TabSpec& tab : spec.tabs)
         if (auto f = tabFault(spec, tab); !f.empty()) return f;
     for (const ColumnSpec& c : spec.columns)
+        if (auto f = columnFault(spec, c); !f.empty()) return f;
+    for (const ColumnSpec& c : spec.below)
         if (auto f = columnFault(spec, c); !f.empty()) return f;
     return foreignHook("primeInsert", spec.hooks.primeInsert.table, *spec.table);
 }

@@ -162,6 +162,13 @@ InsertPrimer primeWith(F f) {
     return {&R::table, [f](ListPanel& list, RecordBuffer& rec) { f(list, rec.as<R>()); }};
 }
 
+// A key of the list's own beyond the common ones (numeric keypad keys, for example), tried
+// before them while the rows have the focus.
+struct ListKey {
+    QKeyCombination key{};
+    std::function<void(ListPanel&)> action{};
+};
+
 struct ListHooks {
     // A new record for the form: the buffer is cleared and holds the tab's range fields.
     InsertPrimer primeInsert{};
@@ -182,6 +189,10 @@ struct ListSpec {
     bool hideSelect = false;  // outside select mode the select button is hidden, not only disabled
     const FormSpec* form = nullptr;
     std::vector<ExtraButton> extraButtons{};
+    std::vector<std::pair<ListButton, QString>> buttonTexts{};  // captions other than "&Unesi", "&Mijenjaj" ...
+    std::vector<ListKey> keys{};
+    std::vector<ColumnSpec> below{};  // values of the highlighted record shown under the rows, each with its title
+    std::vector<const TableDef*> alsoReads{};  // files its computed columns read (look-up columns' files are opened anyway)
     std::vector<const ListSpec*> details{};  // lists shown below, each ranged by this list's highlighted record
     ListHooks hooks{};
 };
@@ -193,6 +204,9 @@ std::string popupMenuText(bool empty, bool selecting);
 
 // Whether a shown value starts with a typed text, letter case ignored (Croatian letters too).
 bool startsWithIgnoringCase(std::string_view value, std::string_view typed);
+
+// Every file the list reads while it runs: its own, its look-up columns' and those it also reads.
+std::vector<const TableDef*> filesOf(const ListSpec& spec);
 
 // The first fault of this one declaration (a field or key it names that does not exist, a hook
 // over another file's records); empty when there is none. declarationFault (shell/declarations.h)

@@ -31,6 +31,11 @@ void dropLastCharacter(std::string& s) {
 bool ListPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == view_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        for (const ListKey& own : spec_.keys) {
+            if (own.key != key->keyCombination()) continue;
+            own.action(*this);
+            return true;
+        }
         return navigationKey(key->key()) || commandKey(key);
     }
     if (watched == view_ && event->type() == QEvent::FocusIn) {

@@ -1,5 +1,6 @@
 #include "shell/list/list_panel.h"
 
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -47,22 +48,26 @@ const char* buttonText(ListButton b) {
 ListPanel::ListPanel(AppContext& ctx, const ListSpec& spec, bool selecting, QWidget* parent)
     : QWidget(parent), ctx_(ctx), spec_(spec), selecting_(selecting), page_(ctx.store, *spec.table),
       seek_(*spec.table), locatorTexts_(spec.tabs.size()) {
-    files_ = std::make_unique<FileUse>(ctx.files, std::initializer_list<const TableDef*>{spec.table});
-    for (const ColumnSpec& c : spec.columns) {
-        Column col{.format = c.format, .compute = c.compute};
-        if (!c.compute) col.field = &fieldOf(*spec.table, c.field);
-        if (c.lookupKey) {
-            col.lookupKey = c.lookupKey;
-            col.shown = &fieldOf(*c.lookupKey->table, c.lookupField);
-        }
-        columns_.push_back(std::move(col));
-    }
+    const std::vector<const TableDef*> files = filesOf(spec);
+    files_ = std::make_unique<FileUse>(ctx.files, std::span<const TableDef* const>(files));
+    for (const ColumnSpec& c : spec.columns) columns_.push_back(columnOf(c));
+    for (const ColumnSpec& c : spec.below) belowColumns_.push_back(columnOf(c));
     page_.setCells([this](const RecordBuffer& rec, std::vector<std::string>& cells) { readCells(rec, cells); });
     page_.setSort(*spec.tabs.front().key, {}, {});  // until the first fill binds the tab
     build();
 }
 
 ListPanel::~ListPanel() = default;
+
+ListPanel::Column ListPanel::columnOf(const ColumnSpec& c) const {
+    Column col{.format = c.format, .compute = c.compute};
+    if (!c.compute) col.field = &fieldOf(*spec_.table, c.field);
+    if (c.lookupKey) {
+        col.lookupKey = c.lookupKey;
+        col.shown = &fieldOf(*c.lookupKey->table, c.lookupField);
+    }
+    return col;
+}
 
 void ListPanel::build() {
     auto* layout = new QVBoxLayout(this);
@@ -76,6 +81,7 @@ void ListPanel::build() {
     body->addWidget(buildView());
     body->addWidget(buildThumb());
     layout->addLayout(body, 1);
+    if (!spec_.below.empty()) layout->addWidget(buildBelow());
     layout->addWidget(buildButtons());
     setFocusProxy(view_);
 }
@@ -168,10 +174,10 @@ QWidget* ListPanel::buildButtons() {
         layout->addWidget(button);
         buttons_.emplace_back(b, button);
     };
-    add(ListButton::Insert, buttonText(ListButton::Insert), &ListPanel::insertRecord);
-    add(ListButton::Change, buttonText(ListButton::Change), &ListPanel::changeRecord);
-    add(ListButton::Delete, buttonText(ListButton::Delete), &ListPanel::deleteRecord);
-    add(ListButton::Select, spec_.selectText, &ListPanel::selectRecord);
+    add(ListButton::Insert, buttonCaption(ListButton::Insert), &ListPanel::insertRecord);
+    add(ListButton::Change, buttonCaption(ListButton::Change), &ListPanel::changeRecord);
+    add(ListButton::Delete, buttonCaption(ListButton::Delete), &ListPanel::deleteRecord);
+    add(ListButton::Select, buttonCaption(ListButton::Select), &ListPanel::selectRecord);
     for (const ExtraButton& extra : spec_.extraButtons) {
         auto* button = new QPushButton(extra.text, row);
         button->setAutoDefault(false);
@@ -180,14 +186,40 @@ QWidget* ListPanel::buildButtons() {
         connect(button, &QPushButton::clicked, this, [this, &extra] { extra.action(*this); });
         layout->addWidget(button);
     }
-    add(ListButton::Close, buttonText(ListButton::Close), &ListPanel::closeList);
-    add(ListButton::Help, buttonText(ListButton::Help), &ListPanel::showHelp);
+    add(ListButton::Close, buttonCaption(ListButton::Close), &ListPanel::closeList);
+    add(ListButton::Help, buttonCaption(ListButton::Help), &ListPanel::showHelp);
     if (QPushButton* select = button(ListButton::Select)) {
         select->setVisible(selecting_ || !spec_.hideSelect);
         select->setDefault(selecting_);
         select->setAutoDefault(selecting_);
     }
     return row;
+}
+
+QString ListPanel::buttonCaption(ListButton b) const {
+    for (const auto& [which, text] : spec_.buttonTexts)
+        if (which == b) return text;
+    return b == ListButton::Select ? spec_.selectText : QString::fromUtf8(buttonText(b));
+}
+
+// The values of the highlighted record shown under the rows: a title and a value each.
+QWidget* ListPanel::buildBelow() {
+    auto* box = new QWidget(this);
+    auto* layout = new QFormLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (const ColumnSpec& c : spec_.below) {
+        auto* value = new QLabel(box);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addRow(c.title, value);
+        below_.push_back(value);
+    }
+    return box;
+}
+
+void ListPanel::showBelow() {
+    const RecordBuffer* rec = highlightedRecord();
+    for (std::size_t i = 0; i < below_.size(); ++i)
+        below_[i]->setText(rec ? QString::fromStdString(cellText(belowColumns_[i], *rec)) : QString());
 }
 
 QPushButton* ListPanel::button(ListButton which) const {
@@ -289,6 +321,7 @@ void ListPanel::showHighlight() {
     if (auto* b = button(ListButton::Delete)) b->setEnabled(canEdit && !empty);
     if (auto* b = button(ListButton::Select)) b->setEnabled(selecting_ && !empty);
     updateThumb();
+    showBelow();  // also after the same record changed
     const std::int64_t id = empty ? 0 : page_.highlighted()->pos.id;
     if (id == shownId_) return;
     shownId_ = id;
@@ -306,17 +339,15 @@ bool ListPanel::check(StoreCode rc) {
 
 void ListPanel::readCells(const RecordBuffer& rec, std::vector<std::string>& cells) {
     cells.clear();
-    for (const Column& c : columns_) {
-        if (c.compute) {
-            cells.push_back(c.compute.call(ctx_.store, rec));
-        } else if (!c.lookupKey) {
-            cells.push_back(fieldText(*c.field, rec.get(), c.format));
-        } else {
-            RecordBuffer linked(*c.lookupKey->table);
-            const bool found = ok(readLinked(ctx_.store, *c.lookupKey, c.field->getInt(rec.get()), linked));
-            cells.push_back(found ? fieldText(*c.shown, linked.get(), c.format) : "");
-        }
-    }
+    for (const Column& c : columns_) cells.push_back(cellText(c, rec));
+}
+
+std::string ListPanel::cellText(const Column& c, const RecordBuffer& rec) {
+    if (c.compute) return c.compute.call(ctx_.store, rec);
+    if (!c.lookupKey) return fieldText(*c.field, rec.get(), c.format);
+    RecordBuffer linked(*c.lookupKey->table);
+    const bool found = ok(readLinked(ctx_.store, *c.lookupKey, c.field->getInt(rec.get()), linked));
+    return found ? fieldText(*c.shown, linked.get(), c.format) : "";
 }
 
 void ListPanel::insertRecord() { callForm(Request::Insert); }

@@ -47,6 +47,8 @@ public:
     QScrollBar* thumbBar() const { return thumb_; }
     QPushButton* button(ListButton which) const;
     QLineEdit* locatorEntry() const { return entry_; }
+    // The value shown under the rows for `below` entry `i` of the declaration.
+    QLabel* belowValue(std::size_t i) const { return i < below_.size() ? below_[i] : nullptr; }
 
     // Fills the page afresh for the current tab (and the range it takes now): at the first
     // record, or at the first record at or after `rec`'s key values (the record itself when it
@@ -90,6 +92,9 @@ private:
     QWidget* buildView();
     QWidget* buildThumb();
     QWidget* buildButtons();
+    QWidget* buildBelow();
+    void showBelow();
+    QString buttonCaption(ListButton b) const;
     void setColumnWidths();
     void bindTab();
     void showPage();
@@ -118,12 +123,15 @@ private:
         const FieldDef* shown = nullptr;
         CellText compute;
     };
+    Column columnOf(const ColumnSpec& c) const;
+    std::string cellText(const Column& c, const RecordBuffer& rec);
 
     AppContext& ctx_;
     const ListSpec& spec_;
     bool selecting_;
     std::unique_ptr<FileUse> files_;
     std::vector<Column> columns_;
+    std::vector<Column> belowColumns_;
     ListPage page_;
     int tab_ = 0;
     int rangeFields_ = 0;        // leading key components fixed by the current tab's range
@@ -143,6 +151,7 @@ private:
     PageModel* model_ = nullptr;
     QScrollBar* thumb_ = nullptr;
     std::vector<std::pair<ListButton, QPushButton*>> buttons_;
+    std::vector<QLabel*> below_;
 };
 
 }  // namespace pramo

@@ -1,4 +1,4 @@
-#include "joppd_fixture.h"
+#include "support/joppd_office.h"
 
 #include <libxml/parser.h>
 #include <libxml/xmlschemas.h>
@@ -16,7 +16,7 @@ namespace {
 // The official schema straight from the repository's data folder, compiled once.
 xmlSchemaPtr officialSchema() {
     static xmlSchemaPtr schema = [] {
-        const std::string root = std::string(PRAMO_TEST_DIR) + "/../data/xsd/joppd/ObrazacJOPPD-v1-1.xsd";
+        const std::string root = std::string(PRAMO_SOURCE_DIR) + "/data/xsd/joppd/ObrazacJOPPD-v1-1.xsd";
         xmlSchemaParserCtxtPtr parser = xmlSchemaNewParserCtxt(root.c_str());
         xmlSchemaPtr s = xmlSchemaParse(parser);
         xmlSchemaFreeParserCtxt(parser);
@@ -117,7 +117,18 @@ std::vector<std::string> ReturnXml::rowElementNames(std::size_t row) const {
     return ::testing::AssertionFailure() << path << " is not a valid JOPPD return: " << x.validationErrors();
 }
 
-JoppdOffice::JoppdOffice() {
+JoppdOffice::JoppdOffice() : JoppdOffice(std::make_unique<TestData>()) {}
+
+JoppdOffice::JoppdOffice(std::unique_ptr<TestData> own)
+    : own_(std::move(own)), dir_(own_->dir.path()), files(own_->files), office(files) {
+    addTypes();
+}
+
+JoppdOffice::JoppdOffice(Files& f, std::filesystem::path dir) : dir_(std::move(dir)), files(f), office(files) {
+    addTypes();
+}
+
+void JoppdOffice::addTypes() {
     office.standardRegisters();
     office.add(taxOnly(4, "Kamate", "12", "11", "1004"));
     office.add(taxOnly(5, "Stipendija", "25", "01", "4003"));

@@ -1,5 +1,5 @@
 #pragma once
-// The office of the JOPPD tests: the shared standard registers plus income types of the other
+// The office of the JOPPD tests (return, pages, command line and screens): the shared standard registers plus income types of the other
 // recipient categories, a submission with its author, and the written return read back — every
 // return validated, in the test itself, against the official schema files of data/xsd/ compiled
 // directly by libxml2.
@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -61,11 +63,15 @@ private:
 // Whether the file at `path` is valid against the official schema (compiled from data/xsd/).
 ::testing::AssertionResult validJoppd(const std::string& path);
 
-struct JoppdOffice {
-    JoppdOffice();
+class JoppdOffice {
+public:
+    JoppdOffice();  // in a fresh data directory of its own
+    JoppdOffice(Files& files, std::filesystem::path dir);  // in the program's (a screen test's session)
 
-    Store& store() { return data.store; }
-    std::string dataDir() const { return data.dir.path().string(); }
+    Store& store() { return files.store(); }
+    const std::filesystem::path& dir() const { return dir_; }
+    std::string dataDir() const { return dir_.string(); }
+    std::string file(const std::string& name) const { return (dir_ / name).string(); }
     // A payment of payer 1 on that date (report label from the date).
     Isplate payment(std::int32_t oznaka, Date datum);
     // An item of a payment; its ordinal is the next one in the payment.
@@ -74,8 +80,16 @@ struct JoppdOffice {
     Jopo submission(std::int32_t isplata);
     Jopo reread(const Jopo& jopo);
 
-    TestData data;
-    Office office{data.files};
+private:
+    explicit JoppdOffice(std::unique_ptr<TestData> own);
+    void addTypes();
+
+    std::unique_ptr<TestData> own_;
+    std::filesystem::path dir_;
+
+public:
+    Files& files;
+    Office office;
     SeededRandom random;
     std::int32_t nextItem = 1;
     std::map<std::int32_t, std::uint16_t> ordinals;
