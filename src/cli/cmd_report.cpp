@@ -134,7 +134,9 @@ int write(const ReportResult& r, const Options& o) {
     const QString path = QString::fromStdString(o.pdf.empty() ? o.text : o.pdf);
     std::vector<const Page*> pages;
     for (const Page& p : r.pages) pages.push_back(&p);
-    const WriteOutcome problem = o.pdf.empty() ? writePagesAsText(pages, path) : writePdf(pages, path, o.spec->title);
+    const WriteOutcome problem = !o.pdf.empty() ? writePdf(pages, path, o.spec->title)
+                                 : r.text.empty() ? writePagesAsText(pages, path)
+                                                  : writeLinesAsText(r.text, path);
     if (problem) {
         std::cerr << "pramo-cli: " << *problem << "\n";
         return ExitFailed;

@@ -1,7 +1,7 @@
 #pragma once
-// A finished report page in the program's own device-free form: text runs, lines and boxes at
-// millimetre positions on a sheet of paper. Reports build pages; one painter draws them on any
-// device, and the text export reads the same objects.
+// A finished report page in the program's own device-free form: text runs, lines, boxes and the
+// module grids of 2D codes at millimetre positions on a sheet of paper. Reports build pages; one
+// painter draws them on any device, and the text export reads the same objects.
 
 #include <QPointF>
 #include <QRectF>
@@ -67,7 +67,22 @@ struct PageBox {
     double shade = 0.0;
 };
 
-using PageItem = std::variant<TextRun, PageLine, PageBox>;
+// A two-dimensional code drawn into `rect`: a grid of `columns` by `rows` modules, each module
+// rect.width() / columns wide and rect.height() / rows high (modules need not be square), dark
+// where `dark` (row by row) says so. The painter draws it as filled rectangles, so it prints as
+// sharply as text on any device.
+struct PageModules {
+    QRectF rect;
+    int columns = 0;
+    int rows = 0;
+    std::vector<bool> dark;
+
+    bool isDark(int row, int column) const {
+        return dark[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) + static_cast<std::size_t>(column)];
+    }
+};
+
+using PageItem = std::variant<TextRun, PageLine, PageBox, PageModules>;
 
 class Page {
 public:

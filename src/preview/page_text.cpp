@@ -43,4 +43,10 @@ WriteOutcome writePagesAsText(const std::vector<const Page*>& pages, const QStri
     return writeFileAtomically(path.toStdString(), std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
 }
 
+WriteOutcome writeLinesAsText(const std::vector<std::string>& lines, const QString& path) {
+    std::string content;
+    for (const std::string& line : lines) content += line + '\n';
+    return writeFileAtomically(path.toStdString(), content);
+}
+
 }  // namespace pramo

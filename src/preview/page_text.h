@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 #include <vector>
 
 #include "preview/page.h"
@@ -21,5 +22,8 @@ QStringList pageAsText(const Page& page);
 // Writes the pages' lines into a new file (replacing an old one), one line per page line, UTF-8,
 // through writeFileAtomically: nothing when the file is in place, else why not.
 WriteOutcome writePagesAsText(const std::vector<const Page*>& pages, const QString& path);
+
+// Writes lines of text (UTF-8) into a new file the same way, one line each.
+WriteOutcome writeLinesAsText(const std::vector<std::string>& lines, const QString& path);
 
 }  // namespace pramo

@@ -16,6 +16,7 @@ PageItem movedDown(PageItem item, double dy) {
         l->to = moved(l->to, dy);
     }
     if (auto* b = std::get_if<PageBox>(&item)) b->rect.translate(0.0, dy);
+    if (auto* g = std::get_if<PageModules>(&item)) g->rect.translate(0.0, dy);
     return item;
 }
 

@@ -3,6 +3,7 @@
 #include "crisistax/ispis_kriznice.h"
 #include "joppd/page_a.h"
 #include "joppd/page_b.h"
+#include "orders/order_reports.h"
 #include "reports/id1/id1_print.h"
 #include "reports/id1/popratni_dopis.h"
 #include "reports/opcine_ispis.h"
@@ -23,6 +24,8 @@ const std::vector<const ReportSpec*>& allReports() {
         &popratniDopisReport,
         &rsmAReport,
         &rsmBReport,
+        &hub3Report,
+        &hub3aReport,
     };
     return all;
 }

@@ -41,6 +41,9 @@ struct ReportResult {
     std::vector<Page> pages;
     StoreCode code = StoreCode::Ok;  // the store's error when the run failed
     std::string failedFile;          // and the file it came from
+    // The report's own text form, one line each (UTF-8), for reports whose pages read badly as
+    // text (forms filled field by field). Empty: the text form is the pages as text.
+    std::vector<std::string> text;
 };
 
 // One pass over a file in a key's order: from the first record at or after `from` (the whole

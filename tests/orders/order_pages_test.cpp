@@ -1,0 +1,107 @@
+// What the forms print: the amount format, every amount whole in its box, the paper and offsets of
+// a matrix printer, three HUB-3A orders to a sheet.
+
+#include <QRegularExpression>
+
+#include "orders/order_forms.h"
+#include "orders/order_reports.h"
+#include "orders_fixture.h"
+#include "preview/text_metrics.h"
+#include "records/layouts/param.h"
+
+namespace pramo::test {
+namespace {
+
+TEST(OrderAmount, AsteriskedInTenCharactersNeverCut) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1234.5", "**1.234,50"},       {"0", "******0,00"},           {"0.05", "******0,05"},
+        {"999999.99", "999.999,99"},    {"1000000", "1.000.000,00"},   {"1234567.89", "1.234.567,89"},
+        {"9999999999999.99", "9.999.999.999.999,99"},
+    };
+    for (const auto& [amount, text] : cases) EXPECT_EQ(orderAmountText(dec<OrderAmount>(amount)), text) << amount;
+}
+
+// The amount runs of a page (the ones that look like amounts), with their widths.
+std::vector<TextRun> amountRuns(const Page& page) {
+    static const QRegularExpression amount(QStringLiteral("^\\**[0-9.]+,[0-9]{2}$"));
+    std::vector<TextRun> runs;
+    for (const PageItem& item : page.items()) {
+        if (const auto* t = std::get_if<TextRun>(&item); t && amount.match(t->text).hasMatch()) runs.push_back(*t);
+    }
+    return runs;
+}
+
+TEST(OrderAmount, WholeInItsBoxOnBothForms) {
+    for (const char* amount : {"1234567.89", "9999999999999.99", "12.00"}) {
+        for (OrderForm form : {OrderForm::Hub3, OrderForm::Hub3a}) {
+            PaymentOrder o;
+            o.amount = dec<OrderAmount>(amount);
+            o[Field::Iznos] = orderAmountText(o.amount);
+            const std::vector<Page> pages = orderPages(formLayout(form), Paper::a4(), {o});
+            const std::vector<TextRun> runs = amountRuns(pages.at(0));
+            ASSERT_EQ(runs.size(), 2u) << amount;  // the order and its receipt stub
+            for (const TextRun& t : runs) {
+                EXPECT_EQ(t.text.toStdString(), o[Field::Iznos]);
+                EXPECT_LE(textWidthMm(t.font, t.text), t.width + 0.01) << amount;
+            }
+        }
+    }
+}
+
+class OrderPages : public OrdersTest {
+protected:
+    ReportResult run(const ReportSpec& spec, PrinterKind printer, std::int32_t param) {
+        const ReportArgs args{.payment = 1, .param = param, .printer = printer};
+        SilentProgress progress;
+        return runDeclaredReport(spec, data.files, args, office.clock(), progress);
+    }
+};
+
+// A matrix printer's custom paper moved by the offsets of the PARAM record given, or of the first
+// record in the file when none is (as HUB-3A always takes it); laser sheets take no offsets.
+TEST_F(OrderPages, PaperAndOffsets) {
+    payment(date(2015, 3, 15));
+    item(1, 1, 2, "1000.00");
+    office.add(Param{.oznaka = 2, .xpos = 3, .ypos = -2, .modelprintera = "prvi upisan"});
+    office.add(Param{.oznaka = 1, .xpos = 7, .ypos = 4, .modelprintera = "drugi upisan"});
+    struct Case {
+        const ReportSpec* spec;
+        PrinterKind printer;
+        std::int32_t param;
+        QSizeF size;
+        QPointF offset;
+        std::size_t pages;
+    } cases[] = {
+        {&hub3Report, PrinterKind::Matrix, 1, {250.0, 101.6}, {7, 4}, 5},
+        {&hub3Report, PrinterKind::Matrix, 0, {250.0, 101.6}, {3, -2}, 5},
+        {&hub3aReport, PrinterKind::Matrix, 0, {250.0, 304.8}, {3, -2}, 2},
+        {&hub3aReport, PrinterKind::Laser, 0, {210.0, 297.0}, {0, 0}, 2},
+        {&hub3Report, PrinterKind::Laser, 1, {297.0, 210.0}, {0, 0}, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.spec->name) + " param " + std::to_string(c.param));
+        const ReportResult r = run(*c.spec, c.printer, c.param);
+        ASSERT_EQ(r.end, RunEnd::Pages);
+        ASSERT_EQ(r.pages.size(), c.pages);
+        EXPECT_EQ(r.pages[0].size(), c.size);
+        EXPECT_EQ(r.pages[0].paper().offset, c.offset);
+        EXPECT_EQ(r.pages[0].paper().custom, c.printer == PrinterKind::Matrix);
+    }
+}
+
+// The text form lists each order's fields, one a line; a payment without items prints nothing.
+TEST_F(OrderPages, TextForm) {
+    payment(date(2015, 3, 15));
+    EXPECT_EQ(run(hub3aReport, PrinterKind::Laser, 0).end, RunEnd::NothingToPrint);
+    item(1, 1, 2, "1000.00");
+    const ReportResult r = run(hub3aReport, PrinterKind::Laser, 0);
+    ASSERT_EQ(r.text.size(), 5u * (1 + fieldCount));
+    EXPECT_EQ(r.text[0], "NALOG=1");
+    EXPECT_EQ(r.text[1], "IZNOS=**1.000,00");
+    EXPECT_EQ(r.text[6], "MODELU=HR67");
+    EXPECT_EQ(r.text[7], "POZIVU=12345678903-15074-8");
+    EXPECT_EQ(r.text[16], "NALOG=2");
+}
+
+}  // namespace
+}  // namespace pramo::test
