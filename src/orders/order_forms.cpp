@@ -45,15 +45,33 @@ const PageFont baseFont{.family = QStringLiteral("DejaVu Sans Mono"), .points = 
 constexpr double smallestPoints = 6.0;
 constexpr double step = 0.5;
 
-// The lines of `text` in the box at the largest size from the base down that holds them all; at
-// the smallest size, the lines that fit (the rest is cut).
-QStringList fittedLines(const QString& text, const Placement& p, PageFont& font) {
+PageFont sized(double points) { return baseFont.sized(std::floor(points * 10.0) / 10.0); }
+
+// Text in a box one line high: in one line, in smaller type if it must; below the smallest size
+// the end that does not fit is cut.
+QStringList oneLine(const QString& text, const Placement& p, PageFont& font) {
+    const double natural = textWidthMm(baseFont, text);
+    if (natural <= p.width) return {text};
+    font = sized(std::max(smallestPoints, baseFont.points * p.width / natural));
+    QString shown = text;
+    while (shown.size() > 1 && textWidthMm(font, shown) > p.width) shown.chop(1);
+    return {shown};
+}
+
+// Text in a box of several lines: broken into lines at the largest size (from the base down) at
+// which they all fit; at the smallest size, the lines that fit (the rest is cut).
+QStringList severalLines(const QString& text, const Placement& p, PageFont& font, double baseLineHeight) {
     for (;; font.points -= step) {
         const QStringList lines = wrapText(text, font, p.width);
-        const auto room = std::max<qsizetype>(1, static_cast<qsizetype>(p.height / lineHeightMm(font) + 0.05));
+        const double lineHeight = baseLineHeight * font.points / baseFont.points;
+        const auto room = std::max<qsizetype>(1, static_cast<qsizetype>(p.height / lineHeight + 0.05));
         if (lines.size() <= room) return lines;
         if (font.points - step < smallestPoints) return lines.mid(0, room);
     }
+}
+
+QStringList fittedLines(const QString& text, const Placement& p, PageFont& font, double baseLineHeight) {
+    return p.height < 2.0 * baseLineHeight ? oneLine(text, p, font) : severalLines(text, p, font, baseLineHeight);
 }
 
 // The amount in one line, as small as it must be to fit: never cut.
@@ -70,8 +88,9 @@ void drawText(Page& page, const QString& text, const Placement& p, QPointF at) {
         page.text(at, text, font);
         return;
     }
-    const QStringList lines = fittedLines(text, p, font);
-    const double height = lineHeightMm(font);
+    const double baseLineHeight = lineHeightMm(baseFont);
+    const QStringList lines = fittedLines(text, p, font, baseLineHeight);
+    const double height = baseLineHeight * font.points / baseFont.points;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         page.text(at + QPointF(0.0, static_cast<double>(i) * height), lines[i], font, Align::Left, p.width);
     }

@@ -2,7 +2,6 @@
 
 #include <zint.h>
 
-#include <cmath>
 #include <memory>
 
 #include "orders/hub3_code.h"
@@ -19,19 +18,15 @@ struct SymbolDeleter {
 };
 using Symbol = std::unique_ptr<zint_symbol, SymbolDeleter>;
 
-int nearest(double v) { return static_cast<int>(std::lround(v)); }
-
-// The symbol's vector output (rectangles in units of its own) as a grid of rows and modules.
+// The encoded symbol as a grid: zint keeps each row as a bit array, eight modules to a byte with
+// the first module in the lowest bit (rows of up to 1152 modules).
 PageModules gridOf(const zint_symbol& s) {
     PageModules g{.columns = s.width, .rows = s.rows,
                   .dark = std::vector<bool>(static_cast<std::size_t>(s.width) * static_cast<std::size_t>(s.rows))};
-    const double ux = static_cast<double>(s.vector->width) / s.width;
-    const double uy = static_cast<double>(s.vector->height) / s.rows;
-    for (const zint_vector_rect* r = s.vector->rectangles; r; r = r->next) {
-        for (int row = nearest(r->y / uy); row < nearest((r->y + r->height) / uy) && row < s.rows; ++row) {
-            for (int col = nearest(r->x / ux); col < nearest((r->x + r->width) / ux) && col < s.width; ++col) {
-                g.dark[static_cast<std::size_t>(row) * static_cast<std::size_t>(s.width) + static_cast<std::size_t>(col)] = true;
-            }
+    for (int row = 0; row < s.rows; ++row) {
+        for (int col = 0; col < s.width; ++col) {
+            const bool dark = (s.encoded_data[row][col >> 3] >> (col & 7)) & 1;
+            g.dark[static_cast<std::size_t>(row) * static_cast<std::size_t>(s.width) + static_cast<std::size_t>(col)] = dark;
         }
     }
     return g;
@@ -46,7 +41,7 @@ std::optional<PageModules> pdf417Symbol(std::string_view bytes, const QRectF& ar
     s->option_2 = dataColumns;
     s->input_mode = DATA_MODE;
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-    if (ZBarcode_Encode_and_Buffer_Vector(s.get(), data, static_cast<int>(bytes.size()), 0) >= ZINT_ERROR) {
+    if (ZBarcode_Encode(s.get(), data, static_cast<int>(bytes.size())) >= ZINT_ERROR) {
         error = s->errtxt;
         return std::nullopt;
     }
