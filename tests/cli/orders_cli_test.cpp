@@ -1,0 +1,53 @@
+// pramo-cli report hub3|hub3a: the orders of a payment as PDF and as a text of fields.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "support/office.h"
+#include "support/run_command.h"
+#include "support/test_data.h"
+
+namespace pramo::test {
+namespace {
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST(OrdersCli, TextAndPdf) {
+    TestData data;
+    Office office(data.files);
+    office.standardRegisters();
+    office.add(Isplate{.oznaka = 1, .isplatitelj = 1, .rsid = "23032", .datum = date(2023, 2, 1), .godina = "2023"});
+    office.item({.oznaka = 1, .rednibroj = 1, .isplata = 1, .djelatnik = 1, .vrstadohotka = 2, .neto = money("1000.00")});
+    const std::string dir = data.dir.path().string(), text = data.dir.file("n.txt"), pdf = data.dir.file("n.pdf");
+
+    CommandResult r = runCommand(PRAMO_CLI, {"report", "hub3", "--payment", "1", "--printer", "M", "--param", "1",
+                                             "--data", dir, "--text", text});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string lines = slurp(text);
+    for (const char* line : {"NALOG=1\nIZNOS=**1.000,00\nUPLATITELJ=Pramo d.o.o.\n", "NALOG=5\n",
+                             "ZIROP=HR6510010051550100001\n", "POZIVP=8540-12345678903-23032\n"}) {
+        EXPECT_NE(lines.find(line), std::string::npos) << line << "\n" << lines;
+    }
+
+    r = runCommand(PRAMO_CLI, {"report", "hub3a", "--payment", "1", "--data", dir, "--pdf", pdf});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("2 pages written"), std::string::npos) << r.out;
+    r = runCommand("/usr/bin/pdftotext", {"-layout", pdf, "-"});
+    for (const char* s : {"**1.000,00", "HR67", "12345678903-23032-8", "Autorski honorar - Ivan"}) {
+        EXPECT_NE(r.out.find(s), std::string::npos) << s << "\n" << r.out;
+    }
+
+    r = runCommand(PRAMO_CLI, {"report", "hub3a", "--payment", "2", "--data", dir, "--pdf", pdf});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("nothing to print"), std::string::npos) << r.err;
+}
+
+}  // namespace
+}  // namespace pramo::test
