@@ -25,7 +25,7 @@ std::optional<std::string> writeXmlFile(const std::string& target, std::string_v
         return !invalid;
     });
     if (invalid) return invalid;
-    if (failed) return failed->text();
+    if (failed) return failed->croatian();
     return std::nullopt;
 }
 

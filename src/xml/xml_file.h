@@ -16,7 +16,8 @@ namespace pramo {
 using DescribeProblem = std::function<std::string(const SchemaProblem&)>;
 
 // Writes `document` to `target`, validated against `schema` (a path under data/xsd/). Nothing
-// when the file is in place, else the problem in the user's words.
+// when the file is in place, else the problem in the user's words: describe(problem) for a
+// document the schema refuses, the program's own words (Croatian) for a file not written.
 std::optional<std::string> writeXmlFile(const std::string& target, std::string_view document, std::string_view schema,
                                         const DescribeProblem& describe);
 
