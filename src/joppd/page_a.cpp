@@ -5,7 +5,7 @@
 #include "joppd/categories.h"
 #include "joppd/item_facts.h"
 #include "joppd/printed_payment.h"
-#include "payments/working_values.h"
+#include "joppd/return_rows.h"
 #include "preview/report_builder.h"
 #include "preview/text_metrics.h"
 #include "records/layouts/dohoci.h"
@@ -26,19 +26,6 @@ constexpr double bottom = 297.0 - oy - 245.0;
 const PageFont font = PageFont{}.sized(7.0);
 const PageFont bold = font.asBold();
 const PageFont rowFont = PageFont{}.sized(6.5);
-
-// The page A entry an item's line adds to; 0 for a line the page does not show.
-int entryOf(Pozicija p, const Kategorija& k, bool nonTaxableCode) {
-    switch (p) {
-    case Pozicija::MirovinskoI: return pageAEntry(15, 12);
-    case Pozicija::MirovinskoII: return pageAEntry(21, 12);
-    case Pozicija::Porez:
-    case Pozicija::Prirez: return k.kapital ? pageAEntry(11, 21) : pageAEntry(11, 51);
-    case Pozicija::Neto: return nonTaxableCode ? pageAEntry(35, 1) : 0;
-    case Pozicija::Zdravstveno: return pageAEntry(25, 15);
-    default: return 0;
-    }
-}
 
 StoreCode readRows(Store& store, std::vector<Jopozije>& rows) {
     Cursor cursor(store, Jopozije::keyRedniBroj);
@@ -154,15 +141,20 @@ Band row(const Jopozije& jop, const PageAAmounts& amounts) {
 
 }  // namespace
 
+// Pension I and II, health, tax and surtax (capital income apart), and the net of a type with
+// a non-taxable code, each into its row of the page.
 void addToPageA(const ItemFacts& f, PageA& a) {
     if (f.oso) a.payees.insert(f.oso->oznaka);
     ++a.rows;
     const Kategorija& k = kategorija(f.vrs ? f.vrs->rezstringa.view() : std::string_view());
-    const bool nonTaxableCode = f.vrs && !f.vrs->rezdecimala.isZero();
-    for (const Obracun& obr : f.lines) {
-        const int entry = entryOf(static_cast<Pozicija>(obr.pozicija), k, nonTaxableCode);
-        if (entry != 0) a.amounts[entry] += obr.iznos.raw();
-    }
+    Flags flags;  // an item's own amounts fit
+    const ItemAmounts item = itemAmounts(f.lines, k, false, flags);
+    const auto cents = [&](Iznos i) { return item[static_cast<std::size_t>(i)].raw(); };
+    a.amounts[pageAEntry(15, 12)] += cents(Iznos::P121);
+    a.amounts[pageAEntry(21, 12)] += cents(Iznos::P122);
+    a.amounts[pageAEntry(25, 15)] += cents(Iznos::P123);
+    a.amounts[k.kapital ? pageAEntry(11, 21) : pageAEntry(11, 51)] += cents(Iznos::P141) + cents(Iznos::P142);
+    if (f.vrs && !f.vrs->rezdecimala.isZero()) a.amounts[pageAEntry(35, 1)] += cents(Iznos::P162);
 }
 
 ReportResult joppdIspis(ReportContext& rc, Progress& progress) {

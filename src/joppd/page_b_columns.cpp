@@ -1,7 +1,7 @@
 #include "joppd/page_b_columns.h"
 
 #include "joppd/categories.h"
-#include "payments/working_values.h"
+#include "joppd/return_rows.h"
 #include "records/values/number_format.h"
 
 namespace pramo {
@@ -56,42 +56,15 @@ consteval std::size_t col(std::string_view number) {
     throw "no such column of page B";
 }
 
-using Amounts = std::array<Exact, pageBColumnCount>;
-
-// The amount columns from the item's lines, before the category's adjustments.
-Amounts amountsOf(const ItemFacts& f) {
-    Amounts a{};
-    for (const Obracun& obr : f.lines) {
-        const Exact m = obr.iznos;
-        switch (static_cast<Pozicija>(obr.pozicija)) {
-        case Pozicija::Bruto: a[col("11")] = a[col("11")] + m; break;
-        case Pozicija::NeoporeziviDio:
-        case Pozicija::PriznatiTroskovi: a[col("13.1")] = a[col("13.1")] + m; break;
-        case Pozicija::Osnovica: a[col("12")] = a[col("12")] + m; break;
-        case Pozicija::MirovinskoI: a[col("12.1")] = a[col("12.1")] + m; a[col("13.2")] = a[col("13.2")] + m; break;
-        case Pozicija::MirovinskoII: a[col("12.2")] = a[col("12.2")] + m; a[col("13.2")] = a[col("13.2")] + m; break;
-        case Pozicija::Dohodak: a[col("13.3")] = a[col("13.3")] + m; a[col("13.5")] = a[col("13.5")] + m; break;
-        case Pozicija::Porez: a[col("14.1")] = a[col("14.1")] + m; break;
-        case Pozicija::Prirez: a[col("14.2")] = a[col("14.2")] + m; break;
-        case Pozicija::Neto: a[col("16.2")] = a[col("16.2")] + m; break;
-        case Pozicija::Zdravstveno: a[col("12.3")] = a[col("12.3")] + m; break;
-        default: break;
-        }
-    }
-    return a;
-}
-
-void adjustForCategory(Amounts& a, const Kategorija& k) {
-    if (k.neoporezivo) {
-        for (const std::size_t c : {col("11"), col("12"), col("13.3"), col("13.5")}) a[c] = 0;
-        a[col("15.2")] = a[col("16.2")];
-    }
-    if (!k.osnovicaIspis) a[col("12")] = 0;
-}
-
-std::string printed(const Exact& e) {
-    return formatDecimal(e.roundScaled(2).value_or(0), 2, {NumberUse::Print});
-}
+// The printed column of each amount of the return.
+constexpr std::pair<Iznos, std::size_t> printedAmounts[] = {
+    {Iznos::P11, col("11")},     {Iznos::P12, col("12")},     {Iznos::P121, col("12.1")}, {Iznos::P122, col("12.2")},
+    {Iznos::P123, col("12.3")},  {Iznos::P124, col("12.4")},  {Iznos::P125, col("12.5")}, {Iznos::P126, col("12.6")},
+    {Iznos::P127, col("12.7")},  {Iznos::P128, col("12.8")},  {Iznos::P129, col("12.9")}, {Iznos::P131, col("13.1")},
+    {Iznos::P132, col("13.2")},  {Iznos::P133, col("13.3")},  {Iznos::P134, col("13.4")}, {Iznos::P135, col("13.5")},
+    {Iznos::P141, col("14.1")},  {Iznos::P142, col("14.2")},  {Iznos::P152, col("15.2")}, {Iznos::P162, col("16.2")},
+    {Iznos::P17, col("17")},
+};
 
 // The previous whole month when the type has a non-taxable code, else the payment's year.
 std::pair<Date, Date> printedPeriod(Date paid, bool previousMonth) {
@@ -130,11 +103,9 @@ PageBValues pageBValues(const ItemFacts& f, Date paid) {
     const Kategorija& k = kategorija(f.vrs ? f.vrs->rezstringa.view() : std::string_view());
     PageBValues v{};
     identification(v, f, k, paid);
-    Amounts a = amountsOf(f);
-    adjustForCategory(a, k);
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (columns[i].amount) v[i] = printed(a[i]);
-    }
+    Flags flags;  // an item's own amounts fit the return's amounts
+    const ItemAmounts a = itemAmounts(f.lines, k, k.osnovicaIspis, flags);
+    for (const auto& [iznos, column] : printedAmounts) v[column] = printAmount(a[static_cast<std::size_t>(iznos)]);
     return v;
 }
 

@@ -59,44 +59,16 @@ void identify(ReturnRow& row, const ItemFacts& f, const Kategorija& k, Date paid
     row.p161 = f.method;
 }
 
-Amount plus(Amount a, Money b, Flags& flags) { return Amount::fromRaw(a.raw() + b.raw(), &flags); }
+Amount plus(Amount a, const Amount& b, Flags& flags) { return Amount::fromRaw(a.raw() + b.raw(), &flags); }
 
-void addTax(ReturnTotals& t, const Kategorija& k, Money amount, Flags& flags) {
-    Amount& total = k.kapital ? t.porezKapital : t.porez;
-    total = plus(total, amount, flags);
-}
-
-// One calculation line's place in the row and in the totals.
-void applyLine(ReturnRow& row, ReturnTotals& t, const Kategorija& k, const Obracun& obr, Flags& flags) {
-    const Money a = obr.iznos;
-    const Amount whole = Amount::fromRaw(a.raw());
-    switch (static_cast<Pozicija>(obr.pozicija)) {
-    case Pozicija::Bruto: row[Iznos::P11] = k.neoporezivo ? Amount{} : whole; break;
-    case Pozicija::NeoporeziviDio:
-    case Pozicija::PriznatiTroskovi: row[Iznos::P131] = plus(row[Iznos::P131], a, flags); break;
-    case Pozicija::Osnovica: row[Iznos::P12] = k.osnovicaXml ? whole : Amount{}; break;
-    case Pozicija::MirovinskoI:
-        row[Iznos::P121] = whole;
-        row[Iznos::P132] = plus(row[Iznos::P132], a, flags);
-        t.mirovinskoI = plus(t.mirovinskoI, a, flags);
-        break;
-    case Pozicija::MirovinskoII:
-        row[Iznos::P122] = whole;
-        row[Iznos::P132] = plus(row[Iznos::P132], a, flags);
-        t.mirovinskoII = plus(t.mirovinskoII, a, flags);
-        break;
-    case Pozicija::Dohodak: row[Iznos::P133] = row[Iznos::P135] = k.neoporezivo ? Amount{} : whole; break;
-    case Pozicija::Porez: row[Iznos::P141] = whole; addTax(t, k, a, flags); break;
-    case Pozicija::Prirez: row[Iznos::P142] = whole; addTax(t, k, a, flags); break;
-    case Pozicija::Neto:
-        row[Iznos::P162] = whole;
-        if (!k.neoporezivo) break;
-        row[Iznos::P152] = whole;
-        t.neoporezivo = plus(t.neoporezivo, a, flags);
-        break;
-    case Pozicija::Zdravstveno: row[Iznos::P123] = whole; t.zdravstveno = plus(t.zdravstveno, a, flags); break;
-    default: break;
-    }
+// Page A adds up the row's contributions, tax and surtax (by category) and non-taxable receipts.
+void addToTotals(ReturnTotals& t, const ReturnRow& row, const Kategorija& k, Flags& flags) {
+    t.mirovinskoI = plus(t.mirovinskoI, row[Iznos::P121], flags);
+    t.mirovinskoII = plus(t.mirovinskoII, row[Iznos::P122], flags);
+    t.zdravstveno = plus(t.zdravstveno, row[Iznos::P123], flags);
+    Amount& tax = k.kapital ? t.porezKapital : t.porez;
+    tax = plus(plus(tax, row[Iznos::P141], flags), row[Iznos::P142], flags);
+    t.neoporezivo = plus(t.neoporezivo, row[Iznos::P152], flags);
 }
 
 std::string storeMessage(Store& store, std::string_view file) {
@@ -115,11 +87,41 @@ std::optional<std::string> addRow(Store& store, const Isplate& isp, const Dohoci
     ReturnRow& row = out.rows.emplace_back();
     row.rbr = static_cast<int>(out.rows.size());
     identify(row, f, k, isp.datum);
-    for (const Obracun& obr : f.lines) applyLine(row, out.totals, k, obr, flags);
+    row.iznosi = itemAmounts(f.lines, k, k.osnovicaXml, flags);
+    addToTotals(out.totals, row, k, flags);
     return std::nullopt;
 }
 
 }  // namespace
+
+ItemAmounts itemAmounts(const std::vector<Obracun>& lines, const Kategorija& k, bool baseInP12, Flags& flags) {
+    ItemAmounts a{};
+    const auto at = [&](Iznos i) -> Amount& { return a[static_cast<std::size_t>(i)]; };
+    const auto add = [&](Iznos i, Money m) { at(i) = plus(at(i), Amount::fromRaw(m.raw()), flags); };
+    for (const Obracun& obr : lines) {
+        const Money m = obr.iznos;
+        switch (static_cast<Pozicija>(obr.pozicija)) {
+        case Pozicija::Bruto: add(Iznos::P11, m); break;
+        case Pozicija::NeoporeziviDio:
+        case Pozicija::PriznatiTroskovi: add(Iznos::P131, m); break;
+        case Pozicija::Osnovica: add(Iznos::P12, m); break;
+        case Pozicija::MirovinskoI: add(Iznos::P121, m); add(Iznos::P132, m); break;
+        case Pozicija::MirovinskoII: add(Iznos::P122, m); add(Iznos::P132, m); break;
+        case Pozicija::Dohodak: add(Iznos::P133, m); add(Iznos::P135, m); break;
+        case Pozicija::Porez: add(Iznos::P141, m); break;
+        case Pozicija::Prirez: add(Iznos::P142, m); break;
+        case Pozicija::Neto: add(Iznos::P162, m); break;
+        case Pozicija::Zdravstveno: add(Iznos::P123, m); break;
+        default: break;
+        }
+    }
+    if (k.neoporezivo) {
+        for (Iznos i : {Iznos::P11, Iznos::P133, Iznos::P135}) at(i) = {};
+        at(Iznos::P152) = at(Iznos::P162);
+    }
+    if (!baseInP12) at(Iznos::P12) = {};
+    return a;
+}
 
 std::optional<std::string> puni(Store& store, const Isplate& isp, PageB& out) {
     out = PageB{};

@@ -25,11 +25,23 @@ enum class Iznos {
     P131, P132, P133, P134, P135, P141, P142, P152, P162, P17, Count
 };
 
+using ItemAmounts = std::array<Amount, static_cast<std::size_t>(Iznos::Count)>;
+
+struct Kategorija;
+struct Obracun;
+
+// The amounts of an item from its calculation lines (a line of a position the return does not
+// show is left out): P11 gross, P12 contribution base, P121/P122/P123 pension I, II and health,
+// P131 non-taxable part and expenses, P132 pension contributions, P133/P135 income, P141/P142
+// tax and surtax, P162 net. Non-taxable receipts (category "00") report no gross or income, and
+// their net as P152. P12 is zero unless `baseInP12` (the return and the printed page B differ).
+ItemAmounts itemAmounts(const std::vector<Obracun>& lines, const Kategorija& k, bool baseInP12, Flags& flags);
+
 struct ReturnRow {
     int rbr = 0;                                  // P1: running number of the row
     std::string p2, p3, p4, p5, p61, p62;         // municipalities, OIB, name, category, receipt
     Date p101, p102;                              // period of the calculation
-    std::array<Amount, static_cast<std::size_t>(Iznos::Count)> iznosi{};
+    ItemAmounts iznosi{};
     std::string p151;                             // non-taxable receipt code: "0" or two digits
     int p161 = 0;                                 // payment method
 
