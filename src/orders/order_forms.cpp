@@ -47,14 +47,22 @@ constexpr double step = 0.5;
 
 PageFont sized(double points) { return baseFont.sized(std::floor(points * 10.0) / 10.0); }
 
-// Text in a box one line high: in one line, in smaller type if it must; below the smallest size
-// the end that does not fit is cut.
-QStringList oneLine(const QString& text, const Placement& p, PageFont& font) {
+// Fields shown in full whatever their box, in type as small as it must be: an order must never
+// show an amount, an account, a model or a reference other than its own.
+bool shownWhole(Field f) {
+    return f == Field::Iznos || f == Field::Zirou || f == Field::Zirop || f == Field::Modelu || f == Field::Modelp ||
+           f == Field::Pozivu || f == Field::Pozivp;
+}
+
+// Text in one line, in smaller type if it must. Below the smallest size the end that does not fit
+// is cut, unless the text is to be shown whole.
+QStringList oneLine(const QString& text, const Placement& p, PageFont& font, bool whole) {
     const double natural = textWidthMm(baseFont, text);
     if (natural <= p.width) return {text};
-    font = sized(std::max(smallestPoints, baseFont.points * p.width / natural));
+    const double fitting = baseFont.points * p.width / natural;
+    font = sized(whole ? fitting : std::max(smallestPoints, fitting));
     QString shown = text;
-    while (shown.size() > 1 && textWidthMm(font, shown) > p.width) shown.chop(1);
+    while (!whole && shown.size() > 1 && textWidthMm(font, shown) > p.width) shown.chop(1);
     return {shown};
 }
 
@@ -70,39 +78,24 @@ QStringList severalLines(const QString& text, const Placement& p, PageFont& font
     }
 }
 
-QStringList fittedLines(const QString& text, const Placement& p, PageFont& font, double baseLineHeight) {
-    return p.height < 2.0 * baseLineHeight ? oneLine(text, p, font) : severalLines(text, p, font, baseLineHeight);
-}
-
-// The amount in one line, as small as it must be to fit: never cut.
-void drawAmount(Page& page, const QString& text, const Placement& p, QPointF at) {
-    PageFont font = baseFont;
-    const double natural = textWidthMm(font, text);
-    if (natural > p.width) font.points *= p.width / natural;
-    page.text(at, text, font, Align::Right, p.width);
-}
-
-void drawText(Page& page, const QString& text, const Placement& p, QPointF at) {
-    PageFont font = baseFont;
-    if (p.width <= 0.0) {
-        page.text(at, text, font);
-        return;
-    }
-    const double baseLineHeight = lineHeightMm(baseFont);
-    const QStringList lines = fittedLines(text, p, font, baseLineHeight);
-    const double height = baseLineHeight * font.points / baseFont.points;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        page.text(at + QPointF(0.0, static_cast<double>(i) * height), lines[i], font, Align::Left, p.width);
-    }
-}
-
 void drawField(Page& page, const PaymentOrder& order, const Placement& p, QPointF corner) {
     const std::string& value = order[p.field];
     const QString text = QString::fromStdString(p.firstChars ? cutText(value, p.firstChars) : value);
-    if (text.isEmpty()) return;
     const QPointF at = corner + QPointF(p.x, p.y);
-    if (p.field == Field::Iznos) drawAmount(page, text, p, at);
-    else drawText(page, text, p, at);
+    PageFont font = baseFont;
+    if (text.isEmpty() || p.width <= 0.0) {
+        if (!text.isEmpty()) page.text(at, text, font);
+        return;
+    }
+    const double baseLineHeight = lineHeightMm(baseFont);
+    const bool whole = shownWhole(p.field);
+    const QStringList lines = whole || p.height < 2.0 * baseLineHeight ? oneLine(text, p, font, whole)
+                                                                        : severalLines(text, p, font, baseLineHeight);
+    const double lineHeight = baseLineHeight * font.points / baseFont.points;
+    const Align align = p.field == Field::Iznos ? Align::Right : Align::Left;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        page.text(at + QPointF(0.0, static_cast<double>(i) * lineHeight), lines[i], font, align, p.width);
+    }
 }
 
 // The code inside its area, with a millimetre of quiet zone on every side.
