@@ -3,12 +3,14 @@
 #include "joppd/ui/joppd_screens.h"
 #include "payments/positions.h"
 #include "preview/ui/screens.h"
+#include "reports/ui/screens.h"
 
 namespace pramo {
 
 void registerAllScreens(ScreenRegistry& registry) {
     registerPreviewScreens(registry);
     registerJoppdScreens(registry);
+    registerReportsScreens(registry);
 }
 
 std::vector<DataUpgrade> dataUpgrades() {

@@ -1,0 +1,12 @@
+#include "reports/ui/screens.h"
+
+#include "reports/ui/id1_screens.h"
+#include "shell/screen_registry.h"
+
+namespace pramo {
+
+void registerReportsScreens(ScreenRegistry& registry) {
+    registry.add(MenuCommand::Id1Obrasci, pregledId1Obrazaca);
+}
+
+}  // namespace pramo
