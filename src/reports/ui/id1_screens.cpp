@@ -115,8 +115,10 @@ const ListSpec pregledId1Obrazaca{
                 column("Storno", "STORNO"), column("Kontakt osoba", "KONIME"), column("", "KONPREZIME")},
     .buttons = ListButton::Insert | ListButton::Change | ListButton::Delete | ListButton::Select | ListButton::Close,
     .form = &upisId1Obrasca,
-    .extraButtons = {{.text = "POPRATNI DOPIS", .action = coverLetter},
-                     {.text = "FORMIRAJ DATOTEKU", .action = xmlFile}},
+    .extraButtons = {{.text = "POPRATNI &DOPIS", .action = coverLetter},
+                     {.text = "&FORMIRAJ DATOTEKU", .action = xmlFile}},
+    .buttonTexts = {{ListButton::Insert, "&unos"}, {ListButton::Change, "&promjene"}, {ListButton::Delete, "&briši"},
+                    {ListButton::Close, "&zatvori"}},
 };
 
 }  // namespace pramo
