@@ -1,5 +1,6 @@
 #include "app/register_screens.h"
 
+#include "crisistax/ui/kriznica_screens.h"
 #include "joppd/ui/joppd_screens.h"
 #include "payments/positions.h"
 #include "preview/ui/screens.h"
@@ -9,6 +10,7 @@ namespace pramo {
 
 void registerAllScreens(ScreenRegistry& registry) {
     registerPreviewScreens(registry);
+    registerCrisisTaxScreens(registry);
     registerJoppdScreens(registry);
     registerReportsScreens(registry);
 }

@@ -47,9 +47,9 @@ const FieldDef& fieldOf(const TableDef& t, std::string_view name) {
 namespace {
 
 // A scaled integer written with a decimal comma and `places` decimals.
-std::string decimalText(std::int64_t raw, int fieldPlaces, int places) {
+std::string decimalText(std::int64_t raw, int fieldPlaces, int places, NumberUse use) {
     const auto rounded = Exact::scaled(raw, fieldPlaces).roundScaled(places);
-    return formatDecimal(rounded ? *rounded : 0, places, {NumberUse::Screen});
+    return formatDecimal(rounded ? *rounded : 0, places, {use});
 }
 
 std::optional<std::int64_t> wholeNumber(std::string_view s) {
@@ -73,7 +73,7 @@ std::string fieldText(const FieldDef& f, const void* rec, FieldFormat format) {
     const std::int64_t v = f.getInt(rec);
     if (v == 0 && format.blankWhenZero) return {};
     if (f.type == FieldType::Date) return Date::fromSerial(static_cast<std::int32_t>(v)).toString();
-    if (f.type == FieldType::Decimal) return decimalText(v, f.places, format.places < 0 ? f.places : format.places);
+    if (f.type == FieldType::Decimal) return decimalText(v, f.places, format.places < 0 ? f.places : format.places, format.use);
     return std::to_string(v);
 }
 

@@ -12,6 +12,7 @@
 
 #include "records/store/store.h"
 #include "records/store/table_def.h"
+#include "records/values/number_format.h"
 
 namespace pramo {
 
@@ -65,6 +66,7 @@ private:
 struct FieldFormat {
     int places = -1;
     bool blankWhenZero = false;
+    NumberUse use = NumberUse::Screen;  // Print: a point between thousands ("1.439,26")
 };
 
 // A field's value as the user sees it: numbers plain, decimals with a decimal comma ("18,00"),

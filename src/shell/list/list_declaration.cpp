@@ -51,6 +51,11 @@ ColumnSpec lookup(QString title, std::string_view numberField, const KeyDef& key
     return {.title = std::move(title), .field = numberField, .lookupKey = &key, .lookupField = shownField};
 }
 
+ColumnSpec hidden(ColumnSpec column) {
+    column.hidden = true;
+    return column;
+}
+
 RangeSpec rangeFrom(const ListSpec& from, std::string_view field, std::string_view fromField) {
     RangeSpec range{.fields = 1, .from = &from, .names = {field, fromField}};
     range.bind = [&from, field, fromField](const ListPanel& list, const RecordBuffer* fromRec, RecordBuffer& seek) {

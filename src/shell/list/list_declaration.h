@@ -127,10 +127,13 @@ struct ColumnSpec {
     const KeyDef* lookupKey = nullptr;  // the linked file's number key, looked up with `field`
     std::string_view lookupField{};       // the linked record's field shown
     CellText compute{};
+    bool hidden = false;                  // a zero-width column: part of the row, not shown
 };
 
 ColumnSpec column(QString title, std::string_view field, FieldFormat format = {});
 ColumnSpec lookup(QString title, std::string_view numberField, const KeyDef& key, std::string_view shownField);
+// The column made zero-width.
+ColumnSpec hidden(ColumnSpec column);
 
 // A column computed from the row: computed<Osobe>("Ime i prezime", [](const Osobe& oso) { return ...; }),
 // or, when it reads further records, with the store: [](Store& store, const Osobe& oso) { ... }.

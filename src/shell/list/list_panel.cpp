@@ -148,6 +148,10 @@ QWidget* ListPanel::buildThumb() {
 void ListPanel::setColumnWidths() {
     const QFontMetrics metrics = view_->fontMetrics();
     for (std::size_t i = 0; i < columns_.size(); ++i) {
+        if (spec_.columns[i].hidden) {
+            view_->setColumnHidden(static_cast<int>(i), true);
+            continue;
+        }
         const Column& c = columns_[i];
         const FieldDef* f = c.lookupKey ? c.shown : c.field;
         int chars = 12;
@@ -210,6 +214,7 @@ QWidget* ListPanel::buildBelow() {
     for (const ColumnSpec& c : spec_.below) {
         auto* value = new QLabel(box);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setWordWrap(true);  // a long note stays within the window
         layout->addRow(c.title, value);
         below_.push_back(value);
     }
