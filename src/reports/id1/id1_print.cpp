@@ -155,32 +155,37 @@ Band payeeRow(int rb, const Id1Payee& p, const Id1Sums& s) {
     return b;
 }
 
-struct PayerOfForm {
+ReportResult failed(Store& store, const char* file) { return {RunEnd::Failed, {}, store.error().code, file}; }
+
+// The form's head for the payer; nullopt (with `c` Ok) when there is no such payer.
+std::optional<Head> readHead(Store& store, const ReportArgs& args, StoreCode& c) {
     std::optional<Subjekti> sub;
     PayerPlace place;
-};
+    c = readLinked(store, args.payer, sub);
+    if (ok(c) && sub) c = readPayerPlace(store, *sub, place);
+    if (!ok(c) || !sub) return std::nullopt;
+    return Head{pageText(sub->naziv.view()), pageText(sub->oib.view()), pageText(payerAddress(*sub, place)),
+                QStringLiteral("IZVJEŠĆE O ISPLAĆENOM PRIMITKU, DOHOTKU, UPLAĆENOM DOPRINOSU, POREZU PO ODBITKU I "
+                               "PRIREZU U %1. GODINI").arg(args.year)};
+}
 
-ReportResult failed(Store& store, const char* file) {
-    return {RunEnd::Failed, {}, store.error().code, file};
+ReportBuilder formBuilder(const Head& head, const QString& datum) {
+    ReportBuilder builder(Paper::a4Landscape(), 6.0, 6.0);
+    builder.setPageHeader([band = pageHead(head)](int) { return band; });
+    builder.setPageFooter(16.0, [datum](int page, int count) { return page == count ? pageFoot(datum) : Band(16.0); });
+    return builder;
 }
 
 }  // namespace
 
 ReportResult id1Ispis(ReportContext& rc, Progress& progress) {
-    PayerOfForm payer;
-    if (!ok(readLinked(rc.store(), rc.args.payer, payer.sub))) return failed(rc.store(), "SUBJEKTI");
-    if (!payer.sub) return {};
+    StoreCode c = StoreCode::Ok;
+    const std::optional<Head> head = readHead(rc.store(), rc.args, c);
+    if (!ok(c)) return failed(rc.store(), "SUBJEKTI");
+    if (!head) return {};
     std::vector<Id1Payee> payees;
-    if (!ok(readPayerPlace(rc.store(), *payer.sub, payer.place))) return failed(rc.store(), "MJESTA");
     if (!ok(readId1Payees(rc.store(), rc.args.payer, rc.args.year, payees))) return failed(rc.store(), "DOHOCI");
-    const Head head{pageText(payer.sub->naziv.view()), pageText(payer.sub->oib.view()),
-                    pageText(payerAddress(*payer.sub, payer.place)),
-                    QStringLiteral("IZVJEŠĆE O ISPLAĆENOM PRIMITKU, DOHOTKU, UPLAĆENOM DOPRINOSU, POREZU PO ODBITKU I "
-                                   "PRIREZU U %1. GODINI").arg(rc.args.year)};
-    ReportBuilder builder(Paper::a4Landscape(), 6.0, 6.0);
-    builder.setPageHeader([band = pageHead(head)](int) { return band; });
-    const QString datum = pageText(rc.clock.today().toString());
-    builder.setPageFooter(16.0, [datum](int page, int count) { return page == count ? pageFoot(datum) : Band(16.0); });
+    ReportBuilder builder = formBuilder(*head, pageText(rc.clock.today().toString()));
     int rb = 0;
     return runReportOver<Id1Payee>(
         progress, payees,

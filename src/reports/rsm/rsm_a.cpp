@@ -155,15 +155,18 @@ void addItem(Totals& t, const RsmItem& item) {
     addTo(t.isplaceno, item.isplaceno);
 }
 
-ReportResult failed(Store& store, const char* file) { return {RunEnd::Failed, {}, store.error().code, file}; }
-
-StoreCode readPayer(Store& store, Values& v) {
+// The payment's payer and its items' totals.
+StoreCode readValues(Store& store, const Isplate& isp, Values& v) {
     PayerPlace place;
-    StoreCode c = readLinked(store, v.isp.isplatitelj, v.sub);
+    std::vector<RsmItem> items;
+    v.isp = isp;
+    StoreCode c = readLinked(store, isp.isplatitelj, v.sub);
     if (c == StoreCode::NotFound) v.sub = Subjekti{};
-    else if (!ok(c)) return c;
-    c = readPayerPlace(store, v.sub, place);
+    if (ok(c) || c == StoreCode::NotFound) c = readPayerPlace(store, v.sub, place);
+    if (ok(c)) c = readRsmItems(store, isp.oznaka, items);
     v.adresa = pageText(payerAddress(v.sub, place));
+    v.osiguranici = items.size();
+    for (const RsmItem& item : items) addItem(v.t, item);
     return c;
 }
 
@@ -171,26 +174,12 @@ StoreCode readPayer(Store& store, Values& v) {
 
 ReportResult rsmA(ReportContext& rc, Progress& progress) {
     Values v;
-    std::vector<RsmItem> items;
     const Isplate from{.oznaka = rc.args.payment};
     const Pass<Isplate> gate{.key = Isplate::keyOznaka, .from = &from,
                              .within = [&](const Isplate& isp) { return isp.oznaka == rc.args.payment; }, .total = 1};
-    StoreCode failure = StoreCode::Ok;
-    ReportResult r = runReport<Isplate>(
-        rc.store(), progress, gate,
-        [&](const Isplate& isp) {
-            v.isp = isp;
-            failure = readPayer(rc.store(), v);
-            if (ok(failure)) failure = readRsmItems(rc.store(), isp.oznaka, items);
-            return failure;
-        },
-        [&] {
-            v.osiguranici = items.size();
-            for (const RsmItem& item : items) addItem(v.t, item);
-            return std::vector<Page>{pageA(v, rc.args.printer != PrinterKind::Matrix)};
-        });
-    if (r.end == RunEnd::Failed && !ok(failure)) return failed(rc.store(), "DOHOCI");
-    return r;
+    return runReport<Isplate>(
+        rc.store(), progress, gate, [&](const Isplate& isp) { return readValues(rc.store(), isp, v); },
+        [&] { return std::vector<Page>{pageA(v, rc.args.printer != PrinterKind::Matrix)}; });
 }
 
 const ReportSpec rsmAReport{
