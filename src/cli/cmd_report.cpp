@@ -28,7 +28,7 @@ constexpr ArgOption argOptions[] = {
     {ReportArg::Submission, "--submission", "N"}, {ReportArg::Header, "--header", "N"},
     {ReportArg::Kriznica, "--return", "N"},       {ReportArg::Param, "--param", "N"},
     {ReportArg::Year, "--year", "Y"},             {ReportArg::Month, "--month", "M"},
-    {ReportArg::Printer, "--printer", "M|L"},
+    {ReportArg::Printer, "--printer", "M|L"},     {ReportArg::ReportDate, "--date", "DD.MM.YYYY"},
 };
 
 const ArgOption* optionNamed(std::string_view name) {
@@ -71,6 +71,10 @@ std::optional<std::string> setArg(ReportArgs& a, ReportArg arg, std::string_view
     case ReportArg::Printer:
         if (v != "M" && v != "L") return "--printer takes M (matrix) or L (laser), not '" + std::string(v) + "'";
         a.printer = v == "M" ? PrinterKind::Matrix : PrinterKind::Laser;
+        return std::nullopt;
+    case ReportArg::ReportDate:
+        a.reportDate = Date::parse(v);
+        if (!a.reportDate || a.reportDate->isNull()) return "--date takes a day as DD.MM.YYYY, not '" + std::string(v) + "'";
         return std::nullopt;
     default: break;
     }

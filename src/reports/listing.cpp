@@ -16,6 +16,11 @@ Band header(const ListingLayout& l) {
     Band band;
     band.text(margin, 0.0, l.title, titleFont, Align::Centre, width);
     double y = lineHeightMm(titleFont) + 3.0;
+    for (const QString& line : l.headerLines) {
+        band.text(margin, y, line, l.font);
+        y += lineHeightMm(l.font);
+    }
+    if (!l.headerLines.empty()) y += 2.0;
     if (!l.groupHeading.isEmpty()) {
         band.text(margin, y, l.groupHeading, captionFont);
         y += lineHeightMm(captionFont);

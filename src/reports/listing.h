@@ -18,6 +18,7 @@ struct ListingColumn {
 
 struct ListingLayout {
     QString title{};
+    std::vector<QString> headerLines{};  // under the title: what the listing is of
     QString groupHeading{};  // over the column captions, when there is one
     std::vector<ListingColumn> columns{};
     Paper paper = Paper::a4();

@@ -4,9 +4,12 @@
 #include "joppd/page_a.h"
 #include "joppd/page_b.h"
 #include "orders/order_reports.h"
+#include "reports/idd.h"
 #include "reports/id1/id1_print.h"
 #include "reports/id1/popratni_dopis.h"
+#include "reports/obracun_ispis.h"
 #include "reports/opcine_ispis.h"
+#include "reports/potvrde.h"
 #include "reports/report_declaration.h"
 #include "reports/rsm/rsm.h"
 #include "reports/vrste_dohotka_ispis.h"
@@ -26,6 +29,11 @@ const std::vector<const ReportSpec*>& allReports() {
         &rsmBReport,
         &hub3Report,
         &hub3aReport,
+        &potvrdeReport,
+        &potvrdeSKriznicomReport,
+        &iddReport,
+        &obracunIspReport,
+        &obrIsplateIspReport,
     };
     return all;
 }

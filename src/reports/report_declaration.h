@@ -14,6 +14,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -42,10 +43,11 @@ struct ReportArgs {
     int year = 0;
     int month = 0;
     PrinterKind printer = PrinterKind::Laser;
+    std::optional<Date> reportDate{};  // the date a document is signed on; nullopt: today
 };
 
 // The values of ReportArgs a report is run for; each has its command-line option.
-enum class ReportArg { Payer, Payee, Payment, Item, Submission, Header, Kriznica, Param, Year, Month, Printer };
+enum class ReportArg { Payer, Payee, Payment, Item, Submission, Header, Kriznica, Param, Year, Month, Printer, ReportDate };
 
 struct ArgSpec {
     ReportArg arg;

@@ -38,5 +38,11 @@ TEST(NumberFormat, TrailingZerosDropped) {
     for (const auto& c : cases) EXPECT_EQ(formatDecimal(c.raw, 2, {NumberUse::Xml, false, true}), c.text) << c.raw;
 }
 
+TEST(NumberFormat, PlainRateDropsTrailingZeros) {
+    const struct { std::int64_t raw; const char* text; } cases[] = {
+        {1800, "18"}, {1250, "12,5"}, {5, "0,05"}, {0, "0"}, {-250, "-2,5"}, {100000, "1.000"}};
+    for (const auto& c : cases) EXPECT_EQ(plainNumber(Rate7::fromRaw(c.raw)), c.text) << c.raw;
+}
+
 }  // namespace
 }  // namespace pramo

@@ -32,5 +32,7 @@ template <class D> std::string screenAmount(const D& v) { return formatNumber(v,
 template <class D> std::string printAmount(const D& v) { return formatNumber(v, {NumberUse::Print}); }
 template <class D> std::string printAmountOrBlank(const D& v) { return formatNumber(v, {NumberUse::Print, true}); }
 template <class D> std::string xmlAmount(const D& v) { return formatNumber(v, {NumberUse::Xml}); }
+// A rate as a plain number in printed text: "25", "12,5", "0".
+template <class D> std::string plainNumber(const D& v) { return formatNumber(v, {NumberUse::Print, false, true}); }
 
 }  // namespace pramo

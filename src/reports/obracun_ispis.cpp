@@ -1,0 +1,195 @@
+#include "reports/obracun_ispis.h"
+
+#include <algorithm>
+#include <set>
+
+#include "records/layouts/isplate.h"
+#include "records/layouts/mjesta.h"
+#include "records/layouts/obracun.h"
+#include "records/layouts/opcine.h"
+#include "records/layouts/osobe.h"
+#include "records/layouts/pozicije.h"
+#include "records/layouts/subjekti.h"
+#include "records/store/cursor.h"
+#include "reports/listing.h"
+#include "reports/position_sums.h"
+#include "reports/report_text.h"
+
+namespace pramo {
+namespace {
+
+using P = Pozicija;
+
+// The rows whose amount stands in the right-hand column: the results the calculation arrives at
+// (gross, contribution base, income, net); the parts taken from them stand to the left.
+constexpr Pozicija resultPositions[] = {P::Bruto, P::Osnovica, P::Dohodak, P::Neto};
+
+bool isResult(std::uint16_t position) {
+    return std::ranges::any_of(resultPositions, [&](Pozicija p) { return number(p) == position; });
+}
+
+ListingLayout layout(const ReportSpec& spec, std::vector<QString> header) {
+    return {.title = spec.title,
+            .headerLines = std::move(header),
+            .columns = {{QStringLiteral("Poz."), 12.0, 10.0, Align::Right},
+                        {QStringLiteral("Opis"), 26.0, 90.0},
+                        {QString(), 118.0, 34.0, Align::Right},
+                        {QStringLiteral("Iznos"), 156.0, 34.0, Align::Right}}};
+}
+
+Band lineRow(const ListingLayout& l, std::uint16_t position, const QString& name, Sum amount) {
+    const QString text = q(printAmountOrBlank(amount));
+    return listingRow(l, {QString::number(position), name, isResult(position) ? QString() : text,
+                          isResult(position) ? text : QString()});
+}
+
+// The payer's whole cost of what the listing covers.
+Band costRow(const ListingLayout& l, const PositionSums& sums) {
+    const Sum cost = plus(sums[P::Bruto], sums[P::Zdravstveno]);
+    Band band = listingRow(l, {QString(), QStringLiteral("Bruto + Zdravstveno osiguranje"), QString(), q(printAmountOrBlank(cost))});
+    const ListingColumn& c = l.columns[3];
+    band.line(c.x, 0.0, c.x + c.width, 0.0);
+    return band;
+}
+
+StoreCode positionName(ReportReads& reads, std::uint16_t position, QString& out) {
+    std::optional<Pozicije> poz;
+    const StoreCode c = reads.linked(position, poz);
+    out = poz ? q(poz->naziv.view()) : QString();
+    return c;
+}
+
+// The payer's name, and the payment's designation and date.
+StoreCode paymentLines(ReportReads& reads, const Isplate& isp, const QString& between, std::vector<QString>& out) {
+    std::optional<Subjekti> sub;
+    if (const StoreCode c = reads.linked(isp.isplatitelj, sub); !ok(c)) return c;
+    out.push_back(sub ? q(sub->naziv.view()) : QString());
+    out.push_back(q(isp.rsid.view()) + between + q(isp.datum.toString()));
+    return StoreCode::Ok;
+}
+
+// What the item listing is of, and the surtax rate of the payee's municipality (none when the
+// payee's place or its municipality is not in the register).
+struct ItemHeading {
+    std::vector<QString> lines;
+    std::optional<Rate7> surtaxRate;
+};
+
+StoreCode itemHeading(ReportReads& reads, const Dohoci& doh, ItemHeading& h) {
+    std::optional<Isplate> isp;
+    std::optional<Osobe> oso;
+    std::optional<Mjesta> mje;
+    std::optional<Opcine> opc;
+    if (const StoreCode c = reads.linked(doh.isplata, isp); !ok(c)) return c;
+    if (const StoreCode c = paymentLines(reads, isp.value_or(Isplate{}), QStringLiteral("   "), h.lines); !ok(c)) return c;
+    if (const StoreCode c = reads.linked(doh.djelatnik, oso); !ok(c) || !oso) return c;
+    if (const StoreCode c = reads.linked(oso->mjesto, mje); !ok(c) || !mje) return c;
+    if (const StoreCode c = reads.linked(mje->opcina, opc); !ok(c)) return c;
+    h.lines.push_back(QStringLiteral("Rekapitulacija za: ") + personName(oso->ime.view(), oso->prezime.view()) +
+                      QStringLiteral(", ") + q(mje->naziv.view()) + QStringLiteral("    JMBG: ") + q(oso->jmbg.view()));
+    if (opc) h.surtaxRate = opc->stopaprireza;
+    return StoreCode::Ok;
+}
+
+// The surtax line names the rate now in the payee's municipality's register.
+QString lineName(std::uint16_t position, const QString& name, const ItemHeading& h) {
+    if (position != number(P::Prirez) || !h.surtaxRate) return name;
+    return name.trimmed() + QStringLiteral(" po stopi od ") + plainRate(*h.surtaxRate) + u'%';
+}
+
+StoreCode itemListing(ReportReads& reads, const Dohoci& doh, ReportBuilder& builder, const ReportSpec& spec) {
+    ItemHeading h;
+    PositionSums lines;
+    if (const StoreCode c = itemHeading(reads, doh, h); !ok(c)) return c;
+    if (const StoreCode c = addItemLines(reads, doh.oznaka, lines); !ok(c)) return c;
+    const ListingLayout l = layout(spec, h.lines);
+    builder = listingBuilder(l);
+    for (const auto& [position, amount] : lines.all()) {
+        QString name;
+        if (const StoreCode c = positionName(reads, position, name); !ok(c)) return c;
+        builder.add(lineRow(l, position, lineName(position, name, h), amount));
+    }
+    builder.add(costRow(l, lines));
+    return StoreCode::Ok;
+}
+
+// Every position of the register, and after them any other position the payment's items have
+// lines of (entered by hand), each with the sum of its lines.
+StoreCode paymentRows(ReportReads& reads, const ListingLayout& l, const PositionSums& sums, ReportBuilder& builder) {
+    std::set<std::uint16_t> shown;
+    Cursor cursor(reads.store(), Pozicije::keyOznaka);
+    Pozicije poz{.oznaka = 1};
+    cursor.setFrom(poz);
+    StoreCode c;
+    while (ok(c = cursor.next(poz))) {
+        builder.add(lineRow(l, poz.oznaka, q(poz.naziv.view()), sums.at(poz.oznaka)));
+        shown.insert(poz.oznaka);
+    }
+    if (c != StoreCode::NoMoreRecords) return reads.check(c, Pozicije::table);
+    for (const auto& [position, amount] : sums.all()) {
+        if (!shown.contains(position)) builder.add(lineRow(l, position, QString(), amount));
+    }
+    builder.add(costRow(l, sums));
+    return StoreCode::Ok;
+}
+
+StoreCode paymentListing(ReportReads& reads, const Isplate& isp, ReportBuilder& builder, const ReportSpec& spec) {
+    std::vector<QString> heading;
+    PositionSums sums;
+    if (const StoreCode c = paymentLines(reads, isp, QStringLiteral("   ") + q(isp.godina.view()) + QStringLiteral("   "), heading); !ok(c)) return c;
+    heading.push_back(QStringLiteral("Rekapitulacija za isplatu:"));
+    const StoreCode c = forPaymentItems(reads, isp.oznaka, [&](const Dohoci& doh) { return addItemLines(reads, doh.oznaka, sums); });
+    if (!ok(c)) return c;
+    const ListingLayout l = layout(spec, heading);
+    builder = listingBuilder(l);
+    return paymentRows(reads, l, sums, builder);
+}
+
+}  // namespace
+
+ReportResult obracunIsp(ReportContext& rc, Progress& progress) {
+    ReportReads reads(rc.store());
+    ReportBuilder builder;
+    const std::int32_t item = rc.args.item;
+    const Dohoci from{.oznaka = item};
+    const Pass<Dohoci> pass{.key = Dohoci::keyOznaka, .from = &from,
+                            .within = [item](const Dohoci& doh) { return doh.oznaka == item; }, .total = 1};
+    return reads.named(runReport<Dohoci>(
+        rc.store(), progress, pass, [&](const Dohoci& doh) { return itemListing(reads, doh, builder, obracunIspReport); },
+        [&] { return builder.finish(); }));
+}
+
+ReportResult obrIsplateIsp(ReportContext& rc, Progress& progress) {
+    ReportReads reads(rc.store());
+    ReportBuilder builder;
+    const std::int32_t payment = rc.args.payment;
+    const Isplate from{.oznaka = payment};
+    const Pass<Isplate> pass{.key = Isplate::keyOznaka, .from = &from,
+                             .within = [payment](const Isplate& isp) { return isp.oznaka == payment; }, .total = 1};
+    return reads.named(runReport<Isplate>(
+        rc.store(), progress, pass, [&](const Isplate& isp) { return paymentListing(reads, isp, builder, obrIsplateIspReport); },
+        [&] { return builder.finish(); }));
+}
+
+const ReportSpec obracunIspReport{
+    .name = "obracun",
+    .title = QStringLiteral("Obračun primitka"),
+    .preview = PreviewKind::Simple,
+    .files = {&Dohoci::table, &Obracun::table, &Pozicije::table, &Isplate::table, &Subjekti::table, &Osobe::table,
+              &Mjesta::table, &Opcine::table},
+    .args = {{ReportArg::Item}},
+    .summary = "the stored calculation lines of one income item, with the position names",
+    .run = obracunIsp,
+};
+
+const ReportSpec obrIsplateIspReport{
+    .name = "obrisplate",
+    .title = QStringLiteral("Obračun isplate"),
+    .preview = PreviewKind::Simple,
+    .files = {&Isplate::table, &Dohoci::table, &Obracun::table, &Pozicije::table, &Subjekti::table},
+    .args = {{ReportArg::Payment}},
+    .summary = "the calculation lines of every item of a payment, added up by position",
+    .run = obrIsplateIsp,
+};
+
+}  // namespace pramo
