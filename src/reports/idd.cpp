@@ -16,11 +16,11 @@ namespace {
 
 StoreCode readHeader(ReportReads& reads, const ReportContext& rc, IddHeader& h) {
     h.uMjesecu = QStringLiteral("%1.  %2.").arg(rc.args.month).arg(rc.args.year);
-    h.datumSastavljanja = q(rc.clock.today().toString());
+    h.datumSastavljanja = pageText(rc.clock.today().toString());
     std::optional<Subjekti> sub;
     if (const StoreCode c = reads.linked(rc.args.payer, sub); !ok(c) || !sub) return c;
-    h.naziv = q(sub->naziv.view());
-    h.porezniBroj = q(sub->oib.blank() ? sub->poreznibroj.view() : sub->oib.view());
+    h.naziv = pageText(sub->naziv.view());
+    h.porezniBroj = pageText(sub->oib.blank() ? sub->poreznibroj.view() : sub->oib.view());
     return addressOf(reads, sub->mjesto, sub->ulica, sub->kucnibroj.view(), h.adresa);
 }
 

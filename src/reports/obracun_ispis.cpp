@@ -38,7 +38,7 @@ ListingLayout layout(const ReportSpec& spec, std::vector<QString> header) {
 }
 
 Band lineRow(const ListingLayout& l, std::uint16_t position, const QString& name, Sum amount) {
-    const QString text = q(printAmountOrBlank(amount));
+    const QString text = pageText(printAmountOrBlank(amount));
     return listingRow(l, {QString::number(position), name, isResult(position) ? QString() : text,
                           isResult(position) ? text : QString()});
 }
@@ -46,7 +46,7 @@ Band lineRow(const ListingLayout& l, std::uint16_t position, const QString& name
 // The payer's whole cost of what the listing covers.
 Band costRow(const ListingLayout& l, const PositionSums& sums) {
     const Sum cost = plus(sums[P::Bruto], sums[P::Zdravstveno]);
-    Band band = listingRow(l, {QString(), QStringLiteral("Bruto + Zdravstveno osiguranje"), QString(), q(printAmountOrBlank(cost))});
+    Band band = listingRow(l, {QString(), QStringLiteral("Bruto + Zdravstveno osiguranje"), QString(), pageText(printAmountOrBlank(cost))});
     const ListingColumn& c = l.columns[3];
     band.line(c.x, 0.0, c.x + c.width, 0.0);
     return band;
@@ -55,7 +55,7 @@ Band costRow(const ListingLayout& l, const PositionSums& sums) {
 StoreCode positionName(ReportReads& reads, std::uint16_t position, QString& out) {
     std::optional<Pozicije> poz;
     const StoreCode c = reads.linked(position, poz);
-    out = poz ? q(poz->naziv.view()) : QString();
+    out = poz ? pageText(poz->naziv.view()) : QString();
     return c;
 }
 
@@ -63,8 +63,8 @@ StoreCode positionName(ReportReads& reads, std::uint16_t position, QString& out)
 StoreCode paymentLines(ReportReads& reads, const Isplate& isp, const QString& between, std::vector<QString>& out) {
     std::optional<Subjekti> sub;
     if (const StoreCode c = reads.linked(isp.isplatitelj, sub); !ok(c)) return c;
-    out.push_back(sub ? q(sub->naziv.view()) : QString());
-    out.push_back(q(isp.rsid.view()) + between + q(isp.datum.toString()));
+    out.push_back(sub ? pageText(sub->naziv.view()) : QString());
+    out.push_back(pageText(isp.rsid.view()) + between + pageText(isp.datum.toString()));
     return StoreCode::Ok;
 }
 
@@ -86,7 +86,7 @@ StoreCode itemHeading(ReportReads& reads, const Dohoci& doh, ItemHeading& h) {
     if (const StoreCode c = reads.linked(oso->mjesto, mje); !ok(c) || !mje) return c;
     if (const StoreCode c = reads.linked(mje->opcina, opc); !ok(c)) return c;
     h.lines.push_back(QStringLiteral("Rekapitulacija za: ") + personName(oso->ime.view(), oso->prezime.view()) +
-                      QStringLiteral(", ") + q(mje->naziv.view()) + QStringLiteral("    JMBG: ") + q(oso->jmbg.view()));
+                      QStringLiteral(", ") + pageText(mje->naziv.view()) + QStringLiteral("    JMBG: ") + pageText(oso->jmbg.view()));
     if (opc) h.surtaxRate = opc->stopaprireza;
     return StoreCode::Ok;
 }
@@ -122,7 +122,7 @@ StoreCode paymentRows(ReportReads& reads, const ListingLayout& l, const Position
     cursor.setFrom(poz);
     StoreCode c;
     while (ok(c = cursor.next(poz))) {
-        builder.add(lineRow(l, poz.oznaka, q(poz.naziv.view()), sums.at(poz.oznaka)));
+        builder.add(lineRow(l, poz.oznaka, pageText(poz.naziv.view()), sums.at(poz.oznaka)));
         shown.insert(poz.oznaka);
     }
     if (c != StoreCode::NoMoreRecords) return reads.check(c, Pozicije::table);
@@ -136,7 +136,7 @@ StoreCode paymentRows(ReportReads& reads, const ListingLayout& l, const Position
 StoreCode paymentListing(ReportReads& reads, const Isplate& isp, ReportBuilder& builder, const ReportSpec& spec) {
     std::vector<QString> heading;
     PositionSums sums;
-    if (const StoreCode c = paymentLines(reads, isp, QStringLiteral("   ") + q(isp.godina.view()) + QStringLiteral("   "), heading); !ok(c)) return c;
+    if (const StoreCode c = paymentLines(reads, isp, QStringLiteral("   ") + pageText(isp.godina.view()) + QStringLiteral("   "), heading); !ok(c)) return c;
     heading.push_back(QStringLiteral("Rekapitulacija za isplatu:"));
     const StoreCode c = forPaymentItems(reads, isp.oznaka, [&](const Dohoci& doh) { return addItemLines(reads, doh.oznaka, sums); });
     if (!ok(c)) return c;

@@ -1,7 +1,7 @@
 #include "reports/position_sums.h"
 
 #include "records/layouts/obracun.h"
-#include "records/store/cursor.h"
+#include "reports/key_walk.h"
 
 namespace pramo {
 
@@ -20,29 +20,19 @@ Sum PositionSums::at(std::uint16_t position) const {
 }
 
 StoreCode addItemLines(ReportReads& reads, std::int32_t item, PositionSums& sums) {
-    Cursor cursor(reads.store(), Obracun::keyDohodak);
-    cursor.setReadAhead(16);
-    Obracun obr;
-    obr.dohodak = item;
-    cursor.setFrom(obr);
-    for (;;) {
-        const StoreCode c = cursor.next(obr);
-        if (c == StoreCode::NoMoreRecords || (ok(c) && obr.dohodak != item)) return StoreCode::Ok;
-        if (!ok(c)) return reads.check(c, Obracun::table);
-        sums.add(obr.pozicija, obr.iznos);
-    }
+    const StoreCode c = walkKey<Obracun>(
+        reads.store(), Obracun::keyDohodak, Obracun{.dohodak = item}, [item](const Obracun& obr) { return obr.dohodak == item; },
+        [&sums](const Obracun& obr) {
+            sums.add(obr.pozicija, obr.iznos);
+            return StoreCode::Ok;
+        });
+    return reads.check(c, Obracun::table);
 }
 
 StoreCode forPaymentItems(ReportReads& reads, std::int32_t payment, const std::function<StoreCode(const Dohoci&)>& f) {
-    Cursor cursor(reads.store(), Dohoci::keyIsplata);
-    Dohoci doh{.isplata = payment};
-    cursor.setFrom(doh);
-    for (;;) {
-        const StoreCode c = cursor.next(doh);
-        if (c == StoreCode::NoMoreRecords || (ok(c) && doh.isplata != payment)) return StoreCode::Ok;
-        if (!ok(c)) return reads.check(c, Dohoci::table);
-        if (const StoreCode b = f(doh); !ok(b)) return b;
-    }
+    const StoreCode c = walkKey<Dohoci>(reads.store(), Dohoci::keyIsplata, Dohoci{.isplata = payment},
+                                        [payment](const Dohoci& doh) { return doh.isplata == payment; }, f);
+    return reads.check(c, Dohoci::table);  // a failure of `f` has named its own file already
 }
 
 }  // namespace pramo

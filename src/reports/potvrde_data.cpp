@@ -24,13 +24,13 @@ StoreCode CertificateCollector::start(Date reportDate) {
     QString place;
     if (const StoreCode c = reads_.linked(payer_, sub); !ok(c)) return c;
     if (sub) {
-        payerParty_.name = q(sub->naziv.view());
-        payerParty_.oib = q(sub->oib.view());
+        payerParty_.name = pageText(sub->naziv.view());
+        payerParty_.oib = pageText(sub->oib.view());
         if (const StoreCode c = placeName(reads_, sub->mjesto, place); !ok(c)) return c;
         const StoreCode c = addressOf(reads_, sub->mjesto, sub->ulica, sub->kucnibroj.view(), payerParty_.address);
         if (!ok(c)) return c;
     }
-    const QString date = q(reportDate.toString());  // blank for no date
+    const QString date = pageText(reportDate.toString());  // blank for no date
     run_.placeAndDate = place.isEmpty() || date.isEmpty() ? place + date : place + QStringLiteral(", ") + date;
     return StoreCode::Ok;
 }
@@ -45,7 +45,7 @@ StoreCode CertificateCollector::certificateOf(std::int32_t payee, Certificate*& 
     Certificate cert{.payee = payee, .payer = payerParty_};
     if (oso) {
         cert.payeeOrder = encodeSeek(Osobe::keyPrezimeIme, &*oso);
-        cert.payeeParty = {personName(oso->ime.view(), oso->prezime.view()), {}, q(oso->oib.view())};
+        cert.payeeParty = {personName(oso->ime.view(), oso->prezime.view()), {}, pageText(oso->oib.view())};
         const StoreCode c = addressOf(reads_, oso->mjesto, oso->ulica, oso->kucnibroj.view(), cert.payeeParty.address);
         if (!ok(c)) return c;
     }

@@ -2,6 +2,7 @@
 
 #include "preview/report_builder.h"
 #include "preview/text_metrics.h"
+#include "reports/form_drawing.h"
 #include "reports/potvrde_columns.h"
 #include "reports/report_text.h"
 
@@ -11,7 +12,6 @@ namespace {
 const PageFont textFont = PageFont{}.sized(8.0);
 const PageFont headingFont = PageFont{}.sized(7.0);
 const PageFont amountFont = PageFont{QStringLiteral("DejaVu Sans Mono"), 7.5};
-constexpr double cellPad = 1.0;  // mm between a rule and the text beside it
 
 // What one row of the table shows besides its amounts.
 struct RowTexts {
@@ -84,19 +84,17 @@ Band CertificatePageBuilder::headings() const {
     const double step = lineHeightMm(headingFont);
     const double numbersY = 4 * step + 2.0;
     const double bottom = numbersY + step + 1.0;
-    double x = left_;
+    std::vector<double> edges{left_};
     for (const CertificateColumn& c : layout_.columns) {
-        for (qsizetype i = 0; i < c.heading.size(); ++i) {
-            band.text(x, 1.0 + static_cast<double>(i) * step, c.heading[i], headingFont, Align::Centre, c.width);
-        }
-        band.text(x, numbersY + 0.5, c.number, headingFont, Align::Centre, c.width);
-        band.line(x, 0.0, x, bottom);
-        x += c.width;
+        const double x = edges.back();
+        cellCaption(band, QRectF(x, 0.0, c.width, numbersY), c.heading, headingFont);
+        cellCaption(band, QRectF(x, numbersY, c.width, bottom - numbersY), {c.number}, headingFont);
+        edges.push_back(x + c.width);
     }
-    band.line(x, 0.0, x, bottom);
-    band.line(left_, 0.0, x, 0.0);
-    band.line(left_, numbersY, x, numbersY, 0.1);
-    band.line(left_, bottom, x, bottom);
+    columnRules(band, edges, 0.0, bottom);
+    band.line(left_, 0.0, edges.back(), 0.0);
+    band.line(left_, numbersY, edges.back(), numbersY, 0.1);
+    band.line(left_, bottom, edges.back(), bottom);
     return band;
 }
 
@@ -109,7 +107,7 @@ QString CertificatePageBuilder::cell(const CertificateColumn& column, const RowT
     case CertificateCell::RateText: return texts.rate;
     case CertificateCell::Amount: break;
     }
-    return texts.amounts ? q(printAmountOrBlank(columnAmount(column, *texts.amounts))) : QString();
+    return texts.amounts ? pageText(printAmountOrBlank(columnAmount(column, *texts.amounts))) : QString();
 }
 
 // One ruled table row. A total's label spans columns 2 and 3; a spacer row is empty.
@@ -123,18 +121,16 @@ Band CertificatePageBuilder::row(const RowTexts& texts, RowKind kind) const {
         const bool label = c.cell == CertificateCell::PaymentDate && kind == RowKind::Total;
         const double width = label ? c.width + cols[i + 1].width : c.width;
         const QString text = kind == RowKind::Spacer ? QString() : label ? texts.name : cell(c, texts);
-        if (c.cell == CertificateCell::Amount) band.text(x, 0.8, text, amountFont, Align::Right, width - cellPad);
-        else if (label || c.cell == CertificateCell::TypeName) band.wrapped(x + cellPad, 0.8, width - 2 * cellPad, text, textFont);
-        else if (!text.isEmpty()) band.text(x + cellPad, 0.8, text, textFont);
+        if (c.cell == CertificateCell::Amount) band.text(x, 0.8, text, amountFont, Align::Right, width - cellPadding);
+        else if (label || c.cell == CertificateCell::TypeName) band.wrapped(x + cellPadding, 0.8, width - 2 * cellPadding, text, textFont);
+        else if (!text.isEmpty()) band.text(x + cellPadding, 0.8, text, textFont);
         x += width;
         i += label ? 1 : 0;
         edges.push_back(x);
     }
     const double bottom = band.height() + 0.8;
-    const bool inner = kind != RowKind::Spacer || layout_.spacerHasColumnRules;
-    for (std::size_t i = 0; i < edges.size(); ++i) {
-        if (inner || i == 0 || i + 1 == edges.size()) band.line(edges[i], 0.0, edges[i], bottom);
-    }
+    if (kind == RowKind::Spacer && !layout_.spacerHasColumnRules) edges = {edges.front(), edges.back()};
+    columnRules(band, edges, 0.0, bottom);
     band.line(left_, bottom, x, bottom);
     band.setHeight(bottom);
     return band;
@@ -151,9 +147,9 @@ Band CertificatePageBuilder::foot() const {
 
 void CertificatePageBuilder::group(const CertificateGroup& g, int& redbr) {
     const QString rate = certificateRate(g.vrs);
-    const QString name = q(g.vrs.naziv.view());
+    const QString name = pageText(g.vrs.naziv.view());
     for (const CertificateRow& r : g.rows) {
-        const QString date = q(r.datum.toString());
+        const QString date = pageText(r.datum.toString());
         builder_.add(row({QString::number(++redbr) + u'.', date, name, rate, &r.amounts}, RowKind::Detail));
     }
     if (g.subtotal[Pozicija::Bruto] <= Sum{}) return;  // no subtotal when the type's gross is nothing

@@ -6,13 +6,13 @@
 namespace pramo {
 
 QString personName(std::string_view ime, std::string_view prezime) {
-    return (q(ime) + u' ' + q(prezime)).trimmed();
+    return (pageText(ime) + u' ' + pageText(prezime)).trimmed();
 }
 
 StoreCode placeName(ReportReads& reads, std::int32_t mjesto, QString& out) {
     std::optional<Mjesta> mje;
     const StoreCode c = reads.linked(mjesto, mje);
-    out = mje ? q(mje->naziv.view()) : QString();
+    out = mje ? pageText(mje->naziv.view()) : QString();
     return c;
 }
 
@@ -21,7 +21,7 @@ StoreCode addressOf(ReportReads& reads, std::int32_t mjesto, std::int32_t ulica,
     if (const StoreCode c = placeName(reads, mjesto, place); !ok(c)) return c;
     std::optional<Ulice> uli;
     if (const StoreCode c = reads.linked(ulica, uli); !ok(c)) return c;
-    const QString street = uli ? (q(uli->naziv.view()) + u' ' + q(kucniBroj)).trimmed() : QString();
+    const QString street = uli ? (pageText(uli->naziv.view()) + u' ' + pageText(kucniBroj)).trimmed() : QString();
     out = place.isEmpty() || street.isEmpty() ? place + street : place + QStringLiteral(", ") + street;
     return StoreCode::Ok;
 }

@@ -1,17 +1,16 @@
 #pragma once
-// The texts documents build from records: a field as a QString, a person's name, an address, a
-// rate in a sentence. Each takes the stored values as they are and drops trailing blanks.
+// The texts documents build from records (beside pageText, a field as a QString): a person's name,
+// an address, a rate in a sentence. Each takes the stored values as they are and drops trailing blanks.
 
 #include <QString>
 #include <cstdint>
 #include <string_view>
 
 #include "records/values/number_format.h"
+#include "reports/form_drawing.h"
 #include "reports/report_reads.h"
 
 namespace pramo {
-
-inline QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // "Ivan Horvat": first name and surname joined by one blank.
 QString personName(std::string_view ime, std::string_view prezime);
@@ -25,7 +24,7 @@ StoreCode placeName(ReportReads& reads, std::int32_t mjesto, QString& out);
 // A rate as a plain number: "25", "12,5".
 template <class D>
 QString plainRate(const D& rate) {
-    return q(plainNumber(rate));
+    return pageText(plainNumber(rate));
 }
 
 }  // namespace pramo

@@ -100,6 +100,6 @@ QStringList textOf(const std::vector<Page>& pages) {
     return lines;
 }
 
-QString printed(Sum s) { return q(printAmountOrBlank(s)); }
+QString printed(Sum s) { return pageText(printAmountOrBlank(s)); }
 
 }  // namespace pramo::test
