@@ -1,6 +1,8 @@
 #include "preview/text_metrics.h"
 
 #include <QFontMetricsF>
+#include <deque>
+#include <utility>
 
 namespace pramo {
 namespace {
@@ -8,10 +10,16 @@ namespace {
 constexpr double pixelsPerPoint = 100.0;  // measures are taken at a large size, then scaled
 constexpr double mmPerPoint = 25.4 / 72.0;
 
-QFontMetricsF metricsOf(const PageFont& font) {
+// The metrics of a font, looked up once per thread: a report measures the same few fonts for
+// every line it places, and finding a font is far dearer than measuring with it.
+const QFontMetricsF& metricsOf(const PageFont& font) {
+    thread_local std::deque<std::pair<PageFont, QFontMetricsF>> known;  // a deque keeps references valid
+    for (const auto& [f, metrics] : known) {
+        if (f == font) return metrics;
+    }
     QFont f = qtFont(font);
     f.setPixelSize(static_cast<int>(font.points * pixelsPerPoint + 0.5));
-    return QFontMetricsF(f);
+    return known.emplace_back(font, QFontMetricsF(f)).second;
 }
 
 double toMm(double pixels) { return pixels / pixelsPerPoint * mmPerPoint; }

@@ -6,17 +6,35 @@
 namespace pramo {
 
 void PositionSums::add(std::uint16_t position, Sum amount) {
-    Sum& s = sums_[position];
-    s = plus(s, amount);
+    if (position >= inPlace) {
+        Sum& s = far_[position];
+        s = plus(s, amount);
+        return;
+    }
+    near_[position] = plus(near_[position], amount);
+    present_ |= 1u << position;
 }
 
 void PositionSums::add(const PositionSums& other) {
-    for (const auto& [position, amount] : other.sums_) add(position, amount);
+    for (std::uint16_t p = 0; p < inPlace; ++p) {
+        if (other.present_ & (1u << p)) add(p, other.near_[p]);
+    }
+    for (const auto& [position, amount] : other.far_) add(position, amount);
 }
 
 Sum PositionSums::at(std::uint16_t position) const {
-    const auto it = sums_.find(position);
-    return it == sums_.end() ? Sum{} : it->second;
+    if (position < inPlace) return near_[position];
+    const auto it = far_.find(position);
+    return it == far_.end() ? Sum{} : it->second;
+}
+
+std::vector<std::pair<std::uint16_t, Sum>> PositionSums::all() const {
+    std::vector<std::pair<std::uint16_t, Sum>> out;
+    for (std::uint16_t p = 0; p < inPlace; ++p) {
+        if (present_ & (1u << p)) out.emplace_back(p, near_[p]);
+    }
+    out.insert(out.end(), far_.begin(), far_.end());
+    return out;
 }
 
 StoreCode addItemLines(ReportReads& reads, std::int32_t item, PositionSums& sums) {

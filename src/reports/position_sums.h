@@ -3,9 +3,12 @@
 // the lines of the items it covers, read by named position and never recomputed. A sum is exact
 // and wide enough for a year of items (a single line holds at most 999.999.999,99).
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "payments/working_values.h"
 #include "records/layouts/dohoci.h"
@@ -27,10 +30,15 @@ public:
     Sum operator[](Pozicija p) const { return at(number(p)); }
     Sum at(std::uint16_t position) const;
     // The positions with at least one line, ascending, with their sums.
-    const std::map<std::uint16_t, Sum>& all() const { return sums_; }
+    std::vector<std::pair<std::uint16_t, Sum>> all() const;
 
 private:
-    std::map<std::uint16_t, Sum> sums_;
+    // The calculation's positions and hand lines up to 31 are kept in place (a year's rows hold
+    // thousands of these); any higher position in a map.
+    static constexpr std::uint16_t inPlace = 32;
+    std::array<Sum, inPlace> near_{};
+    std::uint32_t present_ = 0;  // bit p: position p has a line
+    std::map<std::uint16_t, Sum> far_;
 };
 
 // Adds every stored line of the item to `sums` (a failed read names OBRACUN).

@@ -5,7 +5,6 @@
 #include "records/layouts/osobe.h"
 #include "records/layouts/subjekti.h"
 #include "records/store/read_linked.h"
-#include "records/values/number_format.h"
 #include "reports/ui/potvrde_screen.h"
 
 namespace pramo {
@@ -25,7 +24,9 @@ const ListSpec potvrdeOsobeList{
     .table = &Osobe::table,
     .caption = "Djelatnik",
     .tabs = {{.key = &Osobe::keyPrezimeIme, .locator = Locator::Incremental, .stops = ThumbStops::Surname}},
-    .columns = {column("Prezime", "PREZIME"), column("Ime", "IME"), column("OIB", "OIB")},
+    .columns = {column("Prezime", "PREZIME"), column("Ime", "IME"), column("OIB", "OIB"), hidden(column("Oznaka", "OZNAKA")),
+                hidden(column("Mjesto", "MJESTO")), hidden(column("Ulica", "ULICA")), hidden(column("Kucni Broj", "KUCNIBROJ")),
+                hidden(column("Banka", "BANKA")), hidden(column("Racun", "RACUN"))},
     .buttons = {},
 };
 
@@ -36,7 +37,8 @@ const ListSpec potvrdeDohociList{
               .range = rangeFrom(potvrdeOsobeList, "DJELATNIK", "OZNAKA")}},
     .columns = {computed<Dohoci>("Naziv", payerName), lookup("RSI d", "ISPLATA", Isplate::keyOznaka, "RSID"),
                 lookup("Datum", "ISPLATA", Isplate::keyOznaka, "DATUM"),
-                computed<Dohoci>("Neto", [](const Dohoci& doh) { return printAmount(doh.neto); })},
+                column("Neto", "NETO", {.use = NumberUse::Print}), hidden(column("Djelatnik", "DJELATNIK")),
+                hidden(column("Isplata", "ISPLATA"))},
     .buttons = {},
 };
 
