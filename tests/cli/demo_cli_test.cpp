@@ -1,0 +1,56 @@
+// pramo-cli demo and payment duplicate.
+
+#include <gtest/gtest.h>
+
+#include "support/raw_db.h"
+#include "support/run_command.h"
+#include "support/temp_dir.h"
+
+namespace pramo::test {
+namespace {
+
+// The example office is sound, its payment makes a JOPPD return the official schema accepts, and
+// a directory that holds data is left alone.
+TEST(DemoCli, ExampleOfficeIsSoundAndFiles) {
+    TempDir dir;
+    const std::string d = dir.path().string();
+    CommandResult r = runCommand(PRAMO_CLI, {"demo", d});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("25 payees, 5 payments with 25 calculated income items"), std::string::npos) << r.out;
+    r = runCommand(PRAMO_CLI, {"check", d});
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_NE(r.out.find("all files sound"), std::string::npos) << r.out;
+    r = runCommand(PRAMO_CLI, {"joppd", "create", "--payment", "1", "--data", d, "--author", "Iva Horvat", "--email", "iva@rijec.hr"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    r = runCommand(PRAMO_CLI, {"joppd", "xml", "--submission", "1", "--data", d, "--out", d});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    r = runCommand(PRAMO_CLI, {"demo", d});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("already holds data"), std::string::npos) << r.err;
+}
+
+TEST(DemoCli, PaymentDuplicate) {
+    TempDir dir;
+    const std::string d = dir.path().string();
+    ASSERT_EQ(runCommand(PRAMO_CLI, {"demo", d}).exitCode, 0);
+    RawDb raw(dir.file("pramo.db"));
+    CommandResult r = runCommand(PRAMO_CLI, {"payment", "duplicate", "--payment", "2", "--data", d});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "6\n");
+    EXPECT_EQ(raw.value("SELECT COUNT(*) FROM DOHOCI WHERE ISPLATA = 6"), "6");
+    const std::string taken = raw.value("SELECT RSID FROM ISPLATE WHERE OZNAKA = 6");
+    const std::string before = raw.value("SELECT COUNT(*) FROM ISPLATE") + raw.value("SELECT COUNT(*) FROM OBRACUN");
+    const std::vector<std::string> refused[] = {{"--payment", "2", "--rsid", taken}, {"--payment", "99"},
+                                                {"--payment", "2", "--rsid", "15x01"}, {"--payment", "2", "--date", "31.04.2015"}};
+    for (const auto& args : refused) {
+        std::vector<std::string> line{"payment", "duplicate", "--data", d};
+        line.insert(line.end(), args.begin(), args.end());
+        r = runCommand(PRAMO_CLI, line);
+        EXPECT_EQ(r.exitCode, 2) << args[1];
+        EXPECT_FALSE(r.err.empty());
+    }
+    EXPECT_EQ(raw.value("SELECT COUNT(*) FROM ISPLATE") + raw.value("SELECT COUNT(*) FROM OBRACUN"), before);
+}
+
+}  // namespace
+}  // namespace pramo::test
