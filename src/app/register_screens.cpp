@@ -3,6 +3,7 @@
 #include "crisistax/ui/kriznica_screens.h"
 #include "joppd/ui/joppd_screens.h"
 #include "payments/positions.h"
+#include "payments/ui/screens.h"
 #include "preview/ui/screens.h"
 #include "reports/ui/screens.h"
 
@@ -13,6 +14,7 @@ void registerAllScreens(ScreenRegistry& registry) {
     registerCrisisTaxScreens(registry);
     registerJoppdScreens(registry);
     registerReportsScreens(registry);
+    registerPaymentsScreens(registry);
 }
 
 std::vector<DataUpgrade> dataUpgrades() {

@@ -30,8 +30,10 @@ void Declarations::collect(const ListSpec& list) {
 
 void Declarations::collect(const FormSpec& form) {
     if (!addOnce(forms, form)) return;
-    for (const FieldSpec& f : form.fields)
+    for (const FieldSpec& f : form.fields) {
         if (f.lookup.list) collect(*f.lookup.list);
+        if (f.list) collect(*f.list);
+    }
 }
 
 std::string Declarations::firstFault() const {

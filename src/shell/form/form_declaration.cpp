@@ -20,7 +20,19 @@ std::string lookupFault(const FieldSpec& f) {
     return missingField(*l.key->table, l.shown);
 }
 
+// A list on the form must be ranged by the form's record.
+std::string listFault(const FormSpec& spec, const FieldSpec& f) {
+    if (f.kind != FieldKind::List) return {};
+    if (!f.list) return f.label.toStdString() + ": a list field without its list";
+    for (const TabSpec& tab : f.list->tabs)
+        if (!tab.range.fromForm || tab.range.fromTable != spec.table)
+            return f.list->caption.toStdString() + ": a list on a form of " + std::string(spec.table->name) +
+                   " is not ranged by its record";
+    return {};
+}
+
 std::string fieldFault(const FormSpec& spec, const FieldSpec& f) {
+    if (auto m = listFault(spec, f); !m.empty()) return m;
     if (f.kind == FieldKind::Entry || f.kind == FieldKind::Options)
         if (auto m = missingField(*spec.table, f.field); !m.empty()) return m;
     if (f.tab < 0 || (f.tab > 0 && f.tab >= static_cast<int>(spec.tabs.size()))) return f.label.toStdString() + ": no such tab";

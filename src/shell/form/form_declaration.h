@@ -35,6 +35,7 @@ enum class FieldKind {
     Options,  // one of several values, as a group of option buttons
     Shown,    // a value shown, not entered (computed by `shown`)
     Button,   // a button of the form's own (runs `action`)
+    List,     // a list of records that belong to the form's record (`list`, ranged by rangeFromForm)
 };
 
 struct OptionSpec {
@@ -68,12 +69,14 @@ struct FieldSpec {
     std::vector<StepButton> steps{};
     int upKey = 0;    // added to the value by the Up arrow key in the entry (0: the key moves focus)
     int downKey = 0;  // added by the Down arrow key
+    int keypadStep = 0;  // added by the numeric keypad's +, subtracted by its − (a text of digits steps as a number)
     bool ditto = true;
     bool readOnly = false;
     LookupSpec lookup{};
     QString toolTip{};
     std::function<QString(FormScreen&)> shown{};
     std::function<void(FormScreen&)> action{};
+    const ListSpec* list = nullptr;  // FieldKind::List
 };
 
 struct FieldDefault {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/form/form_screen.h"
+#include "shell/list/list_panel.h"
 
 namespace pramo {
 
@@ -23,6 +24,7 @@ struct FormScreen::Field {
     QLabel* shown = nullptr;         // a shown value, or the linked record's field beside a look-up
     QPushButton* button = nullptr;   // the form's own button, or the look-up button
     std::vector<QToolButton*> steps;
+    ListPanel* list = nullptr;       // a list of records belonging to the form's record
     QWidget* row = nullptr;
 };
 

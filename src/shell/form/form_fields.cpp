@@ -50,6 +50,11 @@ QWidget* FormScreen::buildField(Field& f, QWidget* page) {
         f.button->setAutoDefault(false);
         connect(f.button, &QPushButton::clicked, this, [this, &fs] { fs.action(*this); });
         layout->addWidget(f.button);
+    } else if (fs.kind == FieldKind::List) {
+        f.list = new ListPanel(ctx_, *fs.list, false, f.row);
+        f.list->setOwner(&record());
+        f.list->setHeadingVisible(true);
+        layout->addWidget(f.list, 1);
     } else if (fs.kind == FieldKind::Shown) {
         f.shown = new QLabel(f.row);
         layout->addWidget(f.shown, 1);
@@ -192,11 +197,26 @@ void FormScreen::changed(Field& f) {
 }
 
 void FormScreen::step(Field& f, int delta) {
+    if (f.def->isText()) return stepText(f, delta);
     const auto v = parseField(*f.def, f.entry->text().toStdString());
     if (!v) return rejectEntry(f);
     const std::int64_t unit = f.def->type == FieldType::Decimal ? pow10i(f.def->places) : 1;
     const std::int64_t stepped = std::clamp(v->number + delta * unit, f.def->minValue(), f.def->maxValue());
     f.def->setInt(record().get(), stepped);
+    refreshField(f);
+    changed(f);
+}
+
+// A text of digits steps as the number it writes and keeps its width ("09" + 1 is "10"); a text
+// that is not a number, or that would no longer fit, stays as it is.
+void FormScreen::stepText(Field& f, int delta) {
+    const std::string typed(utf8::trimRight(f.entry->text().toStdString()));
+    const bool digits = !typed.empty() && typed.size() <= 18 && typed.find_first_not_of("0123456789") == std::string::npos;
+    const std::int64_t stepped = digits ? std::stoll(typed) + delta : -1;
+    std::string text = stepped < 0 ? std::string() : std::to_string(stepped);
+    if (text.empty() || text.size() > static_cast<std::size_t>(f.def->size)) return QApplication::beep();
+    if (text.size() < typed.size()) text.insert(0, typed.size() - text.size(), '0');
+    f.def->setText(record().get(), text);
     refreshField(f);
     changed(f);
 }
@@ -234,6 +254,11 @@ bool FormScreen::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Apostrophe && (key->modifiers() & Qt::ControlModifier)) {
             ditto(*f);
+            return true;
+        }
+        const bool keypad = key->modifiers() & Qt::KeypadModifier;
+        if (f->entry && keypad && f->spec->keypadStep != 0 && (key->key() == Qt::Key_Plus || key->key() == Qt::Key_Minus)) {
+            step(*f, key->key() == Qt::Key_Plus ? f->spec->keypadStep : -f->spec->keypadStep);
             return true;
         }
         const int delta = key->key() == Qt::Key_Up ? f->spec->upKey : key->key() == Qt::Key_Down ? f->spec->downKey : 0;

@@ -40,7 +40,14 @@ bool FormScreen::start() {
     }
     if (spec_.hooks.opened) spec_.hooks.opened(*this);
     refreshFields();
+    for (std::size_t i = 0; ListPanel* l = list(i); ++i) l->fillFirst();  // the record now has its number
     return true;
+}
+
+ListPanel* FormScreen::list(std::size_t i) const {
+    for (const auto& f : fields_)
+        if (f->list && i-- == 0) return f->list;
+    return nullptr;
 }
 
 void FormScreen::build() {
@@ -64,7 +71,7 @@ void FormScreen::build() {
         f->spec = &fs;
         QFormLayout* page = pages[static_cast<std::size_t>(fs.tab)];
         QWidget* row = buildField(*f, page->parentWidget());
-        if (fs.kind == FieldKind::Button) {
+        if (fs.kind == FieldKind::Button || fs.kind == FieldKind::List) {
             page->addRow(row);
         } else {
             f->label = new QLabel(fs.label, page->parentWidget());

@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace pramo {
 
+class ListPanel;
 class RecordForm;
 
 class FormScreen : public QDialog {
@@ -45,6 +46,8 @@ public:
     void setFieldEnabled(std::string_view field, bool enabled);
     // Opens the look-up of a field: its list in select mode, on the linked record.
     void openLookup(std::string_view field);
+    // The form's `i`-th list of records belonging to its record (FieldKind::List); null when none.
+    ListPanel* list(std::size_t i = 0) const;
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
 
@@ -71,6 +74,7 @@ private:
     void rejectEntry(Field& f);
     void changed(Field& f);
     void step(Field& f, int delta);
+    void stepText(Field& f, int delta);
     void ditto(Field& f);
     void refreshField(Field& f, bool keepTyped = false);
     bool lookupMissing(Field& f);

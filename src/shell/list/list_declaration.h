@@ -76,6 +76,7 @@ RowFilter rowsWhere(F f) {
 struct RangeSpec {
     int fields = 0;                         // how many leading key components are fixed
     const ListSpec* from = nullptr;         // the list whose highlighted record gives them
+    bool fromForm = false;                  // they come from the record of the form the list is shown in
     const TableDef* table = nullptr;        // the record type `bind` fills: the list's file
     const TableDef* fromTable = nullptr;    // the record type it reads from `from`: that list's file
     std::vector<std::string_view> names{};  // fields named by rangeFrom(from, field, fromField)
@@ -107,6 +108,19 @@ template <Record R, class F>
 RangeSpec rangeBy(int fields, F f) {
     return {.fields = fields, .table = &R::table,
             .bind = [f](const ListPanel& list, const RecordBuffer*, RecordBuffer& seek) { return f(list, seek.as<R>()); }};
+}
+
+// A range of `fields` components set from the record of the form the list is shown in (a payment's
+// income items on the payment form): rangeFromForm<Dohoci, Isplate>(1, [](const Isplate& isp, Dohoci& seek) {
+//     seek.isplata = isp.oznaka; }).
+template <Record R, Record Owner, class F>
+RangeSpec rangeFromForm(int fields, F f) {
+    return {.fields = fields, .fromForm = true, .table = &R::table, .fromTable = &Owner::table,
+            .bind = [f](const ListPanel&, const RecordBuffer* owner, RecordBuffer& seek) {
+                if (!owner || &owner->table() != &Owner::table) return false;
+                f(owner->as<Owner>(), seek.as<R>());
+                return true;
+            }};
 }
 
 struct TabSpec {
@@ -193,6 +207,8 @@ struct ListSpec {
     const FormSpec* form = nullptr;
     std::vector<ExtraButton> extraButtons{};
     std::vector<std::pair<ListButton, QString>> buttonTexts{};  // captions other than "&Unesi", "&Mijenjaj" ...
+    std::vector<std::pair<ListButton, QString>> buttonTips{};   // tool tips of the standard buttons
+    QString toolTip{};  // the rows' tool tip
     std::vector<ListKey> keys{};
     std::vector<ColumnSpec> below{};  // values of the highlighted record shown under the rows, each with its title
     std::vector<const TableDef*> alsoReads{};  // files its computed columns read (look-up columns' files are opened anyway)

@@ -217,7 +217,7 @@ QMenu* ListPanel::buildPopupMenu(QWidget* parent) {
             menu->addSeparator();
             continue;
         }
-        const bool greyed = item.startsWith('~') || (command < 3 && !spec_.form);
+        const bool greyed = item.startsWith('~') || (command < 3 && !spec_.form) || (command == 0 && sourceEmpty_);
         QAction* action = menu->addAction(item.startsWith('~') ? item.mid(1) : item);
         action->setEnabled(!greyed);
         connect(action, &QAction::triggered, this, commands[command++]);

@@ -110,6 +110,7 @@ QWidget* ListPanel::buildLocatorEntry() {
 
 QWidget* ListPanel::buildView() {
     view_ = new PageView(this);
+    view_->setToolTip(spec_.toolTip);
     QStringList titles;
     std::vector<Qt::Alignment> align;
     for (std::size_t i = 0; i < spec_.columns.size(); ++i) {
@@ -174,6 +175,8 @@ QWidget* ListPanel::buildButtons() {
         if (!spec_.buttons.testFlag(b)) return;
         auto* button = new QPushButton(text, row);
         button->setAutoDefault(false);
+        for (const auto& [which, tip] : spec_.buttonTips)
+            if (which == b) button->setToolTip(tip);
         connect(button, &QPushButton::clicked, this, command);
         layout->addWidget(button);
         buttons_.emplace_back(b, button);
@@ -245,9 +248,11 @@ void ListPanel::bindTab() {
     seek_.clear();
     rangeFields_ = tab.range.fields;
     bool bound = true;
+    sourceEmpty_ = false;
     if (rangeFields_ > 0) {
         const ListPanel* source = sourceOf(tab);
-        const RecordBuffer* from = source ? source->highlightedRecord() : nullptr;
+        const RecordBuffer* from = tab.range.fromForm ? owner_ : source ? source->highlightedRecord() : nullptr;
+        sourceEmpty_ = tab.range.from && !from;
         bound = tab.range.bind && tab.range.bind(*this, from, seek_);
         if (!bound) {
             showWarning(ctx_.messages, ctx_.store, Warning::ViewOpenError);
@@ -321,7 +326,7 @@ void ListPanel::showHighlight() {
     view_->highlight(page_.current());
     const bool empty = page_.empty();
     const bool canEdit = spec_.form != nullptr;
-    if (auto* b = button(ListButton::Insert)) b->setEnabled(canEdit);
+    if (auto* b = button(ListButton::Insert)) b->setEnabled(canEdit && !sourceEmpty_);
     if (auto* b = button(ListButton::Change)) b->setEnabled(canEdit && !empty);
     if (auto* b = button(ListButton::Delete)) b->setEnabled(canEdit && !empty);
     if (auto* b = button(ListButton::Select)) b->setEnabled(selecting_ && !empty);
@@ -362,7 +367,7 @@ void ListPanel::deleteRecord() { callForm(Request::Delete); }
 // Calls the list's form on a new record (primed with the tab's range) or on the highlighted one,
 // read afresh; then the list moves to the record saved, or refreshes in place.
 void ListPanel::callForm(Request request) {
-    if (!spec_.form) return;
+    if (!spec_.form || (request == Request::Insert && sourceEmpty_)) return;
     RecordBuffer rec = seek_;
     if (request == Request::Insert) {
         if (spec_.hooks.primeInsert) spec_.hooks.primeInsert.call(*this, rec);

@@ -61,6 +61,8 @@ public:
     void setHeadingVisible(bool visible);
     // The tabs ranged by `source`'s list take their range from its highlighted record.
     void setRangeSource(ListPanel* source);
+    // A list shown on a form: the tabs ranged by the form's record take their range from `owner`.
+    void setOwner(const RecordBuffer* owner) { owner_ = owner; }
 
     // The commands of the buttons, keys and popup menu.
     void insertRecord();
@@ -138,6 +140,8 @@ private:
     RecordBuffer seek_;          // the range's values; the rest blank
     std::vector<std::string> locatorTexts_;  // the incremental locator's text, per tab
     std::vector<QPointer<ListPanel>> sources_;
+    const RecordBuffer* owner_ = nullptr;
+    bool sourceEmpty_ = false;  // the list giving the range shows nothing: there is nothing to insert into
     std::int64_t shownId_ = -1;  // the highlighted record's row, to tell when it changes
 
     std::vector<std::string> textStops_;

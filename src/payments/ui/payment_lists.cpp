@@ -1,0 +1,137 @@
+#include "payments/ui/payment_lists.h"
+
+#include "payments/payment_dates.h"
+#include "records/layouts/dohoci.h"
+#include "records/layouts/isplate.h"
+#include "records/layouts/jopo.h"
+#include "records/layouts/obracun.h"
+#include "records/layouts/osobe.h"
+#include "records/layouts/subjekti.h"
+#include "records/layouts/svasta.h"
+#include "records/layouts/vrstedoh.h"
+#include "records/store/read_linked.h"
+#include "shell/form/form_screen.h"
+#include "shell/form/record_form.h"
+#include "shell/list/list_panel.h"
+
+namespace pramo {
+namespace {
+
+const QString arrowsTip = " - možete koristiti strelice LIJEVO i DESNO - za kretanje od liste do liste";
+
+// A new payment of the highlighted payer on the first day from today on that the payer has free.
+void primeNewPayment(ListPanel& list, Isplate& isp) {
+    AppContext& ctx = list.context();
+    if (!ok(firstFreeDay(ctx.store, isp.isplatitelj, ctx.clock.today(), isp)))
+        showWarning(ctx.messages, ctx.store, Warning::RetrievalError, Isplate::table.label);
+}
+
+QString payerField(FormScreen& f, std::string_view field) {
+    Subjekti sub;
+    if (!ok(readLinked(f.context().store, f.as<Isplate>().isplatitelj, sub))) return {};
+    return QString::fromStdString(field == "OIB" ? sub.oib.str() : sub.naziv.str());
+}
+
+// LOCDAN: from 2014 on the date gives the RS Id.
+void locdan(FormScreen& f) {
+    rsIdFromDate(f.as<Isplate>());
+    f.refreshFields();
+}
+
+// A payer has one payment per year and RS Id: a clash names its key and the form stays open
+// (also when a stored payment is changed).
+bool noClash(FormScreen& f) {
+    AppContext& ctx = f.context();
+    const KeyDef* key = firstCollision(ctx.store, upisIsplate.duplicateOrder, f.record());
+    if (key) showWarning(ctx.messages, ctx.store, Warning::DuplicateKey, key->displayName());
+    return key == nullptr;
+}
+
+// A new payment left without OK goes with every item entered for it, their lines and slots: one
+// transaction.
+void removeNewPayment(FormScreen& f) {
+    Isplate& isp = f.as<Isplate>();
+    (void)f.context().ri.remove(isp);  // a failure has shown its message
+}
+
+ColumnSpec payeeColumn(QString title, std::string_view field) {
+    return lookup(std::move(title), "DJELATNIK", Osobe::keyOznaka, field);
+}
+
+ColumnSpec typeColumn(QString title, std::string_view field) {
+    return lookup(std::move(title), "VRSTADOHOTKA", Vrstedoh::keyOznaka, field);
+}
+
+}  // namespace
+
+const ListSpec isplatiteljiIsplate{
+    .table = &Subjekti::table,
+    .tabs = {{.key = &Subjekti::keyNaziv, .locator = Locator::Step}},
+    .columns = {column("Isplatitelj", "NAZIV"), column("Oznaka", "OZNAKA")},
+    .buttons = {},
+    .toolTip = "Pregled isplatitelja" + arrowsTip,
+};
+
+const ListSpec isplateDohoci{
+    .table = &Dohoci::table,
+    .caption = "Primatelji:",
+    .tabs = {{.key = &Dohoci::keyIsplata, .locator = Locator::None, .range = rangeFrom(isplateList, "ISPLATA", "OZNAKA")}},
+    .columns = {column("R.br", "REDNIBROJ"), payeeColumn("Prezime", "PREZIME"), payeeColumn("Ime", "IME"),
+                column("Neto", "NETO"), typeColumn("Oz.prim.", "REZSTRINGB"), typeColumn("Vrsta doh.", "NAZIV"),
+                column("Isplata", "ISPLATA"), column("Oznaka", "OZNAKA")},
+    .buttons = {},
+    .toolTip = "Pregled primatelja po odabranoj isplati" + arrowsTip,
+};
+
+const ListSpec isplateList{
+    .table = &Isplate::table,
+    .caption = "Isplate (F5)",
+    .tabs = {{.key = &Isplate::keyRsidIsplatitelj, .locator = Locator::Incremental,
+              .range = rangeFrom(isplatiteljiIsplate, "ISPLATITELJ", "OZNAKA")}},
+    .columns = {column("RS Id", "RSID"), column("Godina", "GODINA"), column("Datum", "DATUM"), column("Oznaka", "OZNAKA"),
+                column("Isplatitelj", "ISPLATITELJ")},
+    .buttons = ListButton::Insert | ListButton::Change | ListButton::Delete | ListButton::Select | ListButton::Close,
+    .selectText = "&Select",
+    .hideSelect = true,
+    .form = &upisIsplate,
+    .buttonTips = {{ListButton::Insert, "Brza tipka - numeričko +"}},
+    .toolTip = "Preglednik isplata" + arrowsTip,
+    .hooks = {.primeInsert = primeWith<Isplate>(primeNewPayment)},
+};
+
+const ListSpec upisIsplateDohoci{
+    .table = &Dohoci::table,
+    .caption = "Primatelji",
+    .tabs = {{.key = &Dohoci::keyIsplata, .locator = Locator::None,
+              .range = rangeFromForm<Dohoci, Isplate>(1, [](const Isplate& isp, Dohoci& seek) { seek.isplata = isp.oznaka; })}},
+    .columns = {column("R Br", "REDNIBROJ"), payeeColumn("Ime", "IME"), payeeColumn("Prezime", "PREZIME"),
+                payeeColumn("OIB", "OIB"), column("Neto", "NETO"), typeColumn("Vrsta", "NAZIV")},
+    .buttons = ListButton::Insert | ListButton::Change | ListButton::Delete,
+    .buttonTips = {{ListButton::Insert, "Unos novog primatelja"},
+                   {ListButton::Change, "Promjene za odabranog primatelja"},
+                   {ListButton::Delete, "Briši odabranog primatelja"}},
+};
+
+const FormSpec upisIsplate{
+    .table = &Isplate::table,
+    .insertCaption = "Unos nove isplate",
+    .changeCaption = "Promjene",
+    .alsoReads = {&Subjekti::table, &Dohoci::table, &Obracun::table, &Svasta::table, &Jopo::table},
+    .fields = {{.label = "Isplatitelj:", .kind = FieldKind::Shown, .shown = [](FormScreen& f) { return payerField(f, "NAZIV"); }},
+               {.label = "OIB:", .kind = FieldKind::Shown, .shown = [](FormScreen& f) { return payerField(f, "OIB"); }},
+               {.field = "RSID", .label = "RS Id:", .keypadStep = 1},
+               {.field = "DATUM", .label = "Datum:",
+                .steps = {{.arrow = Qt::UpArrow, .delta = 1}, {.arrow = Qt::DownArrow, .delta = -1}}, .keypadStep = 1},
+               {.label = "", .kind = FieldKind::Shown,
+                .shown = [](FormScreen& f) { return QString::fromStdString(rsIdOf(f.as<Isplate>().datum)); }},
+               {.field = "GODINA", .label = "Godina:"},
+               {.kind = FieldKind::List, .list = &upisIsplateDohoci}},
+    .duplicateOrder = {&Isplate::keyOznaka, &Isplate::keyRsidIsplatitelj},
+    .help = false,
+    .hooks = {.opened = locdan,
+              .accepted = [](FormScreen& f, std::string_view field) { if (field == "DATUM") locdan(f); },
+              .validate = noClash,
+              .cancelInsert = removeNewPayment},
+};
+
+}  // namespace pramo
