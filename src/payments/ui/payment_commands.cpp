@@ -4,6 +4,7 @@
 #include "orders/ui/orders_commands.h"
 #include "payments/ui/duplikat_window.h"
 #include "payments/ui/payments_screen.h"
+#include "reports/ui/form_reports.h"
 
 namespace pramo {
 namespace {
@@ -15,9 +16,10 @@ std::function<void(IsplateScreen&)> forPayment(std::function<void(IsplateScreen&
     };
 }
 
-void hub3a(IsplateScreen& s, std::int32_t isplata) {
+// HUB-3A forms go to a laser printer: the window's printer kind becomes "Laserski" first.
+void hub3a(IsplateScreen& s) {
     s.setPrinter(PrinterKind::Laser);
-    printHub3a(isplata, PrinterKind::Laser, s.context(), &s);
+    if (const std::int32_t isplata = s.payment()) printHub3a(isplata, PrinterKind::Laser, s.context(), &s);
 }
 
 }  // namespace
@@ -29,10 +31,15 @@ const std::vector<PaymentCommand>& paymentCommands() {
         {"ISPIS OBRAČUNA (F11)", {}, QKeySequence(Qt::Key_F11), CommandPlace::Row, {}},
         {"ISPIS OBRAČUNA DOHOTKA (F12)", "Ispis obračuna za odabranog primatelja", QKeySequence(Qt::Key_F12),
          CommandPlace::Row, {}},
-        {"RSm - A", {}, QKeySequence(Qt::CTRL | Qt::Key_A), CommandPlace::Menu, {}},
-        {"RSm - B", {}, QKeySequence(Qt::CTRL | Qt::Key_B), CommandPlace::Menu, {}},
+        {"RSm - A", {}, QKeySequence(Qt::CTRL | Qt::Key_A), CommandPlace::Menu,
+         forPayment([](IsplateScreen& s, std::int32_t i) { printRsmA(s.context(), i, s.printer(), &s); })},
+        {"RSm - B", {}, QKeySequence(Qt::CTRL | Qt::Key_B), CommandPlace::Menu,
+         forPayment([](IsplateScreen& s, std::int32_t i) { printRsmB(s.context(), i, s.printer(), &s); })},
         {"IDD", {}, QKeySequence(Qt::CTRL | Qt::Key_D), CommandPlace::Menu, {}},
-        {"ID-1", {}, QKeySequence(Qt::CTRL | Qt::Key_I), CommandPlace::Menu, {}},
+        {"ID-1", {}, QKeySequence(Qt::CTRL | Qt::Key_I), CommandPlace::Menu,
+         [](IsplateScreen& s) {
+             if (const std::int32_t payer = s.payer()) printId1(s.context(), payer, s.yearValue(), &s);
+         }},
         {"JOP - A", {}, {}, CommandPlace::Jop,
          forPayment([](IsplateScreen& s, std::int32_t i) { printJoppdA(s.context(), i, &s); })},
         {"JOP kreiranje", "Priprema podataka za formiranje xml obrasca", {}, CommandPlace::Jop,
@@ -41,7 +48,7 @@ const std::vector<PaymentCommand>& paymentCommands() {
          forPayment([](IsplateScreen& s, std::int32_t i) { printJoppdB(s.context(), i, s.printer(), &s); })},
         {"HUB3", "Dugme za ispis naloga za plaćanje (HUB1)", {}, CommandPlace::Orders,
          forPayment([](IsplateScreen& s, std::int32_t i) { printHub3(i, s.printer(), s.param().oznaka, s.context(), &s); })},
-        {"HUB3A", "Dugme za ispis naloga za plaćanje (HUB1-1)", {}, CommandPlace::Orders, forPayment(hub3a)},
+        {"HUB3A", "Dugme za ispis naloga za plaćanje (HUB1-1)", {}, CommandPlace::Orders, hub3a},
     };
     return all;
 }

@@ -47,13 +47,13 @@ IsplateScreen::IsplateScreen(AppContext& ctx, QWidget* parent) : QWidget(parent)
     layout->setMenuBar(menu_);
     buildLists(layout);
     layout->addLayout(commandRow(CommandPlace::Row, this));
-    auto* settings = new QHBoxLayout;
-    settings->addWidget(buildPeriod());
-    settings->addWidget(buildPrinter());
-    settings->addWidget(buildParam());
-    settings->addLayout(commandRow(CommandPlace::Orders, this));
-    settings->addStretch(1);
-    layout->addLayout(settings);
+    layout->addWidget(buildPeriod());
+    auto* printing = new QHBoxLayout;
+    printing->addWidget(buildPrinter());
+    printing->addWidget(buildParam());
+    printing->addLayout(commandRow(CommandPlace::Orders, this));
+    printing->addStretch(1);
+    layout->addLayout(printing);
     buildMenu();
     addKeys();
     const Date today = ctx.clock.today();
@@ -120,6 +120,7 @@ QWidget* IsplateScreen::buildPeriod() {
     j->addWidget(rsid_[1]);
     j->addLayout(commandRow(CommandPlace::Jop, jop));
     layout->addWidget(jop);
+    layout->addStretch(1);
     return row;
 }
 

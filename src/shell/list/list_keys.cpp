@@ -7,7 +7,6 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
-#include "records/store/key_encoding.h"
 #include "shell/list/list_panel.h"
 #include "shell/list/page_view.h"
 #include "shell/list/thumb_stops.h"
@@ -101,7 +100,7 @@ void ListPanel::setLocatorValue(RecordBuffer& seek, const std::string& value) co
 }
 
 void ListPanel::locateSeek(const RecordBuffer& seek) {
-    const Position at{&page_.key(), encodeSeek(page_.key(), seek.get()), 0};
+    const Position at{&page_.key(), locatorPrefix(seek), 0};
     if (check(page_.locate(at, page_.current()))) showPage();
 }
 

@@ -293,6 +293,19 @@ void ListPanel::sourceMoved(const ListPanel* source) {
     if (spec_.tabs[static_cast<std::size_t>(tab_)].range.from == &source->spec()) fillFirst();
 }
 
+// Where a located value is: the range's components and the located one, the later ones left out
+// (blank, a descending component would sort after the records sought); a located text is a
+// prefix, so that "20" finds 2016 and 2015 on a descending year as "Hor" finds Horvat.
+std::string ListPanel::locatorPrefix(const RecordBuffer& seek) const {
+    const KeyDef& key = page_.key();
+    const int fields = std::min(rangeFields_ + 1, static_cast<int>(key.parts.size()));
+    std::string prefix = rangePrefix(key, fields, seek.get());
+    const FieldDef* f = locatorField();
+    constexpr std::size_t terminator = 3;  // the weight that ends an encoded text
+    if (f && f->isText() && prefix.size() >= terminator) prefix.resize(prefix.size() - terminator);
+    return prefix;
+}
+
 void ListPanel::fillFirst() {
     bindTab();
     page_.setCapacity(view_->rowsThatFit());

@@ -107,6 +107,7 @@ private:
     bool commandKey(QKeyEvent* key);
     void callForm(Request request);
     void locateSeek(const RecordBuffer& seek);
+    std::string locatorPrefix(const RecordBuffer& seek) const;
     const FieldDef* locatorField() const;
     void stepLocate(const QString& ch);
     void setLocatorValue(RecordBuffer& seek, const std::string& value) const;

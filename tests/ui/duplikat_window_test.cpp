@@ -1,0 +1,94 @@
+// DUPLIKAT opened from the payments list with Ctrl and numeric 2: the proposal, the copy made
+// once and refused the second time, the date moved and refused, and a copy failing part way.
+
+#include <QLabel>
+#include <QToolButton>
+#include <sqlite3.h>
+
+#include "payments/ui/duplikat_window.h"
+#include "support/raw_db.h"
+#include "ui/payments_fixture.h"
+
+namespace pramo {
+namespace {
+
+using test::date;
+using test::ModalSteps;
+
+class DuplikatTest : public test::PaymentsFixture {
+protected:
+    void SetUp() override {
+        PaymentsFixture::SetUp();
+        pay(1, date(2015, 3, 2));
+        pay(2, date(2015, 3, 14));
+        office->item({.oznaka = 1, .rednibroj = 1, .isplata = 1, .djelatnik = 1, .vrstadohotka = 1, .neto = test::money("800")}, 1);
+        office->item({.oznaka = 2, .rednibroj = 2, .isplata = 1, .djelatnik = 2, .vrstadohotka = 2, .neto = test::money("90")}, 2);
+    }
+    // Opens DUPLIKAT on the second payment of the list (payment 1) and runs `step` on it.
+    void duplicate(ModalSteps::Step step) {
+        IsplateScreen& s = openPayments();
+        key(*s.payments(), Qt::Key_Down);
+        ModalSteps steps;
+        steps.then(std::move(step));
+        QTest::keyClick(s.payments()->view(), Qt::Key_2, Qt::ControlModifier | Qt::KeypadModifier);
+        EXPECT_TRUE(steps.allDone());
+    }
+    static DuplikatWindow& windowOf(QWidget* modal) { return *qobject_cast<DuplikatWindow*>(modal); }
+};
+
+TEST_F(DuplikatTest, CopiesOnceAndRefusesTheSecondTime) {
+    const auto before = counts();
+    duplicate([&](QWidget* modal) {
+        DuplikatWindow& w = windowOf(modal);
+        EXPECT_EQ(w.windowTitle(), "Dupliciranje postojeće isplate");
+        EXPECT_EQ(w.datum()->text(), "15.03.2015");  // today's RS Id is taken
+        EXPECT_EQ(w.rsid()->text(), "15074");
+        EXPECT_FALSE(w.status()->isVisible());
+        w.napraviNovu()->click();
+        EXPECT_EQ(w.status()->text(), "Gotovo");
+        w.napraviNovu()->click();
+        EXPECT_EQ(lastMessage(), paymentRefusedText);
+        w.reject();
+    });
+    EXPECT_EQ(counts(), (std::vector<std::int64_t>{before[0] + 1, before[1] + 2, before[2] + 28, before[3] + 2}));
+    EXPECT_EQ(column(*isplate->payments(), 0), (std::vector<std::string>{"15074", "15073", "15061"}));
+}
+
+// The up button moves the date and the RS Id; an impossible date is refused with a message and no
+// copy is made; the Down arrow moves to the next field.
+TEST_F(DuplikatTest, DateMovesAndAnImpossibleOneIsRefused) {
+    const auto before = counts();
+    duplicate([&](QWidget* modal) {
+        DuplikatWindow& w = windowOf(modal);
+        w.datum()->parentWidget()->findChildren<QToolButton*>()[0]->click();
+        EXPECT_EQ(w.datum()->text(), "16.03.2015");
+        EXPECT_EQ(w.rsid()->text(), "15075");
+        QApplication::setActiveWindow(&w);
+        w.datum()->setFocus();
+        QTest::keyClick(w.datum(), Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), w.rsid());
+        test::ScreensFixture::retype(w.datum(), "31.04.2015");
+        w.napraviNovu()->click();
+        EXPECT_EQ(lastMessage(), "Datum: datum nije ispravan (dd.mm.gggg).");
+        w.reject();
+    });
+    EXPECT_EQ(counts(), before);
+}
+
+TEST_F(DuplikatTest, ACopyFailingPartWayLeavesNothing) {
+    test::RawDb raw(dir.file("pramo.db"));
+    ASSERT_EQ(raw.exec("CREATE TRIGGER refuse BEFORE INSERT ON OBRACUN WHEN NEW.DOHODAK = 4 AND NEW.POZICIJA = 12 "
+                       "BEGIN SELECT RAISE(ABORT, 'disk full'); END"), SQLITE_OK);
+    const auto before = counts();
+    duplicate([&](QWidget* modal) {
+        DuplikatWindow& w = windowOf(modal);
+        w.napraviNovu()->click();
+        EXPECT_FALSE(w.status()->isVisible());
+        EXPECT_NE(lastMessage().find("Nova isplata nije napravljena."), std::string::npos) << lastMessage();
+        w.reject();
+    });
+    EXPECT_EQ(counts(), before);
+}
+
+}  // namespace
+}  // namespace pramo
