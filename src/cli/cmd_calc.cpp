@@ -11,6 +11,7 @@
 #include "cli/data_dir.h"
 #include "payments/engine.h"
 #include "payments/item_calculation.h"
+#include "payments/rates_check.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/obracun.h"
 #include "records/layouts/opcine.h"
@@ -181,6 +182,13 @@ Terms termsFrom(Options& o) {
     t.stopaprireza = number<Rate7>(o, "--surtax", o["--surtax"]);
     t.drugiStup = pillar2From(o);
     readBracketGroup(o, t);
+    if (!o.ok()) return t;
+    if (const auto p = ratesProblem(t)) {
+        const char* option = p->source == RatesProblem::Source::Rates     ? "--rates"
+                             : p->source == RatesProblem::Source::Surtax ? "--surtax"
+                                                                          : "--brackets";
+        o.refuseValue(option, o[option], p->english);
+    }
     return t;
 }
 

@@ -1,5 +1,5 @@
 // pramo-cli check [DIR]: opens every file the way the program does and reports record counts and
-// whether each file's keys are sound.
+// whether each file's keys are sound; a damaged file is reported and the check goes on.
 
 #include <iomanip>
 #include <iostream>
@@ -11,30 +11,41 @@
 namespace pramo::cli {
 namespace {
 
+void line(const TableDef& t, std::int64_t n, const std::string& state) {
+    std::cout << std::left << std::setw(10) << t.name << std::right << std::setw(10) << n << "  " << state << "\n";
+}
+
+// Opens the file as the program does (creating a missing one, rebuilding damaged keys); false
+// after a line saying why when it cannot be used.
+bool open(DataDir& d, const TableDef& t, StoreCode before) {
+    const bool opened = before != StoreCode::LayoutMismatch && ok(d.files.open(t)) && d.messages.halts.empty();
+    d.messages.halts.clear();  // the check goes on with the next file
+    if (opened) return true;
+    const std::string why = before == StoreCode::LayoutMismatch ? "its columns differ from the program's layout: " : "unusable: ";
+    line(t, 0, why + d.store.error().text());
+    return false;
+}
+
 // One line per file: name, records, keys.
 bool report(DataDir& d, const TableDef& t, StoreCode before) {
     std::int64_t n = 0, stale = 0;
-    const StoreCode counted = d.store.count(t, n);
-    const StoreCode verified = d.store.verifyKeys(t, stale);
-    std::cout << std::left << std::setw(10) << t.name << std::right << std::setw(10) << n << "  ";
-    if (!ok(counted) || !ok(verified)) {
-        std::cout << "unreadable: " << d.store.error().text() << "\n";
+    if (!ok(d.store.count(t, n)) || !ok(d.store.verifyKeys(t, stale))) {
+        line(t, n, "unreadable: " + d.store.error().text());
         return false;
     }
-    if (stale > 0) std::cout << "keys damaged (" << stale << " records)\n";
-    else if (before == StoreCode::KeysInvalid) std::cout << "keys sound (rebuilt now)\n";
-    else if (before == StoreCode::FileNotFound) std::cout << "keys sound (file was missing, created now)\n";
-    else std::cout << "keys sound\n";
+    if (stale > 0) line(t, n, "keys damaged (" + std::to_string(stale) + " records)");
+    else if (before == StoreCode::KeysInvalid) line(t, n, "keys sound (rebuilt now)");
+    else if (before == StoreCode::FileNotFound) line(t, n, "keys sound (file was missing, created now)");
+    else line(t, n, "keys sound");
     return stale == 0;
 }
 
 int check(const std::vector<std::string>& args) {
-    if (args.size() > 1) {
-        std::cerr << "pramo-cli check: too many arguments\n";
-        return ExitBadInput;
-    }
+    std::string dir;
     DataDir d;
-    if (auto problem = openDataDir(args.empty() ? "" : args[0], false, d)) {
+    auto problem = directoryArgument(args, dir);
+    if (!problem) problem = openDataDir(dir, false, d);
+    if (problem) {
         std::cerr << "pramo-cli check: " << *problem << "\n";
         return ExitBadInput;
     }
@@ -42,16 +53,11 @@ int check(const std::vector<std::string>& args) {
     std::cout << std::left << std::setw(10) << "file" << std::right << std::setw(10) << "records" << "  keys\n";
     for (const TableDef* t : allTables()) {
         const StoreCode before = d.store.checkTable(*t);
-        if (!openFiles(d, {t})) return ExitFailed;
-        sound = report(d, *t, before) && sound;
+        sound = open(d, *t, before) && report(d, *t, before) && sound;
     }
-    const std::string findings = d.store.integrityCheck();
-    if (!findings.empty()) {
-        std::cout << "database check found:\n" << findings;
-        sound = false;
-    }
-    std::cout << (sound ? "all files sound\n" : "some files are damaged\n");
-    return sound ? ExitOk : ExitFailed;
+    const std::string findings = databaseFindings(d);
+    std::cout << findings << (sound && findings.empty() ? "all files sound\n" : "some files are damaged\n");
+    return sound && findings.empty() ? ExitOk : ExitFailed;
 }
 
 const Registration registration{

@@ -9,20 +9,17 @@
 namespace pramo::cli {
 namespace {
 
-int init(const std::vector<std::string>& args) {
-    if (args.size() > 1) {
-        std::cerr << "pramo-cli init: too many arguments\n";
-        return ExitBadInput;
-    }
-    DataDir d;
-    if (auto problem = openDataDir(args.empty() ? "" : args[0], true, d)) {
-        std::cerr << "pramo-cli init: " << *problem << "\n";
-        return ExitBadInput;
-    }
+int refused(const std::string& problem) {
+    std::cerr << "pramo-cli init: " << problem << "\n";
+    return ExitBadInput;
+}
+
+// Opens or creates every file; the number created, or -1 when a file cannot be used.
+int createMissing(DataDir& d) {
     int created = 0;
     for (const TableDef* t : allTables()) {
         const bool missing = d.store.checkTable(*t) == StoreCode::FileNotFound;
-        if (!openFiles(d, {t})) return ExitFailed;
+        if (!openFiles(d, {t})) return -1;
         if (!missing) continue;
         ++created;
         std::int64_t n = 0;
@@ -30,6 +27,21 @@ int init(const std::vector<std::string>& args) {
         std::cout << "created " << t->name;
         if (n > 0) std::cout << " with " << n << " delivered records";
         std::cout << "\n";
+    }
+    return created;
+}
+
+int init(const std::vector<std::string>& args) {
+    std::string dir;
+    if (auto problem = directoryArgument(args, dir)) return refused(*problem);
+    DataDir d;
+    if (auto problem = openDataDir(dir, true, d)) return refused(*problem);
+    const int created = createMissing(d);
+    if (created < 0) return ExitFailed;
+    if (const std::string findings = databaseFindings(d); !findings.empty()) {
+        std::cerr << "pramo-cli init: the data directory " << d.dir << " is damaged; " << findings
+                  << "(pramo-cli check lists every file)\n";
+        return ExitFailed;
     }
     if (created == 0) std::cout << "data directory " << d.dir << " was complete; nothing to do\n";
     else std::cout << "data directory " << d.dir << ": " << created << " of " << allTables().size() << " tables created\n";

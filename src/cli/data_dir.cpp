@@ -26,6 +26,16 @@ void TerminalMessages::halt(const std::string& text) {
 
 namespace {
 
+// Makes the directory when it is missing: only its last level, so that a mistyped path does not
+// leave a tree of new folders behind.
+std::optional<std::string> makeDirectory(const fs::path& dir) {
+    std::error_code ec;
+    const fs::path parent = dir.has_parent_path() ? dir.parent_path() : fs::path(".");
+    if (!fs::is_directory(parent, ec)) return "cannot create " + dir.string() + ": " + parent.string() + " does not exist";
+    if (!fs::create_directory(dir, ec) && ec) return "cannot create " + dir.string() + ": " + ec.message();
+    return std::nullopt;
+}
+
 std::optional<std::string> checkDirectory(const fs::path& dir, bool create) {
     std::error_code ec;
     const auto status = fs::status(dir, ec);
@@ -33,8 +43,8 @@ std::optional<std::string> checkDirectory(const fs::path& dir, bool create) {
         if (!fs::is_directory(status)) return dir.string() + " is not a directory";
     } else if (!create) {
         return dir.string() + " does not exist";
-    } else if (!fs::create_directories(dir, ec)) {
-        return "cannot create " + dir.string() + ": " + ec.message();
+    } else if (auto problem = makeDirectory(dir.lexically_normal())) {
+        return problem;
     }
     if (access(dir.c_str(), R_OK | W_OK | X_OK) != 0) return "no permission to write in " + dir.string();
     const fs::path db = dir / databaseFile;
@@ -49,18 +59,23 @@ std::optional<std::string> checkDirectory(const fs::path& dir, bool create) {
 
 }  // namespace
 
+std::optional<std::string> directoryArgument(const std::vector<std::string>& args, std::string& dir) {
+    if (args.size() > 1) return "too many arguments";
+    if (args.empty()) return std::nullopt;
+    if (args[0].empty()) return "the directory name is empty";
+    if (args[0].starts_with("-")) return "unknown option " + args[0] + " (a directory named so is written ./" + args[0] + ")";
+    dir = args[0];
+    return std::nullopt;
+}
+
+// A database file is never removed here: another program may be filling it at this moment.
 std::optional<std::string> openDataDir(const std::string& dir, bool create, DataDir& out) {
     const fs::path path = dir.empty() ? fs::current_path() : fs::path(dir);
     if (auto problem = checkDirectory(path, create)) return problem;
     out.dir = path.string();
     const fs::path db = path / databaseFile;
-    const bool existed = fs::exists(db);
     const StoreCode c = out.store.openDatabase(db.string());
     if (ok(c)) return std::nullopt;
-    if (!existed) {
-        std::error_code ec;
-        fs::remove(db, ec);
-    }
     if (c == StoreCode::LayoutMismatch) return db.string() + " is not a Pramo database";
     return "cannot open " + db.string() + ": " + out.store.error().text();
 }
@@ -70,6 +85,11 @@ bool openFiles(DataDir& d, const std::vector<const TableDef*>& tables) {
         if (!ok(d.files.open(*t)) || !d.messages.halts.empty()) return false;
     }
     return true;
+}
+
+std::string databaseFindings(DataDir& d) {
+    const std::string findings = d.store.integrityCheck();
+    return findings.empty() ? findings : "database check found:\n" + findings;
 }
 
 }  // namespace pramo::cli

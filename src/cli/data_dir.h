@@ -33,11 +33,18 @@ struct DataDir {
     Files files{store, messages};
 };
 
-// Opens DIR's database, creating DIR and the database when `create` is set. On refusal returns a
-// message for the user and has changed nothing.
+// The one optional DIR argument of a command (init, check): refuses more arguments, options and an
+// empty name; `dir` stays empty (the current directory) when none is given.
+std::optional<std::string> directoryArgument(const std::vector<std::string>& args, std::string& dir);
+
+// Opens DIR's database (the current directory's when empty), creating the database, and DIR when
+// only its last level is missing, when `create` is set. On refusal returns a message for the user.
 std::optional<std::string> openDataDir(const std::string& dir, bool create, DataDir& out);
 
 // Opens the files through CHECKOPEN; false (after the messages) when one cannot be used.
 bool openFiles(DataDir& d, const std::vector<const TableDef*>& tables);
+
+// The database's own check of the whole file: empty when sound, else a heading and its findings.
+std::string databaseFindings(DataDir& d);
 
 }  // namespace pramo::cli

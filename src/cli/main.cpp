@@ -23,20 +23,30 @@ int usage(std::ostream& out) {
     return ExitBadInput;
 }
 
+// The command's exit code, unless what it printed did not all reach standard output (a full
+// disk, a closed pipe): then the command failed.
+int outputWritten(int exitCode) {
+    if (std::cout.flush()) return exitCode;
+    std::cerr << "pramo-cli: the output could not be written\n";
+    return exitCode == ExitOk ? ExitFailed : exitCode;
+}
+
 }  // namespace
 }  // namespace pramo::cli
 
 int main(int argc, char** argv) {
     using namespace pramo::cli;
-    std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit makes a write fail with a message, not end the program
+    // A file-size limit or a closed pipe makes a write fail with a message, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
     if (argc < 2) return usage(std::cerr);
     const std::string name = argv[1];
     if (name == "help" || name == "--help" || name == "-h") {
         usage(std::cout);
-        return ExitOk;
+        return outputWritten(ExitOk);
     }
     for (const Command& c : registry()) {
-        if (c.name == name) return c.run(std::vector<std::string>(argv + 2, argv + argc));
+        if (c.name == name) return outputWritten(c.run(std::vector<std::string>(argv + 2, argv + argc)));
     }
     std::cerr << "pramo-cli: unknown command '" << name << "'\n";
     return usage(std::cerr);

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "payments/lines.h"
+#include "payments/rates_check.h"
 
 namespace pramo {
 
@@ -53,6 +54,10 @@ bool ItemCalculation::lookUp(const Dohoci& doh, CalcOutcome& out) {
         fail(out, CalcStatus::TypeMissing, "Vrsta dohotka " + num(doh.vrstadohotka) + " nije upisana; obračun nije napravljen.");
         return false;
     case LookUp::Failed: storeFailed(out, *refs_.failedFile); return false;
+    }
+    if (const auto p = ratesProblem(termsOf(refs_))) {
+        fail(out, CalcStatus::BadRates, p->croatian + "; obračun nije napravljen.");
+        return false;
     }
     out.surtaxAssumedZero = !refs_.opc;
     if (out.surtaxAssumedZero) addNote(out, residenceNote(refs_));

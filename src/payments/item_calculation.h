@@ -20,6 +20,7 @@ enum class CalcStatus {
     NoPayee,       // the item has no payee yet
     PayeeMissing,  // the item's payee is not in the register
     TypeMissing,   // the item's income type is not in the register
+    BadRates,      // the rates cannot give a calculation (see ratesProblem)
     Overflow,      // a result does not fit its field
     StoreFailed,   // the store refused a read or a write; see `error`
 };

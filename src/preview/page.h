@@ -84,6 +84,11 @@ struct PageModules {
 
 using PageItem = std::variant<TextRun, PageLine, PageBox, PageModules>;
 
+// The text with every control character (a stored name may hold a line break, a tab, an escape
+// or a NUL put in with another tool) replaced by a visible sign, so that no page, text file or
+// PDF carries it raw. Every text run on a page passes through it.
+QString visibleText(QString text);
+
 class Page {
 public:
     Page() = default;
@@ -95,7 +100,7 @@ public:
     Page& text(QPointF at, QString text, const PageFont& font = {}, Align align = Align::Left, double width = 0.0);
     Page& line(QPointF from, QPointF to, double pen = 0.2);
     Page& box(QRectF rect, double pen = 0.2, double shade = 0.0);
-    Page& add(PageItem item);
+    Page& add(PageItem item);  // a text run's text is made visible (visibleText)
 
     // In drawing order: later items are drawn over earlier ones.
     const std::vector<PageItem>& items() const { return items_; }

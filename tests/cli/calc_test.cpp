@@ -125,6 +125,31 @@ TEST(CalcCommand, RefusesBadInput) {
     }
 }
 
+// Rates that cannot give a calculation are refused naming the option and the rates, before any
+// line is printed: a rate above 100 %, shares above the whole gross, a negative net share.
+TEST(CalcCommand, RefusesRatesThatCannotGiveACalculation) {
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } rows[] = {
+        {{"--rates", "0:30:15:5:15:200", "--surtax", "18"}, "--rates '0:30:15:5:15:200': POREZ (income tax) 200.00 %"},
+        {{"--rates", "0:30:60:50:15:25", "--surtax", "18"}, "MOI (pension pillar I) and MOII (pension pillar II) add up"},
+        {{"--rates", "60:50:15:5:15:25", "--surtax", "18"}, "NEOP (non-taxable part) and PRIZN (recognised expenses)"},
+        {{"--rates", rates, "--surtax", "99999"}, "--surtax '99999': the surtax rate 99999.00 %"},
+        {{"--rates", "0:0:0:0:15:100", "--surtax", "50"}, "--rates '0:0:0:0:15:100': NEOP, PRIZN, MOI, MOII and POREZ"},
+        {{"--rates", rates, "--surtax", "50", "--brackets", "12@2200,80@8800", "--allowance", "2200", "--factor", "1"},
+         "--brackets '12@2200,80@8800': the rate of bracket 2 and the surtax rate leave a negative share"},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args{"--net", "1000"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const test::CommandResult r = cli(args);
+        EXPECT_EQ(r.exitCode, 2) << row.message;
+        EXPECT_EQ(r.out, "") << row.message;
+        EXPECT_NE(r.err.find(row.message), std::string::npos) << r.err;
+    }
+}
+
 TEST(CalcCommand, ZeroDivisorStillPrintsTheLines) {
     const test::CommandResult r = cli({"--net", "1000", "--rates", "0:0:60:40:15:25", "--surtax", "18"});
     EXPECT_EQ(r.exitCode, 0);

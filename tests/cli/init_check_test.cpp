@@ -1,10 +1,12 @@
 // pramo-cli init and check, run as a user runs them.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "support/raw_db.h"
 #include "support/run_command.h"
@@ -114,6 +116,100 @@ TEST(CliBadInput, ADirectoryWithoutWritePermissionIsRefused) {
     EXPECT_NE(r.err.find("no permission to write in"), std::string::npos) << r.err;
     EXPECT_TRUE(fs::is_empty(ro));
     fs::permissions(ro, fs::perms::owner_all);
+}
+
+TEST(CliBadInput, UnknownOptionsEmptyNamesAndMissingParentsAreRefused) {
+    test::TempDir dir;
+    const std::vector<std::vector<std::string>> lines{
+        {"init", "--bogus"}, {"init", ""}, {"init", "a/b/c"}, {"init", "x", "y"}, {"check", "--all"}, {"check", ""},
+    };
+    for (const auto& args : lines) {
+        const auto r = runCommand(PRAMO_CLI, args, dir.path().string());
+        EXPECT_EQ(r.exitCode, 2) << args.back();
+        EXPECT_FALSE(r.err.empty()) << args.back();
+    }
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+// Six programs making the same new data directory at once: one makes each file, the others wait
+// and find it made. Every run ends with one complete database and no message.
+TEST(CliInit, SixAtOnceOnOneEmptyDirectoryMakeOneDatabase) {
+    for (int run = 0; run < 50; ++run) {
+        test::TempDir dir;
+        std::vector<test::CommandResult> results(6);
+        std::vector<std::thread> programs;
+        for (auto& r : results) programs.emplace_back([&r, &dir] { r = runCommand(PRAMO_CLI, {"init", dir.path().string()}); });
+        for (auto& p : programs) p.join();
+        for (const auto& r : results) {
+            ASSERT_EQ(r.exitCode, 0) << "run " << run << ": " << r.err;
+            ASSERT_EQ(r.err, "") << "run " << run;
+        }
+        test::RawDb raw(dir.file("pramo.db"));
+        ASSERT_EQ(raw.value("SELECT count(*) FROM sqlite_master WHERE type = 'table'"), "24") << "run " << run;
+        ASSERT_EQ(raw.value("SELECT count(*) FROM VBRAT"), "62") << "run " << run;
+    }
+}
+
+// A database page overwritten: init and check say the directory is damaged, check file by file.
+TEST(CliInit, ADamagedDatabaseIsReportedNotCalledComplete) {
+    test::TempDir dir;
+    ASSERT_EQ(runCommand(PRAMO_CLI, {"init", dir.path().string()}).exitCode, 0);
+    std::int64_t root = 0;
+    {
+        test::RawDb raw(dir.file("pramo.db"));
+        ASSERT_EQ(raw.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+                           "INSERT INTO OSOBE (OZNAKA, PREZIME, _ver) SELECT i, 'Prezime ' || i, 1 FROM n"), SQLITE_OK);
+        root = std::stoll(raw.value("SELECT rootpage FROM sqlite_master WHERE name = 'OSOBE'"));
+    }
+    {
+        std::fstream db(dir.file("pramo.db"), std::ios::in | std::ios::out | std::ios::binary);
+        db.seekp((root - 1) * 4096);  // the file's first page of rows, over its header
+        db << std::string(4096, 'U');
+    }
+    const auto init = runCommand(PRAMO_CLI, {"init", dir.path().string()});
+    EXPECT_EQ(init.exitCode, 1);
+    EXPECT_NE(init.err.find("is damaged"), std::string::npos) << init.out << init.err;
+    EXPECT_EQ(init.out.find("nothing to do"), std::string::npos) << init.out;
+    const auto check = runCommand(PRAMO_CLI, {"check", dir.path().string()});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_NE(check.out.find("OSOBE"), std::string::npos);
+    EXPECT_NE(check.out.find("the database file is damaged"), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("JOPOZIJE          53  keys sound"), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("some files are damaged"), std::string::npos);
+}
+
+TEST(CliCheck, ReportsAFileWithOtherColumnsAndGoesOn) {
+    test::TempDir dir;
+    ASSERT_EQ(runCommand(PRAMO_CLI, {"init", dir.path().string()}).exitCode, 0);
+    {
+        test::RawDb raw(dir.file("pramo.db"));
+        ASSERT_EQ(raw.exec("ALTER TABLE OSOBE DROP COLUMN IME; DROP TABLE _pramo_dirty"), SQLITE_OK);
+    }
+    const auto r = runCommand(PRAMO_CLI, {"check", dir.path().string()});
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    EXPECT_NE(r.out.find("OSOBE              0  its columns differ from the program's layout"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("ISPLATE            0  keys sound (rebuilt now)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("VBRAT             62  keys sound"), std::string::npos) << r.out;
+}
+
+// Standard output that cannot take what is printed (a full disk, a closed pipe) fails the command.
+TEST(CliOutput, OutputThatCannotBeWrittenIsAFailure) {
+    const auto full = runCommand(PRAMO_CLI, {"help"}, {}, {.fileSizeBytes = 16});
+    EXPECT_EQ(full.exitCode, 1);
+    int pipe[2];
+    ASSERT_EQ(::pipe(pipe), 0);
+    ::close(pipe[0]);  // nobody reads
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(pipe[1], 1);
+        execl(PRAMO_CLI, PRAMO_CLI, "help", nullptr);
+        _exit(127);
+    }
+    ::close(pipe[1]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
 }
 
 }  // namespace

@@ -91,5 +91,24 @@ TEST(PageAsText, WritesEveryPageIntoOneNewFile) {
     EXPECT_TRUE(writePagesAsText({&one}, QString::fromStdString(dir.file("missing/dir/x.txt"))));
 }
 
+// A name put in with another tool may hold line breaks, a tab, an escape or a NUL: the text
+// file shows each as a visible sign, and the only line breaks are its own.
+TEST(PageAsText, ControlCharactersAreShownNotWritten) {
+    test::TempDir dir;
+    const QString path = QString::fromStdString(dir.file("n.txt"));
+    const char name[] = "Ana\r\nHorvat\tX\x1b[2J\0Y\x7f";
+    Page page;
+    page.text({10.0, 10.0}, QString::fromUtf8(name, sizeof name - 1));
+    ASSERT_EQ(writePagesAsText({&page}, path), std::nullopt);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_EQ(bytes.count('\n'), 1);
+    for (char c : bytes) EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << int(c);
+    QString shown = "Ana__Horvat_X_[2J_Y_";
+    shown.replace('_', QChar::ReplacementCharacter);
+    EXPECT_EQ(QString::fromUtf8(bytes).trimmed(), shown);
+}
+
 }  // namespace
 }  // namespace pramo

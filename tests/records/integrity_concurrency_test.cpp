@@ -54,11 +54,13 @@ TEST(IntegrityConcurrency, LockBeyondTwoSecondsChangesNothing) {
 
     EXPECT_EQ(s.ri.remove(isp), RiResult::Refused);
     EXPECT_EQ(s.messages.shown.back().title, "Transaction Framing Error");
-    EXPECT_EQ(test::lastBox(s), "34 Error: (File Is Locked (32)) attempting to frame the delete transaction on "
+    // The message names the program holding the lock and how long it was waited for.
+    const std::string locked = "File Is Locked by test_records (process " + std::to_string(other.pid()) + "); waited 2 s (32)";
+    EXPECT_EQ(test::lastBox(s), "34 Error: (" + locked + ") attempting to frame the delete transaction on "
                                 "isplate.  Delete transaction cancelled.");
     isp.oznaka = 50;
     EXPECT_EQ(s.ri.update(isp), RiResult::Refused);
-    EXPECT_EQ(test::lastBox(s), "34 Error: (File Is Locked (32)) attempting to frame the update transaction on "
+    EXPECT_EQ(test::lastBox(s), "34 Error: (" + locked + ") attempting to frame the update transaction on "
                                 "isplate.  Update transaction cancelled.");
     other.tellChild();
     EXPECT_EQ(other.wait(), 0);

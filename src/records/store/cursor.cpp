@@ -71,8 +71,9 @@ std::string Cursor::sql(bool forward, bool fromEdge) const {
 
 StoreCode Cursor::fetch(bool forward) {
     const bool fromEdge = anchor_ == Anchor::Open;
-    auto& s = store_.statement(sql(forward, fromEdge));
-    if (!s.st) return store_.fail(SQLITE_ERROR);
+    Store::Stmt* stmt = store_.statement(sql(forward, fromEdge));
+    if (!stmt) return store_.error().code;
+    Store::Stmt& s = *stmt;
     if (!fromEdge) {
         if (key_) sqlite3_bind_blob(s.st, 1, sortValue_.data(), static_cast<int>(sortValue_.size()), SQLITE_TRANSIENT);
         std::int64_t id = id_;

@@ -29,9 +29,12 @@ StoreCode Files::removeAll(const TableDef& t) {
     return store_.removeAll(t);
 }
 
+// Decided again under the write lock: another program may have made the file meanwhile, and
+// then it is left as that program made it (with its delivered data loaded once).
 StoreCode Files::create(const TableDef& t) {
     Transaction tx(store_, Store::lockWaitSeconds);
     if (!tx.began()) return tx.code();
+    if (store_.checkTable(t) != StoreCode::FileNotFound) return tx.commit();
     if (auto c = store_.createTable(t); !ok(c)) return c;
     if (auto c = loadReferenceData(store_, t); !ok(c)) return c;
     return tx.commit();

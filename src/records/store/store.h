@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "records/store/atomic_file.h"
 #include "records/store/store_code.h"
@@ -40,9 +41,12 @@ public:
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;
 
-    // Opens the database file, creating it when missing. A file that is not a database of this
-    // program is refused (47), and so is one that cannot be opened or created (90).
-    StoreCode openDatabase(const std::string& path);
+    // Opens the database file, creating it when missing, waiting up to `waitSeconds` for another
+    // program's lock. A file that is not a database of this program is refused (47), and so is one
+    // that cannot be opened or created (90). Of two programs making the same new database at once,
+    // one makes it and the other finds it made. The program's own bookkeeping tables are made anew
+    // when they are missing or were reshaped by another tool.
+    StoreCode openDatabase(const std::string& path, int waitSeconds = lockWaitSeconds);
     void closeDatabase();
     bool isOpen() const { return db_ != nullptr; }
     const std::string& path() const { return path_; }
@@ -104,6 +108,8 @@ public:
     std::uint64_t writeCount() const { return writes_; }  // changes made through this connection
 
     // Prepared statements, kept for the life of the connection (for cursors and file checks).
+    // statement() answers null when the text cannot be prepared (a table reshaped by another
+    // tool); the error is then set, and the caller returns error().code.
     struct Stmt {
         sqlite3_stmt* st = nullptr;
         Stmt() = default;
@@ -111,7 +117,7 @@ public:
         Stmt& operator=(const Stmt&) = delete;
         ~Stmt();
     };
-    Stmt& statement(const std::string& sql);
+    Stmt* statement(const std::string& sql);
     StoreCode fail(int sqliteCode);
     void readRow(const TableDef& t, sqlite3_stmt* st, void* rec) const;
 
@@ -120,13 +126,21 @@ private:
     StoreCode bindRecord(const TableDef& t, sqlite3_stmt* st, const void* rec, int& index);
     StoreCode succeed();
     Cursor& cursorOf(const TableDef& t);
-    bool tableExists(const TableDef& t);
-    StoreCode createSchemaTables();
+    StoreCode refuseForeign();
+    StoreCode claimDatabase();
+    StoreCode makeBookkeeping();
+    StoreCode restoreLayout(const TableDef& t);
+    StoreCode columnsMatch(std::string_view table, const std::vector<std::string>& columns, bool& match);
+    std::string lockedMessage();
+    static int onBusy(void* store, int count);
 
     sqlite3* db_ = nullptr;
     std::string path_;
     std::optional<DatabaseWriteGuard> guard_;  // no document may replace the open database
     int depth_ = 0;
+    int waitMs_ = lockWaitSeconds * 1000;  // how long the current operation waits for a lock
+    std::int64_t busySinceMs_ = 0;         // when the current wait for a lock began
+    std::int64_t waitedMs_ = -1;           // how long the last refused operation waited (-1: did not)
     std::uint64_t writes_ = 0;
     StoreError error_;
     StoreError saved_;

@@ -6,63 +6,133 @@
 #include <vector>
 
 #include "records/store/key_encoding.h"
+#include "records/store/stmt_use.h"
 #include "records/store/store.h"
 #include "records/store/store_sql.h"
 
 namespace pramo {
 namespace {
 
-bool exists(Store& store, const char* type, const std::string& name, int& rc) {
-    auto& s = store.statement("SELECT 1 FROM sqlite_master WHERE type = ?1 AND name = ?2");
-    rc = sqlite3_bind_text(s.st, 1, type, -1, SQLITE_STATIC);
-    sqlite3_bind_text(s.st, 2, name.c_str(), -1, SQLITE_TRANSIENT);
-    rc = sqlite3_step(s.st);
-    sqlite3_reset(s.st);
-    sqlite3_clear_bindings(s.st);
-    const bool found = rc == SQLITE_ROW;
-    if (rc == SQLITE_ROW || rc == SQLITE_DONE) rc = SQLITE_OK;
-    return found;
+StoreCode exists(Store& store, const char* type, const std::string& name, bool& found) {
+    Store::Stmt* s = store.statement("SELECT 1 FROM sqlite_master WHERE type = ?1 AND name = ?2");
+    if (!s) return store.error().code;
+    StmtUse use(s->st);
+    sqlite3_bind_text(use.get(), 1, type, -1, SQLITE_STATIC);
+    sqlite3_bind_text(use.get(), 2, name.c_str(), -1, SQLITE_TRANSIENT);
+    const int rc = sqlite3_step(use.get());
+    found = rc == SQLITE_ROW;
+    return rc == SQLITE_ROW || rc == SQLITE_DONE ? StoreCode::Ok : store.fail(rc);
 }
 
 // The single text value of a query with one text parameter; nullopt when there is no row.
-std::optional<std::string> lookup(Store& store, const std::string& query, std::string_view param, int& rc) {
-    auto& s = store.statement(query);
-    sqlite3_bind_text(s.st, 1, param.data(), static_cast<int>(param.size()), SQLITE_TRANSIENT);
-    rc = sqlite3_step(s.st);
-    std::optional<std::string> out;
+StoreCode lookup(Store& store, const std::string& query, std::string_view param, std::optional<std::string>& out) {
+    Store::Stmt* s = store.statement(query);
+    if (!s) return store.error().code;
+    StmtUse use(s->st);
+    sqlite3_bind_text(use.get(), 1, param.data(), static_cast<int>(param.size()), SQLITE_TRANSIENT);
+    const int rc = sqlite3_step(use.get());
+    out.reset();
     if (rc == SQLITE_ROW) {
-        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s.st, 0));
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(use.get(), 0));
         out = p ? p : "";
     }
-    sqlite3_reset(s.st);
-    sqlite3_clear_bindings(s.st);
-    if (rc == SQLITE_ROW || rc == SQLITE_DONE) rc = SQLITE_OK;
-    return out;
+    return rc == SQLITE_ROW || rc == SQLITE_DONE ? StoreCode::Ok : store.fail(rc);
+}
+
+// Whether every index and trigger the declaration makes is in the file.
+StoreCode keysComplete(Store& store, const TableDef& t, bool& complete) {
+    complete = true;
+    for (const KeyDef* k : t.keys) {
+        if (auto c = exists(store, "index", sql::indexName(*k), complete); !ok(c) || !complete) return c;
+    }
+    for (const auto& name : sql::triggerNames(t)) {
+        if (auto c = exists(store, "trigger", name, complete); !ok(c) || !complete) return c;
+    }
+    return StoreCode::Ok;
+}
+
+// A record of a declared type on the heap, for generic code.
+class HeapRecord {
+public:
+    explicit HeapRecord(const TableDef& t) : t_(t), rec_(t.create()) {}
+    ~HeapRecord() { t_.destroy(rec_); }
+    HeapRecord(const HeapRecord&) = delete;
+    HeapRecord& operator=(const HeapRecord&) = delete;
+    void* get() const { return rec_; }
+
+private:
+    const TableDef& t_;
+    void* rec_;
+};
+
+// Rows with their key values computed afresh, in row order.
+using KeyBatch = std::vector<std::pair<std::int64_t, std::vector<std::optional<std::string>>>>;
+constexpr std::size_t keyBatchSize = 512;
+
+StoreCode readKeyBatch(Store& store, const TableDef& t, std::int64_t after, KeyBatch& batch) {
+    batch.clear();
+    Store::Stmt* s = store.statement("SELECT " + sql::selectColumns(t) + " FROM " + sql::quoted(t.name) +
+                                     " WHERE _id > ?1 ORDER BY _id LIMIT " + std::to_string(keyBatchSize));
+    if (!s) return store.error().code;
+    StmtUse use(s->st);
+    sqlite3_bind_int64(use.get(), 1, after);
+    HeapRecord rec(t);
+    int rc;
+    while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
+        store.readRow(t, use.get(), rec.get());
+        std::vector<std::optional<std::string>> keys;
+        for (const KeyDef* k : t.keys) keys.push_back(encodeKey(*k, rec.get()));
+        batch.emplace_back(t.row(rec.get()).id, std::move(keys));
+    }
+    return rc == SQLITE_DONE ? StoreCode::Ok : store.fail(rc);
+}
+
+StoreCode writeKeyBatch(Store& store, const TableDef& t, const KeyBatch& batch) {
+    Store::Stmt* s = store.statement(sql::updateKeys(t));
+    if (!s) return store.error().code;
+    for (const auto& [id, keys] : batch) {
+        StmtUse use(s->st);
+        int i = 1;
+        for (const auto& v : keys) {
+            if (v) sqlite3_bind_blob(use.get(), i++, v->data(), static_cast<int>(v->size()), SQLITE_TRANSIENT);
+            else sqlite3_bind_null(use.get(), i++);
+        }
+        sqlite3_bind_int64(use.get(), i, id);
+        if (const int rc = sqlite3_step(use.get()); rc != SQLITE_DONE) return store.fail(rc);
+    }
+    return StoreCode::Ok;
+}
+
+// Whether the key column `col` of the current row holds `want` (NULL for a record not in the key).
+bool holdsKey(sqlite3_stmt* st, int col, const std::optional<std::string>& want) {
+    if (sqlite3_column_type(st, col) == SQLITE_NULL) return !want;
+    const auto* p = static_cast<const char*>(sqlite3_column_blob(st, col));
+    return want && *want == std::string(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(st, col)));
 }
 
 }  // namespace
 
 StoreCode Store::checkTable(const TableDef& t) {
-    int rc = SQLITE_OK;
-    const bool present = exists(*this, "table", std::string(t.name), rc);
-    if (rc != SQLITE_OK) return fail(rc);
+    bool present = false, sound = false;
+    if (auto c = exists(*this, "table", std::string(t.name), present); !ok(c)) return c;
     if (!present) {
         setError(StoreCode::FileNotFound);
         return StoreCode::FileNotFound;
     }
-    const auto sig = lookup(*this, "SELECT signature FROM _pramo_layout WHERE tbl = ?1", t.name, rc);
-    if (rc != SQLITE_OK) return fail(rc);
-    if (!sig || *sig != t.layoutSignature()) {
+    if (auto c = columnsMatch(t.name, sql::columns(t), sound); !ok(c)) return c;
+    std::optional<std::string> sig;
+    if (auto c = lookup(*this, "SELECT signature FROM _pramo_layout WHERE tbl = ?1", t.name, sig); !ok(c)) return c;
+    if (sound && !sig) {
+        if (auto c = restoreLayout(t); !ok(c)) return c;
+        sig = t.layoutSignature();
+    }
+    if (!sound || *sig != t.layoutSignature()) {
         setError(StoreCode::LayoutMismatch);
         return StoreCode::LayoutMismatch;
     }
-    std::vector<std::string> needed = sql::triggerNames(t);
-    bool sound = true;
-    for (const KeyDef* k : t.keys) sound = sound && exists(*this, "index", sql::indexName(*k), rc) && rc == SQLITE_OK;
-    for (const auto& trig : needed) sound = sound && exists(*this, "trigger", trig, rc) && rc == SQLITE_OK;
-    if (rc != SQLITE_OK) return fail(rc);
-    const auto dirty = lookup(*this, "SELECT tbl FROM _pramo_dirty WHERE tbl = ?1", t.name, rc);
-    if (rc != SQLITE_OK) return fail(rc);
+    std::optional<std::string> dirty;
+    if (auto c = keysComplete(*this, t, sound); !ok(c)) return c;
+    if (auto c = lookup(*this, "SELECT tbl FROM _pramo_dirty WHERE tbl = ?1", t.name, dirty); !ok(c)) return c;
     if (!sound || dirty) {
         setError(StoreCode::KeysInvalid);
         return StoreCode::KeysInvalid;
@@ -70,10 +140,26 @@ StoreCode Store::checkTable(const TableDef& t) {
     return succeed();
 }
 
+// A file whose layout record was lost with the program's own table, but whose columns are
+// exactly those its declaration makes, gets the record back; its keys are marked for rebuilding,
+// since nothing tells whether another tool changed the file meanwhile.
+StoreCode Store::restoreLayout(const TableDef& t) {
+    Transaction tx(*this, lockWaitSeconds);
+    if (!tx.began()) return tx.code();
+    const std::string name(t.name);
+    StoreCode c = exec("INSERT OR IGNORE INTO _pramo_layout (tbl, signature) VALUES ('" + name + "', '" + t.layoutSignature() + "')");
+    if (ok(c)) c = exec("INSERT OR IGNORE INTO _pramo_dirty (tbl) VALUES ('" + name + "')");
+    return ok(c) ? tx.commit() : c;
+}
+
+// Indexes and triggers of the file's names left on a table another tool renamed are dropped first.
 StoreCode Store::createTable(const TableDef& t) {
     Transaction tx(*this, lockWaitSeconds);
     if (!tx.began()) return tx.code();
-    StoreCode c = exec(sql::createTable(t));
+    StoreCode c = StoreCode::Ok;
+    for (const KeyDef* k : t.keys) c = ok(c) ? exec("DROP INDEX IF EXISTS " + sql::quoted(sql::indexName(*k))) : c;
+    for (const auto& n : sql::triggerNames(t)) c = ok(c) ? exec("DROP TRIGGER IF EXISTS " + sql::quoted(n)) : c;
+    if (ok(c)) c = exec(sql::createTable(t));
     for (const auto& s : sql::createIndexes(t)) c = ok(c) ? exec(s) : c;
     for (const auto& s : sql::createTriggers(t)) c = ok(c) ? exec(s) : c;
     if (ok(c))
@@ -92,43 +178,12 @@ StoreCode Store::rebuildKeys(const TableDef& t) {
     StoreCode c = StoreCode::Ok;
     for (const KeyDef* k : t.keys) c = ok(c) ? exec("DROP INDEX IF EXISTS " + sql::quoted(sql::indexName(*k))) : c;
     for (const auto& n : sql::triggerNames(t)) c = ok(c) ? exec("DROP TRIGGER IF EXISTS " + sql::quoted(n)) : c;
-    if (!ok(c)) return c;
-
-    void* rec = t.create();
-    std::int64_t last = 0;
-    for (bool more = true; more && ok(c);) {
-        std::vector<std::pair<std::int64_t, std::vector<std::optional<std::string>>>> batch;
-        {
-            auto& s = statement("SELECT " + sql::selectColumns(t) + " FROM " + sql::quoted(t.name) +
-                                " WHERE _id > ?1 ORDER BY _id LIMIT 512");
-            sqlite3_bind_int64(s.st, 1, last);
-            int rc;
-            while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
-                readRow(t, s.st, rec);
-                std::vector<std::optional<std::string>> keys;
-                for (const KeyDef* k : t.keys) keys.push_back(encodeKey(*k, rec));
-                batch.emplace_back(t.row(rec).id, std::move(keys));
-            }
-            sqlite3_reset(s.st);
-            if (rc != SQLITE_DONE) c = fail(rc);
-        }
-        more = batch.size() == 512;
-        auto& u = statement(sql::updateKeys(t));
-        for (const auto& [id, keys] : batch) {
-            if (!ok(c)) break;
-            int i = 1;
-            for (const auto& v : keys) {
-                if (v) sqlite3_bind_blob(u.st, i++, v->data(), static_cast<int>(v->size()), SQLITE_TRANSIENT);
-                else sqlite3_bind_null(u.st, i++);
-            }
-            sqlite3_bind_int64(u.st, i, id);
-            const int rc = sqlite3_step(u.st);
-            sqlite3_reset(u.st);
-            if (rc != SQLITE_DONE) c = fail(rc);
-            last = id;
-        }
+    KeyBatch batch;
+    for (std::int64_t last = 0; ok(c); last = batch.back().first) {
+        c = readKeyBatch(*this, t, last, batch);
+        if (ok(c)) c = writeKeyBatch(*this, t, batch);
+        if (batch.size() < keyBatchSize) break;
     }
-    t.destroy(rec);
     for (const auto& s : sql::createIndexes(t)) c = ok(c) ? exec(s) : c;
     for (const auto& s : sql::createTriggers(t)) c = ok(c) ? exec(s) : c;
     if (ok(c)) c = exec("DELETE FROM _pramo_dirty WHERE tbl = '" + std::string(t.name) + "'");
@@ -141,40 +196,35 @@ StoreCode Store::verifyKeys(const TableDef& t, std::int64_t& stale) {
     stale = 0;
     std::string cols = sql::selectColumns(t);
     for (const KeyDef* k : t.keys) cols += ", " + sql::quoted(k->column());
-    auto& s = statement("SELECT " + cols + " FROM " + sql::quoted(t.name));
-    if (!s.st) return fail(sqlite3_errcode(db_));
-    void* rec = t.create();
+    Stmt* s = statement("SELECT " + cols + " FROM " + sql::quoted(t.name));
+    if (!s) return error_.code;
+    StmtUse use(s->st);
+    HeapRecord rec(t);
     const int firstKey = static_cast<int>(t.fields.size()) + 2;
     int rc;
-    while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
-        readRow(t, s.st, rec);
+    while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
+        readRow(t, use.get(), rec.get());
         for (std::size_t i = 0; i < t.keys.size(); ++i) {
-            const int col = firstKey + static_cast<int>(i);
-            const auto want = encodeKey(*t.keys[i], rec);
-            const bool isNull = sqlite3_column_type(s.st, col) == SQLITE_NULL;
-            const auto* p = static_cast<const char*>(sqlite3_column_blob(s.st, col));
-            const std::string have = p ? std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(s.st, col))) : "";
-            if (want.has_value() == isNull || (want && *want != have)) {
+            if (!holdsKey(use.get(), firstKey + static_cast<int>(i), encodeKey(*t.keys[i], rec.get()))) {
                 ++stale;
                 break;
             }
         }
     }
-    sqlite3_reset(s.st);
-    t.destroy(rec);
     return rc == SQLITE_DONE ? succeed() : fail(rc);
 }
 
 std::string Store::integrityCheck() {
-    auto& s = statement("PRAGMA quick_check");
+    Stmt* s = statement("PRAGMA quick_check");
+    if (!s) return error_.text() + "\n";
+    StmtUse use(s->st);
     std::string findings;
     int rc;
-    while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
-        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s.st, 0));
+    while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(use.get(), 0));
         const std::string line = p ? p : "";
         if (line != "ok") findings += line + "\n";
     }
-    sqlite3_reset(s.st);
     if (rc != SQLITE_DONE) findings += sqlite3_errstr(rc);
     return findings;
 }

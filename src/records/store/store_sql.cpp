@@ -19,6 +19,14 @@ std::string createTable(const TableDef& t) {
     return s + ")";
 }
 
+std::vector<std::string> columns(const TableDef& t) {
+    std::vector<std::string> out;
+    for (const FieldDef& f : t.fields) out.push_back(std::string(f.name) + (f.isText() ? " TEXT" : " INTEGER"));
+    out.insert(out.end(), {"_id INTEGER", "_ver INTEGER"});
+    for (const KeyDef* k : t.keys) out.push_back(k->column() + " BLOB");
+    return out;
+}
+
 std::string indexName(const KeyDef& k) { return std::string(k.table->name) + k.column(); }
 
 // Records left out of a key (all components blank or zero) hold NULL there and are left out of its

@@ -11,6 +11,8 @@ namespace pramo::sql {
 
 std::string quoted(std::string_view name);        // "NAZIV"
 std::string createTable(const TableDef& t);       // CREATE TABLE with fields, version and key columns
+// The columns createTable makes, as "NAME TYPE" in their order (as the database lists them).
+std::vector<std::string> columns(const TableDef& t);
 std::vector<std::string> createIndexes(const TableDef& t);
 std::vector<std::string> createTriggers(const TableDef& t);
 std::string indexName(const KeyDef& k);           // OSOBE_KEYOIB

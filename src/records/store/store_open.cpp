@@ -1,0 +1,249 @@
+// The store's connection: opening and claiming the database, its bookkeeping tables, waiting for
+// other programs' locks, and turning SQLite's results into codes and messages in the user's terms.
+
+#include <sqlite3.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <thread>
+
+#include "records/store/cursor.h"
+#include "records/store/lock_holder.h"
+#include "records/store/stmt_use.h"
+#include "records/store/store.h"
+
+namespace pramo {
+namespace {
+
+constexpr int applicationId = 0x50524D4F;  // "PRMO": marks a database of this program
+
+StoreCode codeOf(int rc) {
+    switch (rc & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return StoreCode::FileLocked;
+    case SQLITE_CONSTRAINT: return StoreCode::DuplicateKey;
+    case SQLITE_NOTADB: return StoreCode::LayoutMismatch;
+    default: return StoreCode::FileSystem;
+    }
+}
+
+// What a file-system level failure means for the user, before SQLite's own words.
+const char* plainWords(int rc) {
+    switch (rc & 0xFF) {
+    case SQLITE_CORRUPT: return "the database file is damaged";
+    case SQLITE_FULL: return "the disk is full";
+    case SQLITE_IOERR: return "the database file could not be read or written";
+    case SQLITE_READONLY: return "the database file may not be written";
+    case SQLITE_CANTOPEN: return "the database file cannot be opened";
+    case SQLITE_PERM:
+    case SQLITE_AUTH: return "no permission to use the database file";
+    case SQLITE_NOMEM: return "out of memory";
+    default: return "the database refused the operation";
+    }
+}
+
+std::int64_t nowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::string seconds(std::int64_t ms) {
+    char text[32];
+    if (ms % 1000 == 0 || ms >= 10000) std::snprintf(text, sizeof text, "%lld s", static_cast<long long>((ms + 500) / 1000));
+    else std::snprintf(text, sizeof text, "%.1f s", static_cast<double>(ms) / 1000.0);
+    return text;
+}
+
+// The program's own tables: the layout each file was made with, and the files another tool
+// changed (their keys are rebuilt when they are next opened).
+struct Bookkeeping {
+    const char* name;
+    std::vector<std::string> columns;
+    const char* create;
+    const char* afterRemake;  // what a table made anew must hold, or null
+};
+
+const Bookkeeping bookkeeping[] = {
+    {"_pramo_layout", {"tbl TEXT", "signature TEXT"}, "CREATE TABLE _pramo_layout (tbl TEXT PRIMARY KEY, signature TEXT NOT NULL)",
+     nullptr},
+    // Which files were changed is lost with the table: every file is checked again.
+    {"_pramo_dirty", {"tbl TEXT"}, "CREATE TABLE _pramo_dirty (tbl TEXT PRIMARY KEY)",
+     "INSERT OR IGNORE INTO _pramo_dirty (tbl) SELECT tbl FROM _pramo_layout"},
+};
+
+}  // namespace
+
+Store::Stmt::~Stmt() { sqlite3_finalize(st); }
+
+Store::Store() = default;
+
+Store::~Store() { closeDatabase(); }
+
+StoreCode Store::openDatabase(const std::string& path, int waitSeconds) {
+    closeDatabase();
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        error_ = {StoreCode::FileSystem, storeMessage(StoreCode::FileSystem), SQLITE_CANTOPEN, "it is a directory"};
+        return StoreCode::FileSystem;
+    }
+    const int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        const StoreCode c = fail(rc);
+        closeDatabase();
+        return c;
+    }
+    path_ = path;
+    guard_.emplace(path);
+    sqlite3_extended_result_codes(db_, 1);
+    // A double-quoted name that is no column must be an error, not the text of the name: a file
+    // whose column was dropped by another tool would otherwise read the column's name as its value.
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    sqlite3_busy_handler(db_, &Store::onBusy, this);
+    waitMs_ = waitSeconds * 1000;
+    // A foreign file is refused before anything is written to it; the journal mode is set before
+    // the claim so that making a new database costs few flushes to disk.
+    StoreCode c = refuseForeign();
+    if (ok(c)) c = exec("PRAGMA journal_mode = WAL");
+    if (ok(c)) c = claimDatabase();
+    if (ok(c)) c = exec("PRAGMA synchronous = NORMAL");
+    // Pages are read through a memory map and a larger cache: a list page on a big file then
+    // costs about what it costs on a small one.
+    if (ok(c)) c = exec("PRAGMA mmap_size = 1073741824");
+    if (ok(c)) c = exec("PRAGMA cache_size = -65536");
+    waitMs_ = lockWaitSeconds * 1000;
+    if (!ok(c)) {
+        const StoreError e = error_;
+        closeDatabase();
+        error_ = e;
+    }
+    return c;
+}
+
+// A database that has tables but not our mark belongs to another program (47).
+StoreCode Store::refuseForeign() {
+    // One statement, so that both are read from the same state of the file.
+    Stmt* s = statement("SELECT (SELECT application_id FROM pragma_application_id), (SELECT count(*) FROM sqlite_master)");
+    if (!s) return error_.code;
+    StmtUse use(s->st);
+    if (const int rc = sqlite3_step(use.get()); rc != SQLITE_ROW) return fail(rc);
+    const std::int64_t id = sqlite3_column_int64(use.get(), 0), objects = sqlite3_column_int64(use.get(), 1);
+    if (id == applicationId || (id == 0 && objects == 0)) return succeed();
+    error_ = {StoreCode::LayoutMismatch, "Not A Pramo Database (it holds another program's tables)", 0, {}};
+    return StoreCode::LayoutMismatch;
+}
+
+// Decided under the database's write lock, so that a second program making the same new database
+// waits and then finds it made: a new, empty database becomes ours.
+StoreCode Store::claimDatabase() {
+    Transaction tx(*this, waitMs_ / 1000);
+    if (!tx.began()) return tx.code();
+    StoreCode c = refuseForeign();
+    if (ok(c)) c = exec("PRAGMA application_id = " + std::to_string(applicationId));
+    if (ok(c)) c = makeBookkeeping();
+    return ok(c) ? tx.commit() : c;
+}
+
+StoreCode Store::makeBookkeeping() {
+    for (const Bookkeeping& b : bookkeeping) {
+        bool sound = false;
+        if (const StoreCode c = columnsMatch(b.name, b.columns, sound); !ok(c)) return c;
+        if (sound) continue;
+        StoreCode c = exec(std::string("DROP TABLE IF EXISTS ") + b.name);
+        if (ok(c)) c = exec(b.create);
+        if (ok(c) && b.afterRemake) c = exec(b.afterRemake);
+        if (!ok(c)) return c;
+    }
+    return StoreCode::Ok;
+}
+
+StoreCode Store::columnsMatch(std::string_view table, const std::vector<std::string>& columns, bool& match) {
+    Stmt* s = statement("SELECT name || ' ' || type FROM pragma_table_info(?1) ORDER BY cid");
+    if (!s) return error_.code;
+    StmtUse use(s->st);
+    sqlite3_bind_text(use.get(), 1, table.data(), static_cast<int>(table.size()), SQLITE_TRANSIENT);
+    std::vector<std::string> have;
+    int rc;
+    while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) have.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(use.get(), 0)));
+    if (rc != SQLITE_DONE) return fail(rc);
+    match = have == columns;
+    return succeed();
+}
+
+void Store::closeDatabase() {
+    cursors_.clear();
+    statements_.clear();
+    if (db_) sqlite3_close(db_);
+    db_ = nullptr;
+    guard_.reset();
+    depth_ = 0;
+}
+
+Store::Stmt* Store::statement(const std::string& sqlText) {
+    auto it = statements_.find(sqlText);
+    if (it != statements_.end()) return it->second.get();
+    auto s = std::make_unique<Stmt>();
+    const int rc = sqlite3_prepare_v3(db_, sqlText.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &s->st, nullptr);
+    if (rc != SQLITE_OK || !s->st) {
+        // Text that does not prepare names a table or column the file lacks: its layout differs.
+        const std::string why = sqlite3_errmsg(db_);
+        if ((rc & 0xFF) == SQLITE_ERROR) error_ = {StoreCode::LayoutMismatch, storeMessage(StoreCode::LayoutMismatch) + ": " + why, rc, why};
+        else (void)fail(rc);
+        return nullptr;
+    }
+    return statements_.emplace(sqlText, std::move(s)).first->second.get();
+}
+
+StoreCode Store::exec(const std::string& sqlText) {
+    char* msg = nullptr;
+    const int rc = sqlite3_exec(db_, sqlText.c_str(), nullptr, nullptr, &msg);
+    sqlite3_free(msg);
+    return rc == SQLITE_OK ? succeed() : fail(rc);
+}
+
+StoreCode Store::succeed() {
+    error_ = {};
+    return StoreCode::Ok;
+}
+
+StoreCode Store::fail(int rc) {
+    const StoreCode c = db_ ? codeOf(rc) : StoreCode::FileSystem;
+    const std::string sqliteWords = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+    error_ = {c, storeMessage(c), rc, std::string(plainWords(rc)) + ": " + sqliteWords};
+    if (c == StoreCode::FileLocked) error_.message = lockedMessage();
+    if ((rc & 0xFF) == SQLITE_NOTADB) error_.message = "Not A Pramo Database";
+    return c;
+}
+
+// "File Is Locked by pramo (process 4711); waited 10 s".
+std::string Store::lockedMessage() {
+    const std::string holder = path_.empty() ? std::string() : lockHolder(path_);
+    std::string text = storeMessage(StoreCode::FileLocked) + " by " + (holder.empty() ? "another program" : holder);
+    if (waitedMs_ >= 0) text += "; waited " + seconds(waitedMs_);
+    waitedMs_ = -1;
+    return text;
+}
+
+// SQLite's busy handler: waits for another program's lock in short steps until the operation's
+// wait is used up, and notes how long it waited.
+int Store::onBusy(void* store, int count) {
+    Store& s = *static_cast<Store*>(store);
+    const std::int64_t now = nowMs();
+    if (count == 0) s.busySinceMs_ = now;
+    const std::int64_t waited = now - s.busySinceMs_;
+    if (waited >= s.waitMs_) {
+        s.waitedMs_ = s.waitMs_;  // the whole wait (a little more, by the last step)
+        return 0;
+    }
+    const std::int64_t step = count < 10 ? 2 : count < 30 ? 10 : 25;
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::min(step, s.waitMs_ - waited)));
+    return 1;
+}
+
+void Store::setError(StoreCode code) {
+    if (ok(code)) error_ = {};
+    else error_ = {code, storeMessage(code), 0, {}};
+}
+
+}  // namespace pramo
