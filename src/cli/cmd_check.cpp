@@ -1,5 +1,6 @@
 // pramo-cli check [DIR]: opens every file the way the program does and reports record counts and
-// whether each file's keys are sound; a damaged file is reported and the check goes on.
+// whether each file's keys are sound and every value fits its field; a damaged file is reported
+// and the check goes on.
 
 #include <iomanip>
 #include <iostream>
@@ -40,6 +41,29 @@ bool report(DataDir& d, const TableDef& t, StoreCode before) {
     return stale == 0;
 }
 
+// The values another tool put in that their fields cannot hold, one line each under the file's
+// line; true when there are none. Such a file is not opened (its keys could not be rebuilt).
+bool valuesSound(DataDir& d, const TableDef& t) {
+    std::vector<std::string> found;
+    std::int64_t bad = 0, n = 0;
+    if (!ok(d.store.findBadValues(t, found, bad)) || !ok(d.store.count(t, n))) {
+        line(t, n, "unreadable: " + d.store.error().text());
+        return false;
+    }
+    if (bad == 0) return true;
+    line(t, n, std::to_string(bad) + (bad == 1 ? " value its field cannot hold:" : " values their fields cannot hold:"));
+    for (const std::string& v : found) std::cout << "    " << v << "\n";
+    if (bad > static_cast<std::int64_t>(found.size())) std::cout << "    ... and " << bad - static_cast<std::int64_t>(found.size()) << " more\n";
+    return false;
+}
+
+bool checkFile(DataDir& d, const TableDef& t) {
+    const StoreCode before = d.store.checkTable(t);
+    const bool readable = before == StoreCode::Ok || before == StoreCode::KeysInvalid;
+    if (readable && !valuesSound(d, t)) return false;
+    return open(d, t, before) && report(d, t, before);
+}
+
 int check(const std::vector<std::string>& args) {
     std::string dir;
     DataDir d;
@@ -51,10 +75,7 @@ int check(const std::vector<std::string>& args) {
     }
     bool sound = true;
     std::cout << std::left << std::setw(10) << "file" << std::right << std::setw(10) << "records" << "  keys\n";
-    for (const TableDef* t : allTables()) {
-        const StoreCode before = d.store.checkTable(*t);
-        sound = open(d, *t, before) && report(d, *t, before) && sound;
-    }
+    for (const TableDef* t : allTables()) sound = checkFile(d, *t) && sound;
     const std::string findings = databaseFindings(d);
     std::cout << findings << (sound && findings.empty() ? "all files sound\n" : "some files are damaged\n");
     return sound && findings.empty() ? ExitOk : ExitFailed;

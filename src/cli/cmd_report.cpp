@@ -169,7 +169,9 @@ int run(const Options& o) {
     case RunEnd::Cancelled:
     case RunEnd::Failed: break;
     }
-    std::cerr << "pramo-cli: the report failed reading " << r.failedFile << ": " << storeMessage(r.code) << "\n";
+    const StoreError& e = data.store.error();
+    std::cerr << "pramo-cli: the report failed reading " << r.failedFile << ": "
+              << (e.code == r.code ? e.text() : storeMessage(r.code)) << "\n";
     return ExitFailed;
 }
 

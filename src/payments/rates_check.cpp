@@ -24,12 +24,12 @@ Named named(const D& rate, std::string english, std::string croatian) {
 }
 
 std::vector<Named> namedRates(const Rates& r) {
-    return {named(r.neoporezividio, "NEOP (non-taxable part)", "neoporezivi dio"),
-            named(r.priznatitroskovi, "PRIZN (recognised expenses)", "priznati troškovi"),
-            named(r.mirovinskoistup, "MOI (pension pillar I)", "mirovinsko I. stup"),
-            named(r.mirovinskoiistup, "MOII (pension pillar II)", "mirovinsko II. stup"),
-            named(r.zdravstveno, "ZO (health insurance)", "zdravstveno osiguranje"),
-            named(r.poreznastopa, "POREZ (income tax)", "porezna stopa")};
+    return {named(r.neoporezividio, "NEOP (non-taxable part)", "neoporezivog dijela"),
+            named(r.priznatitroskovi, "PRIZN (recognised expenses)", "priznatih troškova"),
+            named(r.mirovinskoistup, "MOI (pension pillar I)", "mirovinskog I. stupa"),
+            named(r.mirovinskoiistup, "MOII (pension pillar II)", "mirovinskog II. stupa"),
+            named(r.zdravstveno, "ZO (health insurance)", "zdravstvenog osiguranja"),
+            named(r.poreznastopa, "POREZ (income tax)", "poreza")};
 }
 
 std::optional<RatesProblem> outOfRange(const Named& n, Source source) {

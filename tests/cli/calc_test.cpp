@@ -5,6 +5,7 @@
 #include "payments/lines.h"
 #include "records/store/files.h"
 #include "support/calc_data.h"
+#include "support/raw_db.h"
 #include "support/run_command.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
@@ -198,6 +199,33 @@ TEST_F(CalcItemCommand, RefusesAnItemItCannotCalculate) {
     r = cli({"--data", dir.path().string(), "--item", "3"});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("--item 3"), std::string::npos) << r.err;
+}
+
+// Inputs changed with another tool: a value its field cannot hold, a rate no calculation can use.
+TEST_F(CalcItemCommand, RefusesAnItemWhoseInputsAreNotValidValuesNamingThem) {
+    const struct {
+        const char* table;
+        const char* column;
+        const char* bad;
+        const char* named;
+    } rows[] = {
+        {"DOHOCI", "NETO", "'abc'", "DOHOCI row 1, NETO holds 'abc'"},
+        {"VRSTEDOH", "POREZNASTOPA", "99999", "Stopa poreza 999,99 % nije između 0 i 100 %"},
+        {"OPCINE", "STOPAPRIREZA", "'x'", "OPCINE row 1, STOPAPRIREZA holds 'x'"},
+    };
+    test::RawDb raw(dir.file("pramo.db"));
+    for (const auto& row : rows) {
+        const std::string where = std::string(" WHERE _id = 1");
+        const std::string old = raw.value(std::string("SELECT ") + row.column + " FROM " + row.table + where);
+        const std::string set = std::string("UPDATE ") + row.table + " SET _ver = _ver + 1, " + row.column + " = ";
+        ASSERT_EQ(raw.exec(set + row.bad + where), SQLITE_OK);
+        const test::CommandResult r = cli({"--data", dir.path().string(), "--item", "1"});
+        EXPECT_EQ(r.exitCode, 1) << row.named;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(row.named), std::string::npos) << r.err;
+        EXPECT_EQ(stored(1), "13=40.00 ");  // nothing written
+        ASSERT_EQ(raw.exec(set + old + where), SQLITE_OK);
+    }
 }
 
 }  // namespace

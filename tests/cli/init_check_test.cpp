@@ -192,6 +192,23 @@ TEST(CliCheck, ReportsAFileWithOtherColumnsAndGoesOn) {
     EXPECT_NE(r.out.find("VBRAT             62  keys sound"), std::string::npos) << r.out;
 }
 
+// Values put in with another tool that their fields cannot hold are listed, each by its row.
+TEST(CliCheck, ListsEveryValueItsFieldCannotHold) {
+    test::TempDir dir;
+    ASSERT_EQ(runCommand(PRAMO_CLI, {"init", dir.path().string()}).exitCode, 0);
+    {
+        test::RawDb raw(dir.file("pramo.db"));
+        ASSERT_EQ(raw.exec("INSERT INTO OSOBE (OZNAKA, PREZIME, MJESTO) VALUES (1, 'Horvat', 99999999999), (2, 'Kos', 'x');"
+                           "INSERT INTO DOHOCI (OZNAKA, VRSTADOHOTKA) VALUES (1, 300)"), SQLITE_OK);
+    }
+    const auto r = runCommand(PRAMO_CLI, {"check", dir.path().string()});
+    EXPECT_EQ(r.exitCode, 1);
+    for (const char* s : {"DOHOCI             1  1 value its field cannot hold:\n    row 1, VRSTADOHOTKA holds 300, outside BYTE",
+                          "OSOBE              2  2 values their fields cannot hold:\n    row 1, MJESTO holds 99999999999, outside LONG",
+                          "    row 2, MJESTO holds 'x', which is not a whole number", "some files are damaged"})
+        EXPECT_NE(r.out.find(s), std::string::npos) << s << "\n" << r.out;
+}
+
 // Standard output that cannot take what is printed (a full disk, a closed pipe) fails the command.
 TEST(CliOutput, OutputThatCannotBeWrittenIsAFailure) {
     const auto full = runCommand(PRAMO_CLI, {"help"}, {}, {.fileSizeBytes = 16});

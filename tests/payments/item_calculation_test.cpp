@@ -190,7 +190,10 @@ TEST_F(ItemCalculationTest, RefusalsWriteNothing) {
         {0, 1, "1000.00", CalcStatus::NoPayee, "Odaberi djelatnika"},
         {7, 1, "1000.00", CalcStatus::PayeeMissing, "Primatelj 7 nije upisan; obračun nije napravljen."},
         {1, 9, "1000.00", CalcStatus::TypeMissing, "Vrsta dohotka 9 nije upisana; obračun nije napravljen."},
-        {1, 1, "999999999.99", CalcStatus::Overflow, "Iznos obračuna ne stane u svoje polje; ništa nije upisano."}};
+        {1, 1, "999999999.99", CalcStatus::Overflow, "Iznos obračuna ne stane u svoje polje; ništa nije upisano."},
+        {1, 4, "1000.00", CalcStatus::BadRates, "Stopa poreza 200,00 % nije između 0 i 100 %; obračun nije napravljen."}};
+    Vrstedoh tooHigh{.oznaka = 4, .poreznastopa = *Rate::parse("200")};  // a rate put in with another tool
+    ASSERT_EQ(store.add(tooHigh), StoreCode::Ok);
     std::int32_t item = 0;
     for (const Row& row : rows) {
         Dohoci doh = test::addItem(store, ++item, row.payee, row.type, row.neto);

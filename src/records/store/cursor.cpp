@@ -85,7 +85,16 @@ StoreCode Cursor::fetch(bool forward) {
     int rc, rows = 0;
     while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
         auto b = std::make_unique<Buffered>(table_);
-        store_.readRow(*table_, s.st, b->rec);
+        if (const StoreCode c = store_.readRow(*table_, s.st, b->rec); !ok(c)) {
+            // The records before it are given first; the next read starts at it and fails.
+            sqlite3_reset(s.st);
+            sqlite3_clear_bindings(s.st);
+            if (ahead_.empty()) return c;
+            aheadForward_ = forward;
+            aheadExhausted_ = false;
+            aheadWrites_ = store_.writeCount();
+            return StoreCode::Ok;
+        }
         if (key_) {
             const auto* p = static_cast<const char*>(sqlite3_column_blob(s.st, sortCol));
             b->sortValue.assign(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(s.st, sortCol)));

@@ -23,22 +23,6 @@ StoreError Store::takeErrorForWarning() {
     return e;
 }
 
-void Store::readRow(const TableDef& t, sqlite3_stmt* st, void* rec) const {
-    RowRef& row = t.row(rec);
-    row.id = sqlite3_column_int64(st, 0);
-    row.version = sqlite3_column_int64(st, 1);
-    int col = 2;
-    for (const FieldDef& f : t.fields) {
-        if (f.isText()) {
-            const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
-            f.setText(rec, p ? std::string_view(p, static_cast<std::size_t>(sqlite3_column_bytes(st, col))) : "");
-        } else {
-            f.setInt(rec, std::clamp<std::int64_t>(sqlite3_column_int64(st, col), f.minValue(), f.maxValue()));
-        }
-        ++col;
-    }
-}
-
 StoreCode Store::bindRecord(const TableDef& t, sqlite3_stmt* st, const void* rec, int& index) {
     for (const FieldDef& f : t.fields) {
         if (f.isText()) {
@@ -69,10 +53,7 @@ StoreCode Store::getRaw(const KeyDef& key, void* rec) {
     StmtUse use(s->st);
     sqlite3_bind_blob(use.get(), 1, v->data(), static_cast<int>(v->size()), SQLITE_TRANSIENT);
     const int rc = sqlite3_step(use.get());
-    if (rc == SQLITE_ROW) {
-        readRow(t, use.get(), rec);
-        return succeed();
-    }
+    if (rc == SQLITE_ROW) return ok(readRow(t, use.get(), rec)) ? succeed() : error_.code;
     if (rc == SQLITE_DONE) {
         setError(StoreCode::NotFound);
         return StoreCode::NotFound;
@@ -141,10 +122,7 @@ StoreCode Store::regetRaw(const TableDef& t, const Position& p, void* rec) {
     StmtUse use(s->st);
     sqlite3_bind_int64(use.get(), 1, p.id);
     const int rc = sqlite3_step(use.get());
-    if (rc == SQLITE_ROW) {
-        readRow(t, use.get(), rec);
-        return succeed();
-    }
+    if (rc == SQLITE_ROW) return ok(readRow(t, use.get(), rec)) ? succeed() : error_.code;
     if (rc != SQLITE_DONE) return fail(rc);
     setError(StoreCode::NotFound);
     return StoreCode::NotFound;

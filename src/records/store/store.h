@@ -57,7 +57,11 @@ public:
     StoreCode rebuildKeys(const TableDef& t);  // recomputes every key; 40 when a unique key now collides
     StoreCode removeAll(const TableDef& t);    // erases every record of the file
     // Recomputes every record's keys and counts those that differ from what the file holds.
+    // Records with a value their fields cannot hold are left to findBadValues.
     StoreCode verifyKeys(const TableDef& t, std::int64_t& stale);
+    // Every value in the file that its field cannot hold (another tool put it there), as "row 12,
+    // MJESTO holds ..."; `found` keeps the first `limit`, `count` tells how many there are.
+    StoreCode findBadValues(const TableDef& t, std::vector<std::string>& found, std::int64_t& count, std::size_t limit = 20);
     // SQLite's own check of the whole file: empty when sound, else its findings.
     std::string integrityCheck();
     StoreCode count(const TableDef& t, std::int64_t& n);
@@ -119,14 +123,18 @@ public:
     };
     Stmt* statement(const std::string& sql);
     StoreCode fail(int sqliteCode);
-    void readRow(const TableDef& t, sqlite3_stmt* st, void* rec) const;
+    // Reads the current row into `rec`; a value its field cannot hold fails the read (47), and the
+    // error names the file, the row (_id), the field and the value.
+    StoreCode readRow(const TableDef& t, sqlite3_stmt* st, void* rec);
 
 private:
     StoreCode exec(const std::string& sql);
     StoreCode bindRecord(const TableDef& t, sqlite3_stmt* st, const void* rec, int& index);
     StoreCode succeed();
     Cursor& cursorOf(const TableDef& t);
-    StoreCode refuseForeign();
+    StoreCode prepareDatabase();
+    StoreCode refuseForeign(bool& ours);
+    bool bookkeepingSound();
     StoreCode claimDatabase();
     StoreCode makeBookkeeping();
     StoreCode restoreLayout(const TableDef& t);

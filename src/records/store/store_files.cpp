@@ -79,7 +79,7 @@ StoreCode readKeyBatch(Store& store, const TableDef& t, std::int64_t after, KeyB
     HeapRecord rec(t);
     int rc;
     while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
-        store.readRow(t, use.get(), rec.get());
+        if (const StoreCode c = store.readRow(t, use.get(), rec.get()); !ok(c)) return c;
         std::vector<std::optional<std::string>> keys;
         for (const KeyDef* k : t.keys) keys.push_back(encodeKey(*k, rec.get()));
         batch.emplace_back(t.row(rec.get()).id, std::move(keys));
@@ -203,7 +203,7 @@ StoreCode Store::verifyKeys(const TableDef& t, std::int64_t& stale) {
     const int firstKey = static_cast<int>(t.fields.size()) + 2;
     int rc;
     while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
-        readRow(t, use.get(), rec.get());
+        if (!ok(readRow(t, use.get(), rec.get()))) continue;
         for (std::size_t i = 0; i < t.keys.size(); ++i) {
             if (!holdsKey(use.get(), firstKey + static_cast<int>(i), encodeKey(*t.keys[i], rec.get()))) {
                 ++stale;

@@ -3,6 +3,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -102,11 +103,7 @@ StoreCode Store::openDatabase(const std::string& path, int waitSeconds) {
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     sqlite3_busy_handler(db_, &Store::onBusy, this);
     waitMs_ = waitSeconds * 1000;
-    // A foreign file is refused before anything is written to it; the journal mode is set before
-    // the claim so that making a new database costs few flushes to disk.
-    StoreCode c = refuseForeign();
-    if (ok(c)) c = exec("PRAGMA journal_mode = WAL");
-    if (ok(c)) c = claimDatabase();
+    StoreCode c = prepareDatabase();
     if (ok(c)) c = exec("PRAGMA synchronous = NORMAL");
     // Pages are read through a memory map and a larger cache: a list page on a big file then
     // costs about what it costs on a small one.
@@ -121,28 +118,63 @@ StoreCode Store::openDatabase(const std::string& path, int waitSeconds) {
     return c;
 }
 
+// A foreign file is refused before anything is written to it; the journal mode is set before the
+// claim so that making a new database costs few flushes to disk. Switching the journal mode while
+// another program opens the same new file can be refused at once, without a wait (SQLite will not
+// wait where waiting could deadlock): the steps are then tried again until the wait is used up.
+StoreCode Store::prepareDatabase() {
+    const std::int64_t start = nowMs();
+    for (;;) {
+        bool ours = false;
+        StoreCode c = refuseForeign(ours);
+        if (ok(c)) c = exec("PRAGMA journal_mode = WAL");
+        if (ok(c) && !(ours && bookkeepingSound())) c = claimDatabase();
+        const std::int64_t waited = nowMs() - start;
+        if (c != StoreCode::FileLocked || waited >= waitMs_) {
+            if (c == StoreCode::FileLocked) {
+                waitedMs_ = std::max<std::int64_t>(waited, waitMs_);
+                error_.message = lockedMessage();
+            }
+            return c;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
 // A database that has tables but not our mark belongs to another program (47).
-StoreCode Store::refuseForeign() {
+StoreCode Store::refuseForeign(bool& ours) {
     // One statement, so that both are read from the same state of the file.
     Stmt* s = statement("SELECT (SELECT application_id FROM pragma_application_id), (SELECT count(*) FROM sqlite_master)");
     if (!s) return error_.code;
     StmtUse use(s->st);
     if (const int rc = sqlite3_step(use.get()); rc != SQLITE_ROW) return fail(rc);
     const std::int64_t id = sqlite3_column_int64(use.get(), 0), objects = sqlite3_column_int64(use.get(), 1);
-    if (id == applicationId || (id == 0 && objects == 0)) return succeed();
+    ours = id == applicationId;
+    if (ours || (id == 0 && objects == 0)) return succeed();
     error_ = {StoreCode::LayoutMismatch, "Not A Pramo Database (it holds another program's tables)", 0, {}};
     return StoreCode::LayoutMismatch;
 }
 
 // Decided under the database's write lock, so that a second program making the same new database
-// waits and then finds it made: a new, empty database becomes ours.
+// waits and then finds it made: a new, empty database becomes ours. An open of a sound database of
+// ours takes no write lock (another station's long transaction does not hold it up).
 StoreCode Store::claimDatabase() {
     Transaction tx(*this, waitMs_ / 1000);
     if (!tx.began()) return tx.code();
-    StoreCode c = refuseForeign();
-    if (ok(c)) c = exec("PRAGMA application_id = " + std::to_string(applicationId));
+    bool ours = false;
+    StoreCode c = refuseForeign(ours);
+    if (ok(c) && !ours) c = exec("PRAGMA application_id = " + std::to_string(applicationId));
     if (ok(c)) c = makeBookkeeping();
     return ok(c) ? tx.commit() : c;
+}
+
+// Whether both bookkeeping tables are as the program makes them (read only: no lock is taken).
+bool Store::bookkeepingSound() {
+    for (const Bookkeeping& b : bookkeeping) {
+        bool sound = false;
+        if (!ok(columnsMatch(b.name, b.columns, sound)) || !sound) return false;
+    }
+    return true;
 }
 
 StoreCode Store::makeBookkeeping() {
