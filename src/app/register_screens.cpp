@@ -6,6 +6,7 @@
 #include "payments/ui/screens.h"
 #include "preview/ui/screens.h"
 #include "reports/ui/screens.h"
+#include "registers/ui/income_type_screens.h"
 
 namespace pramo {
 
@@ -14,6 +15,7 @@ void registerAllScreens(ScreenRegistry& registry) {
     registerCrisisTaxScreens(registry);
     registerJoppdScreens(registry);
     registerReportsScreens(registry);
+    registerIncomeTypeScreens(registry);
     registerPaymentsScreens(registry);
 }
 

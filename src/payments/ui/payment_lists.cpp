@@ -1,5 +1,7 @@
 #include "payments/ui/payment_lists.h"
 
+#include "payments/ui/item_form.h"
+
 #include "payments/payment_dates.h"
 #include "records/layouts/dohoci.h"
 #include "records/layouts/isplate.h"
@@ -107,6 +109,7 @@ const ListSpec upisIsplateDohoci{
     .columns = {column("R Br", "REDNIBROJ"), payeeColumn("Ime", "IME"), payeeColumn("Prezime", "PREZIME"),
                 payeeColumn("OIB", "OIB"), column("Neto", "NETO"), typeColumn("Vrsta", "NAZIV")},
     .buttons = ListButton::Insert | ListButton::Change | ListButton::Delete,
+    .form = &updateDohoci,
     .buttonTips = {{ListButton::Insert, "Unos novog primatelja"},
                    {ListButton::Change, "Promjene za odabranog primatelja"},
                    {ListButton::Delete, "Briši odabranog primatelja"}},

@@ -2,12 +2,19 @@
 
 #include "payments/ui/payment_lists.h"
 #include "payments/ui/payments_screen.h"
+#include "payments/ui/item_form.h"
+#include "payments/ui/item_lists.h"
+#include "payments/ui/payee_selection.h"
 #include "shell/screen_registry.h"
 
 namespace pramo {
 
 void registerPaymentsScreens(ScreenRegistry& registry) {
     registry.add(MenuCommand::Isplate, openIsplate, {&isplatiteljiIsplate, &isplateList, &isplateDohoci});
+    registry.declare(updateDohoci);
+    registry.declare(obracunStavke);
+    registry.declare(svastaStavke);
+    registry.declare(odabirOsobeZaDoh);
 }
 
 }  // namespace pramo

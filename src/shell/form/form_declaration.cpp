@@ -17,7 +17,7 @@ std::string lookupFault(const FieldSpec& f) {
     if (!l.key) return l.list ? f.label.toStdString() + ": a look-up without its number key" : std::string();
     if (l.list && l.list->table != l.key->table)
         return f.label.toStdString() + ": the look-up's list does not show " + std::string(l.key->table->name);
-    return missingField(*l.key->table, l.shown);
+    return l.shown.empty() ? std::string() : missingField(*l.key->table, l.shown);
 }
 
 // A list on the form must be ranged by the form's record.

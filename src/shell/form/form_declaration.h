@@ -23,11 +23,15 @@
 #include <vector>
 
 #include "records/store/table_def.h"
+#include "shell/form/record_buffer.h"
 #include "shell/globals.h"
+
+class QWidget;
 
 namespace pramo {
 
 class FormScreen;
+struct AppContext;
 struct ListSpec;
 
 enum class FieldKind {
@@ -50,14 +54,20 @@ struct StepButton {
     int delta = 0;
 };
 
-// A number that names a record of another file: a button beside the entry opens that file's list
-// for selection, and the linked record's field is shown beside it.
+// A value that names a record of another file: a button beside the entry opens that file's list
+// for selection, and the linked record's field is shown beside it. The value is the first
+// component of `key`: a number (a decimal field holding a whole number gives its units) or a code.
 struct LookupSpec {
     const ListSpec* list = nullptr;
-    const KeyDef* key = nullptr;    // the linked file's number key
+    const KeyDef* key = nullptr;    // the linked file's key, usually its number key
     std::string_view shown{};         // the linked record's field shown beside the number
     QString buttonText = "...";
     bool openWhenUnmatched = false; // the entry getting the focus with a number no record has opens the list
+    // Whether the look-up may run now, by its button or its entry (false: the hook has said why).
+    std::function<bool(FormScreen&)> allowed{};
+    // After the look-up ran, whether a record was chosen or not; also when the entry, getting the
+    // focus, found its record and opened no list.
+    std::function<void(FormScreen&)> after{};
 };
 
 struct FieldSpec {
@@ -77,6 +87,9 @@ struct FieldSpec {
     std::function<QString(FormScreen&)> shown{};
     std::function<void(FormScreen&)> action{};
     const ListSpec* list = nullptr;  // FieldKind::List
+    FieldFormat format{};   // how an entry shows its value (a decimal holding a whole number: places 0)
+    bool wrap = false;      // a shown text breaks into lines (a long description)
+    bool vertical = false;  // option buttons one under another
 };
 
 struct FieldDefault {
@@ -111,7 +124,11 @@ struct FormSpec {
     std::vector<const KeyDef*> duplicateOrder{};  // unique keys as a duplicate is reported; empty: the table's
     bool reserveNumber = true;  // a new record takes the next number at once
     bool help = true;           // a "Help" button
+    QString cancelText = "Odustani";
     FormHooks hooks{};
+    // A hand-written window that runs this form instead of the generic form screen: a list naming
+    // the form, and callForm, open it. It answers the response, as callForm does.
+    std::function<Response(AppContext&, const FormSpec&, Request, RecordBuffer&, QWidget*)> window{};
 };
 
 // Every file the form reads while it runs: its own, its look-ups' and those its hooks read.

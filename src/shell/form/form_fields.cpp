@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QVBoxLayout>
 #include <QTimer>
 
 #include "shell/form/form_field.h"
@@ -22,8 +23,32 @@ bool allowedInNumber(const FieldDef& f, QChar c) {
     return f.type == FieldType::Decimal && f.places > 0 && (c == ',' || c == '.');
 }
 
-const FieldDef& numberFieldOf(const KeyDef& key) {
+const FieldDef& firstFieldOf(const KeyDef& key) {
     return key.table->fields[static_cast<std::size_t>(key.fieldIndex.front())];
+}
+
+// A number field's value in whole units (a decimal field holding a whole number gives its units).
+std::int64_t wholeUnits(const FieldDef& f, const void* rec) {
+    const std::int64_t v = f.getInt(rec);
+    return f.type == FieldType::Decimal ? v / pow10i(f.places) : v;
+}
+
+// The record of `key`'s file that the look-up field `f` of `rec` names, into `linked`.
+StoreCode readLookedUp(Store& store, const KeyDef& key, const FieldDef& f, const void* rec, RecordBuffer& linked) {
+    const FieldDef& target = firstFieldOf(key);
+    if (!target.isText()) return readLinked(store, key, wholeUnits(f, rec), linked);
+    linked.clear();
+    target.setText(linked.get(), f.isText() ? std::string(f.getText(rec)) : std::to_string(wholeUnits(f, rec)));
+    return store.getRaw(key, linked.get());
+}
+
+// The look-up field `f` of `rec` takes the value of the record chosen.
+void takeLookedUp(const KeyDef& key, const RecordBuffer& linked, const FieldDef& f, void* rec) {
+    const FieldDef& source = firstFieldOf(key);
+    if (f.isText()) return f.setText(rec, source.isText() ? std::string(source.getText(linked.get())) : std::to_string(source.getInt(linked.get())));
+    const std::int64_t units = source.isText() ? parseField(f, source.getText(linked.get())).value_or(FieldValue{}).number
+                                               : source.getInt(linked.get());
+    f.setInt(rec, f.type == FieldType::Decimal && !source.isText() ? units * pow10i(f.places) : units);
 }
 
 bool focusLeftByUser(Qt::FocusReason r) {
@@ -57,6 +82,7 @@ QWidget* FormScreen::buildField(Field& f, QWidget* page) {
         layout->addWidget(f.list, 1);
     } else if (fs.kind == FieldKind::Shown) {
         f.shown = new QLabel(f.row);
+        f.shown->setWordWrap(fs.wrap);
         layout->addWidget(f.shown, 1);
     } else if (fs.kind == FieldKind::Options) {
         buildOptions(f, layout);
@@ -69,11 +95,16 @@ QWidget* FormScreen::buildField(Field& f, QWidget* page) {
 void FormScreen::buildOptions(Field& f, QHBoxLayout* layout) {
     f.options = f.row;
     f.group = new QButtonGroup(f.row);
+    QBoxLayout* buttons = layout;
+    if (f.spec->vertical) {
+        buttons = new QVBoxLayout;
+        layout->addLayout(buttons);
+    }
     for (std::size_t i = 0; i < f.spec->options.size(); ++i) {
         auto* radio = new QRadioButton(f.spec->options[i].text, f.row);
         radio->installEventFilter(this);
         f.group->addButton(radio, static_cast<int>(i));
-        layout->addWidget(radio);
+        buttons->addWidget(radio);
     }
     connect(f.group, &QButtonGroup::idClicked, this, [this, &f](int id) {
         if (const auto v = parseField(*f.def, f.spec->options[static_cast<std::size_t>(id)].value))
@@ -109,7 +140,7 @@ void FormScreen::buildEntry(Field& f, QHBoxLayout* layout) {
         f.steps.push_back(b);
         layout->addWidget(b);
     }
-    if (fs.lookup.key) {
+    if (fs.lookup.key && !fs.lookup.shown.empty()) {
         f.shown = new QLabel(f.row);
         layout->addWidget(f.shown, 2);
     }
@@ -154,7 +185,8 @@ void FormScreen::refreshFields() {
 
 void FormScreen::refreshField(Field& f, bool keepTyped) {
     const void* rec = record().get();
-    if (f.entry && !(keepTyped && f.entry->isModified())) f.entry->setText(QString::fromStdString(fieldText(*f.def, rec)));
+    if (f.entry && !(keepTyped && f.entry->isModified()))
+        f.entry->setText(QString::fromStdString(fieldText(*f.def, rec, f.spec->format)));
     if (f.group) {
         const std::string value = fieldText(*f.def, rec);
         for (std::size_t i = 0; i < f.spec->options.size(); ++i)
@@ -163,7 +195,7 @@ void FormScreen::refreshField(Field& f, bool keepTyped) {
     if (f.shown && f.spec->shown) f.shown->setText(f.spec->shown(*this));
     else if (f.shown && f.spec->lookup.key) {
         RecordBuffer linked(*f.spec->lookup.key->table);
-        const bool found = ok(readLinked(ctx_.store, *f.spec->lookup.key, f.def->getInt(rec), linked));
+        const bool found = ok(readLookedUp(ctx_.store, *f.spec->lookup.key, *f.def, rec, linked));
         const FieldDef& shown = pramo::fieldOf(linked.table(), f.spec->lookup.shown);
         f.shown->setText(found ? QString::fromStdString(fieldText(shown, linked.get())) : QString());
     }
@@ -232,19 +264,37 @@ void FormScreen::ditto(Field& f) {
 
 bool FormScreen::lookupMissing(Field& f) {
     RecordBuffer linked(*f.spec->lookup.key->table);
-    return readLinked(ctx_.store, *f.spec->lookup.key, f.def->getInt(record().get()), linked) == StoreCode::NotFound;
+    return readLookedUp(ctx_.store, *f.spec->lookup.key, *f.def, record().get(), linked) == StoreCode::NotFound;
+}
+
+bool FormScreen::lookupAllowed(Field& f) {
+    return !f.spec->lookup.allowed || f.spec->lookup.allowed(*this);
 }
 
 void FormScreen::openLookup(std::string_view field) {
     Field* f = fieldOf(field);
-    if (!f || !f->spec->lookup.list || !f->spec->lookup.key || !acceptEntry(*f)) return;
-    const KeyDef& key = *f->spec->lookup.key;
+    if (!f || !f->spec->lookup.list || !f->spec->lookup.key || !acceptEntry(*f) || !lookupAllowed(*f)) return;
+    runLookup(*f);
+}
+
+void FormScreen::runLookup(Field& f) {
+    const KeyDef& key = *f.spec->lookup.key;
     RecordBuffer linked(*key.table);
-    if (!ok(readLinked(ctx_.store, key, f->def->getInt(record().get()), linked))) linked.clear();
-    if (selectRecord(ctx_, *f->spec->lookup.list, linked, this) != Response::Completed) return;
-    f->def->setInt(record().get(), numberFieldOf(key).getInt(linked.get()));
-    refreshField(*f);
-    changed(*f);
+    if (!ok(readLookedUp(ctx_.store, key, *f.def, record().get(), linked))) linked.clear();
+    if (selectRecord(ctx_, *f.spec->lookup.list, linked, this) == Response::Completed) {
+        takeLookedUp(key, linked, *f.def, record().get());
+        refreshField(f);
+        changed(f);
+    }
+    if (f.spec->lookup.after) f.spec->lookup.after(*this);
+}
+
+// The entry got the focus: a value no record has opens the list; a matched one runs what follows a look-up.
+void FormScreen::lookupOnFocus(std::string_view field) {
+    Field* f = fieldOf(field);
+    if (closing_ || !f || !lookupAllowed(*f)) return;
+    if (lookupMissing(*f)) runLookup(*f);
+    else if (f->spec->lookup.after) f->spec->lookup.after(*this);
 }
 
 bool FormScreen::eventFilter(QObject* watched, QEvent* event) {
@@ -269,8 +319,8 @@ bool FormScreen::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::FocusOut && f->entry && !f->entry->isReadOnly()) {
         if (focusLeftByUser(static_cast<QFocusEvent*>(event)->reason())) acceptEntry(*f);
     } else if (event->type() == QEvent::FocusIn && f->entry && f->spec->lookup.openWhenUnmatched) {
-        if (focusLeftByUser(static_cast<QFocusEvent*>(event)->reason()) && lookupMissing(*f))
-            QTimer::singleShot(0, this, [this, name = f->spec->field] { openLookup(name); });
+        if (focusLeftByUser(static_cast<QFocusEvent*>(event)->reason()))
+            QTimer::singleShot(0, this, [this, name = f->spec->field] { lookupOnFocus(name); });
     }
     return QDialog::eventFilter(watched, event);
 }

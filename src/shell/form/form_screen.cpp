@@ -91,7 +91,7 @@ QWidget* FormScreen::buildButtons() {
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &FormScreen::accept);
     layout->addWidget(ok_);
-    cancel_ = new QPushButton("Odustani", row);
+    cancel_ = new QPushButton(spec_.cancelText, row);
     cancel_->setAutoDefault(false);
     cancel_->setFocusPolicy(Qt::NoFocus);  // cancelling does not accept the entry being left
     connect(cancel_, &QPushButton::clicked, this, &FormScreen::reject);
@@ -157,6 +157,7 @@ Response callForm(AppContext& ctx, const FormSpec& spec, Request request, Record
         return Response::Cancelled;
     }
     ctx.glo.globalRequest = request;
+    if (spec.window) return spec.window(ctx, spec, request, rec, parent);
     FormScreen form(ctx, spec, rec, request, parent);
     if (form.start()) form.exec();
     return form.response();

@@ -78,6 +78,9 @@ private:
     void ditto(Field& f);
     void refreshField(Field& f, bool keepTyped = false);
     bool lookupMissing(Field& f);
+    bool lookupAllowed(Field& f);
+    void runLookup(Field& f);
+    void lookupOnFocus(std::string_view field);
     bool validateAll();
     void finish(bool completed);
     void showHelp();

@@ -35,6 +35,7 @@ std::string tabFault(const ListSpec& spec, const TabSpec& tab) {
 }
 
 std::string columnFault(const ListSpec& spec, const ColumnSpec& c) {
+    if (c.typed) return {};
     if (c.compute) return foreignHook(("column " + c.title.toStdString()).c_str(), c.compute.table, *spec.table);
     if (auto f = missingField(*spec.table, c.field); !f.empty()) return f;
     if (c.lookupKey) return missingField(*c.lookupKey->table, c.lookupField);
@@ -46,6 +47,8 @@ std::string columnFault(const ListSpec& spec, const ColumnSpec& c) {
 ColumnSpec column(QString title, std::string_view field, FieldFormat format) {
     return {.title = std::move(title), .field = field, .format = format};
 }
+
+ColumnSpec typedText(QString title) { return {.title = std::move(title), .typed = true}; }
 
 ColumnSpec lookup(QString title, std::string_view numberField, const KeyDef& key, std::string_view shownField) {
     return {.title = std::move(title), .field = numberField, .lookupKey = &key, .lookupField = shownField};

@@ -142,9 +142,12 @@ struct ColumnSpec {
     std::string_view lookupField{};       // the linked record's field shown
     CellText compute{};
     bool hidden = false;                  // a zero-width column: part of the row, not shown
+    bool typed = false;  // (below the rows) the text typed so far into the current tab's locator
 };
 
 ColumnSpec column(QString title, std::string_view field, FieldFormat format = {});
+// Below the rows: what the user has typed so far to locate a record (the incremental locator's text).
+ColumnSpec typedText(QString title);
 ColumnSpec lookup(QString title, std::string_view numberField, const KeyDef& key, std::string_view shownField);
 // The column made zero-width.
 ColumnSpec hidden(ColumnSpec column);

@@ -60,8 +60,8 @@ ListPanel::ListPanel(AppContext& ctx, const ListSpec& spec, bool selecting, QWid
 ListPanel::~ListPanel() = default;
 
 ListPanel::Column ListPanel::columnOf(const ColumnSpec& c) const {
-    Column col{.format = c.format, .compute = c.compute};
-    if (!c.compute) col.field = &fieldOf(*spec_.table, c.field);
+    Column col{.format = c.format, .compute = c.compute, .typed = c.typed};
+    if (!c.compute && !c.typed) col.field = &fieldOf(*spec_.table, c.field);
     if (c.lookupKey) {
         col.lookupKey = c.lookupKey;
         col.shown = &fieldOf(*c.lookupKey->table, c.lookupField);
@@ -227,7 +227,8 @@ QWidget* ListPanel::buildBelow() {
 void ListPanel::showBelow() {
     const RecordBuffer* rec = highlightedRecord();
     for (std::size_t i = 0; i < below_.size(); ++i)
-        below_[i]->setText(rec ? QString::fromStdString(cellText(belowColumns_[i], *rec)) : QString());
+        below_[i]->setText(rec || belowColumns_[i].typed ? QString::fromStdString(cellText(belowColumns_[i], rec ? *rec : seek_))
+                                                         : QString());
 }
 
 QPushButton* ListPanel::button(ListButton which) const {
@@ -272,6 +273,7 @@ void ListPanel::setCurrentTab(int tab) {
     const std::optional<RecordBuffer> keep =
         highlightedRecord() ? std::optional<RecordBuffer>(page_.highlighted()->rec) : std::nullopt;
     tab_ = tab;
+    locatorTexts_[static_cast<std::size_t>(tab)].clear();  // a tab is searched afresh
     tabs_->setCurrentIndex(tab);
     emit tabChanged(tab);
     if (keep) fillAt(*keep);
@@ -366,6 +368,7 @@ void ListPanel::readCells(const RecordBuffer& rec, std::vector<std::string>& cel
 }
 
 std::string ListPanel::cellText(const Column& c, const RecordBuffer& rec) {
+    if (c.typed) return typedText();
     if (c.compute) return c.compute.call(ctx_.store, rec);
     if (!c.lookupKey) return fieldText(*c.field, rec.get(), c.format);
     RecordBuffer linked(*c.lookupKey->table);
@@ -400,6 +403,7 @@ void ListPanel::callForm(Request request) {
         refresh();
     }
     if (spec_.hooks.afterForm) spec_.hooks.afterForm(*this, request, response);
+    emit formReturned(request, response);
 }
 
 void ListPanel::selectRecord() {

@@ -41,6 +41,8 @@ public:
         const RecordBuffer* rec = highlightedRecord();
         return rec && &rec->table() == &R::table ? &rec->as<R>() : nullptr;
     }
+    // What has been typed so far into the current tab's incremental locator.
+    const std::string& typedText() const { return locatorTexts_[static_cast<std::size_t>(tab_)]; }
     int currentTab() const { return tab_; }
     void setCurrentTab(int tab);
     PageView* view() const { return view_; }
@@ -83,6 +85,7 @@ signals:
     void highlightChanged();
     void selected();        // the highlighted record was chosen (select mode)
     void closeRequested();  // Close, or a read error that ends the screen
+    void formReturned(Request request, Response response);  // a form the list called has returned
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -125,6 +128,7 @@ private:
         const KeyDef* lookupKey = nullptr;
         const FieldDef* shown = nullptr;
         CellText compute;
+        bool typed = false;
     };
     Column columnOf(const ColumnSpec& c) const;
     std::string cellText(const Column& c, const RecordBuffer& rec);

@@ -105,6 +105,7 @@ Response selectRecord(AppContext& ctx, const ListSpec& spec, RecordBuffer& buffe
     layout->addWidget(screen);
     QObject::connect(screen, &ListScreen::finished, &dialog, [&dialog] { dialog.done(0); });
     dialog.resize(720, 420);
+    screen->setFocus();  // the rows have the focus: typing locates at once
     dialog.exec();
     const Response r = screen->response();
     ctx.glo.globalResponse = r;

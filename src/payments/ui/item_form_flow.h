@@ -1,0 +1,65 @@
+#pragma once
+// The income item form's work without its window, in the order the user drives it: opening
+// (a new item reserved with its ordinal, default type and twelve zero lines; a changed one's lines
+// remembered; a delete carried out), choosing the payee and the type (no recalculation), the net
+// accepted (calculated when it changed), IZRAČUN, the gross button, UBACI, OK and cancel. Messages
+// go to the program's message boxes. The window (item_form.cpp) only shows what this holds.
+
+#include <memory>
+
+#include "payments/item_entry.h"
+#include "shell/app_context.h"
+#include "shell/form/record_buffer.h"
+#include "shell/form/record_form.h"
+
+namespace pramo {
+
+class ItemFormFlow {
+public:
+    // `rec` is a DOHOCI buffer: for an insert with DOH:ISPLATA set, otherwise the item as read.
+    ItemFormFlow(AppContext& ctx, RecordBuffer& rec, Request request);
+    ~ItemFormFlow();
+    ItemFormFlow(const ItemFormFlow&) = delete;
+    ItemFormFlow& operator=(const ItemFormFlow&) = delete;
+
+    // False when the form ends without being shown (a delete, or a failure already told).
+    bool open();
+
+    Dohoci& item() { return rec_.as<Dohoci>(); }
+    RecordBuffer& record() { return rec_; }
+    Request request() const { return form_.request(); }
+    Response response() const { return form_.response(); }
+    const Loc& loc() const { return entry_.loc(); }
+    AppContext& context() const { return ctx_; }
+
+    void choosePayee(std::int32_t oznaka) { item().djelatnik = oznaka; }
+    void chooseType(std::uint8_t oznaka) { item().vrstadohotka = oznaka; }
+    // The net entry accepted: a net that changed is calculated (no payee: "Odaberi djelatnika").
+    void acceptNet(Money neto);
+    void izracun();
+    void fromGross(Money bruto);
+    void kriznica();
+    void ubaci(std::int16_t method);
+    ItemTotals totals();
+
+    // OK: true when the item was saved and the form closes; false keeps it open.
+    bool confirm();
+    // The form closes without OK (Odustani, Esc, the window closed, or after a refused OK): a new
+    // item goes with its lines and slots; a changed item gets back the lines it had on opening.
+    void cancel();
+
+private:
+    void tell(const std::string& text);
+    void calculated(const CalcOutcome& out);
+    void storeFailed(const TableDef& file);
+    void close();
+
+    AppContext& ctx_;
+    RecordBuffer& rec_;
+    std::unique_ptr<FileUse> files_;
+    RecordForm form_;
+    ItemEntry entry_;
+    bool closed_ = false;
+};
+
+}  // namespace pramo

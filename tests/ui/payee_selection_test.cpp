@@ -1,0 +1,50 @@
+#include <QApplication>
+#include <QClipboard>
+
+#include "payments/ui/payee_selection.h"
+#include "records/layouts/mjesta.h"
+#include "ui/item_fixture.h"
+
+namespace pramo {
+namespace {
+
+class PayeeSelectionTest : public test::ItemFixture {};
+
+// By surname only payees with an OIB; Šimić (no OIB) is chosen under her place, Zagreb.
+TEST_F(PayeeSelectionTest, APayeeWithoutOibIsChosenByPlace) {
+    Osobe oso;
+    test::ModalSteps steps;
+    steps.then([&](QWidget* window) {
+        auto* chooser = window->findChild<ListScreen*>();
+        ListPanel* payees = chooser->panel();
+        EXPECT_EQ(column(*payees, 0), (std::vector<std::string>{"Horvat", "Kovačević"}));
+        payees->setCurrentTab(1);
+        ListPanel* places = nullptr;
+        for (auto* p : chooser->findChildren<ListPanel*>())
+            if (p->spec().table == &Mjesta::table) places = p;
+        key(*places, Qt::Key_Down);  // Split, then Zagreb
+        EXPECT_EQ(column(*payees, 0), (std::vector<std::string>{"Horvat", "Šimić"}));
+        key(*payees, Qt::Key_Down);
+        key(*payees, Qt::Key_Return);
+    });
+    EXPECT_EQ(selectPayeeForItem(ctx(), oso, nullptr), Response::Completed);
+    EXPECT_EQ(oso.oznaka, 3);
+}
+
+// The surname typed so far is shown below the rows; Alt+Q puts the highlighted payee's OIB on the clipboard.
+TEST_F(PayeeSelectionTest, TypingLocatesAndTheOibIsCopied) {
+    ListPanel& list = open(odabirOsobeZaDoh);
+    type(list, "kov");
+    EXPECT_EQ(highlighted(list, 0), "Kovačević");
+    EXPECT_EQ(list.belowValue(3)->text(), "kov");
+    EXPECT_EQ(list.belowValue(2)->text(), "Kovačević Ana");
+    QAbstractButton* copy = test::buttonNamed(screen.get(), "OIB (Alt+Q)");
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Q));
+    copy->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "94577403194");
+    EXPECT_FALSE(list.button(ListButton::Select)->isVisible());
+}
+
+}  // namespace
+}  // namespace pramo
