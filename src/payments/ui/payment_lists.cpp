@@ -1,8 +1,7 @@
 #include "payments/ui/payment_lists.h"
 
-#include "payments/ui/item_form.h"
-
 #include "payments/payment_dates.h"
+#include "payments/ui/item_form.h"
 #include "records/layouts/dohoci.h"
 #include "records/layouts/isplate.h"
 #include "records/layouts/jopo.h"
