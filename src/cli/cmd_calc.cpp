@@ -37,7 +37,7 @@ public:
         for (std::size_t i = 0; i < args.size() && !problem; ++i) {
             if (args[i] == "--json") json = true;
             else if (!valueOptions.count(args[i])) refuse(args[i], "unknown argument");
-            else if (i + 1 == args.size() || args[i + 1].starts_with("--")) refuse(args[i], "needs a value");
+            else if (i + 1 == args.size() || args[i + 1].empty() || args[i + 1].starts_with("--")) refuse(args[i], "needs a value");
             else if (!values_.emplace(args[i], args[i + 1]).second) refuse(args[i], "given twice");
             else ++i;
         }

@@ -11,12 +11,11 @@ namespace pramo::cli {
 namespace {
 
 int demo(const std::vector<std::string>& args) {
-    if (args.size() > 1 || (!args.empty() && args[0].starts_with("--"))) {
-        std::cerr << "pramo-cli demo: takes one data directory at most\n";
-        return ExitBadInput;
-    }
+    std::string dir;
     DataDir d;
-    if (auto problem = openDataDir(args.empty() ? "" : args[0], true, d)) {
+    auto problem = directoryArgument(args, dir);
+    if (!problem) problem = openDataDir(dir, true, d);
+    if (problem) {
         std::cerr << "pramo-cli demo: " << *problem << "\n";
         return ExitBadInput;
     }

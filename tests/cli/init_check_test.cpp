@@ -122,6 +122,7 @@ TEST(CliBadInput, UnknownOptionsEmptyNamesAndMissingParentsAreRefused) {
     test::TempDir dir;
     const std::vector<std::vector<std::string>> lines{
         {"init", "--bogus"}, {"init", ""}, {"init", "a/b/c"}, {"init", "x", "y"}, {"check", "--all"}, {"check", ""},
+        {"demo", ""},        {"demo", "-x"}, {"calc", "--data", "", "--item", "1"},
     };
     for (const auto& args : lines) {
         const auto r = runCommand(PRAMO_CLI, args, dir.path().string());
