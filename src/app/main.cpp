@@ -1,11 +1,13 @@
 // The desktop program. It works in the directory it is started in.
 
 #include <QApplication>
+#include <csignal>
 
 #include "app/register_screens.h"
 #include "shell/desktop/desktop.h"
 
 int main(int argc, char** argv) {
+    std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit makes a write fail with a message, not end the program
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Pramo");
     QApplication::setApplicationName("Pramo");

@@ -49,9 +49,15 @@ long holderOf(const std::vector<std::string>& ids) {
 
 }  // namespace
 
-std::string lockHolder(const std::string& path) {
+std::optional<LockHolder> findLockHolder(const std::string& path) {
     const long pid = holderOf({lockTableId(path), lockTableId(path + "-shm")});
-    return pid > 0 ? programName(pid) + " (process " + std::to_string(pid) + ")" : std::string();
+    if (pid <= 0) return std::nullopt;
+    return LockHolder{programName(pid), pid};
+}
+
+std::string lockHolder(const std::string& path) {
+    const auto holder = findLockHolder(path);
+    return holder ? holder->program + " (process " + std::to_string(holder->pid) + ")" : std::string();
 }
 
 }  // namespace pramo

@@ -4,6 +4,7 @@
 // and never throw; the last error (and one saved error) are kept for the standard warnings.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -111,6 +112,10 @@ public:
 
     std::uint64_t writeCount() const { return writes_; }  // changes made through this connection
 
+    // Called every few milliseconds while an operation waits for another program's lock, with
+    // how long it has waited so far; empty to stop. It must not use this store.
+    void setLockWaitObserver(std::function<void(std::int64_t waitedMs)> observer) { waitObserver_ = std::move(observer); }
+
     // Prepared statements, kept for the life of the connection (for cursors and file checks).
     // statement() answers null when the text cannot be prepared (a table reshaped by another
     // tool); the error is then set, and the caller returns error().code.
@@ -149,6 +154,7 @@ private:
     int waitMs_ = lockWaitSeconds * 1000;  // how long the current operation waits for a lock
     std::int64_t busySinceMs_ = 0;         // when the current wait for a lock began
     std::int64_t waitedMs_ = -1;           // how long the last refused operation waited (-1: did not)
+    std::function<void(std::int64_t)> waitObserver_;
     std::uint64_t writes_ = 0;
     StoreError error_;
     StoreError saved_;

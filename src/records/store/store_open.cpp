@@ -138,6 +138,7 @@ StoreCode Store::prepareDatabase() {
             return c;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (waitObserver_) waitObserver_(nowMs() - start);
     }
 }
 
@@ -270,6 +271,7 @@ int Store::onBusy(void* store, int count) {
     }
     const std::int64_t step = count < 10 ? 2 : count < 30 ? 10 : 25;
     std::this_thread::sleep_for(std::chrono::milliseconds(std::min(step, s.waitMs_ - waited)));
+    if (s.waitObserver_) s.waitObserver_(nowMs() - s.busySinceMs_);
     return 1;
 }
 
