@@ -45,8 +45,10 @@ void LockWaitNotice::waited(std::int64_t ms) {
     window_->setText(text(ms));
     window_->adjustSize();
     if (const QScreen* screen = window_->screen()) window_->move(screen->availableGeometry().center() - window_->rect().center());
-    window_->show();
-    window_->raise();
+    if (!window_->isVisible()) {
+        window_->show();
+        window_->raise();
+    }
     hide_.start();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
