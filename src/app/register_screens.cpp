@@ -7,6 +7,7 @@
 #include "preview/ui/screens.h"
 #include "reports/ui/screens.h"
 #include "registers/ui/income_type_screens.h"
+#include "registers/ui/screens.h"
 
 namespace pramo {
 
@@ -17,6 +18,7 @@ void registerAllScreens(ScreenRegistry& registry) {
     registerReportsScreens(registry);
     registerIncomeTypeScreens(registry);
     registerPaymentsScreens(registry);
+    registerRegistersScreens(registry);
 }
 
 std::vector<DataUpgrade> dataUpgrades() {

@@ -84,12 +84,15 @@ struct FieldSpec {
     bool readOnly = false;
     LookupSpec lookup{};
     QString toolTip{};
-    std::function<QString(FormScreen&)> shown{};
+    std::function<QString(FormScreen&)> shown{};   // a Shown value, or the text beside a Button
     std::function<void(FormScreen&)> action{};
     const ListSpec* list = nullptr;  // FieldKind::List
     FieldFormat format{};   // how an entry shows its value (a decimal holding a whole number: places 0)
     bool wrap = false;      // a shown text breaks into lines (a long description)
     bool vertical = false;  // option buttons one under another
+    bool sameRow = false;  // on the row of the field before it, its label (if any) in front of it
+    QString group{};       // consecutive fields of one group are framed together under this title
+    int maxLength = 0;     // an entry of a text field that takes fewer characters than the field holds
 };
 
 struct FieldDefault {
@@ -104,6 +107,8 @@ struct FormHooks {
     std::function<void(FormScreen&)> opened{};
     // After a field's value was accepted (typed and left, chosen, stepped or looked up).
     std::function<void(FormScreen&, std::string_view field)> accepted{};
+    // After a record was chosen in a look-up's list (by its button, or opened by the entry).
+    std::function<void(FormScreen&, std::string_view field)> lookedUp{};
     // On OK, after every entry passed its picture; false keeps the form open.
     std::function<bool(FormScreen&)> validate{};
     // After the record was saved or deleted (response 1), before the form closes.

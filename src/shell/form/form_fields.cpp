@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <QTimer>
+#include <algorithm>
 
 #include "shell/form/form_field.h"
 #include "shell/list/list_screen.h"
@@ -51,6 +52,14 @@ void takeLookedUp(const KeyDef& key, const RecordBuffer& linked, const FieldDef&
     f.setInt(rec, f.type == FieldType::Decimal && !source.isText() ? units * pow10i(f.places) : units);
 }
 
+// As wide as the field's longest value (at most 40 characters), so that short fields look short.
+int entryWidth(const QLineEdit& entry, const FieldDef& f, int maxLength) {
+    int chars = f.isText() ? (maxLength > 0 ? std::min(maxLength, f.size) : f.size)
+                           : static_cast<int>(std::to_string(f.maxValue()).size()) + 2;
+    chars = std::clamp(chars, 3, 40);
+    return entry.fontMetrics().averageCharWidth() * (chars + 1) + 16;
+}
+
 bool focusLeftByUser(Qt::FocusReason r) {
     return r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason;
 }
@@ -75,6 +84,10 @@ QWidget* FormScreen::buildField(Field& f, QWidget* page) {
         f.button->setAutoDefault(false);
         connect(f.button, &QPushButton::clicked, this, [this, &fs] { fs.action(*this); });
         layout->addWidget(f.button);
+        if (fs.shown) {
+            f.shown = new QLabel(f.row);
+            layout->addWidget(f.shown);
+        }
     } else if (fs.kind == FieldKind::List) {
         f.list = new ListPanel(ctx_, *fs.list, false, f.row);
         f.list->setOwner(&record());
@@ -83,12 +96,13 @@ QWidget* FormScreen::buildField(Field& f, QWidget* page) {
     } else if (fs.kind == FieldKind::Shown) {
         f.shown = new QLabel(f.row);
         f.shown->setWordWrap(fs.wrap);
-        layout->addWidget(f.shown, 1);
+        layout->addWidget(f.shown, fs.wrap ? 1 : 0);
     } else if (fs.kind == FieldKind::Options) {
         buildOptions(f, layout);
     } else {
         buildEntry(f, layout);
     }
+    if (fs.kind != FieldKind::List) layout->addStretch(1);  // the row's widgets keep to the left at their own widths
     return f.row;
 }
 
@@ -111,7 +125,6 @@ void FormScreen::buildOptions(Field& f, QHBoxLayout* layout) {
             setField(*f.def, record().get(), *v);
         changed(f);
     });
-    layout->addStretch(1);
 }
 
 // An entry, with its look-up button before it, its step buttons and the linked record's field after.
@@ -127,10 +140,11 @@ void FormScreen::buildEntry(Field& f, QHBoxLayout* layout) {
     f.entry->setObjectName(QString::fromUtf8(fs.field.data(), static_cast<int>(fs.field.size())));
     f.entry->setReadOnly(fs.readOnly);
     f.entry->setToolTip(fs.toolTip);
-    if (f.def->isText()) f.entry->setMaxLength(f.def->size);
+    if (f.def->isText()) f.entry->setMaxLength(fs.maxLength > 0 ? std::min(fs.maxLength, f.def->size) : f.def->size);
     else f.entry->setValidator(new FieldPicture(*f.def, f.entry));
     f.entry->installEventFilter(this);
-    layout->addWidget(f.entry, 1);
+    f.entry->setFixedWidth(entryWidth(*f.entry, *f.def, fs.maxLength));
+    layout->addWidget(f.entry);
     for (const StepButton& s : fs.steps) {
         auto* b = new QToolButton(f.row);
         b->setText(s.text);
@@ -142,7 +156,7 @@ void FormScreen::buildEntry(Field& f, QHBoxLayout* layout) {
     }
     if (fs.lookup.key && !fs.lookup.shown.empty()) {
         f.shown = new QLabel(f.row);
-        layout->addWidget(f.shown, 2);
+        layout->addWidget(f.shown);
     }
 }
 
@@ -285,6 +299,7 @@ void FormScreen::runLookup(Field& f) {
         takeLookedUp(key, linked, *f.def, record().get());
         refreshField(f);
         changed(f);
+        if (spec_.hooks.lookedUp) spec_.hooks.lookedUp(*this, f.spec->field);
     }
     if (f.spec->lookup.after) f.spec->lookup.after(*this);
 }

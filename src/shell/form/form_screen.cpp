@@ -1,6 +1,7 @@
 #include "shell/form/form_screen.h"
 
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <stdexcept>
@@ -66,21 +67,46 @@ void FormScreen::build() {
         }
         layout->addWidget(tabs);
     }
+    Placement at;
     for (const FieldSpec& fs : spec_.fields) {
         auto f = std::make_unique<Field>();
         f->spec = &fs;
-        QFormLayout* page = pages[static_cast<std::size_t>(fs.tab)];
-        QWidget* row = buildField(*f, page->parentWidget());
-        if (fs.kind == FieldKind::Button || fs.kind == FieldKind::List) {
-            page->addRow(row);
-        } else {
-            f->label = new QLabel(fs.label, page->parentWidget());
-            f->label->setBuddy(f->entry ? static_cast<QWidget*>(f->entry) : row);
-            page->addRow(f->label, row);
-        }
+        place(*f, pages[static_cast<std::size_t>(fs.tab)], at);
         fields_.push_back(std::move(f));
     }
     layout->addWidget(buildButtons());
+}
+
+// Puts a field's widgets on its page: on a row of its own with its label, on the row of the field
+// before it, or in the framed group it belongs to.
+void FormScreen::place(Field& f, QFormLayout* page, Placement& at) {
+    const FieldSpec& fs = *f.spec;
+    if (fs.group.isEmpty() || page != at.page || fs.group != at.groupTitle) {
+        at.group = nullptr;
+        at.groupTitle = fs.group;
+        if (!fs.group.isEmpty()) {
+            auto* box = new QGroupBox(fs.group, page->parentWidget());
+            at.group = new QFormLayout(box);
+            page->addRow(box);
+        }
+    }
+    at.page = page;
+    QFormLayout* rows = at.group ? at.group : page;
+    QWidget* row = buildField(f, rows->parentWidget());
+    const bool ownRow = !(fs.sameRow && at.row);
+    if (fs.kind != FieldKind::Button && fs.kind != FieldKind::List && (ownRow || !fs.label.isEmpty())) {
+        f.label = new QLabel(fs.label, rows->parentWidget());
+        f.label->setBuddy(f.entry ? static_cast<QWidget*>(f.entry) : row);
+    }
+    if (!ownRow) {
+        const int end = at.row->count() - 1;  // before the row's closing stretch
+        if (f.label) at.row->insertWidget(end, f.label);
+        at.row->insertWidget(at.row->count() - 1, row);
+        return;
+    }
+    if (f.label) rows->addRow(f.label, row);
+    else rows->addRow(row);
+    at.row = static_cast<QHBoxLayout*>(row->layout());
 }
 
 QWidget* FormScreen::buildButtons() {

@@ -15,6 +15,7 @@
 #include "shell/form/form_declaration.h"
 #include "shell/form/record_buffer.h"
 
+class QFormLayout;
 class QHBoxLayout;
 class QPushButton;
 
@@ -63,7 +64,14 @@ protected:
 
 private:
     struct Field;
+    struct Placement {
+        QFormLayout* page = nullptr;
+        QFormLayout* group = nullptr;  // the framed group being filled
+        QString groupTitle;
+        QHBoxLayout* row = nullptr;    // the row of the last field placed on a row of its own
+    };
     void build();
+    void place(Field& f, QFormLayout* page, Placement& at);
     QWidget* buildField(Field& f, QWidget* page);
     void buildOptions(Field& f, QHBoxLayout* layout);
     void buildEntry(Field& f, QHBoxLayout* layout);

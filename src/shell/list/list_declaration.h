@@ -127,6 +127,7 @@ struct TabSpec {
     QString title{};
     const KeyDef* key = nullptr;
     Locator locator = Locator::Step;
+    bool locatorEntry = false;  // an entry field locates too, beside the typing locator
     ThumbStops stops = ThumbStops::Even;
     RangeSpec range{};
     RowFilter filter{};  // records shown (rowsWhere<R>); empty: all
@@ -173,6 +174,7 @@ struct ExtraButton {
     QString toolTip{};
     QKeySequence shortcut{};
     std::function<void(ListPanel&)> action{};
+    int tab = -1;  // shown only while this tab is current; -1: on every tab
 };
 
 // The values a new record gets before the form opens on it, beyond the tab's range:

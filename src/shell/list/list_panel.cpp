@@ -13,6 +13,7 @@
 
 #include "records/store/key_encoding.h"
 #include "shell/form/form_screen.h"
+#include "shell/list/list_screen.h"
 #include "shell/list/page_view.h"
 #include "shell/list/thumb_stops.h"
 
@@ -76,7 +77,7 @@ void ListPanel::build() {
     heading_->hide();
     layout->addWidget(heading_);
     layout->addWidget(buildTabs());
-    layout->addWidget(buildLocatorEntry());
+    layout->addWidget(buildLocatorEntry(), 0, Qt::AlignLeft);
     auto* body = new QHBoxLayout;
     body->addWidget(buildView());
     body->addWidget(buildThumb());
@@ -98,6 +99,7 @@ QWidget* ListPanel::buildTabs() {
 // The entry locator: its value, when accepted, is located and the list gets the focus back.
 QWidget* ListPanel::buildLocatorEntry() {
     entry_ = new QLineEdit(this);
+    entry_->setFixedWidth(entry_->fontMetrics().averageCharWidth() * 32 + 16);  // the longest key text searched
     connect(entry_, &QLineEdit::returnPressed, this, [this] {
         if (entry_->text().trimmed().isEmpty()) return;
         RecordBuffer seek = seek_;
@@ -158,7 +160,7 @@ void ListPanel::setColumnWidths() {
         int chars = 12;
         if (f && f->isText()) chars = std::min(f->size, 30);
         else if (f && f->type == FieldType::Date) chars = 10;
-        else if (f) chars = static_cast<int>(std::to_string(f->maxValue()).size()) + 2;
+        else if (f) chars = std::min(static_cast<int>(std::to_string(f->maxValue()).size()), 7) + 2;  // wider ones widen the column when shown
         const int title = metrics.horizontalAdvance(spec_.columns[i].title) + 16;
         view_->setColumnWidth(static_cast<int>(i), std::max(title, chars * metrics.averageCharWidth() + 12));
     }
@@ -192,6 +194,7 @@ QWidget* ListPanel::buildButtons() {
         if (!extra.shortcut.isEmpty()) button->setShortcut(extra.shortcut);
         connect(button, &QPushButton::clicked, this, [this, &extra] { extra.action(*this); });
         layout->addWidget(button);
+        extras_.emplace_back(&extra, button);
     }
     add(ListButton::Close, buttonCaption(ListButton::Close), &ListPanel::closeList);
     add(ListButton::Help, buttonCaption(ListButton::Help), &ListPanel::showHelp);
@@ -231,6 +234,16 @@ void ListPanel::showBelow() {
                                                          : QString());
 }
 
+void ListPanel::showExtraButtons() {
+    for (const auto& [extra, button] : extras_) button->setVisible(extra->tab < 0 || extra->tab == tab_);
+}
+
+ListPanel* ListPanel::linkedPanel(const ListSpec& spec) const {
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (auto* screen = qobject_cast<ListScreen*>(w)) return screen->panelOf(spec);
+    return nullptr;
+}
+
 QPushButton* ListPanel::button(ListButton which) const {
     for (const auto& [b, button] : buttons_)
         if (b == which) return button;
@@ -264,7 +277,8 @@ void ListPanel::bindTab() {
     ListPage::Filter filter;
     if (bound && tab.filter) filter = [this, &tab](const RecordBuffer& rec) { return tab.filter.call(*this, rec); };
     page_.setSort(*tab.key, rangePrefix(*tab.key, rangeFields_, seek_.get()), std::move(filter));
-    entry_->setVisible(tab.locator == Locator::Entry);
+    entry_->setVisible(tab.locator == Locator::Entry || tab.locatorEntry);
+    showExtraButtons();
     stopsValid_ = false;
 }
 
@@ -334,7 +348,19 @@ void ListPanel::resized() {
 
 void ListPanel::showPage() {
     model_->reload();
+    widenColumns();
     showHighlight();
+}
+
+// A column narrower than a value it now shows is widened to show it whole (never narrowed).
+void ListPanel::widenColumns() {
+    const QFontMetrics metrics = view_->fontMetrics();
+    for (const PageRow& row : page_.rows()) {
+        for (std::size_t i = 0; i < row.cells.size(); ++i) {
+            const int need = metrics.horizontalAdvance(QString::fromStdString(row.cells[i])) + 12;
+            if (need > view_->columnWidth(static_cast<int>(i))) view_->setColumnWidth(static_cast<int>(i), need);
+        }
+    }
 }
 
 void ListPanel::showHighlight() {

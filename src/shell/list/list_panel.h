@@ -51,6 +51,8 @@ public:
     QLineEdit* locatorEntry() const { return entry_; }
     // The value shown under the rows for `below` entry `i` of the declaration.
     QLabel* belowValue(std::size_t i) const { return i < below_.size() ? below_[i] : nullptr; }
+    // Another list of the same screen (one linked to this one on a tab or below it); null if none.
+    ListPanel* linkedPanel(const ListSpec& spec) const;
 
     // Fills the page afresh for the current tab (and the range it takes now): at the first
     // record, or at the first record at or after `rec`'s key values (the record itself when it
@@ -100,7 +102,9 @@ private:
     QWidget* buildBelow();
     void showBelow();
     QString buttonCaption(ListButton b) const;
+    void showExtraButtons();
     void setColumnWidths();
+    void widenColumns();
     void bindTab();
     void showPage();
     void showHighlight();
@@ -161,6 +165,7 @@ private:
     QScrollBar* thumb_ = nullptr;
     std::vector<std::pair<ListButton, QPushButton*>> buttons_;
     std::vector<QLabel*> below_;
+    std::vector<std::pair<const ExtraButton*, QPushButton*>> extras_;
 };
 
 }  // namespace pramo

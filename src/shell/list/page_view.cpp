@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QResizeEvent>
+#include <QScrollBar>
 
 namespace pramo {
 
@@ -58,6 +59,12 @@ PageView::PageView(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
+}
+
+QSize PageView::sizeHint() const {
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int c = 0; model() && c < model()->columnCount(); ++c) width += columnWidth(c);
+    return {width, QTableView::sizeHint().height()};
 }
 
 int PageView::rowsThatFit() const {

@@ -35,6 +35,7 @@ class PageView : public QTableView {
 public:
     explicit PageView(QWidget* parent = nullptr);
     int rowsThatFit() const;
+    QSize sizeHint() const override;  // as wide as its columns
     void highlight(int row);  // the highlighted row (none when row < 0)
 
 signals:

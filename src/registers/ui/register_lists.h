@@ -1,0 +1,44 @@
+#pragma once
+// The registers' lists and forms: municipalities with their places, places, streets, banks, payers
+// and payees. Other screens choose a payer or a payee through selectPayer and selectPayee, and a
+// form of theirs may name any of these lists in a look-up.
+
+#include <QWidget>
+
+#include "records/layouts/osobe.h"
+#include "records/layouts/subjekti.h"
+#include "shell/app_context.h"
+#include "shell/form/form_declaration.h"
+#include "shell/list/list_declaration.h"
+
+namespace pramo {
+
+// Municipalities, the list opened from the menu (with the places of the highlighted one below it)
+// and the one a place form chooses from.
+extern const ListSpec opcineList;
+extern const ListSpec mjestaUOpcini;
+extern const ListSpec odabirOpcine;
+extern const FormSpec upisOpcine;
+extern const FormSpec upisIzOdabiraOpcine;
+extern const FormSpec upisMjestaIzOpcine;
+
+extern const ListSpec mjestaList;
+extern const FormSpec upisMjesta;
+extern const ListSpec uliceList;
+extern const FormSpec upisUlice;
+extern const ListSpec bankeList;
+extern const FormSpec upisBanke;
+
+extern const ListSpec osobeList;
+extern const FormSpec upisOsobe;
+extern const ListSpec subjektiList;
+extern const FormSpec upisSubjekta;
+
+// The payers' list for selection, opened on `sub` (a cleared record: at the first payer);
+// Completed with the chosen payer in `sub`, Cancelled with `sub` unchanged.
+Response selectPayer(AppContext& ctx, Subjekti& sub, QWidget* parent);
+
+// The payees' list for selection, the same way.
+Response selectPayee(AppContext& ctx, Osobe& oso, QWidget* parent);
+
+}  // namespace pramo
