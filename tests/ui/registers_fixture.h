@@ -4,12 +4,24 @@
 // runs them, and the pictures of screens written when PRAMO_SHOTS names a directory.
 
 #include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QPixmap>
 
 #include "records/store/read_linked.h"
 #include "registers/ui/register_lists.h"
 #include "support/office.h"
 #include "ui/screens_fixture.h"
+
+namespace pramo {
+
+template <std::size_t N>
+void PrintTo(const Text<N>& text, std::ostream* os) {
+    *os << '"' << text.str() << '"';
+}
+
+}  // namespace pramo
 
 namespace pramo::test {
 
@@ -49,6 +61,18 @@ struct RegistersFixture : ScreensFixture {
         std::vector<std::string> out;
         for (const auto& b : messages.shown) out.push_back(b.text);
         return out;
+    }
+    // Types into a field of the active form (on its tab) and leaves it with Tab, as the user does.
+    static void typeAndLeave(FormScreen& form, std::string_view field, const QString& text) {
+        QApplication::setActiveWindow(&form);
+        QLineEdit* e = entry(form, field);
+        if (auto* tabs = form.findChild<QTabWidget*>())
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->widget(i)->isAncestorOf(e)) tabs->setCurrentIndex(i);
+        e->setFocus(Qt::MouseFocusReason);
+        retype(e, text);
+        QTest::keyClick(e, Qt::Key_Tab);
+        QApplication::processEvents();
     }
     static void shoot(QWidget* w, const QString& name) {
         const QString dir = qEnvironmentVariable("PRAMO_SHOTS");
