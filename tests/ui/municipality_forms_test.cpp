@@ -135,5 +135,18 @@ TEST_F(MunicipalityForms, APlaceNeedsAnExistingMunicipality) {
     EXPECT_EQ(stored<Mjesta>(mje.oznaka)->opcina, 2);
 }
 
+TEST_F(MunicipalityForms, ThePrintButtonPreviewsTheMunicipalitiesListing) {
+    ListPanel& list = open(opcineList);
+    QString title;
+    ModalSteps steps;
+    steps.then([&](QWidget* preview) {
+        title = preview->windowTitle();
+        preview->close();
+    });
+    test::buttonNamed(&list, "&Ispis")->click();
+    EXPECT_TRUE(steps.allDone());
+    EXPECT_EQ(title, "Preview ispisa");  // the listing's pages in the simple preview
+}
+
 }  // namespace
 }  // namespace pramo
