@@ -5,9 +5,9 @@
 #include "payments/positions.h"
 #include "payments/ui/screens.h"
 #include "preview/ui/screens.h"
-#include "reports/ui/screens.h"
 #include "registers/ui/income_type_screens.h"
 #include "registers/ui/screens.h"
+#include "reports/ui/screens.h"
 
 namespace pramo {
 
