@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QTimer>
 #include <QVariant>
 #include <deque>
@@ -65,6 +66,12 @@ private:
         const Step step = std::move(steps_.front());
         steps_.pop_front();
         step(modal);
+        // A step whose assertion failed left its window open: close it, so the test fails
+        // instead of waiting for a user forever.
+        if (::testing::Test::HasFatalFailure() && QApplication::activeModalWidget() == modal) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+            else modal->close();
+        }
     }
 
     QTimer timer_;
