@@ -6,6 +6,9 @@
 #include <QToolButton>
 
 #include "payments/ui/payment_lists.h"
+#include "preview/page_text.h"
+#include "preview/ui/preview_window.h"
+#include "ui/preview_test_support.h"
 #include "ui/payments_fixture.h"
 
 namespace pramo {
@@ -91,11 +94,11 @@ TEST_F(PaymentsScreen, MonthAndYearFieldsStep) {
     EXPECT_EQ(ctx().glo.godina, "2014");
 }
 
-// Every document command is there; those whose document is not made yet are disabled; HUB3A sets
-// the laser printer before it prints.
+// Every document command is there; HUB3A sets the laser printer before it prints.
 TEST_F(PaymentsScreen, CommandsAndPrinterKind) {
     IsplateScreen& s = openPayments();
-    for (const char* b : {"Duplikat(Ctrl2)", "JOP - A", "JOP kreiranje", "JOP - B", "HUB3", "HUB3A"}) {
+    for (const char* b : {"Duplikat(Ctrl2)", "ISPIS OBRAČUNA (F11)", "ISPIS OBRAČUNA DOHOTKA (F12)", "JOP - A",
+                          "JOP kreiranje", "JOP - B", "HUB3", "HUB3A"}) {
         ASSERT_NE(test::buttonNamed(&s, b), nullptr) << b;
         EXPECT_TRUE(test::buttonNamed(&s, b)->isEnabled()) << b;
     }
@@ -106,6 +109,28 @@ TEST_F(PaymentsScreen, CommandsAndPrinterKind) {
     EXPECT_EQ(s.printer(), PrinterKind::Matrix);
     test::buttonNamed(&s, "HUB3A")->click();  // no payment highlighted: nothing to print
     EXPECT_EQ(s.printer(), PrinterKind::Laser);
+}
+
+// A document command runs for what is highlighted (F12: the item's calculation in its preview),
+// and afterwards the lists show what changed meanwhile.
+TEST_F(PaymentsScreen, DocumentCommandsRunAndTheListsRefresh) {
+    IsplateScreen& s = openPayments();
+    type(*s.payers(), "p");
+    key(*s.items(), Qt::Key_Down);
+    QString page;
+    test::whenModalOpens<PreviewWindow>([&](PreviewWindow* preview) {
+        page = pageAsText(preview->pages().page(1)).join('\n');
+        preview->reject();
+    });
+    QTest::keyClick(s.items()->view(), Qt::Key_F12);
+    EXPECT_TRUE(page.contains("Horvat")) << page.toStdString();
+    pay(3, date(2015, 3, 12));
+    test::buttonNamed(&s, "JOP kreiranje")->click();
+    EXPECT_EQ(lastMessage(), "OBRAZAC KREIRAN");
+    EXPECT_EQ(column(*s.payments(), 0), (std::vector<std::string>{"15071", "15070", "14300"}));
+    s.month()->setText("13");
+    menuEntry("IDD")->trigger();
+    EXPECT_EQ(lastMessage(), "Mjesec (za mjesec) mora biti od 1 do 12.");
 }
 
 // Numeric + outside the month and year fields inserts a payment of the highlighted payer.
