@@ -148,5 +148,20 @@ TEST_F(PaymentForm, CancelledNewPaymentLeavesNothing) {
     EXPECT_EQ(counts(), before);
 }
 
+// Delete asks first and then takes the payment's items, lines and slots along; the form is not shown.
+TEST_F(PaymentForm, DeleteTakesTheItemsAlong) {
+    pay(1, date(2015, 3, 1));
+    pay(2, date(2015, 3, 2));
+    office->item({.oznaka = 1, .rednibroj = 1, .isplata = 2, .djelatnik = 1, .vrstadohotka = 1, .neto = test::money("100")}, 1);
+    const auto before = counts();
+    IsplateScreen& s = openPayments();
+    messages.answers = {ButtonOk};
+    key(*s.payments(), Qt::Key_Delete);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].warningId, static_cast<int>(Warning::ConfirmDelete));
+    EXPECT_EQ(counts(), (std::vector<std::int64_t>{before[0] - 1, before[1] - 1, before[2] - 14, before[3] - 1}));
+    EXPECT_EQ(column(*s.payments(), 0), std::vector<std::string>{"15060"});
+}
+
 }  // namespace
 }  // namespace pramo
