@@ -2,13 +2,13 @@
 
 #include <charconv>
 #include <iostream>
-#include <map>
 #include <optional>
 #include <set>
 #include <sstream>
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
+#include "cli/options.h"
 #include "payments/engine.h"
 #include "payments/item_calculation.h"
 #include "payments/rates_check.h"
@@ -34,17 +34,14 @@ struct BadArgument {
 class Options {
 public:
     explicit Options(const std::vector<std::string>& args) {
-        for (std::size_t i = 0; i < args.size() && !problem; ++i) {
-            if (args[i] == "--json") json = true;
-            else if (!valueOptions.count(args[i])) refuse(args[i], "unknown argument");
-            else if (i + 1 == args.size() || args[i + 1].empty() || args[i + 1].starts_with("--")) refuse(args[i], "needs a value");
-            else if (!values_.emplace(args[i], args[i + 1]).second) refuse(args[i], "given twice");
-            else ++i;
-        }
+        using Kind = OptionProblem::Kind;
+        if (const auto bad = readCommandLine(args, 0, {.valued = valueOptions, .flags = {"--json"}}, line_))
+            refuse(bad->argument, bad->kind == Kind::Unknown ? "unknown argument" : bad->kind == Kind::NoValue ? "needs a value" : "given twice");
+        json = line_.has("--json");
     }
 
-    bool has(const std::string& name) const { return values_.count(name) != 0; }
-    const std::string& operator[](const std::string& name) const { return values_.at(name); }
+    bool has(const std::string& name) const { return line_.values.contains(name); }
+    const std::string& operator[](const std::string& name) const { return line_.values.at(name); }
     void refuse(const std::string& name, const std::string& why) {
         if (!problem) problem = BadArgument{name + ": " + why};
     }
@@ -57,7 +54,7 @@ public:
     std::optional<BadArgument> problem;
 
 private:
-    std::map<std::string, std::string> values_;
+    CommandLine line_;
 };
 
 // A value of the decimal field type D typed with a decimal point or comma: no more decimals than

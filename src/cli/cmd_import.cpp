@@ -8,6 +8,7 @@
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
+#include "cli/options.h"
 #include "records/layouts/banke.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/opcine.h"
@@ -24,21 +25,11 @@ struct Args {
 };
 
 std::optional<std::string> parse(const std::vector<std::string>& args, Args& a) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--data") {
-            if (i + 1 == args.size() || args[i + 1].empty()) return "--data needs a directory";
-            if (!a.dataDir.empty()) return "--data is given twice";
-            a.dataDir = args[++i];
-        } else if (args[i].starts_with("--")) {
-            return "unexpected argument '" + args[i] + "'";
-        } else if (a.what.empty()) {
-            a.what = args[i];
-        } else if (a.file.empty()) {
-            a.file = args[i];
-        } else {
-            return "unexpected argument '" + args[i] + "'";
-        }
-    }
+    CommandLine line;
+    if (auto problem = readCommandLine(args, 0, {.valued = {"--data"}, .words = 2}, line)) return problem->text();
+    a.what = line.words.empty() ? std::string() : line.words[0];
+    a.file = line.words.size() < 2 ? std::string() : line.words[1];
+    a.dataDir = line.value("--data");
     if (a.what != "opcine" && a.what != "osobe") return "name what to import: opcine or osobe";
     if (a.what == "osobe" && a.file.empty()) return "import osobe needs the CSV file of the payees";
     return std::nullopt;

@@ -1,14 +1,12 @@
 // pramo-cli joppd: the JOPPD submission of a payment and its XML return, with the checks and
 // messages of the screens.
 
-#include <charconv>
 #include <filesystem>
 #include <iostream>
-#include <map>
-#include <set>
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
+#include "cli/options.h"
 #include "joppd/return_file.h"
 #include "joppd/submission.h"
 #include "records/layouts/all_tables.h"
@@ -18,22 +16,12 @@ namespace {
 
 using Values = std::map<std::string, std::string>;
 
-// --name value pairs, each allowed once; the problem in words when the line is not acceptable.
-std::optional<std::string> parse(const std::vector<std::string>& args, const std::set<std::string>& allowed, Values& out) {
-    for (std::size_t i = 1; i < args.size(); i += 2) {
-        const std::string& a = args[i];
-        if (!allowed.contains(a)) return "unexpected argument '" + a + "'";
-        if (i + 1 >= args.size() || args[i + 1].empty()) return a + " needs a value";
-        if (!out.emplace(a, args[i + 1]).second) return a + " is given twice";
-    }
+// The options after the subcommand; the problem in words when the line is not acceptable.
+std::optional<std::string> parse(const std::vector<std::string>& args, std::set<std::string> allowed, Values& out) {
+    CommandLine line;
+    if (auto problem = readCommandLine(args, 1, {.valued = std::move(allowed)}, line)) return problem->text();
+    out = std::move(line.values);
     return std::nullopt;
-}
-
-std::optional<std::int32_t> number(const std::string& text) {
-    std::int32_t v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc{} || end != text.data() + text.size() || v < 1) return std::nullopt;
-    return v;
 }
 
 int refuse(const std::string& problem) {
@@ -64,7 +52,7 @@ AuthorOverride authorFrom(const Values& v) {
 int create(const std::vector<std::string>& args) {
     Values v;
     if (auto problem = parse(args, {"--payment", "--data", "--author", "--email"}, v)) return refuse(*problem);
-    const auto payment = v.contains("--payment") ? number(v["--payment"]) : std::nullopt;
+    const auto payment = v.contains("--payment") ? positiveNumber(v["--payment"]) : std::nullopt;
     if (!payment) return refuse("create needs --payment N (a payment number from 1)");
     DataDir d;
     if (const auto failed = open(v, d)) return *failed;
@@ -81,7 +69,7 @@ int create(const std::vector<std::string>& args) {
 int xml(const std::vector<std::string>& args) {
     Values v;
     if (auto problem = parse(args, {"--submission", "--data", "--out"}, v)) return refuse(*problem);
-    const auto submission = v.contains("--submission") ? number(v["--submission"]) : std::nullopt;
+    const auto submission = v.contains("--submission") ? positiveNumber(v["--submission"]) : std::nullopt;
     if (!submission) return refuse("xml needs --submission N (a submission number from 1)");
     std::error_code ec;
     if (v.contains("--out") && !std::filesystem::is_directory(v["--out"], ec)) return refuse(v["--out"] + " is not a directory");

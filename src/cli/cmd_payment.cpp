@@ -1,13 +1,12 @@
 // pramo-cli payment duplicate: a copy of a payment with its income items, lines and slots, made
 // as the payments list's "Duplikat" makes it (one transaction, all or nothing).
 
-#include <charconv>
 #include <iostream>
 #include <map>
-#include <set>
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
+#include "cli/options.h"
 #include "payments/duplication.h"
 #include "payments/payment_dates.h"
 #include "records/layouts/all_tables.h"
@@ -23,21 +22,10 @@ int refuse(const std::string& problem) {
 }
 
 std::optional<std::string> parse(const std::vector<std::string>& args, Values& out) {
-    static const std::set<std::string> allowed{"--payment", "--rsid", "--date", "--data"};
-    for (std::size_t i = 1; i < args.size(); i += 2) {
-        const std::string& a = args[i];
-        if (!allowed.contains(a)) return "unexpected argument '" + a + "'";
-        if (i + 1 >= args.size() || args[i + 1].empty()) return a + " needs a value";
-        if (!out.emplace(a, args[i + 1]).second) return a + " is given twice";
-    }
+    CommandLine line;
+    if (auto problem = readCommandLine(args, 1, {.valued = {"--payment", "--rsid", "--date", "--data"}}, line)) return problem->text();
+    out = std::move(line.values);
     return std::nullopt;
-}
-
-std::optional<std::int32_t> number(const std::string& text) {
-    std::int32_t v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc{} || end != text.data() + text.size() || v < 1) return std::nullopt;
-    return v;
 }
 
 bool fiveDigits(const std::string& s) {
@@ -75,7 +63,7 @@ int report(const DuplicateOutcome& o, const DuplicateRequest& req) {
 int duplicate(const std::vector<std::string>& args) {
     Values v;
     if (auto problem = parse(args, v)) return refuse(*problem);
-    const auto payment = v.contains("--payment") ? number(v["--payment"]) : std::nullopt;
+    const auto payment = v.contains("--payment") ? positiveNumber(v["--payment"]) : std::nullopt;
     if (!payment) return refuse("duplicate needs --payment N (a payment number from 1)");
     DataDir d;
     if (auto problem = openDataDir(v.contains("--data") ? v["--data"] : "", false, d)) return refuse(*problem);

@@ -4,10 +4,10 @@
 #include <charconv>
 #include <cstdlib>
 #include <iostream>
-#include <set>
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
+#include "cli/options.h"
 #include "preview/page_painter.h"
 #include "preview/page_text.h"
 #include "reports/report_declaration.h"
@@ -49,7 +49,6 @@ struct Options {
     const ReportSpec* spec = nullptr;
     std::string dataDir, pdf, text;
     ReportArgs args;
-    std::set<std::string> given;
 };
 
 std::optional<std::string> number(std::string_view text, std::string_view option, int low, int high, int& out) {
@@ -101,35 +100,37 @@ std::string reportNames() {
     return names;
 }
 
-std::optional<std::string> parseOne(const std::vector<std::string>& args, std::size_t& i, Options& o) {
-    const std::string& a = args[i];
-    if (!a.starts_with("-")) {
-        if (o.spec) return "unexpected argument '" + a + "'";
-        o.spec = findReport(a);
-        if (!o.spec) return "name a report: " + reportNames() + " ('" + a + "' is not one)";
-        return std::nullopt;
+OptionRules rules() {
+    OptionRules r{.valued = {"--data", "--pdf", "--text"}, .words = 1};
+    for (const ArgOption& o : argOptions) r.valued.emplace(o.option);
+    return r;
+}
+
+// The values the report is run for, each option one the report declares.
+std::optional<std::string> reportArgs(const CommandLine& line, Options& o) {
+    for (const auto& [name, value] : line.values) {
+        const ArgOption* opt = optionNamed(name);
+        if (!opt) continue;  // --data, --pdf, --text
+        if (!declares(*o.spec, opt->arg)) return "unexpected argument '" + name + "'";
+        if (auto bad = setArg(o.args, opt->arg, name, value)) return bad;
     }
-    if (i + 1 >= args.size() || args[i + 1].empty()) return a + " needs a value";
-    if (!o.given.insert(a).second) return a + " is given twice";
-    const std::string& v = args[++i];
-    if (a == "--data") o.dataDir = v;
-    else if (a == "--pdf") o.pdf = v;
-    else if (a == "--text") o.text = v;
-    else if (const ArgOption* opt = optionNamed(a); opt && o.spec && declares(*o.spec, opt->arg)) return setArg(o.args, opt->arg, a, v);
-    else if (opt && !o.spec) return "name the report before " + a;
-    else return "unexpected argument '" + a + "'";
+    for (const ArgSpec& a : o.spec->args) {
+        const std::string option(optionOf(a.arg).option);
+        if (a.required && !line.has(option)) return "report " + std::string(o.spec->name) + " needs " + option;
+    }
     return std::nullopt;
 }
 
 std::optional<std::string> parse(const std::vector<std::string>& args, Options& o) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (auto problem = parseOne(args, i, o)) return problem;
-    }
-    if (!o.spec) return "name a report: " + reportNames();
-    for (const ArgSpec& a : o.spec->args) {
-        const std::string option(optionOf(a.arg).option);
-        if (a.required && !o.given.contains(option)) return "report " + std::string(o.spec->name) + " needs " + option;
-    }
+    CommandLine line;
+    if (auto problem = readCommandLine(args, 0, rules(), line)) return problem->text();
+    if (line.words.empty()) return "name a report: " + reportNames();
+    o.spec = findReport(line.words[0]);
+    if (!o.spec) return "name a report: " + reportNames() + " ('" + line.words[0] + "' is not one)";
+    if (auto problem = reportArgs(line, o)) return problem;
+    o.dataDir = line.value("--data");
+    o.pdf = line.value("--pdf");
+    o.text = line.value("--text");
     if (o.pdf.empty() == o.text.empty()) return "give exactly one of --pdf FILE and --text FILE";
     return std::nullopt;
 }
