@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -39,10 +40,13 @@ TEST(AtomicFile, ReplacesWholeOrLeavesTheOldFile) {
     EXPECT_EQ(entries(dir), 1u);  // no temporary left behind
 }
 
-// A data directory with its database open, a FIFO, a folder, and links to each of them.
+// A data directory with its database open, a FIFO, a device node (where this user may make
+// one: a null device of its own), a folder, and links to each of them.
 struct Refusals : test::TestData {
     Refusals() {
         EXPECT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+        device = ::mknod(dir.file("device").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+        if (device) fs::create_symlink("device", dir.file("to-device"));
         fs::create_directory(dir.file("sub"));
         for (auto [link, to] : {std::pair{"to-pipe", "pipe"}, {"to-db", "pramo.db"}, {"to-link", "to-db"},
                                 {"to-wal", "./sub/../pramo.db-wal"}})
@@ -50,33 +54,34 @@ struct Refusals : test::TestData {
         Store foreign;  // another data directory's database, not open here
         EXPECT_EQ(foreign.openDatabase(dir.file("sub/other.db")), StoreCode::Ok);
     }
+    bool device = false;
 };
 
 TEST(AtomicFile, RefusesWhatIsNotARegularFileAndEveryFileOfADatabase) {
     Refusals data;
     const auto& dir = data.dir;
     const std::string dbBefore = contentOf(dir.file("pramo.db"));
-    const struct {
-        std::string target;
-        FileProblem::Kind kind;
-    } cases[] = {
-        {dir.file("pipe"), FileProblem::Kind::NotRegular},     {dir.file("to-pipe"), FileProblem::Kind::NotRegular},
-        {dir.file("sub"), FileProblem::Kind::NotRegular},      {dir.file("sub/"), FileProblem::Kind::NotRegular},
-        {dir.file("pramo.db"), FileProblem::Kind::Database},   {dir.file("to-db"), FileProblem::Kind::Database},
-        {dir.file("to-link"), FileProblem::Kind::Database},    {dir.file("to-wal"), FileProblem::Kind::Database},
-        {dir.file("pramo.db-shm"), FileProblem::Kind::Database}, {dir.file("pramo.db-journal"), FileProblem::Kind::Database},
-        {dir.file("sub/other.db"), FileProblem::Kind::Database}, {dir.file("sub/other.db-wal"), FileProblem::Kind::Database},
-        {"", FileProblem::Kind::NoName},
+    using K = FileProblem::Kind;
+    std::vector<std::pair<std::string, K>> cases{
+        {dir.file("pipe"), K::NotRegular},          {dir.file("to-pipe"), K::NotRegular},
+        {dir.file("sub"), K::NotRegular},           {dir.file("sub/"), K::NotRegular},
+        {dir.file("pramo.db"), K::Database},        {dir.file("to-db"), K::Database},
+        {dir.file("to-link"), K::Database},         {dir.file("to-wal"), K::Database},
+        {dir.file("pramo.db-shm"), K::Database},    {dir.file("pramo.db-journal"), K::Database},
+        {dir.file("sub/other.db"), K::Database},    {dir.file("sub/other.db-wal"), K::Database},
+        {"", K::NoName},
     };
+    if (data.device) cases.insert(cases.end(), {{dir.file("device"), K::NotRegular}, {dir.file("to-device"), K::NotRegular}});
     for (const auto& c : cases) {
-        const auto problem = writeFileAtomically(c.target, "%PDF-1.4");
-        ASSERT_TRUE(problem) << c.target;
-        EXPECT_EQ(problem->kind, c.kind) << c.target << ": " << *problem;
-        EXPECT_EQ(checkWritableTarget(c.target), problem) << c.target;
+        const auto problem = writeFileAtomically(c.first, "%PDF-1.4");
+        ASSERT_TRUE(problem) << c.first;
+        EXPECT_EQ(problem->kind, c.second) << c.first << ": " << *problem;
+        EXPECT_EQ(checkWritableTarget(c.first), problem) << c.first;
     }
     struct stat st {};
     ASSERT_EQ(::stat(dir.file("pipe").c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(!data.device || (::stat(dir.file("device").c_str(), &st) == 0 && S_ISCHR(st.st_mode)));
     EXPECT_EQ(contentOf(dir.file("pramo.db")), dbBefore);
     EXPECT_FALSE(fs::exists(dir.file("pramo.db-journal")));
 }
