@@ -33,6 +33,8 @@ TEST_F(MunicipalityForms, EachFormChecksTheCodeItsWayAndDerivesTheAccount) {
         {&upisOpcine, "0133", "", "1701312002", "HR24"},
         {&upisOpcine, "12", tooShort, "", ""},
         {&upisOpcine, "1a", "Unesi brojčanu šifru", "", ""},
+        {&upisIzOdabiraOpcine, "133", "", "1713312009", "HR11"},
+        {&upisIzOdabiraOpcine, "281", "", "1728112002", "HR42"},
         {&upisIzOdabiraOpcine, "12", tooShort, "", ""},
         {&upisIzOdabiraOpcine, "012", tooShort, "", ""},
         {&upisIzOdabiraOpcine, "0133", "", "1701312002", "HR24"},  // with its IBAN check digits too
@@ -58,7 +60,7 @@ TEST_F(MunicipalityForms, EachFormChecksTheCodeItsWayAndDerivesTheAccount) {
         EXPECT_EQ(opc.racunporez, c.racunporez);
         EXPECT_EQ(opc.rkont, c.rkont);
     }
-    EXPECT_EQ(count(Opcine::table), 2 + 7);  // the refused ones left nothing behind
+    EXPECT_EQ(count(Opcine::table), 2 + 9);  // the refused ones left nothing behind
 }
 
 TEST_F(MunicipalityForms, OkChecksTheCodeAgainAndOnlyWarnsOfABlankName) {

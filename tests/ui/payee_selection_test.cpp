@@ -31,6 +31,23 @@ TEST_F(PayeeSelectionTest, APayeeWithoutOibIsChosenByPlace) {
     EXPECT_EQ(oso.oznaka, 3);
 }
 
+// A payee inserted in the place order starts in the highlighted place, in the payee form.
+TEST_F(PayeeSelectionTest, InsertingByPlaceOpensThePayeeFormInThatPlace) {
+    ListPanel& list = open(odabirOsobeZaDoh);
+    list.setCurrentTab(1);  // Split highlighted
+    std::int32_t mjesto = 0;
+    test::ModalSteps steps;
+    steps.then([&](QWidget* modal) {
+        FormScreen& form = test::formOf(modal);
+        EXPECT_EQ(form.windowTitle(), "Unos novog primatelja");
+        mjesto = form.as<Osobe>().mjesto;
+        form.cancelButton()->click();
+    });
+    list.button(ListButton::Insert)->click();
+    EXPECT_TRUE(steps.allDone());
+    EXPECT_EQ(mjesto, 2);
+}
+
 // The surname typed so far is shown below the rows; Alt+Q puts the highlighted payee's OIB on the clipboard.
 TEST_F(PayeeSelectionTest, TypingLocatesAndTheOibIsCopied) {
     ListPanel& list = open(odabirOsobeZaDoh);

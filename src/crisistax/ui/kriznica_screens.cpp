@@ -7,9 +7,9 @@
 #include "crisistax/vrste_primitka.h"
 #include "records/layouts/detkriz.h"
 #include "records/layouts/kriznica.h"
-#include "records/layouts/mjesta.h"
 #include "records/layouts/subjekti.h"
 #include "records/store/read_linked.h"
+#include "registers/ui/register_lists.h"
 #include "reports/ui/run_report.h"
 #include "shell/form/form_screen.h"
 #include "shell/list/list_panel.h"
@@ -114,20 +114,12 @@ std::vector<OptionSpec> vrstaOptions() {
 
 }  // namespace
 
-const ListSpec odabirIsplatitelja{
-    .table = &Subjekti::table,
-    .caption = "Pregled isplatitelja",
-    .tabs = {{.title = "Po &Nazivu", .key = &Subjekti::keyNaziv}},
-    .columns = {column("Naziv", "NAZIV"), column("OIB", "OIB"), lookup("Mjesto", "MJESTO", Mjesta::keyOznaka, "NAZIV")},
-    .buttons = ListButton::Select | ListButton::Close,
-};
-
 const FormSpec unosKriznice{
     .table = &Kriznica::table,
     .insertCaption = "Unos obrasca",
     .changeCaption = "Promjene",
     .fields = {{.field = "ISPLATITELJ", .label = "Isplatitelj:",
-                .lookup = {.list = &odabirIsplatitelja, .key = &Subjekti::keyOznaka, .shown = "NAZIV",
+                .lookup = {.list = &subjektiList, .key = &Subjekti::keyOznaka, .shown = "NAZIV",
                            .openWhenUnmatched = true}},
                {.field = "GODINA", .label = "Godina:"},
                {.field = "MJESEC", .label = "Mjesec:"},

@@ -15,8 +15,6 @@ extern const ListSpec pregledKriznice;
 extern const ListSpec pozicijeObrasca;  // the lines of the highlighted return
 extern const FormSpec unosKriznice;
 extern const FormSpec unosDetkriz;
-// The payers' list the header form chooses the payer from.
-extern const ListSpec odabirIsplatitelja;
 
 // The menu command "Krizni porez" (called from app/register_screens.cpp).
 void registerCrisisTaxScreens(ScreenRegistry& registry);

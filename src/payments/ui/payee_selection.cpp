@@ -5,6 +5,7 @@
 
 #include "records/layouts/mjesta.h"
 #include "records/layouts/ulice.h"
+#include "registers/ui/register_lists.h"
 #include "shell/list/list_panel.h"
 #include "shell/list/list_screen.h"
 
@@ -50,6 +51,7 @@ const ListSpec odabirOsobeZaDoh{
                 hidden(column("Mjesto", "MJESTO")), hidden(column("Ulica", "ULICA"))},
     .buttons = ListButton::Insert | ListButton::Change | ListButton::Delete | ListButton::Select | ListButton::Close,
     .hideSelect = true,
+    .form = &upisOsobe,
     .extraButtons = {{.text = "OIB (Alt+Q)",
                       .toolTip = "Pritiskom na ovo dugme ili kombinacijom tipki Alt i Q\n"
                                  "kopirati ćete OIB u memoriju - ako ga želite koristiti u nekoj\n"

@@ -4,6 +4,7 @@
 
 #include "records/layouts/id1.h"
 #include "records/layouts/subjekti.h"
+#include "registers/ui/register_lists.h"
 #include "reports/id1/id1_xml.h"
 #include "reports/id1/popratni_dopis.h"
 #include "reports/ui/run_report.h"
@@ -12,15 +13,6 @@
 
 namespace pramo {
 namespace {
-
-// The payer is chosen from the payers by name.
-const ListSpec odabirIsplatitelja{
-    .table = &Subjekti::table,
-    .caption = "Isplatitelji",
-    .tabs = {{.title = "Po nazivu", .key = &Subjekti::keyNaziv, .locator = Locator::Step}},
-    .columns = {column("Naziv", "NAZIV"), column("OIB", "OIB"), column("Oznaka", "OZNAKA")},
-    .buttons = ListButton::Select | ListButton::Close,
-};
 
 // The contact person of a header and the globals a new header starts from.
 void contactFromGlobals(const Globals& glo, Id1& h) {
@@ -87,7 +79,7 @@ const FormSpec upisId1Obrasca{
     .changeCaption = "Promjene ID-1 obrasca",
     .fields = {{.field = "OZNAKA", .label = "Oznaka:", .readOnly = true},
                {.field = "ISPLATITELJ", .label = "Isplatitelj:",
-                .lookup = {.list = &odabirIsplatitelja, .key = &Subjekti::keyOznaka, .shown = "NAZIV",
+                .lookup = {.list = &subjektiList, .key = &Subjekti::keyOznaka, .shown = "NAZIV",
                            .openWhenUnmatched = true}},
                {.field = "STORNO", .label = "Storno", .kind = FieldKind::Options,
                 .options = {{"DA", "true"}, {"NE", "false"}}},
