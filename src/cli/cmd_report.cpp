@@ -9,6 +9,7 @@
 #include "cli/data_dir.h"
 #include "cli/options.h"
 #include "preview/page_painter.h"
+#include "records/store/atomic_file.h"
 #include "preview/page_text.h"
 #include "reports/report_declaration.h"
 
@@ -155,6 +156,12 @@ int run(const Options& o) {
     if (auto problem = openDataDir(o.dataDir, false, data)) {
         std::cerr << "pramo-cli: " << *problem << "\n";
         return ExitBadInput;
+    }
+    // A target that may not be written is refused before the report is run (the open database is
+    // known by now, so its files are refused too).
+    if (const WriteOutcome refused = checkWritableTarget(o.pdf.empty() ? o.text : o.pdf)) {
+        std::cerr << "pramo-cli: " << *refused << "\n";
+        return ExitFailed;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 1);  // pages are painted without a display
     static int argc = 1;

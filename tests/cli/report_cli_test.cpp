@@ -110,6 +110,8 @@ TEST_F(ReportCli, NeverWritesOverTheDatabase) {
             EXPECT_TRUE(r.err.contains("database file")) << r.err.toStdString();
         }
     }
+    const Outcome empty = cli({"report", "vrste", "--data", data(), "--text", path("pramo.db")});  // refused before it runs
+    EXPECT_TRUE(empty.err.contains("database file")) << empty.err.toStdString();
     test::RawDb raw(dir.file("pramo.db"));
     EXPECT_EQ(raw.value("SELECT count(*) FROM OPCINE"), "3");
     EXPECT_EQ(raw.value("PRAGMA quick_check"), "ok");
