@@ -27,9 +27,11 @@ void TerminalMessages::halt(const std::string& text) {
 namespace {
 
 // Makes the directory when it is missing: only its last level, so that a mistyped path does not
-// leave a tree of new folders behind.
-std::optional<std::string> makeDirectory(const fs::path& dir) {
+// leave a tree of new folders behind. "new/" names the same level as "new".
+std::optional<std::string> makeDirectory(fs::path dir) {
     std::error_code ec;
+    dir = dir.lexically_normal();
+    if (!dir.has_filename() && dir.has_relative_path()) dir = dir.parent_path();
     const fs::path parent = dir.has_parent_path() ? dir.parent_path() : fs::path(".");
     if (!fs::is_directory(parent, ec)) return "cannot create " + dir.string() + ": " + parent.string() + " does not exist";
     if (!fs::create_directory(dir, ec) && ec) return "cannot create " + dir.string() + ": " + ec.message();
@@ -43,7 +45,7 @@ std::optional<std::string> checkDirectory(const fs::path& dir, bool create) {
         if (!fs::is_directory(status)) return dir.string() + " is not a directory";
     } else if (!create) {
         return dir.string() + " does not exist";
-    } else if (auto problem = makeDirectory(dir.lexically_normal())) {
+    } else if (auto problem = makeDirectory(dir)) {
         return problem;
     }
     if (access(dir.c_str(), R_OK | W_OK | X_OK) != 0) return "no permission to write in " + dir.string();

@@ -130,6 +130,7 @@ TEST(CliBadInput, UnknownOptionsEmptyNamesAndMissingParentsAreRefused) {
         EXPECT_FALSE(r.err.empty()) << args.back();
     }
     EXPECT_TRUE(fs::is_empty(dir.path()));
+    EXPECT_EQ(runCommand(PRAMO_CLI, {"init", "new/"}, dir.path().string()).exitCode, 0);  // one level, however written
 }
 
 // Six programs making the same new data directory at once: one makes each file, the others wait
