@@ -54,6 +54,7 @@ TEST(StoreValuesTest, AValueItsFieldCannotHoldFailsEveryReadNamingIt) {
         {Osobe::table, "BANKA", "70000", "OSOBE row 2, BANKA holds 70000, outside USHORT: 0 to 65535"},
         {Osobe::table, "PREZIME", "'" + std::string(26, 'x') + "'", "OSOBE row 2, PREZIME holds 26 characters, more than the 25 of STRING(25)"},
         {Osobe::table, "PREZIME", "x'00ff'", "OSOBE row 2, PREZIME holds"},
+        {Osobe::table, "MJESTO", "char(27) || '[2J' || char(10) || char(128) || 'y'", "OSOBE row 2, MJESTO holds '\xEF\xBF\xBD[2J\xEF\xBF\xBD\xEF\xBF\xBDy', which"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.named);

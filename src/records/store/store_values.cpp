@@ -5,6 +5,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "records/store/stmt_use.h"
 #include "records/store/store.h"
 #include "records/store/store_sql.h"
@@ -13,11 +15,17 @@
 namespace pramo {
 namespace {
 
+constexpr std::size_t shownBytes = 40;
+
+// The value for a message: its first characters, control characters shown as "�" so that what
+// another tool stored never drives the terminal the message is printed on.
 std::string shown(sqlite3_stmt* st, int col) {
     const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
-    std::string text(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(st, col)));
-    if (text.size() > 40) text = text.substr(0, 40) + "...";
-    return "'" + text + "'";
+    const std::string_view text(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(st, col)));
+    const bool cut = text.size() > shownBytes;
+    std::size_t end = std::min(text.size(), shownBytes);
+    while (cut && end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;  // whole characters only
+    return "'" + visibleUtf8(text.substr(0, end)) + (cut ? "...'" : "'");
 }
 
 std::size_t characters(std::string_view text) {

@@ -20,6 +20,16 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+std::string visibleUtf8(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    forEachCodePoint(s, [&](char32_t cp) {
+        const bool control = cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
+        appendUtf8(out, control ? U'\uFFFD' : cp);
+    });
+    return out;
+}
+
 char32_t toLower(char32_t cp) {
     if (cp >= U'A' && cp <= U'Z') return cp + 32;
     if ((cp >= 0xC0 && cp <= 0xDE) && cp != 0xD7) return cp + 32;
