@@ -117,7 +117,8 @@ QWidget* ListPanel::buildView() {
     std::vector<Qt::Alignment> align;
     for (std::size_t i = 0; i < spec_.columns.size(); ++i) {
         titles << spec_.columns[i].title;
-        const bool right = numeric(columns_[i].field) && !columns_[i].lookupKey && !columns_[i].compute;
+        const Column& c = columns_[i];
+        const bool right = numeric(c.lookupKey ? c.shown : c.field) && !c.compute;  // numbers and amounts
         align.push_back(right ? Qt::AlignRight : Qt::AlignLeft);
     }
     model_ = new PageModel(page_, titles, align, this);
