@@ -97,6 +97,7 @@ TEST_F(DeclarationAtRunTime, IsReportedAndTheProgramGoesOn) {
     EXPECT_NE(messages.shown[1].text.find("PAR:MODEL "), std::string::npos) << messages.shown[1].text;
     EXPECT_EQ(count(Param::table), 0);
     EXPECT_TRUE(screen->isVisible());
+    screen.reset();  // before the declarations it shows go
 }
 
 }  // namespace

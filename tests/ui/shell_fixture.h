@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QSettings>
 #include <QTimer>
 #include <QVariant>
 #include <deque>
@@ -14,6 +15,7 @@
 #include <memory>
 
 #include "app/register_screens.h"
+#include "shell/called_window.h"
 #include "shell/desktop/session.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
@@ -21,6 +23,8 @@
 namespace pramo::test {
 
 struct ShellFixture : ::testing::Test {
+    ShellFixture() { QSettings().clear(); }  // no window places remembered from another test
+
     TempDir dir;
     ScriptedMessages messages;
     FixedClock clock{*Date::fromYmd(2015, 3, 14)};
@@ -59,23 +63,36 @@ public:
     bool allDone() const { return steps_.empty(); }
 
 private:
+    // The modal window shown, or else a window called by a screen (modal to that screen only)
+    // that no step has had yet.
+    static QWidget* modalWindow() {
+        if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->property(calledWindowProperty).toBool() && !w->property("pramoSeen").toBool()) return w;
+        return nullptr;
+    }
     void poll() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) return;
         // After a failed assertion no step answers as planned: every window is closed, so the
         // test ends failed instead of waiting for a user.
-        if (::testing::Test::HasFatalFailure()) return close(modal);
+        if (::testing::Test::HasFatalFailure()) return closeAll();
+        QWidget* modal = modalWindow();
         // The progress window of a report is the program at work, not a question to answer.
-        if (steps_.empty() || modal->property("pramoSeen").toBool() || modal->inherits("pramo::ProgressWindow")) return;
+        if (!modal || steps_.empty() || modal->property("pramoSeen").toBool() || modal->inherits("pramo::ProgressWindow")) return;
         modal->setProperty("pramoSeen", true);
+        if (!modal->isActiveWindow()) QApplication::setActiveWindow(modal);  // as the desktop does with a window shown
         const Step step = std::move(steps_.front());
         steps_.pop_front();
         step(modal);
-        if (::testing::Test::HasFatalFailure() && QApplication::activeModalWidget() == modal) close(modal);
+        if (::testing::Test::HasFatalFailure()) closeAll();
     }
-    static void close(QWidget* modal) {
-        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-        else modal->close();
+    static void closeAll() {
+        if (QWidget* modal = QApplication::activeModalWidget()) close(modal);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->property(calledWindowProperty).toBool()) close(w);
+    }
+    static void close(QWidget* window) {
+        if (auto* dialog = qobject_cast<QDialog*>(window)) dialog->reject();
+        else window->close();
     }
 
     QTimer timer_;

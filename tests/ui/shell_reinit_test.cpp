@@ -1,9 +1,13 @@
+#include <QMessageBox>
+#include <QTest>
+
 #include "records/layouts/dohoci.h"
 #include "records/layouts/isplate.h"
 #include "records/layouts/obracun.h"
 #include "records/layouts/osobe.h"
 #include "records/layouts/subjekti.h"
 #include "records/layouts/svasta.h"
+#include "shell/desktop/message_boxes.h"
 #include "shell/desktop/reinit.h"
 #include "ui/shell_fixture.h"
 
@@ -59,6 +63,8 @@ TEST_F(Reinit, AnsweringNeErasesNothing) {
         {{ne}, {firstQuestion, "PODACI NISU BRISANI"}},
         {{da, ne}, {firstQuestion, secondQuestion, "PODACI NISU BRISANI"}},
         {{0}, {firstQuestion, "PODACI NISU BRISANI"}},  // the box closed without an answer
+        {{}, {firstQuestion, "PODACI NISU BRISANI"}},   // Enter: each question's default
+        {{da}, {firstQuestion, secondQuestion, "PODACI NISU BRISANI"}},
     };
     for (const Case& c : cases) {
         messages.shown.clear();
@@ -95,6 +101,16 @@ TEST_F(Reinit, AFileInUseIsReportedAndNamedAtTheEnd) {
                                                   "GREŠKA KOD BRISANJA FILE-A SVASTA File Already Open",
                                                   "ISPLATE NISU IZBRISANE U CIJELOSTI. NISU IZBRISANI: DOHOCI, SVASTA"}));
     EXPECT_EQ(counts(), (std::vector<std::int64_t>{0, 1, 0, 1, 1, 1}));
+}
+
+// On screen, Enter on either question answers "NE".
+TEST(ReinitOnScreen, EnterAnswersNe) {
+    for (const char* title : {"Inicijalizacija podataka", "Potvrda brisanja"}) {
+        const auto box = makeMessageBox(destroyingQuestion(title, "?"), nullptr);
+        QTimer::singleShot(0, box.get(), [&box] { QTest::keyClick(box.get(), Qt::Key_Return); });
+        box->exec();
+        EXPECT_EQ(answerOf(*box), ne) << title;
+    }
 }
 
 // Files never created hold nothing to erase.

@@ -49,6 +49,12 @@ MessageBox namedBox(std::string title, std::string text, std::string_view button
     return b;
 }
 
+MessageBox destroyingQuestion(std::string title, std::string text) {
+    MessageBox b = namedBox(std::move(title), std::move(text), "DA|NE");
+    b.defaultButton = 2;
+    return b;
+}
+
 MessageBox standardWarning(Warning id, const StoreError& error, std::string_view nameView, std::string_view opView) {
     const std::string err = error.text();
     const std::string name(nameView);

@@ -57,6 +57,9 @@ struct MessageBox {
 // A box with caller-named buttons: namedBox("Inicijalizacija podataka", "...", "DA|NE").
 MessageBox namedBox(std::string title, std::string text, std::string_view buttons, Icon icon = Icon::Question);
 
+// A "DA|NE" question whose "DA" destroys data: "NE" is its default, so that Enter keeps the data.
+MessageBox destroyingQuestion(std::string title, std::string text);
+
 // The standard warning `id` with its texts filled in. `error` is the error to show.
 MessageBox standardWarning(Warning id, const StoreError& error, std::string_view name = {},
                            std::string_view operation = {});

@@ -1,8 +1,10 @@
 #include "shell/desktop/main_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -26,18 +28,13 @@ namespace {
 
 constexpr const char* caption = "PRAMO V 2015_2";
 
-// The widget that takes the clipboard commands for the focused field: the field itself when it
-// edits text (line edits, text edits), else the line edit inside it (spin boxes, combo boxes).
-QObject* clipboardTarget() {
-    QWidget* w = QApplication::focusWidget();
+// The widget that takes the clipboard commands for a field: the field itself when it edits text
+// (line edits, text edits), else the line edit inside it (spin boxes, combo boxes).
+QWidget* clipboardTarget(QWidget* w) {
     if (!w) return nullptr;
     if (w->metaObject()->indexOfMethod("paste()") >= 0) return w;
     if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->lineEdit();
     return w->findChild<QLineEdit*>();
-}
-
-void clipboardCommand(const char* method) {
-    if (QObject* target = clipboardTarget()) QMetaObject::invokeMethod(target, method);
 }
 
 // A screen ends by closing its own widget (its close button, a failed read, a selection made);
@@ -72,9 +69,20 @@ MainWindow::MainWindow(AppContext& ctx, const ScreenRegistry& screens, QWidget* 
     setCentralWidget(area_);
     buildMenus();
     buildToolBar();
-    statusBar();
+    statusBar()->addPermanentWidget(new QLabel(QString::fromStdString(ctx.dataDir), this));
     resize(1024, 720);
     qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (QWidget* field = clipboardTarget(now)) lastField_ = field;
+    });
+}
+
+// Edit → Cut/Copy/Paste act on the focused field, or, when the menu took the focus away from a
+// form's window, on the field last focused.
+void MainWindow::clipboardCommand(const char* method) {
+    QWidget* target = clipboardTarget(QApplication::focusWidget());
+    if (!target && lastField_ && lastField_->isVisible()) target = lastField_;
+    if (target) QMetaObject::invokeMethod(target, method);
 }
 
 MainWindow::~MainWindow() = default;
@@ -143,14 +151,30 @@ QMdiSubWindow* MainWindow::openScreen(MenuCommand command) {
     new ChildWindowCloser(screen, sub);
     screen->show();
     area_->setActiveSubWindow(sub);
+    screen->setFocus(Qt::OtherFocusReason);  // a screen's focus proxy says where work starts (a list: its rows)
     return sub;
 }
 
-// Qt hands a key that two places of one window claim to neither: it focuses one of them. The
-// toolbar's tool tips promise their Alt keys, so those press the button.
+// The enabled button of the child window holding the focus whose underlined letter is `key`.
+QAbstractButton* MainWindow::screenButton(const QKeySequence& key) const {
+    QMdiSubWindow* child = area_->activeSubWindow();
+    if (!child || !child->isAncestorOf(QApplication::focusWidget())) return nullptr;
+    for (QAbstractButton* b : child->findChildren<QAbstractButton*>())
+        if (b->isVisible() && b->isEnabled() && QKeySequence::mnemonic(b->text()) == key) return b;
+    return nullptr;
+}
+
+// Qt hands a key that two places of one window claim to neither: it focuses one of them. A
+// button's underlined letter in the child window holding the focus wins over the menu bar's
+// ("&Mijenjaj" over "Po&moć"); the toolbar's tool tips promise their Alt keys, so those press the
+// button next.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Shortcut && isActiveWindow()) {
         const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (QAbstractButton* button = shortcut->isAmbiguous() ? screenButton(shortcut->key()) : nullptr) {
+            button->click();
+            return true;
+        }
         const auto it = toolKeys_.find(shortcut->key());
         if (shortcut->isAmbiguous() && it != toolKeys_.end() && it->second->isEnabled()) {
             it->second->click();

@@ -1,14 +1,17 @@
 #pragma once
-// The frame: the main window with its menu bar, toolbar and status bar, in whose wallpapered MDI
-// area every screen started from the menu opens as a child window.
+// The frame: the main window with its menu bar, toolbar and status bar (which shows the data
+// directory), in whose wallpapered MDI area every screen started from the menu opens as a child
+// window.
 
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QPointer>
 #include <map>
 #include <memory>
 
 #include "shell/desktop/main_menu.h"
 
+class QAbstractButton;
 class QMdiArea;
 class QMdiSubWindow;
 class QPrinter;
@@ -41,6 +44,8 @@ private:
     void buildMenus();
     void buildToolBar();
     bool exists(const Command& command) const;
+    QAbstractButton* screenButton(const QKeySequence& key) const;
+    void clipboardCommand(const char* method);
     void run(const Command& command);
     void runFrameCommand(FrameCommand command);
 
@@ -49,6 +54,7 @@ private:
     QMdiArea* area_;
     std::unique_ptr<QPrinter> printer_;
     std::map<QKeySequence, QToolButton*> toolKeys_;
+    QPointer<QWidget> lastField_;  // the text field last focused, for Edit → Cut/Copy/Paste
 };
 
 }  // namespace pramo

@@ -20,8 +20,8 @@ MessageBox notice(std::string text, Icon icon) {
 }
 
 bool confirmed(Messages& messages) {
-    if (messages.ask(namedBox(title, "ŽELITE LI STVARNO IZBRISATI SVE ISPLATE?", "DA|NE")) == answerDa &&
-        messages.ask(namedBox("Potvrda brisanja", "JESTE LI SIGURNI?", "DA|NE")) == answerDa)
+    if (messages.ask(destroyingQuestion(title, "ŽELITE LI STVARNO IZBRISATI SVE ISPLATE?")) == answerDa &&
+        messages.ask(destroyingQuestion("Potvrda brisanja", "JESTE LI SIGURNI?")) == answerDa)
         return true;
     messages.ask(notice("PODACI NISU BRISANI", Icon::Information));
     return false;

@@ -14,7 +14,7 @@ struct ReinitOutcome {
     std::vector<std::string> notErased;  // files whose erase failed, in the order tried
 };
 
-// Asks both questions, erases OBRACUN, DOHOCI, ISPLATE and SVASTA in that order (a failure is
+// Asks both questions ("NE" the default of each, so that Enter erases nothing), erases OBRACUN, DOHOCI, ISPLATE and SVASTA in that order (a failure is
 // reported and the next file is tried; a file this program has open cannot be erased) and ends
 // with a message saying whether everything was erased or which files were not.
 ReinitOutcome reinitialise(Files& files, Messages& messages);

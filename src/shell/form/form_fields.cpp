@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "shell/form/entry_check.h"
 #include "shell/form/form_field.h"
 #include "shell/list/list_screen.h"
 #include "shell/form/record_form.h"
@@ -199,8 +200,10 @@ void FormScreen::refreshFields() {
 
 void FormScreen::refreshField(Field& f, bool keepTyped) {
     const void* rec = record().get();
-    if (f.entry && !(keepTyped && f.entry->isModified()))
+    if (f.entry && !(keepTyped && f.entry->isModified())) {
         f.entry->setText(QString::fromStdString(fieldText(*f.def, rec, f.spec->format)));
+        f.entry->setCursorPosition(0);  // a text longer than the entry shows its beginning
+    }
     if (f.group) {
         const std::string value = fieldText(*f.def, rec);
         for (std::size_t i = 0; i < f.spec->options.size(); ++i)
@@ -215,13 +218,16 @@ void FormScreen::refreshField(Field& f, bool keepTyped) {
     }
 }
 
-// Takes the entry's text into the record; a text the field cannot take is rejected.
+// Takes the entry's text into the record; a text the field cannot take is rejected, and so is 0
+// in the record's number.
 bool FormScreen::acceptEntry(Field& f) {
-    const auto v = parseField(*f.def, f.entry->text().toStdString());
-    if (!v) {
-        rejectEntry(f);
+    const std::string typed = f.entry->text().toStdString();
+    const std::string fault = entryFault(*f.def, f.spec->label, typed, aloneInUniqueKey(*spec_.table, *f.def));
+    if (!fault.empty()) {
+        rejectEntry(f, fault);
         return false;
     }
+    const auto v = parseField(*f.def, typed);
     const std::string before = fieldText(*f.def, record().get());
     setField(*f.def, record().get(), *v);
     refreshField(f);
@@ -229,10 +235,17 @@ bool FormScreen::acceptEntry(Field& f) {
     return true;
 }
 
-void FormScreen::rejectEntry(Field& f) {
+// Says why, once the focus has moved on, and brings the focus back to the entry.
+void FormScreen::rejectEntry(Field& f, const std::string& fault) {
     QApplication::beep();
     emit entryRejected(QString::fromUtf8(f.spec->field.data(), static_cast<int>(f.spec->field.size())));
-    QTimer::singleShot(0, f.entry, [e = f.entry] { e->setFocus(); });  // once the focus has moved on
+    QTimer::singleShot(0, f.entry, [this, e = f.entry, fault] {
+        MessageBox box;
+        box.title = windowTitle().toStdString();
+        box.text = fault;
+        ctx_.messages.ask(box);
+        e->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 // After a field's value changed: the form's hook, then every field shows the record again,
@@ -244,8 +257,9 @@ void FormScreen::changed(Field& f) {
 
 void FormScreen::step(Field& f, int delta) {
     if (f.def->isText()) return stepText(f, delta);
-    const auto v = parseField(*f.def, f.entry->text().toStdString());
-    if (!v) return rejectEntry(f);
+    const std::string typed = f.entry->text().toStdString();
+    const auto v = parseField(*f.def, typed);
+    if (!v) return rejectEntry(f, entryFault(*f.def, f.spec->label, typed, false));
     const std::int64_t unit = f.def->type == FieldType::Decimal ? pow10i(f.def->places) : 1;
     const std::int64_t stepped = std::clamp(v->number + delta * unit, f.def->minValue(), f.def->maxValue());
     f.def->setInt(record().get(), stepped);

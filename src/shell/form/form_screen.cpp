@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "shell/called_window.h"
 #include "shell/declarations.h"
 #include "shell/form/form_field.h"
 #include "shell/form/record_form.h"
@@ -185,7 +186,7 @@ Response callForm(AppContext& ctx, const FormSpec& spec, Request request, Record
     ctx.glo.globalRequest = request;
     if (spec.window) return spec.window(ctx, spec, request, rec, parent);
     FormScreen form(ctx, spec, rec, request, parent);
-    if (form.start()) form.exec();
+    if (form.start()) runCalledWindow(form, parent);
     return form.response();
 }
 

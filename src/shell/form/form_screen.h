@@ -1,7 +1,8 @@
 #pragma once
-// The generic form screen: a modal window built from a form declaration over one record. Entries
-// take their picture from the field's type and width; a value is accepted when the entry is left
-// (a value the picture rejects beeps and keeps the focus). Ctrl+' puts back the field's value from
+// The generic form screen: a window built from a form declaration over one record, modal to the
+// screen that called it (shell/called_window.h). Entries take their picture from the field's type
+// and width; a value is accepted when the entry is left (a value the field cannot take, or 0 in
+// the record's number, beeps, says which field takes what, and keeps the focus). Ctrl+' puts back the field's value from
 // the last record this form saved (ditto); declared ±1 buttons and Up/Down keys step numbers;
 // look-up buttons choose a linked record from its list. Saving, deleting and cancelling are
 // RecordForm's.
@@ -53,7 +54,7 @@ public:
     QPushButton* cancelButton() const { return cancel_; }
 
 signals:
-    void entryRejected(const QString& field);  // the picture refused a value (the form beeped)
+    void entryRejected(const QString& field);  // a value was refused (the form beeped and says why)
 
 public slots:
     void accept() override;  // OK
@@ -79,7 +80,7 @@ private:
     Field* fieldOf(std::string_view name);
     Field* fieldOf(const QObject* widget);
     bool acceptEntry(Field& f);
-    void rejectEntry(Field& f);
+    void rejectEntry(Field& f, const std::string& fault);
     void changed(Field& f);
     void step(Field& f, int delta);
     void stepText(Field& f, int delta);
@@ -102,8 +103,8 @@ private:
     bool closing_ = false;
 };
 
-// Calls a form as a list or look-up does: the request goes in, the form runs modally over `rec`,
-// and its response comes back (Completed: `rec` holds the record saved, deleted or chosen).
+// Calls a form as a list or look-up does: the request goes in, the form runs over `rec`, modal to
+// `parent`'s window only, and its response comes back (Completed: `rec` holds the record saved, deleted or chosen).
 Response callForm(AppContext& ctx, const FormSpec& spec, Request request, RecordBuffer& rec, QWidget* parent);
 
 }  // namespace pramo

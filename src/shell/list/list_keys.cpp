@@ -25,9 +25,23 @@ void dropLastCharacter(std::string& s) {
     }
 }
 
+// Esc and Ctrl+F4 close the list; the rows take them before any shortcut of the frame does.
+bool closesList(const QKeyEvent* key) {
+    const auto mods = key->modifiers() & ~Qt::KeypadModifier;
+    return (key->key() == Qt::Key_Escape && mods == Qt::NoModifier) || (key->key() == Qt::Key_F4 && mods == Qt::ControlModifier);
+}
+
 }  // namespace
 
 bool ListPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::ShortcutOverride && closesList(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    if (watched == view_ && event->type() == QEvent::KeyPress && closesList(static_cast<QKeyEvent*>(event))) {
+        closeList();
+        return true;
+    }
     if (watched == view_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         for (const ListKey& own : spec_.keys) {
@@ -69,8 +83,8 @@ bool ListPanel::commandKey(QKeyEvent* key) {
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (key->key() == Qt::Key_Insert) insertRecord();
     else if (key->key() == Qt::Key_Delete) deleteRecord();
-    else if (enter && (key->modifiers() & Qt::ControlModifier)) changeRecord();
-    else if (enter && selecting_) selectRecord();
+    else if (enter && selecting_ && !(key->modifiers() & Qt::ControlModifier)) selectRecord();
+    else if (enter) changeRecord();  // Ctrl+Enter changes in select mode too
     else if (key->key() == Qt::Key_Backspace) backspaceLocator();
     else if (!key->text().isEmpty() && key->text().at(0).isPrint() &&
              !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))

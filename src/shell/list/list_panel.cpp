@@ -16,6 +16,7 @@
 #include "shell/list/list_screen.h"
 #include "shell/list/page_view.h"
 #include "shell/list/thumb_stops.h"
+#include "shell/window_memory.h"
 
 namespace pramo {
 namespace {
@@ -48,7 +49,7 @@ const char* buttonText(ListButton b) {
 
 ListPanel::ListPanel(AppContext& ctx, const ListSpec& spec, bool selecting, QWidget* parent)
     : QWidget(parent), ctx_(ctx), spec_(spec), selecting_(selecting), page_(ctx.store, *spec.table),
-      seek_(*spec.table), locatorTexts_(spec.tabs.size()) {
+      seek_(*spec.table), locatorTexts_(spec.tabs.size()), columnsKey_(memoryKey("Stupci", spec)) {
     const std::vector<const TableDef*> files = filesOf(spec);
     files_ = std::make_unique<FileUse>(ctx.files, std::span<const TableDef* const>(files));
     for (const ColumnSpec& c : spec.columns) columns_.push_back(columnOf(c));
@@ -124,6 +125,10 @@ QWidget* ListPanel::buildView() {
     model_ = new PageModel(page_, titles, align, this);
     view_->setModel(model_);
     setColumnWidths();
+    const std::vector<int> remembered = rememberedColumns(columnsKey_);
+    if (remembered.size() == columns_.size())
+        for (std::size_t i = 0; i < remembered.size(); ++i)
+            if (remembered[i] > 0) view_->setColumnWidth(static_cast<int>(i), remembered[i]);
     view_->installEventFilter(this);
     view_->viewport()->installEventFilter(this);
     connect(view_, &PageView::resized, this, &ListPanel::resized);
@@ -165,6 +170,13 @@ void ListPanel::setColumnWidths() {
         const int title = metrics.horizontalAdvance(spec_.columns[i].title) + 16;
         view_->setColumnWidth(static_cast<int>(i), std::max(title, chars * metrics.averageCharWidth() + 12));
     }
+}
+
+void ListPanel::hideEvent(QHideEvent* event) {
+    std::vector<int> widths;
+    for (std::size_t i = 0; i < columns_.size(); ++i) widths.push_back(view_->columnWidth(static_cast<int>(i)));
+    rememberColumns(columnsKey_, widths);
+    QWidget::hideEvent(event);
 }
 
 void ListPanel::setHeadingVisible(bool visible) { heading_->setVisible(visible && !spec_.caption.isEmpty()); }

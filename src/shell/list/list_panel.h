@@ -91,6 +91,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;  // remembers the column widths
 
 private:
     void build();
@@ -152,6 +153,7 @@ private:
     const RecordBuffer* owner_ = nullptr;
     bool sourceEmpty_ = false;  // the list giving the range shows nothing: there is nothing to insert into
     std::int64_t shownId_ = -1;  // the highlighted record's row, to tell when it changes
+    QString columnsKey_;         // where the column widths are remembered
 
     std::vector<std::string> textStops_;
     std::vector<std::int64_t> numberStops_;

@@ -2,15 +2,18 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QVBoxLayout>
 
+#include "shell/called_window.h"
 #include "shell/declarations.h"
 #include "shell/list/list_panel.h"
+#include "shell/window_memory.h"
 
 namespace pramo {
 
 ListScreen::ListScreen(AppContext& ctx, const ListSpec& spec, Request request, RecordBuffer* buffer, QWidget* parent)
-    : QWidget(parent), ctx_(ctx), buffer_(buffer) {
+    : QWidget(parent), ctx_(ctx), buffer_(buffer), memoryKey_(memoryKey("Liste", spec)) {
     ctx_.glo.globalRequest = Request::None;
     ctx_.glo.globalResponse = Response::None;
     setWindowTitle(spec.caption);
@@ -45,6 +48,23 @@ ListScreen::ListScreen(AppContext& ctx, const ListSpec& spec, Request request, R
         panel->fillFirst();
     }
     setFocusProxy(main_);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { finish(Response::Cancelled); });
+    escape->setContext(Qt::WidgetWithChildrenShortcut);  // Esc closes the list wherever its focus is
+}
+
+void ListScreen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (placed_) return;
+    placed_ = true;
+    QWidget* work = windowOfWork(this);
+    const bool sizedByCaller = work == this && testAttribute(Qt::WA_Resized);
+    if (work && !sizedByCaller) restoreWindow(work, memoryKey_, sizeHint());
+    main_->setFocus(Qt::OtherFocusReason);
+}
+
+void ListScreen::hideEvent(QHideEvent* event) {
+    if (QWidget* work = windowOfWork(this); work && placed_) saveWindow(work, memoryKey_);
+    QWidget::hideEvent(event);
 }
 
 void ListScreen::link(ListPanel* panel, ListPanel* source) {
@@ -104,9 +124,8 @@ Response selectRecord(AppContext& ctx, const ListSpec& spec, RecordBuffer& buffe
     auto* screen = new ListScreen(ctx, spec, Request::Select, &buffer, &dialog);
     layout->addWidget(screen);
     QObject::connect(screen, &ListScreen::finished, &dialog, [&dialog] { dialog.done(0); });
-    dialog.resize(720, 420);
     screen->setFocus();  // the rows have the focus: typing locates at once
-    dialog.exec();
+    runCalledWindow(dialog, parent);
     const Response r = screen->response();
     ctx.glo.globalResponse = r;
     return r;

@@ -30,6 +30,12 @@ public:
 signals:
     void finished();
 
+protected:
+    // The first show places the window as it was last time (or wide enough for its columns) and
+    // puts the focus on the rows; hiding remembers where it was.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void link(ListPanel* panel, ListPanel* source);
     void showMastersOf(int tab);
@@ -42,6 +48,8 @@ private:
     ListPanel* main_ = nullptr;
     std::vector<ListPanel*> panels_;
     bool finished_ = false;
+    bool placed_ = false;
+    QString memoryKey_;  // where the window's place is remembered
 };
 
 // Opens `spec` for selection on the record in `buffer`; Completed with the chosen record in

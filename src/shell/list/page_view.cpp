@@ -62,9 +62,10 @@ PageView::PageView(QWidget* parent) : QTableView(parent) {
 }
 
 QSize PageView::sizeHint() const {
+    constexpr int rows = 12;
     int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
     for (int c = 0; model() && c < model()->columnCount(); ++c) width += columnWidth(c);
-    return {width, QTableView::sizeHint().height()};
+    return {width, horizontalHeader()->sizeHint().height() + rows * verticalHeader()->defaultSectionSize() + 2 * frameWidth()};
 }
 
 int PageView::rowsThatFit() const {

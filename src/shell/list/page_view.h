@@ -35,7 +35,8 @@ class PageView : public QTableView {
 public:
     explicit PageView(QWidget* parent = nullptr);
     int rowsThatFit() const;
-    QSize sizeHint() const override;  // as wide as its columns
+    // As wide as its columns, a dozen rows high.
+    QSize sizeHint() const override;
     void highlight(int row);  // the highlighted row (none when row < 0)
 
 signals:
