@@ -29,6 +29,7 @@
 #include "records/store/read_linked.h"
 #include "records/values/number_format.h"
 #include "registers/ui/income_types.h"
+#include "shell/called_window.h"
 #include "shell/form/form_field.h"
 #include "shell/list/list_panel.h"
 #include "shell/list/list_screen.h"
@@ -379,7 +380,7 @@ bool ItemForm::eventFilter(QObject* watched, QEvent* event) {
 
 Response runItemForm(AppContext& ctx, const FormSpec&, Request request, RecordBuffer& rec, QWidget* parent) {
     ItemForm form(ctx, rec, request, parent);
-    if (form.start()) form.exec();
+    if (form.start()) runCalledWindow(form, parent);
     return form.response();
 }
 
