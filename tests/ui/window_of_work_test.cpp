@@ -144,6 +144,7 @@ TEST_F(WindowOfWork, AListOpensWideEnoughAndWhereItWasLeft) {
     child->close();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->mdiArea()->subWindowList().isEmpty(); }, 1000));
 
+    window.reset();
     ASSERT_TRUE(start());  // the next run of the program
     MainWindow again(ctx(), screens);
     again.show();
