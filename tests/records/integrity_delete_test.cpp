@@ -21,24 +21,10 @@ protected:
         s.openAll();
         test::addRegisters(s);
     }
-    void addId1(std::int32_t oznaka, std::int32_t payer) {
-        Id1 id1;
-        id1.oznaka = oznaka;
-        id1.isplatitelj = payer;
-        s.add(id1);
-    }
+    void addId1(std::int32_t oznaka, std::int32_t payer) { s.add(Id1{.oznaka = oznaka, .isplatitelj = payer}); }
     void addReturn(std::int32_t oznaka, std::int32_t payer, int lines) {
-        Kriznica kri;
-        kri.oznaka = oznaka;
-        kri.isplatitelj = payer;
-        kri.mjesec = static_cast<std::uint8_t>(oznaka);
-        s.add(kri);
-        for (int v = 1; v <= lines; ++v) {
-            Detkriz dkr;
-            dkr.kriznica = oznaka;
-            dkr.vrsta = static_cast<std::uint8_t>(v);
-            s.add(dkr);
-        }
+        s.add(Kriznica{.oznaka = oznaka, .isplatitelj = payer, .mjesec = static_cast<std::uint8_t>(oznaka)});
+        for (int v = 1; v <= lines; ++v) s.add(Detkriz{.kriznica = oznaka, .vrsta = static_cast<std::uint8_t>(v)});
     }
     template <class R> R read(std::int64_t number) {
         R rec;
@@ -59,6 +45,16 @@ TEST_F(IntegrityDelete, PlaceUsedByPayeeAndPayerIsRefusedNamingPayees) {
     EXPECT_EQ(s.count(Mjesta::table), 1);
     EXPECT_EQ(s.count(Osobe::table), 1);
     EXPECT_EQ(s.count(Subjekti::table), 1);
+}
+
+TEST_F(IntegrityDelete, PlaceUsedOnlyByAPayerIsRefusedNamingPayers) {
+    s.add(Mjesta{.oznaka = 2, .naziv = "Split", .opcina = 1});
+    s.add(Subjekti{.oznaka = 2, .naziv = "Drugi d.o.o.", .mjesto = 2, .ulica = 1, .banka = 1});
+    auto mje = read<Mjesta>(2);
+    EXPECT_EQ(s.ri.remove(mje), RiResult::Refused);
+    EXPECT_EQ(test::lastBox(s), referencedBy + "subjekti" + cannotDelete);
+    EXPECT_EQ(s.count(Mjesta::table), 2);
+    EXPECT_EQ(s.count(Subjekti::table), 2);
 }
 
 TEST_F(IntegrityDelete, RestrictingRelationsNameTheirChild) {
@@ -101,9 +97,7 @@ TEST_F(IntegrityDelete, PayerWithPaymentsDeletesNothing) {
 
 // Without payments the payer goes with its ID-1 forms and its returns, each return's lines first.
 TEST_F(IntegrityDelete, PayerWithoutPaymentsTakesFormsAndReturns) {
-    Subjekti other;
-    other.oznaka = 2;
-    s.add(other);
+    s.add(Subjekti{.oznaka = 2});
     addId1(1, 1);
     addId1(2, 2);
     addReturn(3, 1, 4);
@@ -117,8 +111,7 @@ TEST_F(IntegrityDelete, PayerWithoutPaymentsTakesFormsAndReturns) {
     EXPECT_EQ(s.countWith(Detkriz::keyKriznica, 3), 0);
     EXPECT_EQ(s.count(Id1::table), 1);
     EXPECT_EQ(s.count(Detkriz::table), 1);
-    Subjekti gone;
-    gone.oznaka = 1;
+    Subjekti gone{.oznaka = 1};
     EXPECT_EQ(s.store.get(Subjekti::keyOznaka, gone), StoreCode::NotFound);
 }
 
@@ -143,9 +136,7 @@ TEST_F(IntegrityDelete, PaymentTakesSubmissionsItemsLinesAndSlots) {
 }
 
 TEST_F(IntegrityDelete, FilesWithoutChildrenWorkOnTheRecordAlone) {
-    Param par;
-    par.oznaka = 1;
-    s.add(par);
+    s.add(Param{.oznaka = 1});
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 1});
     auto param = read<Param>(1);
     s.ri.snap(param);
@@ -159,10 +150,7 @@ TEST_F(IntegrityDelete, FilesWithoutChildrenWorkOnTheRecordAlone) {
     EXPECT_EQ(s.ri.remove(jopo), RiResult::Done);
     EXPECT_EQ(s.count(Jopo::table), 0);
     EXPECT_EQ(s.count(Isplate::table), 1);
-    Obracun obr;
-    obr.dohodak = 7;
-    obr.pozicija = 3;
-    obr = s.get(Obracun::keyDohPoz, obr);
+    auto obr = s.get(Obracun::keyDohPoz, Obracun{.dohodak = 7, .pozicija = 3});
     EXPECT_EQ(s.ri.remove(obr), RiResult::Done);
     EXPECT_EQ(s.countWith(Obracun::keyDohodak, 7), 11);
 }
@@ -199,11 +187,7 @@ TEST_F(IntegrityDelete, ARecordAlreadyGoneIsReported) {
 // The caller's own walk over a file goes on where it was, whatever the operation read.
 TEST_F(IntegrityDelete, CallersOrderIsUndisturbed) {
     for (std::int32_t n = 2; n <= 4; ++n) {
-        Osobe oso;
-        oso.oznaka = n;
-        oso.prezime = std::string(1, static_cast<char>('A' + n));
-        oso.mjesto = 1;
-        s.add(oso);
+        s.add(Osobe{.oznaka = n, .prezime = std::string(1, static_cast<char>('A' + n)), .mjesto = 1});
     }
     Osobe oso;
     s.store.set(Osobe::keyPrezimeIme);
@@ -220,8 +204,7 @@ TEST_F(IntegrityDelete, CallersOrderIsUndisturbed) {
 TEST(IntegrityFiles, ChildFilesOpenedAndClosedWhateverTheOutcome) {
     test::TempDir dir;
     test::Session s{dir.file("pramo.db")};
-    Isplate isp;
-    isp.oznaka = 5;
+    Isplate isp{.oznaka = 5};
     s.add(isp);
     EXPECT_EQ(s.ri.remove(isp), RiResult::Done);
     EXPECT_TRUE(s.messages.shown.empty());
@@ -230,9 +213,7 @@ TEST(IntegrityFiles, ChildFilesOpenedAndClosedWhateverTheOutcome) {
     EXPECT_EQ(s.files.openCount(Isplate::table), 1);
 
     test::addRegisters(s);
-    Mjesta mje;
-    mje.oznaka = 1;
-    mje = s.get(Mjesta::keyOznaka, mje);
+    auto mje = s.get(Mjesta::keyOznaka, Mjesta{.oznaka = 1});
     EXPECT_EQ(s.ri.remove(mje), RiResult::Refused);
     EXPECT_EQ(s.files.openCount(Mjesta::table), 1);
     EXPECT_EQ(s.files.openCount(Osobe::table), 1);

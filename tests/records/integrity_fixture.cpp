@@ -46,77 +46,28 @@ std::int64_t Session::countWith(const KeyDef& key, std::int64_t value) {
 }
 
 void addItem(Session& s, const PaymentShape& p, std::int32_t item, int ordinal) {
-    Dohoci doh;
-    doh.oznaka = item;
-    doh.rednibroj = static_cast<std::uint16_t>(ordinal);
-    doh.isplata = p.isplata;
-    doh.djelatnik = p.payee;
-    doh.vrstadohotka = p.type;
-    s.add(doh);
-    for (int line = 1; line <= p.lines; ++line) {
-        Obracun obr;
-        obr.dohodak = item;
-        obr.pozicija = static_cast<std::uint16_t>(line);
-        s.add(obr);
-    }
-    Svasta sva;
-    sva.dohodak = item;
-    sva.broj = 1;
-    sva.vrishort = 2;
-    s.add(sva);
+    s.add(Dohoci{.oznaka = item, .rednibroj = static_cast<std::uint16_t>(ordinal), .isplata = p.isplata,
+                 .djelatnik = p.payee, .vrstadohotka = p.type});
+    for (int line = 1; line <= p.lines; ++line) s.add(Obracun{.dohodak = item, .pozicija = static_cast<std::uint16_t>(line)});
+    s.add(Svasta{.dohodak = item, .broj = 1, .vrishort = 2});
 }
 
 void addRegisters(Session& s) {
-    Opcine opc;
-    opc.oznaka = 1;
-    opc.naziv = "Zagreb";
-    s.add(opc);
-    Mjesta mje;
-    mje.oznaka = 1;
-    mje.naziv = "Zagreb";
-    mje.opcina = 1;
-    s.add(mje);
-    Ulice uli;
-    uli.oznaka = 1;
-    uli.naziv = "Ilica";
-    s.add(uli);
-    Banke ban;
-    ban.oznaka = 1;
-    ban.naziv = "Banka";
-    s.add(ban);
-    Subjekti sub;
-    sub.oznaka = 1;
-    sub.naziv = "Isplatitelj d.o.o.";
-    sub.mjesto = sub.ulica = 1;
-    sub.banka = 1;
-    s.add(sub);
-    Osobe oso;
-    oso.oznaka = 1;
-    oso.prezime = "Horvat";
-    oso.mjesto = oso.ulica = 1;
-    oso.banka = 1;
-    s.add(oso);
-    Vrstedoh vrs;
-    vrs.oznaka = 21;
-    vrs.naziv = "Ugovor o djelu";
-    s.add(vrs);
+    s.add(Opcine{.oznaka = 1, .naziv = "Zagreb"});
+    s.add(Mjesta{.oznaka = 1, .naziv = "Zagreb", .opcina = 1});
+    s.add(Ulice{.oznaka = 1, .naziv = "Ilica"});
+    s.add(Banke{.oznaka = 1, .naziv = "Banka"});
+    s.add(Subjekti{.oznaka = 1, .naziv = "Isplatitelj d.o.o.", .mjesto = 1, .ulica = 1, .banka = 1});
+    s.add(Osobe{.oznaka = 1, .prezime = "Horvat", .mjesto = 1, .ulica = 1, .banka = 1});
+    s.add(Vrstedoh{.oznaka = 21, .naziv = "Ugovor o djelu"});
 }
 
 void addPayment(Session& s, const PaymentShape& p) {
     Transaction tx(s.store, Store::lockWaitSeconds);
-    Isplate isp;
-    isp.oznaka = p.isplata;
-    isp.isplatitelj = p.payer;
-    isp.godina = "2014";
-    isp.rsid = std::to_string(14000 + p.isplata);  // one payment per payer and report designation
-    s.add(isp);
-    for (int j = 1; j <= p.submissions; ++j) {
-        Jopo jopo;
-        jopo.oznaka = p.isplata * 100 + j;
-        jopo.isplata = p.isplata;
-        jopo.rbr = static_cast<std::uint8_t>(j);
-        s.add(jopo);
-    }
+    // one payment per payer and report designation
+    s.add(Isplate{.oznaka = p.isplata, .isplatitelj = p.payer, .rsid = std::to_string(14000 + p.isplata), .godina = "2014"});
+    for (int j = 1; j <= p.submissions; ++j)
+        s.add(Jopo{.oznaka = p.isplata * 100 + j, .isplata = p.isplata, .rbr = static_cast<std::uint8_t>(j)});
     for (int i = 0; i < p.items; ++i) addItem(s, p, p.firstItem + i, i + 1);
     if (!ok(tx.commit())) throw std::runtime_error("cannot commit the payment");
 }

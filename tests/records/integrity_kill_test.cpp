@@ -53,7 +53,7 @@ void copyDatabase(const std::string& from, const std::string& to) {
 OtherStation::Body deletePayment(const std::string& path) {
     return [path](OtherStation& me) {
         test::Session s(path);
-        auto isp = s.get(Isplate::keyOznaka, [] { Isplate i; i.oznaka = 5; return i; }());
+        auto isp = s.get(Isplate::keyOznaka, Isplate{.oznaka = 5});
         me.tellParent();
         return s.ri.remove(isp) == RiResult::Done ? 0 : 1;
     };

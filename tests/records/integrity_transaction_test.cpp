@@ -33,9 +33,9 @@ TEST(IntegrityTransaction, BoxesAreShownWithNoTransactionOpen) {
     DepthWatch watch(s.store);
     Files files(s.store, watch);
     Integrity ri(files);
-    auto mje = s.get(Mjesta::keyOznaka, [] { Mjesta m; m.oznaka = 1; return m; }());
+    auto mje = s.get(Mjesta::keyOznaka, Mjesta{.oznaka = 1});
     EXPECT_EQ(ri.remove(mje), RiResult::Refused);
-    auto vrs = s.get(Vrstedoh::keyOznaka, [] { Vrstedoh v; v.oznaka = 21; return v; }());
+    auto vrs = s.get(Vrstedoh::keyOznaka, Vrstedoh{.oznaka = 21});
     vrs.oznaka = 22;
     EXPECT_EQ(ri.update(vrs), RiResult::Refused);
     EXPECT_EQ(watch.depths, (std::vector<int>{0, 0}));
@@ -48,11 +48,8 @@ TEST(IntegrityTransaction, InsideTheCallersTransactionOnlyItsOwnPartIsUndone) {
     test::addRegisters(s);
     {
         Transaction outer(s.store, Store::lockWaitSeconds);
-        Ulice uli;
-        uli.oznaka = 2;
-        uli.naziv = "Vlaška";
-        s.add(uli);
-        auto mje = s.get(Mjesta::keyOznaka, [] { Mjesta m; m.oznaka = 1; return m; }());
+        s.add(Ulice{.oznaka = 2, .naziv = "Vlaška"});
+        auto mje = s.get(Mjesta::keyOznaka, Mjesta{.oznaka = 1});
         EXPECT_EQ(s.ri.remove(mje), RiResult::Refused);
         EXPECT_EQ(s.store.transactionDepth(), 1);
         EXPECT_EQ(outer.commit(), StoreCode::Ok);
@@ -60,7 +57,7 @@ TEST(IntegrityTransaction, InsideTheCallersTransactionOnlyItsOwnPartIsUndone) {
     EXPECT_EQ(s.count(Ulice::table), 2);
     {
         Transaction outer(s.store, Store::lockWaitSeconds);
-        auto uli = s.get(Ulice::keyOznaka, [] { Ulice u; u.oznaka = 2; return u; }());
+        auto uli = s.get(Ulice::keyOznaka, Ulice{.oznaka = 2});
         EXPECT_EQ(s.ri.remove(uli), RiResult::Done);
         EXPECT_EQ(s.count(Ulice::table), 1);
     }  // the caller gives up: the delete goes with the rest

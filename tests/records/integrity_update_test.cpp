@@ -98,28 +98,12 @@ TEST_F(IntegrityUpdate, ItemNumberFollowsIntoLinesAndSlots) {
 }
 
 TEST_F(IntegrityUpdate, PayerAndMunicipalityNumbersFollow) {
-    Subjekti sub;
-    sub.oznaka = 2;
-    s.add(sub);
-    Id1 id1;
-    id1.oznaka = 1;
-    id1.isplatitelj = 2;
-    s.add(id1);
-    Kriznica kri;
-    kri.oznaka = 3;
-    kri.isplatitelj = 2;
-    s.add(kri);
-    Detkriz dkr;
-    dkr.kriznica = 3;
-    dkr.vrsta = 1;
-    s.add(dkr);
-    Opcine opc;
-    opc.oznaka = 2;
-    s.add(opc);
-    Uplatnirn upl;
-    upl.oznaka = 1;
-    upl.opcina = 2;
-    s.add(upl);
+    s.add(Subjekti{.oznaka = 2});
+    s.add(Id1{.oznaka = 1, .isplatitelj = 2});
+    s.add(Kriznica{.oznaka = 3, .isplatitelj = 2});
+    s.add(Detkriz{.kriznica = 3, .vrsta = 1});
+    s.add(Opcine{.oznaka = 2});
+    s.add(Uplatnirn{.oznaka = 1, .opcina = 2});
 
     auto payer = open<Subjekti>(2);
     payer.oznaka = 9;
@@ -140,10 +124,7 @@ TEST_F(IntegrityUpdate, PayerAndMunicipalityNumbersFollow) {
 
 // The ID-1 forms follow before the payments refuse; the refusal puts them back.
 TEST_F(IntegrityUpdate, PayerWithPaymentsKeepsItsNumberAndForms) {
-    Id1 id1;
-    id1.oznaka = 1;
-    id1.isplatitelj = 1;
-    s.add(id1);
+    s.add(Id1{.oznaka = 1, .isplatitelj = 1});
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 1});
     auto sub = open<Subjekti>(1);
     sub.oznaka = 9;
@@ -158,11 +139,7 @@ TEST_F(IntegrityUpdate, PayerWithPaymentsKeepsItsNumberAndForms) {
 // A child that cannot take the new number undoes the children already carried and the parent.
 TEST_F(IntegrityUpdate, ChildThatCannotFollowUndoesEverything) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 2});
-    Jopo stray;  // a submission left for a payment 6 that no longer exists
-    stray.oznaka = 99;
-    stray.isplata = 6;
-    stray.rbr = 1;
-    s.add(stray);
+    s.add(Jopo{.oznaka = 99, .isplata = 6, .rbr = 1});  // a submission left for a payment 6 that no longer exists
     auto isp = open<Isplate>(5);
     isp.oznaka = 6;
     EXPECT_EQ(s.ri.update(isp), RiResult::Refused);
@@ -175,10 +152,8 @@ TEST_F(IntegrityUpdate, ChildThatCannotFollowUndoesEverything) {
 }
 
 TEST_F(IntegrityUpdate, DuplicateNumberIsReportedForTheFile) {
-    Vrstedoh vrs;
-    vrs.oznaka = 22;
-    s.add(vrs);
-    vrs = open<Vrstedoh>(22);
+    s.add(Vrstedoh{.oznaka = 22});
+    auto vrs = open<Vrstedoh>(22);
     vrs.oznaka = 21;
     EXPECT_EQ(s.ri.update(vrs), RiResult::Refused);
     EXPECT_EQ(s.messages.shown.back().title, "Greška prilikom ažuriranja");
@@ -207,9 +182,7 @@ TEST_F(IntegrityUpdate, SnapshotsBelongToTheirRecords) {
 // A record written without a snapshot carries from the number it has in the file.
 TEST_F(IntegrityUpdate, WithoutSnapshotTheStoredNumberCounts) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 2});
-    Isplate isp;
-    isp.oznaka = 5;
-    isp = s.get(Isplate::keyOznaka, isp);
+    auto isp = s.get(Isplate::keyOznaka, Isplate{.oznaka = 5});
     isp.oznaka = 8;
     EXPECT_EQ(s.ri.update(isp), RiResult::Done);
     EXPECT_EQ(s.countWith(Dohoci::keyIsplata, 8), 2);
@@ -236,9 +209,7 @@ TEST_F(IntegrityUpdate, OldSnapshotDoesNotOutliveANewerRead) {
     elsewhere.snap(theirs);
     theirs.oznaka = 50;
     ASSERT_EQ(elsewhere.update(theirs), RiResult::Done);
-    Isplate again;
-    again.oznaka = 50;
-    again = s.get(Isplate::keyOznaka, again);
+    auto again = s.get(Isplate::keyOznaka, Isplate{.oznaka = 50});
     again.oznaka = 51;
     EXPECT_EQ(s.ri.update(again), RiResult::Done);
     EXPECT_EQ(s.countWith(Dohoci::keyIsplata, 51), 2);

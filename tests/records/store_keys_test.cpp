@@ -70,6 +70,16 @@ TEST_F(StoreTest, CroatianAlphabeticalOrder) {
               "cap Čop Ćuk dado Đurić Ema eva sava Šimić tona zec Žic ");
 }
 
+// Names that differ only in a marked letter at one position: the marked letter comes after its
+// base letter, and č before ć (each added in the reverse order, so that equal keys would show).
+TEST_F(StoreTest, MarkedLettersDecideAtTheirPosition) {
+    for (auto* name : {"Šarić", "Sarić", "Kovaćić", "Kovačić", "Kovacić", "Đukić", "Dukić"}) {
+        Osobe o = payee(name);
+        ASSERT_EQ(store.add(o), StoreCode::Ok);
+    }
+    EXPECT_EQ(surnames(walk<Osobe>(Osobe::keyPrezimeIme)), "Dukić Đukić Kovacić Kovačić Kovaćić Sarić Šarić ");
+}
+
 TEST_F(StoreTest, LaterKeyPartsOrderWithinTheFirst) {
     for (auto [p, i] : {std::pair{"Horvat", "Marko"}, {"Horvat", "ana"}, {"Hor", "Zvonko"}, {"Horvat", ""}}) {
         Osobe o = payee(p, i);

@@ -7,6 +7,7 @@
 
 #include "records/layouts/param.h"
 #include "shell/form/record_form.h"
+#include "support/raw_db.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 #include "support/test_data.h"
@@ -87,6 +88,33 @@ TEST(ReserveNumber, WhenNoNumberIsLeftWarning25OffersRetryAndCancel) {
     EXPECT_EQ(n, 1);  // nothing was added, not even a record numbered 0
     EXPECT_EQ(rec.as<Param>().modelprintera, "primed");
     EXPECT_EQ(rec.as<Param>().oznaka, 0);
+}
+
+// An add refused `failures` times in a row (as when other programs keep taking the number just
+// read) is tried again: up to two refusals go unnoticed, the third asks with warning 25 once.
+TEST(ReserveNumber, WarningTwentyFiveComesAfterTheThirdRefusedAdd) {
+    struct Case {
+        int failures;
+        std::size_t warnings;
+    };
+    for (const Case c : {Case{2, 0}, Case{3, 1}}) {
+        SCOPED_TRACE(c.failures);
+        test::TestData data;
+        auto& [dir, store, messages, files] = data;
+        ASSERT_EQ(files.open(Param::table), StoreCode::Ok);
+        test::RawDb raw(dir.file("pramo.db"));
+        ASSERT_EQ(raw.exec("CREATE TABLE refusals(n INTEGER); INSERT INTO refusals VALUES(" + std::to_string(c.failures) +
+                           "); CREATE TRIGGER refuse BEFORE INSERT ON param WHEN (SELECT n FROM refusals) > 0 BEGIN "
+                           "UPDATE refusals SET n = n - 1; SELECT RAISE(FAIL, 'taken'); END;"),
+                  SQLITE_OK);
+        messages.answers = {ButtonRetry};
+        RecordBuffer rec(Param::table);
+        EXPECT_TRUE(reserveNumber(store, messages, rec));
+        EXPECT_EQ(messages.shown.size(), c.warnings);
+        for (const auto& box : messages.shown) EXPECT_EQ(box.warningId, 25);
+        EXPECT_EQ(rec.as<Param>().oznaka, 1);
+        EXPECT_EQ(raw.value("SELECT count(*) FROM param"), "1");
+    }
 }
 
 }  // namespace
