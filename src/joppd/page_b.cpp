@@ -135,18 +135,14 @@ ReportResult joppBStrana(ReportContext& rc, Progress& progress) {
     builder.setPageHeader([p](int page) { return header(p, page); });
     builder.setPageFooter(footerHeight, [](int, int) { return footer(); });
     const Dohoci from{.isplata = rc.args.payment};
-    const Pass<Dohoci> pass{.key = Dohoci::keyIsplata, .from = &from,
-                            .within = [&](const Dohoci& doh) { return doh.isplata == rc.args.payment; }};
-    return runReport<Dohoci>(
-        rc.store(), progress, pass,
-        [&](const Dohoci& doh) {
-            ItemFacts f;
-            std::string_view failedFile;
-            const StoreCode c = readItemFacts(rc.store(), doh, f, failedFile);
-            if (ok(c)) builder.add(row(pageBValues(f, p.isp.datum)));
-            return c;
-        },
-        [&] { return builder.finish(); });
+    return runBuilt<Dohoci>(rc.store(), progress, sameNumber(Dohoci::keyIsplata, from), std::move(builder),
+                            [&](const Dohoci& doh, ReportBuilder& pages) {
+                                ItemFacts f;
+                                std::string_view failedFile;
+                                const StoreCode c = readItemFacts(rc.store(), doh, f, failedFile);
+                                if (ok(c)) pages.add(row(pageBValues(f, p.isp.datum)));
+                                return c;
+                            });
 }
 
 const ReportSpec joppBStranaReport{

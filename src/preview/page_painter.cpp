@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
@@ -103,25 +104,34 @@ QPageLayout pageLayoutOf(const Page& page) {
     return QPageLayout(size, orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
+bool paintPages(QPagedPaintDevice& device, const std::vector<const Page*>& pages) {
+    if (pages.empty()) return false;
+    // A printer may refuse a paper it does not have and print on its own: not a failure.
+    (void)device.setPageLayout(pageLayoutOf(*pages.front()));
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    bool painted = true;
+    for (std::size_t i = 0; i < pages.size() && painted; ++i) {
+        if (i > 0) {
+            (void)device.setPageLayout(pageLayoutOf(*pages[i]));
+            painted = device.newPage();
+        }
+        if (painted) paintPageFullSize(painter, *pages[i]);
+    }
+    return painter.end() && painted;
+}
+
 namespace {
 
-// Paints the pages into PDF bytes; false when the painter refuses any step. The document is made
-// in memory so that writing it to disk is one checked write.
+// Paints the pages into PDF bytes. The document is made in memory so that writing it to disk is
+// one checked write.
 bool paintPdf(const std::vector<const Page*>& pages, const QString& title, QByteArray& out) {
     QBuffer buffer(&out);
     if (!buffer.open(QIODevice::WriteOnly)) return false;
     QPdfWriter pdf(&buffer);
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Pramo"));
-    if (!pdf.setPageLayout(pageLayoutOf(*pages.front()))) return false;
-    QPainter painter;
-    if (!painter.begin(&pdf)) return false;
-    bool painted = true;
-    for (std::size_t i = 0; i < pages.size() && painted; ++i) {
-        painted = i == 0 || (pdf.setPageLayout(pageLayoutOf(*pages[i])) && pdf.newPage());
-        if (painted) paintPageFullSize(painter, *pages[i]);
-    }
-    return painter.end() && painted && !out.isEmpty();
+    return paintPages(pdf, pages) && !out.isEmpty();
 }
 
 bool paintSvg(const Page& page, const QString& title, QByteArray& out) {

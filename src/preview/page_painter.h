@@ -11,6 +11,7 @@
 
 class QPainter;
 class QPageLayout;
+class QPagedPaintDevice;
 
 namespace pramo {
 
@@ -23,6 +24,11 @@ void paintPageFullSize(QPainter& painter, const Page& page);
 
 // The page layout a printer or PDF writer needs for the page: its paper, orientation, no margins.
 QPageLayout pageLayoutOf(const Page& page);
+
+// Paints the pages on a paged device (a PDF writer, a printer), each in its own paper and
+// orientation where the device takes it; false when there is no page or the device refuses to
+// begin, to turn a page or to finish.
+bool paintPages(QPagedPaintDevice& device, const std::vector<const Page*>& pages);
 
 // Writes the pages into one PDF file, or one page as an SVG drawing, through writeFileAtomically:
 // nothing when the file is in place, else why not (and the target is left as it was).

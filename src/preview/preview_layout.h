@@ -40,6 +40,15 @@ ThumbnailGrid thumbnailGrid(QSize area, int across, int down, double aspect);
 // Pages shown at once: the grid's when it is shown, else one.
 int pagesShown(Zoom zoom, int across, int down);
 
+// What a preview shows: the current page (the grid's first), the zoom and the thumbnail grid.
+struct PreviewState {
+    int current = 1;
+    Zoom zoom = Zoom::NoZoom;
+    int across = 1;
+    int down = 1;
+    int shown() const { return pagesShown(zoom, across, down); }
+};
+
 // Moving by what is shown: forward only when that many further pages exist, back down to page 1.
 int nextPage(int current, int count, int shown);
 int previousPage(int current, int shown);

@@ -149,26 +149,20 @@ StoreCode paymentListing(ReportReads& reads, const Isplate& isp, ReportBuilder& 
 
 ReportResult obracunIsp(ReportContext& rc, Progress& progress) {
     ReportReads reads(rc.store());
-    ReportBuilder builder;
-    const std::int32_t item = rc.args.item;
-    const Dohoci from{.oznaka = item};
-    const Pass<Dohoci> pass{.key = Dohoci::keyOznaka, .from = &from,
-                            .within = [item](const Dohoci& doh) { return doh.oznaka == item; }, .total = 1};
-    return reads.named(runReport<Dohoci>(
-        rc.store(), progress, pass, [&](const Dohoci& doh) { return itemListing(reads, doh, builder, obracunIspReport); },
-        [&] { return builder.finish(); }));
+    const Dohoci from{.oznaka = rc.args.item};
+    return reads.named(runBuilt<Dohoci>(rc.store(), progress, sameNumber(Dohoci::keyOznaka, from, 1), ReportBuilder{},
+                                        [&](const Dohoci& doh, ReportBuilder& builder) {
+                                            return itemListing(reads, doh, builder, obracunIspReport);
+                                        }));
 }
 
 ReportResult obrIsplateIsp(ReportContext& rc, Progress& progress) {
     ReportReads reads(rc.store());
-    ReportBuilder builder;
-    const std::int32_t payment = rc.args.payment;
-    const Isplate from{.oznaka = payment};
-    const Pass<Isplate> pass{.key = Isplate::keyOznaka, .from = &from,
-                             .within = [payment](const Isplate& isp) { return isp.oznaka == payment; }, .total = 1};
-    return reads.named(runReport<Isplate>(
-        rc.store(), progress, pass, [&](const Isplate& isp) { return paymentListing(reads, isp, builder, obrIsplateIspReport); },
-        [&] { return builder.finish(); }));
+    const Isplate from{.oznaka = rc.args.payment};
+    return reads.named(runBuilt<Isplate>(rc.store(), progress, sameNumber(Isplate::keyOznaka, from, 1), ReportBuilder{},
+                                         [&](const Isplate& isp, ReportBuilder& builder) {
+                                             return paymentListing(reads, isp, builder, obrIsplateIspReport);
+                                         }));
 }
 
 const ReportSpec obracunIspReport{

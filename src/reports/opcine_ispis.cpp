@@ -30,15 +30,11 @@ Band row(const Opcine& opc) {
 }  // namespace
 
 ReportResult opcineIspis(ReportContext& rc, Progress& progress) {
-    ReportBuilder builder = listingBuilder(layout());
-    const Pass<Opcine> pass{.key = Opcine::keyNaziv};
-    return runReport<Opcine>(
-        rc.store(), progress, pass,
-        [&](const Opcine& opc) {
-            builder.add(row(opc));
-            return StoreCode::Ok;
-        },
-        [&] { return builder.finish(); });
+    return runBuilt<Opcine>(rc.store(), progress, {.key = Opcine::keyNaziv}, listingBuilder(layout()),
+                            [](const Opcine& opc, ReportBuilder& builder) {
+                                builder.add(row(opc));
+                                return StoreCode::Ok;
+                            });
 }
 
 const ReportSpec opcineIspisReport{

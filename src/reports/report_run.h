@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "preview/page.h"
+#include "preview/report_builder.h"
 #include "records/store/cursor.h"
 #include "records/store/store.h"
 
@@ -58,6 +59,15 @@ struct Pass {
     std::int64_t total = 0;
 };
 
+// The pass over the records whose first key component, a number, is that of `from`: the one
+// record of a number, or one payment's items. `from` must outlive the run.
+template <class R>
+Pass<R> sameNumber(const KeyDef& key, const R& from, std::int64_t total = 0) {
+    const FieldDef& f = R::table.fields[static_cast<std::size_t>(key.fieldIndex.front())];
+    const std::int64_t number = f.getInt(&from);
+    return {.key = key, .from = &from, .within = [&f, number](const R& r) { return f.getInt(&r) == number; }, .total = total};
+}
+
 namespace detail {
 
 // The untyped run behind runReport: `next` reads the next taken record (Ok, NoMoreRecords at the
@@ -87,6 +97,16 @@ ReportResult runReport(Store& store, Progress& progress, const Pass<R>& pass, co
     ReportResult r = detail::runPass(progress, total, next, [&] { return body(rec); }, finish);
     if (r.end == RunEnd::Failed) r.failedFile = std::string(R::table.name);
     return r;
+}
+
+// Runs a report drawn into one builder: `body` adds the bands of each record taken (it may put
+// another builder in place, for pages whose heading comes from the record); the builder's pages
+// are the report's.
+template <class R>
+ReportResult runBuilt(Store& store, Progress& progress, const Pass<R>& pass, ReportBuilder builder,
+                      const std::function<StoreCode(const R&, ReportBuilder&)>& body) {
+    return runReport<R>(
+        store, progress, pass, [&](const R& r) { return body(r, builder); }, [&] { return builder.finish(); });
 }
 
 // Runs a report over records gathered beforehand, in their order: the gate is that there is at

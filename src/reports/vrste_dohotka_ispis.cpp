@@ -59,17 +59,13 @@ Band rows(const Vrstedoh& vrs, const QString& description) {
 }  // namespace
 
 ReportResult ispisVrstaDohotka(ReportContext& rc, Progress& progress) {
-    ReportBuilder builder = listingBuilder(layout());
-    const Pass<Vrstedoh> pass{.key = Vrstedoh::keyOznaka};
-    return runReport<Vrstedoh>(
-        rc.store(), progress, pass,
-        [&](const Vrstedoh& vrs) {
-            QString description;
-            const StoreCode c = proza(rc.store(), vrs, description);
-            if (ok(c)) builder.add(rows(vrs, description));
-            return c;
-        },
-        [&] { return builder.finish(); });
+    return runBuilt<Vrstedoh>(rc.store(), progress, {.key = Vrstedoh::keyOznaka}, listingBuilder(layout()),
+                              [&](const Vrstedoh& vrs, ReportBuilder& builder) {
+                                  QString description;
+                                  const StoreCode c = proza(rc.store(), vrs, description);
+                                  if (ok(c)) builder.add(rows(vrs, description));
+                                  return c;
+                              });
 }
 
 const ReportSpec ispisVrstaDohotkaReport{

@@ -167,19 +167,13 @@ void FullPreview::saveAll() {
 }
 
 void FullPreview::jump() {
-    JumpDialog dialog({QStringLiteral("Skoči na stranicu: "), QStringLiteral("&Stranica:"), QStringLiteral("Prihvati"),
-                       QStringLiteral("Odustani")},
-                      current(), pages().count(), this);
-    if (dialog.exec() == QDialog::Accepted) setCurrent(dialog.page());
+    askForPage({QStringLiteral("Skoči na stranicu: "), QStringLiteral("&Stranica:"), QStringLiteral("Prihvati"),
+                QStringLiteral("Odustani")});
 }
 
 void FullPreview::changeDisplay() {
-    DisplayDialog dialog({QStringLiteral("Promjeni prikaz"), QStringLiteral("Broj stranica"), QStringLiteral("Stupaca"),
-                          QStringLiteral("Down"), QStringLiteral("Prihvati")},
-                         across(), down(), this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    setGrid(dialog.across(), dialog.down());
-    setZoom(Zoom::NoZoom);
+    askForGrid({QStringLiteral("Promjeni prikaz"), QStringLiteral("Broj stranica"), QStringLiteral("Stupaca"),
+                QStringLiteral("Down"), QStringLiteral("Prihvati")});
 }
 
 }  // namespace pramo

@@ -40,11 +40,8 @@ PreviewArea::PreviewArea(const PageList& pages, QWidget* parent) : QScrollArea(p
     layoutCanvas();
 }
 
-void PreviewArea::display(int current, Zoom zoom, int across, int down) {
-    current_ = current;
-    zoom_ = zoom;
-    across_ = across;
-    down_ = down;
+void PreviewArea::display(const PreviewState& state) {
+    state_ = state;
     layoutCanvas();
     canvas_->update();
 }
@@ -56,22 +53,30 @@ double PreviewArea::aspect() const {
 }
 
 ThumbnailGrid PreviewArea::grid() const {
-    return thumbnailGrid(viewport()->size(), across_, down_, aspect());
+    return thumbnailGrid(viewport()->size(), state_.across, state_.down, aspect());
+}
+
+std::vector<std::pair<int, QRect>> PreviewArea::thumbnails() const {
+    std::vector<std::pair<int, QRect>> shown;
+    const ThumbnailGrid g = grid();
+    for (std::size_t i = 0; i < g.cells.size() && state_.current + static_cast<int>(i) <= pages_.count(); ++i)
+        shown.emplace_back(state_.current + static_cast<int>(i), g.cells[i]);
+    return shown;
 }
 
 double PreviewArea::scale() const {
-    const double pageWidth = pages_.empty() ? 210.0 : pages_.page(current_).size().width();
+    const double pageWidth = pages_.empty() ? 210.0 : pages_.page(state_.current).size().width();
     const double area = viewport()->width() - 2 * zoomMargin - verticalScrollBar()->sizeHint().width();
-    return zoomScale(zoom_, area, pageWidth, logicalDpiX());
+    return zoomScale(state_.zoom, area, pageWidth, logicalDpiX());
 }
 
 void PreviewArea::layoutCanvas() {
-    if (zoom_ == Zoom::NoZoom || pages_.empty()) {
+    if (state_.zoom == Zoom::NoZoom || pages_.empty()) {
         setWidgetResizable(true);
         return;
     }
     setWidgetResizable(false);
-    const QSizeF size = pages_.page(current_).size() * scale();
+    const QSizeF size = pages_.page(state_.current).size() * scale();
     canvas_->resize(qRound(size.width()) + 2 * zoomMargin, qRound(size.height()) + 2 * zoomMargin);
 }
 
@@ -83,17 +88,13 @@ void PreviewArea::resizeEvent(QResizeEvent* event) {
 void PreviewArea::paintCanvas(QPainter& painter) const {
     painter.fillRect(canvas_->rect(), background);
     if (pages_.empty()) return;
-    if (zoom_ != Zoom::NoZoom) {
+    if (state_.zoom != Zoom::NoZoom) {
         const QRectF target(zoomMargin, zoomMargin, canvas_->width() - 2 * zoomMargin, canvas_->height() - 2 * zoomMargin);
         painter.fillRect(target, Qt::white);
-        paintPage(painter, pages_.page(current_), target);
+        paintPage(painter, pages_.page(state_.current), target);
         return;
     }
-    const ThumbnailGrid g = grid();
-    for (std::size_t i = 0; i < g.cells.size(); ++i) {
-        const int n = current_ + static_cast<int>(i);
-        if (n > pages_.count()) break;
-        const QRect cell = g.cells[i];
+    for (const auto& [n, cell] : thumbnails()) {
         painter.fillRect(cell, Qt::white);
         paintPage(painter, pages_.page(n), cell);
         painter.setPen(QPen(Qt::white, 1));
@@ -103,15 +104,12 @@ void PreviewArea::paintCanvas(QPainter& painter) const {
 }
 
 void PreviewArea::clickAt(QPoint pos) {
-    if (zoom_ != Zoom::NoZoom) {
+    if (state_.zoom != Zoom::NoZoom) {
         emit zoomedPageClicked();
         return;
     }
-    const ThumbnailGrid g = grid();
-    for (std::size_t i = 0; i < g.cells.size(); ++i) {
-        const int n = current_ + static_cast<int>(i);
-        if (g.cells[i].contains(pos) && n <= pages_.count()) emit thumbnailClicked(n);
-    }
+    for (const auto& [n, cell] : thumbnails())
+        if (cell.contains(pos)) emit thumbnailClicked(n);
 }
 
 }  // namespace pramo

@@ -3,6 +3,8 @@
 // current page alone at a zoom, scrollable.
 
 #include <QScrollArea>
+#include <utility>
+#include <vector>
 
 #include "preview/page_list.h"
 #include "preview/preview_layout.h"
@@ -16,10 +18,8 @@ public:
     explicit PreviewArea(const PageList& pages, QWidget* parent = nullptr);
 
     // What to show; the view repaints.
-    void display(int current, Zoom zoom, int across, int down);
-
-    int current() const { return current_; }
-    Zoom zoom() const { return zoom_; }
+    void display(const PreviewState& state);
+    const PreviewState& state() const { return state_; }
     // The thumbnails as placed in the area now.
     ThumbnailGrid grid() const;
     // Height over width of the pages, from the first page.
@@ -38,13 +38,12 @@ private:
     void clickAt(QPoint pos);
     void layoutCanvas();
     double scale() const;
+    // The pages the grid shows, each with its cell.
+    std::vector<std::pair<int, QRect>> thumbnails() const;
 
     const PageList& pages_;
     QWidget* canvas_;
-    int current_ = 1;
-    Zoom zoom_ = Zoom::NoZoom;
-    int across_ = 1;
-    int down_ = 1;
+    PreviewState state_;
 };
 
 }  // namespace pramo

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "preview/ui/preview_area.h"
+#include "preview/ui/preview_dialogs.h"
 #include "preview/ui/print_job.h"
 
 namespace pramo {
@@ -26,40 +27,64 @@ PreviewWindow::PreviewWindow(PageList pages, PreviewHost& host, QWidget* parent)
     const QSize available = screen ? screen->availableSize() : QSize(1024, 768);
     resize(std::min(1000, available.width()), std::min(800, available.height()));
     connect(view_, &PreviewArea::thumbnailClicked, this, [this](int page) {
-        current_ = page;
-        setZoom(Zoom::PageWidth);
+        PreviewState s = state();
+        s.current = page;
+        s.zoom = Zoom::PageWidth;
+        display(s);
     });
     connect(view_, &PreviewArea::zoomedPageClicked, this, [this] { setZoom(Zoom::NoZoom); });
     view_->setFocus();  // the arrow keys scroll the page
 }
 
+const PreviewState& PreviewWindow::state() const { return view_->state(); }
+
+void PreviewWindow::display(const PreviewState& state) {
+    view_->display(state);
+    updateControls();
+}
+
 void PreviewWindow::next() {
-    setCurrent(nextPage(current_, pages_.count(), shown()));
+    setCurrent(nextPage(current(), pages_.count(), state().shown()));
 }
 
 void PreviewWindow::previous() {
-    setCurrent(previousPage(current_, shown()));
+    setCurrent(previousPage(current(), state().shown()));
 }
 
 void PreviewWindow::setCurrent(int page) {
-    current_ = std::clamp(page, 1, std::max(1, pages_.count()));
-    refresh();
+    PreviewState s = state();
+    s.current = std::clamp(page, 1, std::max(1, pages_.count()));
+    display(s);
 }
 
 void PreviewWindow::setZoom(Zoom zoom) {
-    zoom_ = zoom;
-    refresh();
+    PreviewState s = state();
+    s.zoom = zoom;
+    display(s);
 }
 
 void PreviewWindow::setGrid(int across, int down) {
-    across_ = std::max(1, across);
-    down_ = std::max(1, down);
-    refresh();
+    PreviewState s = state();
+    s.across = std::max(1, across);
+    s.down = std::max(1, down);
+    display(s);
 }
 
-void PreviewWindow::refresh() {
-    view_->display(current_, zoom_, across_, down_);
-    updateControls();
+void PreviewWindow::refresh() { display(state()); }
+
+void PreviewWindow::askForPage(const JumpTexts& texts) {
+    JumpDialog dialog(texts, current(), pages_.count(), this);
+    if (dialog.exec() == QDialog::Accepted) setCurrent(dialog.page());
+}
+
+void PreviewWindow::askForGrid(const DisplayTexts& texts) {
+    DisplayDialog dialog(texts, across(), down(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    PreviewState s = state();
+    s.across = std::max(1, dialog.across());
+    s.down = std::max(1, dialog.down());
+    s.zoom = Zoom::NoZoom;
+    display(s);
 }
 
 bool PreviewWindow::event(QEvent* event) {

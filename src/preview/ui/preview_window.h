@@ -15,6 +15,8 @@ namespace pramo {
 
 class PreviewArea;
 class PreviewHost;
+struct DisplayTexts;
+struct JumpTexts;
 
 class PreviewWindow : public QDialog {
     Q_OBJECT
@@ -23,11 +25,11 @@ public:
     PreviewWindow(PageList pages, PreviewHost& host, QWidget* parent);
 
     const PageList& pages() const { return pages_; }
-    int current() const { return current_; }
-    Zoom zoom() const { return zoom_; }
-    int across() const { return across_; }
-    int down() const { return down_; }
-    int shown() const { return pagesShown(zoom_, across_, down_); }
+    int current() const { return state().current; }
+    Zoom zoom() const { return state().zoom; }
+    int across() const { return state().across; }
+    int down() const { return state().down; }
+    int shown() const { return state().shown(); }
     PreviewArea* view() const { return view_; }
     QStatusBar* statusBar() const { return status_; }
 
@@ -44,6 +46,9 @@ protected:
     // Brings the window's controls in line with the state.
     virtual void updateControls() = 0;
     void refresh();
+    // Asks for a page to go to, or for the thumbnail grid, in the preview's own words.
+    void askForPage(const JumpTexts& texts);
+    void askForGrid(const DisplayTexts& texts);
     // The window's own controls go above the page area.
     QVBoxLayout* layout() const { return layout_; }
     PageList& pageList() { return pages_; }
@@ -55,10 +60,9 @@ private:
     QVBoxLayout* layout_;
     PreviewArea* view_;
     QStatusBar* status_;
-    int current_ = 1;
-    Zoom zoom_ = Zoom::NoZoom;
-    int across_ = 1;
-    int down_ = 1;
+
+    const PreviewState& state() const;
+    void display(const PreviewState& state);  // the page area shows it, the controls follow
 };
 
 }  // namespace pramo

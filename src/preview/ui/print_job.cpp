@@ -1,6 +1,5 @@
 #include "preview/ui/print_job.h"
 
-#include <QPainter>
 #include <QPrinter>
 
 #include "preview/page_painter.h"
@@ -11,17 +10,7 @@ namespace {
 
 bool sendToPrinter(QPrinter& printer, const std::vector<const Page*>& pages) {
     printer.setFullPage(true);
-    printer.setPageLayout(pageLayoutOf(*pages.front()));
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0) {
-            printer.setPageLayout(pageLayoutOf(*pages[i]));
-            printer.newPage();
-        }
-        paintPageFullSize(painter, *pages[i]);
-    }
-    return painter.end();
+    return paintPages(printer, pages);
 }
 
 bool offerPdf(const std::vector<const Page*>& pages, const QString& jobName, PreviewHost& host, QWidget* parent) {

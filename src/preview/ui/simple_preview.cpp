@@ -149,19 +149,13 @@ void SimplePreview::updateControls() {
 }
 
 void SimplePreview::jump() {
-    JumpDialog dialog({QStringLiteral("Jump to a Report Page"), QStringLiteral("&Page:"), QStringLiteral("OK"),
-                       QStringLiteral("Cancel")},
-                      current(), pages().count(), this);
-    if (dialog.exec() == QDialog::Accepted) setCurrent(dialog.page());
+    askForPage({QStringLiteral("Jump to a Report Page"), QStringLiteral("&Page:"), QStringLiteral("OK"),
+                QStringLiteral("Cancel")});
 }
 
 void SimplePreview::changeDisplay() {
-    DisplayDialog dialog({QStringLiteral("Change the Report Display"), QStringLiteral("Pages Displayed"),
-                          QStringLiteral("Across"), QStringLiteral("Down"), QStringLiteral("OK")},
-                         across(), down(), this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    setGrid(dialog.across(), dialog.down());
-    setZoom(Zoom::NoZoom);
+    askForGrid({QStringLiteral("Change the Report Display"), QStringLiteral("Pages Displayed"),
+                QStringLiteral("Across"), QStringLiteral("Down"), QStringLiteral("OK")});
 }
 
 void SimplePreview::print() {

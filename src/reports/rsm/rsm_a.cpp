@@ -175,10 +175,8 @@ StoreCode readValues(Store& store, const Isplate& isp, Values& v) {
 ReportResult rsmA(ReportContext& rc, Progress& progress) {
     Values v;
     const Isplate from{.oznaka = rc.args.payment};
-    const Pass<Isplate> gate{.key = Isplate::keyOznaka, .from = &from,
-                             .within = [&](const Isplate& isp) { return isp.oznaka == rc.args.payment; }, .total = 1};
     return runReport<Isplate>(
-        rc.store(), progress, gate, [&](const Isplate& isp) { return readValues(rc.store(), isp, v); },
+        rc.store(), progress, sameNumber(Isplate::keyOznaka, from, 1), [&](const Isplate& isp) { return readValues(rc.store(), isp, v); },
         [&] { return std::vector<Page>{pageA(v, rc.args.printer != PrinterKind::Matrix)}; });
 }
 
