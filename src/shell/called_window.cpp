@@ -40,7 +40,7 @@ protected:
 void placeAbove(QDialog& window, QWidget* work) {
     QWidget* above = work->parentWidget() ? work->parentWidget()->window() : nullptr;
     window.setParent(above, window.windowFlags() | Qt::Dialog);
-    window.adjustSize();
+    if (!window.testAttribute(Qt::WA_Resized)) window.adjustSize();  // a window that chose its size keeps it
     const QPoint centre = work->mapToGlobal(work->rect().center());
     window.move(centre - QPoint(window.width() / 2, window.height() / 2));
 }

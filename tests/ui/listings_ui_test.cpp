@@ -47,7 +47,7 @@ protected:
 
 TEST_F(ListingsUi, NothingToPrintShowsNothing) {
     bool opened = false;
-    QTimer::singleShot(0, [&] { opened = QApplication::activeModalWidget() != nullptr; });
+    QTimer::singleShot(0, [&] { opened = test::windowOnTop<QWidget>() != nullptr; });
     EXPECT_FALSE(run());
     QCoreApplication::processEvents();
     EXPECT_FALSE(opened);
@@ -60,7 +60,7 @@ TEST_F(ListingsUi, CancelInTheProgressWindowEndsWithoutPreview) {
     test::whenModalOpens<ProgressWindow>([&](ProgressWindow* w) {
         EXPECT_EQ(w->windowTitle(), "Generating Report");
         w->findChild<QPushButton*>("cancel")->click();
-        QTimer::singleShot(0, [&] { previewOpened = qobject_cast<SimplePreview*>(QApplication::activeModalWidget()); });
+        QTimer::singleShot(0, [&] { previewOpened = test::windowOnTop<SimplePreview>(); });
     });
     EXPECT_FALSE(run());
     EXPECT_FALSE(previewOpened);

@@ -15,6 +15,7 @@
 #include "preview/page_list.h"
 #include "preview/page_numbers.h"
 #include "preview/ui/preview_host.h"
+#include "shell/called_window.h"
 #include "support/scripted_messages.h"
 
 namespace pramo::test {
@@ -55,11 +56,22 @@ inline std::vector<Page> samplePages(int count) {
     return pages;
 }
 
-// Runs `act` on the modal window of type W once it is open (waiting for it up to two seconds).
+// The window of type W the user works in now: the modal window, or a window a screen called.
+template <class W = QDialog>
+W* windowOnTop() {
+    if (auto* modal = qobject_cast<W*>(QApplication::activeModalWidget())) return modal;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* called = qobject_cast<W*>(w); called && called->isVisible() && called->property(calledWindowProperty).toBool())
+            return called;
+    return nullptr;
+}
+
+// Runs `act` on the modal or called window of type W once it is open (waiting for it up to two
+// seconds).
 template <class W = QDialog>
 void whenModalOpens(std::type_identity_t<std::function<void(W*)>> act, int triesLeft = 200) {
     QTimer::singleShot(triesLeft == 200 ? 0 : 10, [act = std::move(act), triesLeft] {
-        if (auto* window = qobject_cast<W*>(QApplication::activeModalWidget())) {
+        if (auto* window = windowOnTop<W>()) {
             act(window);
         } else if (triesLeft == 0) {
             ADD_FAILURE() << "the expected window did not open";

@@ -18,6 +18,7 @@
 #include "records/layouts/subjekti.h"
 #include "records/layouts/svasta.h"
 #include "records/store/read_linked.h"
+#include "shell/called_window.h"
 
 namespace pramo {
 namespace {
@@ -189,7 +190,7 @@ bool DuplikatWindow::eventFilter(QObject* watched, QEvent* event) {
 bool duplicatePaymentWindow(AppContext& ctx, std::int32_t isplata, QWidget* parent) {
     DuplikatWindow window(ctx, isplata, parent);
     if (!window.start()) return false;
-    window.exec();
+    runCalledWindow(window, parent);
     return window.status()->isVisible() && window.status()->text() == "Gotovo";
 }
 

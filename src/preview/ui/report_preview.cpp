@@ -3,12 +3,13 @@
 #include "preview/ui/full_preview.h"
 #include "preview/ui/print_job.h"
 #include "preview/ui/simple_preview.h"
+#include "shell/called_window.h"
 
 namespace pramo {
 
 bool previewAndPrint(std::vector<Page> pages, const QString& jobName, PreviewHost& host, QWidget* parent) {
     SimplePreview preview(PageList(std::move(pages)), host, parent);
-    preview.exec();
+    runCalledWindow(preview, parent);
     if (preview.response() != Response::Completed) return false;
     std::vector<const Page*> all;
     for (const Page& p : preview.pages().pages()) all.push_back(&p);
@@ -17,7 +18,7 @@ bool previewAndPrint(std::vector<Page> pages, const QString& jobName, PreviewHos
 
 bool showFullPreview(std::vector<Page> pages, const QString& title, PreviewHost& host, QWidget* parent) {
     FullPreview preview(PageList(std::move(pages)), title, host, parent);
-    preview.exec();
+    runCalledWindow(preview, parent);
     return preview.printed();
 }
 
