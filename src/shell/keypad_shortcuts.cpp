@@ -1,0 +1,42 @@
+#include "shell/keypad_shortcuts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace pramo {
+namespace {
+
+// Whether `w` takes the key for itself, as it tells Qt before any shortcut is tried.
+bool claimedBy(QWidget* w, const QKeyEvent& key) {
+    QKeyEvent override(QEvent::ShortcutOverride, key.key(), key.modifiers(), key.text());
+    override.ignore();
+    QCoreApplication::sendEvent(w, &override);
+    return override.isAccepted();
+}
+
+// The enabled action of `key` that `w` or a parent within its window carries.
+QAction* actionFor(QWidget* w, QKeyCombination key) {
+    for (QWidget* at = w; at; at = at->isWindow() ? nullptr : at->parentWidget()) {
+        for (QAction* a : at->actions()) {
+            const bool reaches = a->shortcutContext() != Qt::WidgetShortcut || at == w;
+            if (reaches && a->isEnabled() && a->shortcuts().contains(QKeySequence(key))) return a;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool KeypadShortcuts::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || watched != QApplication::focusWidget()) return false;
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (!(key.modifiers() & Qt::KeypadModifier)) return false;
+    auto* w = static_cast<QWidget*>(watched);
+    QAction* action = claimedBy(w, key) ? nullptr : actionFor(w, key.keyCombination());
+    if (action) action->trigger();
+    return action != nullptr;
+}
+
+}  // namespace pramo
