@@ -13,8 +13,13 @@
 namespace pramo {
 namespace {
 
-const QString geometryKey = QStringLiteral("/geometry");
 const QString columnsKey = QStringLiteral("/columns");
+
+// A list is remembered apart in the frame and in a window of its own (called for a choice): a
+// place in the frame is no place on the screen.
+QString geometryKey(const QWidget* work) {
+    return qobject_cast<const QMdiSubWindow*>(work) ? QStringLiteral("/geometry") : QStringLiteral("/window-geometry");
+}
 
 // The space a window opens in: its MDI area, or the screen it is on.
 QRect space(const QWidget* work) {
@@ -42,7 +47,7 @@ QString memoryKey(const char* group, const ListSpec& spec) {
 
 void restoreWindow(QWidget* work, const QString& key, QSize preferred) {
     const QRect room = space(work);
-    const QRect remembered = QSettings().value(key + geometryKey).toRect();
+    const QRect remembered = QSettings().value(key + geometryKey(work)).toRect();
     if (remembered.isValid()) {
         const QSize size = remembered.size().boundedTo(room.size());
         QPoint at = remembered.topLeft();
@@ -54,7 +59,7 @@ void restoreWindow(QWidget* work, const QString& key, QSize preferred) {
     work->resize(frameFor(work, preferred).boundedTo(room.size()));
 }
 
-void saveWindow(const QWidget* work, const QString& key) { QSettings().setValue(key + geometryKey, work->geometry()); }
+void saveWindow(const QWidget* work, const QString& key) { QSettings().setValue(key + geometryKey(work), work->geometry()); }
 
 std::vector<int> rememberedColumns(const QString& key) {
     std::vector<int> widths;

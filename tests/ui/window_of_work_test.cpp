@@ -153,6 +153,26 @@ TEST_F(WindowOfWork, AListOpensWideEnoughAndWhereItWasLeft) {
     EXPECT_EQ(reopened->widget()->findChild<ListPanel*>()->view()->columnWidth(1), 333);
 }
 
+// A list left at the frame's corner and then called for a choice opens over its caller: a place in
+// the frame is no place on the screen.
+TEST_F(WindowOfWork, ACalledListOpensOverItsCaller) {
+    addParam(1, "Epson");
+    window->setGeometry(300, 200, 1024, 720);
+    ListPanel* list = openPrinterList();
+    childOf(list)->setGeometry(0, 0, 500, 300);
+    childOf(list)->close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->mdiArea()->subWindowList().isEmpty(); }, 1000));
+    Param par;
+    QRect opened;
+    ModalSteps steps;
+    steps.then([&](QWidget* modal) {
+        opened = modal->window()->geometry();
+        modal->findChild<ListScreen*>()->panel()->closeList();
+    });
+    selectParam(ctx(), par, window->centralWidget());
+    EXPECT_TRUE(opened.contains(window->geometry().center())) << opened.x() << "," << opened.y();
+}
+
 TEST_F(WindowOfWork, TheStatusBarShowsTheDataDirectory) {
     QStringList shown;
     for (auto* label : window->statusBar()->findChildren<QLabel*>()) shown << label->text();
