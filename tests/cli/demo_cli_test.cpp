@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "support/raw_db.h"
 #include "support/run_command.h"
 #include "support/temp_dir.h"
@@ -9,8 +12,8 @@
 namespace pramo::test {
 namespace {
 
-// The example office is sound, its payment makes a JOPPD return the official schema accepts, and
-// a directory that holds data is left alone.
+// The example office is sound, its payment makes a JOPPD return the official schema accepts, its
+// ID-1 form lists the payees paid, and a directory that holds data is left alone.
 TEST(DemoCli, ExampleOfficeIsSoundAndFiles) {
     TempDir dir;
     const std::string d = dir.path().string();
@@ -24,6 +27,13 @@ TEST(DemoCli, ExampleOfficeIsSoundAndFiles) {
     ASSERT_EQ(r.exitCode, 0) << r.err;
     r = runCommand(PRAMO_CLI, {"joppd", "xml", "--submission", "1", "--data", d, "--out", d});
     EXPECT_EQ(r.exitCode, 0) << r.err;
+    const std::string year = RawDb(dir.file("pramo.db")).value("SELECT GODINA FROM ISPLATE WHERE OZNAKA = 1");
+    r = runCommand(PRAMO_CLI, {"report", "id1", "--payer", "1", "--year", year, "--text", dir.file("id1.txt"), "--data", d});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    std::ifstream id1(dir.file("id1.txt"));
+    std::stringstream text;
+    text << id1.rdbuf();
+    EXPECT_NE(text.str().find("Ivan Horvat"), std::string::npos) << text.str();  // paid in payment 1
     r = runCommand(PRAMO_CLI, {"demo", d});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("already holds data"), std::string::npos) << r.err;

@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <sqlite3.h>
 
+#include "payments/lines.h"
 #include "payments/ui/duplikat_window.h"
 #include "support/raw_db.h"
 #include "ui/payments_fixture.h"
@@ -24,7 +25,7 @@ protected:
         office->item({.oznaka = 1, .rednibroj = 1, .isplata = 1, .djelatnik = 1, .vrstadohotka = 1, .neto = test::money("800")}, 1);
         office->item({.oznaka = 2, .rednibroj = 2, .isplata = 1, .djelatnik = 2, .vrstadohotka = 2, .neto = test::money("90")}, 2);
     }
-    // Opens DUPLIKAT on the second payment of the list (payment 1) and runs `step` on it.
+    // Opens DUPLIKAT on the second payment of the list (at first payment 1) and runs `step` on it.
     void duplicate(ModalSteps::Step step) {
         IsplateScreen& s = openPayments();
         key(*s.payments(), Qt::Key_Down);
@@ -34,6 +35,14 @@ protected:
         EXPECT_TRUE(steps.allDone());
     }
     static DuplikatWindow& windowOf(QWidget* modal) { return *qobject_cast<DuplikatWindow*>(modal); }
+    // An item's lines as "position=amount", in position order.
+    std::vector<std::string> linesOf(std::int32_t item) {
+        std::vector<Obracun> lines;
+        EXPECT_EQ(readLines(store(), item, lines), StoreCode::Ok);
+        std::vector<std::string> out;
+        for (const Obracun& l : lines) out.push_back(std::to_string(l.pozicija) + "=" + l.iznos.toString());
+        return out;
+    }
 };
 
 TEST_F(DuplikatTest, CopiesOnceAndRefusesTheSecondTime) {
@@ -73,6 +82,26 @@ TEST_F(DuplikatTest, DateMovesAndAnImpossibleOneIsRefused) {
         w.reject();
     });
     EXPECT_EQ(counts(), before);
+}
+
+// A payment without items is copied as an empty payment; an item's copy carries lines 13 and 14
+// and a hand-entered line exactly as stored.
+TEST_F(DuplikatTest, EmptyPaymentAndHandLinesAreCopied) {
+    ASSERT_EQ(writeLine(store(), 1, std::uint16_t{20}, test::money("12.34")), StoreCode::Ok);
+    // Payment 1 first; its copy (15074) then comes first in the list and payment 2 second.
+    const std::vector<std::int64_t> added[] = {{1, 2, 29, 2}, {1, 0, 0, 0}};
+    for (const auto& a : added) {
+        auto expected = counts();
+        for (std::size_t i = 0; i < expected.size(); ++i) expected[i] += a[i];
+        duplicate([](QWidget* modal) {
+            windowOf(modal).napraviNovu()->click();
+            windowOf(modal).reject();
+        });
+        EXPECT_EQ(counts(), expected) << a[1];
+    }
+    const std::pair<std::int32_t, std::int32_t> copies[] = {{1, 3}, {2, 4}};
+    for (const auto& [from, to] : copies) EXPECT_EQ(linesOf(to), linesOf(from)) << from;
+    EXPECT_EQ(linesOf(3).size(), 15u);  // 1 to 14 and the hand line
 }
 
 TEST_F(DuplikatTest, ACopyFailingPartWayLeavesNothing) {

@@ -107,6 +107,30 @@ TEST_F(PaymentForm, RsIdOf2013IsKept) {
     });
 }
 
+// A date that is no day of the calendar is refused at the field with a message; the focus stays
+// in it and OK does not save it.
+TEST_F(PaymentForm, ImpossibleDateIsRefusedAtTheField) {
+    withForm(Request::Insert, [&](QWidget* modal) {
+        FormScreen& form = formOf(modal);
+        for (const char* d : {"31.04.2015", "29.02.2015", "32.1.2015", "1.13.2015"}) {
+            messages.shown.clear();
+            typeDate(form, d);
+            EXPECT_EQ(lastMessage(), "Datum: datum nije ispravan (dd.mm.gggg).") << d;
+            EXPECT_EQ(QApplication::focusWidget(), entry(form, "DATUM")) << d;
+            form.okButton()->click();
+            QApplication::processEvents();
+            EXPECT_TRUE(form.isVisible()) << d;
+            EXPECT_EQ(lastMessage(), "Datum: datum nije ispravan (dd.mm.gggg).") << d;
+        }
+        typeDate(form, "29.02.2016");
+        EXPECT_EQ(shown(form, "RSID"), "16060");
+        form.okButton()->click();
+    });
+    Isplate isp{.oznaka = 1};
+    ASSERT_EQ(store().get(Isplate::keyOznaka, isp), StoreCode::Ok);
+    EXPECT_EQ(isp.datum, date(2016, 2, 29));
+}
+
 // OK with an RS Id the payer already has in that year names the key and the form stays open.
 TEST_F(PaymentForm, DuplicateRsIdNamesTheKey) {
     pay(1, date(2015, 3, 14));

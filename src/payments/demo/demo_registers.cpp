@@ -156,10 +156,8 @@ Osobe payeeOf(std::size_t i) {
         oso.racun = digits(3, n);
         oso.rkont = hrIbanCheck(banks[p.banka - 1].vodecibroj, oso.racun.view());
     }
-    if (*p.radnaOpcina) {
-        oso.fax = "DA";
-        oso.email = p.radnaOpcina;
-    }
+    oso.fax = *p.radnaOpcina ? "DA" : "NE";
+    oso.email = p.radnaOpcina;
     return oso;
 }
 
@@ -171,10 +169,11 @@ StoreCode addPayees(Store& store, int& count) {
 }
 
 // A taxed income type at a single rate with pension and health contributions, paid to the
-// payer's accounts ("I").
+// payer's accounts ("I"); income tax and surtax go to the revenue account of other income
+// (1422), which the ID-1 form has a column for.
 Vrstedoh taxed(std::uint8_t oznaka, const char* naziv, const char* receipt, int expenses, int pillarI, int pillarII,
                int health) {
-    return {.oznaka = oznaka, .naziv = naziv, .poreznastopa = Rate::fromRaw(2500), .rnporez = "1406", .tipporez = "I",
+    return {.oznaka = oznaka, .naziv = naziv, .poreznastopa = Rate::fromRaw(2500), .rnporez = "1422", .tipporez = "I",
             .visestopa = "NE", .priznatitroskovi = Rate::fromRaw(expenses * 100),
             .mirovinskoistup = Rate::fromRaw(pillarI * 10), .rnmoi = "8168", .tipmoi = "I",
             .mirovinskoiistup = Rate::fromRaw(pillarII * 10), .rnmoii = "2003", .tipmoii = "I",
