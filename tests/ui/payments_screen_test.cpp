@@ -143,7 +143,7 @@ TEST_F(PaymentsScreen, NumericPlusInsertsAPayment) {
         EXPECT_EQ(form.windowTitle(), "Unos nove isplate");
         form.cancelButton()->click();
     });
-    QTest::keyClick(s.payers()->view(), Qt::Key_Plus, Qt::KeypadModifier);
+    QTest::keyClick(s.payments()->view(), Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_TRUE(steps.allDone());
     EXPECT_EQ(count(Isplate::table), 2);
 }

@@ -55,12 +55,19 @@ void removeNewPayment(FormScreen& f) {
     (void)f.context().ri.remove(isp);  // a failure has shown its message
 }
 
-ColumnSpec payeeColumn(QString title, std::string_view field) {
-    return lookup(std::move(title), "DJELATNIK", Osobe::keyOznaka, field);
+// Names start narrower than their fields hold, so that the items' columns fit beside the payers
+// and payments; a longer value widens its column when shown.
+ColumnSpec narrow(ColumnSpec c, int chars) {
+    c.chars = chars;
+    return c;
 }
 
-ColumnSpec typeColumn(QString title, std::string_view field) {
-    return lookup(std::move(title), "VRSTADOHOTKA", Vrstedoh::keyOznaka, field);
+ColumnSpec payeeColumn(QString title, std::string_view field, int chars = 0) {
+    return narrow(lookup(std::move(title), "DJELATNIK", Osobe::keyOznaka, field), chars);
+}
+
+ColumnSpec typeColumn(QString title, std::string_view field, int chars = 0) {
+    return narrow(lookup(std::move(title), "VRSTADOHOTKA", Vrstedoh::keyOznaka, field), chars);
 }
 
 }  // namespace
@@ -68,7 +75,7 @@ ColumnSpec typeColumn(QString title, std::string_view field) {
 const ListSpec isplatiteljiIsplate{
     .table = &Subjekti::table,
     .tabs = {{.key = &Subjekti::keyNaziv, .locator = Locator::Step}},
-    .columns = {column("Isplatitelj", "NAZIV"), column("Oznaka", "OZNAKA")},
+    .columns = {narrow(column("Isplatitelj", "NAZIV"), 24), column("Oznaka", "OZNAKA")},
     .buttons = {},
     .toolTip = "Pregled isplatitelja" + arrowsTip,
 };
@@ -77,8 +84,8 @@ const ListSpec isplateDohoci{
     .table = &Dohoci::table,
     .caption = "Primatelji:",
     .tabs = {{.key = &Dohoci::keyIsplata, .locator = Locator::None, .range = rangeFrom(isplateList, "ISPLATA", "OZNAKA")}},
-    .columns = {column("R.br", "REDNIBROJ"), payeeColumn("Prezime", "PREZIME"), payeeColumn("Ime", "IME"),
-                column("Neto", "NETO"), typeColumn("Oz.prim.", "REZSTRINGB"), typeColumn("Vrsta doh.", "NAZIV"),
+    .columns = {column("R.br", "REDNIBROJ"), payeeColumn("Prezime", "PREZIME", 14), payeeColumn("Ime", "IME", 10),
+                column("Neto", "NETO"), typeColumn("Oz.prim.", "REZSTRINGB", 4), typeColumn("Vrsta doh.", "NAZIV", 20),
                 column("Isplata", "ISPLATA"), column("Oznaka", "OZNAKA")},
     .buttons = {},
     .toolTip = "Pregled primatelja po odabranoj isplati" + arrowsTip,

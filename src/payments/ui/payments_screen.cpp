@@ -3,14 +3,18 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "payments/ui/payment_commands.h"
@@ -78,9 +82,9 @@ void IsplateScreen::buildLists(QBoxLayout* layout) {
     items_->setRangeSource(payments_);
     payments_->setHeadingVisible(true);
     items_->setHeadingVisible(true);
-    lists->addWidget(payers_, 3);
-    lists->addWidget(payments_, 4);
-    lists->addWidget(items_, 6);
+    lists->addWidget(payers_);  // the payers and payments as wide as their columns, the items the rest
+    lists->addWidget(payments_);
+    lists->addWidget(items_, 1);
     layout->addLayout(lists, 1);
     for (ListPanel* p : {payers_, payments_, items_}) {
         p->view()->installEventFilter(this);
@@ -259,6 +263,28 @@ std::int32_t IsplateScreen::payer() const {
 PrinterKind IsplateScreen::printer() const { return laser_->isChecked() ? PrinterKind::Laser : PrinterKind::Matrix; }
 
 void IsplateScreen::setPrinter(PrinterKind kind) { (kind == PrinterKind::Laser ? laser_ : matrix_)->setChecked(true); }
+
+QSize IsplateScreen::sizeHint() const {
+    const QSize hint = QWidget::sizeHint();
+    return {hint.width(), hint.height() + 6 * payments_->view()->verticalHeader()->defaultSectionSize()};
+}
+
+// Shown in the main window: once the lists have filled their rows (and widened their columns to
+// what they show), as large as they want, but no larger than the area, so that nothing lies
+// beyond its edges.
+void IsplateScreen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    QTimer::singleShot(0, this, [this] {
+        auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+        if (!sub || !sub->mdiArea()) return;
+        QSize wanted = sub->size();
+        for (ListPanel* p : {payers_, payments_, items_})  // what each list lacks for its widened columns
+            wanted.rwidth() += std::max(0, p->view()->sizeHint().width() - p->view()->width());
+        const QSize room = sub->mdiArea()->viewport()->size();
+        if (!room.isEmpty()) sub->resize(wanted.boundedTo(room));
+    });
+}
 
 void IsplateScreen::refreshLists() {
     for (ListPanel* p : {payers_, payments_, items_}) p->refresh();

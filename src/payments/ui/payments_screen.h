@@ -60,8 +60,12 @@ public:
     void refreshLists();
     void choosePrinterParam();  // the look-up of "Podešenost matričnog pisača"
 
+    // Wide enough for every column of the three lists, and some fifteen rows high.
+    QSize sizeHint() const override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildLists(QBoxLayout* layout);

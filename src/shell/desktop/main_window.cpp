@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPrinter>
+#include <QScreen>
 #include <QShortcutEvent>
 #include <QStatusBar>
 #include <QTimer>
@@ -70,7 +71,8 @@ MainWindow::MainWindow(AppContext& ctx, const ScreenRegistry& screens, QWidget* 
     buildMenus();
     buildToolBar();
     statusBar()->addPermanentWidget(new QLabel(QString::fromStdString(ctx.dataDir), this));
-    resize(1024, 720);
+    // Most of the screen, so that the payments' three lists fit side by side; never below 1024 × 720.
+    resize(QSize(1024, 720).expandedTo(screen() ? screen()->availableGeometry().size() * 0.9 : QSize()));
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (QWidget* field = clipboardTarget(now)) lastField_ = field;

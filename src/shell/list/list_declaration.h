@@ -143,6 +143,7 @@ struct ColumnSpec {
     std::string_view lookupField{};       // the linked record's field shown
     CellText compute{};
     bool hidden = false;                  // a zero-width column: part of the row, not shown
+    int chars = 0;                        // width in characters before values widen it; 0: as its field holds
     bool typed = false;  // (below the rows) the text typed so far into the current tab's locator
 };
 

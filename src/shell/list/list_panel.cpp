@@ -153,7 +153,8 @@ QWidget* ListPanel::buildThumb() {
     return thumb_;
 }
 
-// Columns as wide as their field holds (at most 30 characters) or their title, whichever is wider.
+// Columns as wide as their field holds (at most 30 characters, or as declared) or their title,
+// whichever is wider.
 void ListPanel::setColumnWidths() {
     const QFontMetrics metrics = view_->fontMetrics();
     for (std::size_t i = 0; i < columns_.size(); ++i) {
@@ -167,6 +168,7 @@ void ListPanel::setColumnWidths() {
         if (f && f->isText()) chars = std::min(f->size, 30);
         else if (f && f->type == FieldType::Date) chars = 10;
         else if (f) chars = std::min(static_cast<int>(std::to_string(f->maxValue()).size()), 7) + 2;  // wider ones widen the column when shown
+        if (spec_.columns[i].chars > 0) chars = spec_.columns[i].chars;
         const int title = metrics.horizontalAdvance(spec_.columns[i].title) + 16;
         view_->setColumnWidth(static_cast<int>(i), std::max(title, chars * metrics.averageCharWidth() + 12));
     }
