@@ -1,6 +1,7 @@
 #include "reports/payer_address.h"
 
 #include "records/store/read_linked.h"
+#include "reports/report_text.h"
 
 namespace pramo {
 
@@ -13,12 +14,8 @@ StoreCode readPayerPlace(Store& store, const Subjekti& sub, PayerPlace& out) {
 }
 
 std::string payerAddress(const Subjekti& sub, const PayerPlace& place) {
-    std::string out = place.mje ? place.mje->naziv.str() : std::string();
-    out += ", ";
-    out += place.uli ? place.uli->naziv.str() : std::string();
-    out += ' ';
-    out += sub.kucnibroj.str();
-    return out;
+    return addressText(place.mje ? place.mje->naziv.view() : "", place.uli ? place.uli->naziv.view() : "",
+                       sub.kucnibroj.view());
 }
 
 }  // namespace pramo

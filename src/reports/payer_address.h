@@ -22,7 +22,7 @@ struct PayerPlace {
 // The payer's place, street and the place's municipality; each one missing is left empty.
 StoreCode readPayerPlace(Store& store, const Subjekti& sub, PayerPlace& out);
 
-// "Zagreb, Ilica 1": place name, ", ", street name, one blank, house number.
+// "Zagreb, Ilica 1" (addressText): place name, ", ", street name, one blank, house number.
 std::string payerAddress(const Subjekti& sub, const PayerPlace& place);
 
 }  // namespace pramo

@@ -16,13 +16,20 @@ StoreCode placeName(ReportReads& reads, std::int32_t mjesto, QString& out) {
     return c;
 }
 
+std::string addressText(std::string_view place, std::string_view street, std::string_view houseNumber) {
+    const auto join = [](std::string_view a, std::string_view separator, std::string_view b) {
+        if (a.empty() || b.empty()) return std::string(a.empty() ? b : a);
+        return std::string(a) + std::string(separator) + std::string(b);
+    };
+    return join(place, ", ", join(street, " ", houseNumber));
+}
+
 StoreCode addressOf(ReportReads& reads, std::int32_t mjesto, std::int32_t ulica, std::string_view kucniBroj, QString& out) {
-    QString place;
-    if (const StoreCode c = placeName(reads, mjesto, place); !ok(c)) return c;
+    std::optional<Mjesta> mje;
+    if (const StoreCode c = reads.linked(mjesto, mje); !ok(c)) return c;
     std::optional<Ulice> uli;
     if (const StoreCode c = reads.linked(ulica, uli); !ok(c)) return c;
-    const QString street = uli ? (pageText(uli->naziv.view()) + u' ' + pageText(kucniBroj)).trimmed() : QString();
-    out = place.isEmpty() || street.isEmpty() ? place + street : place + QStringLiteral(", ") + street;
+    out = pageText(addressText(mje ? mje->naziv.view() : "", uli ? uli->naziv.view() : "", uli ? kucniBroj : ""));
     return StoreCode::Ok;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "records/values/number_format.h"
@@ -15,8 +16,11 @@ namespace pramo {
 // "Ivan Horvat": first name and surname joined by one blank.
 QString personName(std::string_view ime, std::string_view prezime);
 
-// "Zagreb, Ilica 1": the place's name, then the street's name and the house number. A place or a
-// street that is not in its register leaves its part out.
+// "Zagreb, Ilica 1": the place's name, then the street's name and the house number; a blank part
+// is left out with the separator before it.
+std::string addressText(std::string_view place, std::string_view street, std::string_view houseNumber);
+// The same read from the registers: a place or a street that is not in its register leaves its
+// part out (the house number with the street).
 StoreCode addressOf(ReportReads& reads, std::int32_t mjesto, std::int32_t ulica, std::string_view kucniBroj, QString& out);
 // The place's name; empty when the place is not in the register.
 StoreCode placeName(ReportReads& reads, std::int32_t mjesto, QString& out);

@@ -29,4 +29,17 @@ struct Globals {
     Response globalResponse = Response::None;
 };
 
+// Copies the ID-1 contact person (name, surname, two telephones with their area codes, e-mail)
+// between the globals and an ID-1 header, either way.
+template <class From, class To>
+void copyContact(const From& from, To& to) {
+    to.konime = from.konime;
+    to.konprezime = from.konprezime;
+    to.konpoz1 = from.konpoz1;
+    to.kontel1 = from.kontel1;
+    to.konpoz2 = from.konpoz2;
+    to.kontel2 = from.kontel2;
+    to.konemail = from.konemail;
+}
+
 }  // namespace pramo

@@ -55,30 +55,6 @@ void payeeLookedUp(FormScreen& form, std::string_view field) {
 const std::vector<OptionSpec> daNe{{.text = "&DA", .value = "DA"}, {.text = "&NE", .value = "NE"}};
 const QString paymentData = "Podaci za uplatu";
 
-void copyOib(ListPanel& list) {
-    const Osobe* oso = list.highlighted<Osobe>();
-    if (!oso) return;
-    QGuiApplication::clipboard()->setText(text(oso->oib.view()));
-    QApplication::beep();
-}
-
-void locatingHelp(ListPanel& list) {
-    MessageBox box;
-    box.title = "Uputa za lociranje osobe s liste";
-    box.text = "Osobu s liste možete locirati i upisujući prva slova prezimena.\n"
-               "Ako Vam to ne uspjeva kliknite lijevom tipkom miša na listu s osobama pa opet pokušajte";
-    box.icon = Icon::Information;
-    list.context().messages.ask(box);
-}
-
-// The places beside the payees on the second tab.
-const ListSpec mjestaZaOsobe{
-    .table = &Mjesta::table,
-    .tabs = {{.key = &Mjesta::keyNaziv, .locator = Locator::Step}},
-    .columns = {column("Mjesto", "NAZIV"), column("Oznaka", "OZNAKA")},
-    .buttons = {},
-};
-
 }  // namespace
 
 const FormSpec upisOsobe{
@@ -115,6 +91,44 @@ const FormSpec upisOsobe{
     .hooks = {.opened = showWorkMunicipality, .accepted = payeeAccepted, .lookedUp = payeeLookedUp},
 };
 
+const ListSpec mjestaZaOsobe{
+    .table = &Mjesta::table,
+    .tabs = {{.key = &Mjesta::keyNaziv, .locator = Locator::Step}},
+    .columns = {column("Mjesto", "NAZIV"), column("Oznaka", "OZNAKA")},
+    .buttons = {},
+};
+
+std::vector<ColumnSpec> payeeColumns(std::vector<ColumnSpec> more) {
+    std::vector<ColumnSpec> columns{column("Prezime", "PREZIME"), column("Ime", "IME"), column("OIB", "OIB"),
+                                    lookup("Mjesto", "MJESTO", Mjesta::keyOznaka, "NAZIV"),
+                                    lookup("Ulica", "ULICA", Ulice::keyOznaka, "NAZIV"), column("K br", "KUCNIBROJ")};
+    columns.insert(columns.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+    return columns;
+}
+
+ExtraButton payeeOibButton() {
+    return {.text = "OIB (Alt+Q)",
+            .toolTip = "Pritiskom na ovo dugme ili kombinacijom tipki Alt i Q\n"
+                       "kopirati ćete OIB u memoriju - ako ga želite koristiti u nekoj\n"
+                       "drugoj aplikaciji",
+            .shortcut = QKeySequence(Qt::ALT | Qt::Key_Q),
+            .action = [](ListPanel& list) {
+                const Osobe* oso = list.highlighted<Osobe>();
+                if (!oso) return;
+                QGuiApplication::clipboard()->setText(text(oso->oib.view()));
+                QApplication::beep();
+            }};
+}
+
+void payeeLocatingHelp(ListPanel& list) {
+    MessageBox box;
+    box.title = "Uputa za lociranje osobe s liste";
+    box.text = "Osobu s liste možete locirati i upisujući prva slova prezimena.\n"
+               "Ako Vam to ne uspjeva kliknite lijevom tipkom miša na listu s osobama pa opet pokušajte";
+    box.icon = Icon::Information;
+    list.context().messages.ask(box);
+}
+
 const ListSpec osobeList{
     .table = &Osobe::table,
     .caption = "Pregled primatelja",
@@ -122,19 +136,12 @@ const ListSpec osobeList{
               .locatorEntry = true, .stops = ThumbStops::Surname},
              {.title = "Po mje&stu", .key = &Osobe::keyMjesto, .locator = Locator::None,
               .range = rangeFrom(mjestaZaOsobe, "MJESTO", "OZNAKA")}},
-    .columns = {column("Prezime", "PREZIME"), column("Ime", "IME"), column("OIB", "OIB"),
-                lookup("Mjesto", "MJESTO", Mjesta::keyOznaka, "NAZIV"), lookup("Ulica", "ULICA", Ulice::keyOznaka, "NAZIV"),
-                column("K br", "KUCNIBROJ"), column("Oznaka", "MJESTO"), column("Kućni telefon", "KUCNITELEFON"),
-                column("Telefon na poslu", "TELEFONNAPOSLU"), column("Br. primatelja", "OZNAKA"),
-                column("Br. mjesta", "MJESTO"), column("Br. ulice", "ULICA")},
+    .columns = payeeColumns({column("Oznaka", "MJESTO"), column("Kućni telefon", "KUCNITELEFON"),
+                             column("Telefon na poslu", "TELEFONNAPOSLU"), column("Br. primatelja", "OZNAKA"),
+                             column("Br. mjesta", "MJESTO"), column("Br. ulice", "ULICA")}),
     .hideSelect = true,
     .form = &upisOsobe,
-    .extraButtons = {{.text = "OIB (Alt+Q)",
-                      .toolTip = "Pritiskom na ovo dugme ili kombinacijom tipki Alt i Q\n"
-                                 "kopirati ćete OIB u memoriju - ako ga želite koristiti u nekoj\n"
-                                 "drugoj aplikaciji",
-                      .shortcut = QKeySequence(Qt::ALT | Qt::Key_Q), .action = copyOib},
-                     {.text = "Uputa", .action = locatingHelp, .tab = 0}},
+    .extraButtons = {payeeOibButton(), {.text = "Uputa", .action = payeeLocatingHelp, .tab = 0}},
     .below = {computed<Osobe>("", [](const Osobe& oso) { return oso.prezime.str() + " " + oso.ime.str(); }),
               column("", "OIB"),
               computed<Osobe>("Kontakt:", [](const Osobe& oso) { return oso.kucnitelefon.str() + "   " + oso.telefonnaposlu.str(); })},

@@ -30,6 +30,13 @@ extern const ListSpec bankeList;
 extern const FormSpec upisBanke;
 
 extern const ListSpec osobeList;
+// What the payees' lists share: the places beside the payees on the by-place tab, the columns
+// surname, name, OIB, place, street and house number (followed by `more`), the OIB button (Alt+Q
+// copies the highlighted payee's OIB) and the help on locating a payee.
+extern const ListSpec mjestaZaOsobe;
+std::vector<ColumnSpec> payeeColumns(std::vector<ColumnSpec> more);
+ExtraButton payeeOibButton();
+void payeeLocatingHelp(ListPanel& list);
 extern const FormSpec upisOsobe;
 extern const ListSpec subjektiList;
 extern const FormSpec upisSubjekta;

@@ -32,22 +32,10 @@ void addReturnLine(Id1Sums& s, const Obracun& obr, std::optional<std::size_t> ac
     }
 }
 
-// One line of an item on the printed form, whose type pays into account `account`.
+// One line of an item on the printed form, whose type pays into account `account`: as on the
+// return, but the printed form has no crisis tax.
 void addPrintLine(Id1Sums& s, const Obracun& obr, std::size_t account) {
-    switch (positionOf(obr)) {
-    case Pozicija::Bruto: addTo(s.bruto, obr.iznos); break;
-    case Pozicija::NeoporeziviDio:
-    case Pozicija::PriznatiTroskovi: addTo(s.izdaci, obr.iznos); break;
-    case Pozicija::MirovinskoI:
-    case Pozicija::MirovinskoII: addTo(s.doprinosi, obr.iznos); break;
-    case Pozicija::Porez:
-    case Pozicija::Prirez:
-        addTo(s.porez, obr.iznos);
-        addTo(s.iznos[account], obr.iznos);
-        break;
-    case Pozicija::Neto: addTo(s.neto, obr.iznos); break;
-    default: break;
-    }
+    if (positionOf(obr) != Pozicija::Kriznica) addReturnLine(s, obr, account);
 }
 
 }  // namespace

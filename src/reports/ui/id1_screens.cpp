@@ -14,37 +14,16 @@
 namespace pramo {
 namespace {
 
-// The contact person of a header and the globals a new header starts from.
-void contactFromGlobals(const Globals& glo, Id1& h) {
-    h.konime = glo.konime;
-    h.konprezime = glo.konprezime;
-    h.konpoz1 = glo.konpoz1;
-    h.kontel1 = glo.kontel1;
-    h.konpoz2 = glo.konpoz2;
-    h.kontel2 = glo.kontel2;
-    h.konemail = glo.konemail;
-}
-
-void contactToGlobals(const Id1& h, Globals& glo) {
-    glo.konime = h.konime;
-    glo.konprezime = h.konprezime;
-    glo.konpoz1 = h.konpoz1;
-    glo.kontel1 = h.kontel1;
-    glo.konpoz2 = h.konpoz2;
-    glo.kontel2 = h.kontel2;
-    glo.konemail = h.konemail;
-}
-
 // A new header: not a cancellation, for the year before this one, with the last contact person.
 void newHeader(FormScreen& form) {
     Id1& h = form.as<Id1>();
     h.storno = "false";
     h.godina = std::to_string(form.context().clock.today().year() - 1);
-    contactFromGlobals(form.context().glo, h);
+    copyContact(form.context().glo, h);
 }
 
 void keepContact(FormScreen& form) {
-    if (form.request() != Request::Delete) contactToGlobals(form.as<Id1>(), form.context().glo);
+    if (form.request() != Request::Delete) copyContact(form.as<Id1>(), form.context().glo);
 }
 
 int yearOf(const Id1& h) {

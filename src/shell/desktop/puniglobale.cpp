@@ -16,14 +16,7 @@ std::uint8_t lastIncomeType(Store& store) {
 void copyLastContact(Store& store, Globals& glo) {
     Id1 id1;
     store.setFile(Id1::table);
-    if (!ok(store.previous(id1))) return;
-    glo.konime = id1.konime;
-    glo.konprezime = id1.konprezime;
-    glo.konpoz1 = id1.konpoz1;
-    glo.kontel1 = id1.kontel1;
-    glo.konpoz2 = id1.konpoz2;
-    glo.kontel2 = id1.kontel2;
-    glo.konemail = id1.konemail;
+    if (ok(store.previous(id1))) copyContact(id1, glo);
 }
 
 }  // namespace
