@@ -26,7 +26,9 @@ const FormLayout hub3{
 };
 
 // HUB-3A: three orders to a sheet of 304.8 mm (or A4); the body starts 5 mm from the left at the
-// top. The 2D code goes into the free field under the recipient block.
+// top. The 2D code goes into the free field under the recipient block. The receipt stub's fields
+// end 192 mm into the band, so that on A4 nothing runs past the sheet; the payer's name and
+// address take two lines there.
 const FormLayout hub3a{
     .form = OrderForm::Hub3a, .body = {5.0, 0.0}, .bandHeight = 97.0, .ordersPerPage = 3,
     .matrixPaper = {250.0, 304.8}, .laserPaper = Paper::a4(),
@@ -35,7 +37,7 @@ const FormLayout hub3a{
                {F::Pozivu, 61, 21, 78, 6},      {F::Zirop, 86, 28, 44, 4},      {F::Primatelj, 3, 36, 45, 4},
                {F::Modelp, 49, 36},             {F::Pozivp, 61, 36, 78, 6},     {F::Adresap, 3, 40, 45, 4},
                {F::Opisplacanja, 81, 41, 60, 14}, {F::Mjestop, 3, 44, 45, 4},   {F::Iznos, 162, 8, 34, 6},
-               {F::Nazivodrezak, 147, 14, 59, 4}, {F::Modelu, 146, 21, 8, 4},   {F::Pozivu, 154, 21, 38, 6},
+               {F::Nazivodrezak, 147, 14, 45, 7}, {F::Modelu, 146, 21, 8, 4},   {F::Pozivu, 154, 21, 38, 6},
                {F::Zirop, 149, 28, 43, 4},      {F::Modelp, 146, 36, 8, 4},     {F::Pozivp, 154, 36, 38, 6, 30},
                {F::Opisplacanja, 146, 44, 46, 12}},
     .codeArea = QRectF(3.0, 56.0, 58.0, 26.0),
@@ -89,8 +91,9 @@ void drawField(Page& page, const PaymentOrder& order, const Placement& p, QPoint
     }
     const double baseLineHeight = lineHeightMm(baseFont);
     const bool whole = shownWhole(p.field);
-    const QStringList lines = whole || p.height < 2.0 * baseLineHeight ? oneLine(text, p, font, whole)
-                                                                        : severalLines(text, p, font, baseLineHeight);
+    const bool twoLinesFit = p.height >= 2.0 * baseLineHeight * smallestPoints / baseFont.points;
+    const QStringList lines = whole || !twoLinesFit ? oneLine(text, p, font, whole)
+                                                    : severalLines(text, p, font, baseLineHeight);
     const double lineHeight = baseLineHeight * font.points / baseFont.points;
     const Align align = p.field == Field::Iznos ? Align::Right : Align::Left;
     for (qsizetype i = 0; i < lines.size(); ++i) {

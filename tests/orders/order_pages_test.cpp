@@ -54,6 +54,19 @@ TEST(OrderFields, ShownWholeInTheirBoxes) {
     }
 }
 
+// Every box lies on the sheet of either printer, the receipt stub's payer line too (on A4 it ran
+// past the sheet's edge).
+TEST(OrderFields, EveryBoxOnTheSheet) {
+    for (const OrderForm form : {OrderForm::Hub3, OrderForm::Hub3a}) {
+        const FormLayout& layout = formLayout(form);
+        for (const PrinterKind printer : {PrinterKind::Matrix, PrinterKind::Laser}) {
+            const double sheet = orderPaper(layout, printer, {}).pageSize().width();
+            for (const Placement& p : layout.fields)
+                EXPECT_LE(layout.body.x() + p.x + p.width, sheet) << fieldName(p.field) << " at " << p.x;
+        }
+    }
+}
+
 class OrderPages : public OrdersTest {
 protected:
     ReportResult run(const ReportSpec& spec, PrinterKind printer, std::int32_t param) {
