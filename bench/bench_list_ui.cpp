@@ -3,39 +3,12 @@
 // its top when it can go no further, so that every step reads a page in both). The list holds one
 // page and reads by key, so both should cost the same; the ratio of the two is printed at the end.
 
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
-#include <QKeyEvent>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
-
-#include "records/layouts/integrity.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/opcine.h"
-#include "shell/list/list_panel.h"
-#include "shell/list/list_screen.h"
-#include "shell/list/page_view.h"
+#include "support/list_bench.h"
 
 namespace pramo {
 namespace {
-
-constexpr int pageDowns = 20;
-constexpr int pageRows = 5;  // two pages of the short list
-
-class CountingMessages : public Messages {
-public:
-    int ask(const MessageBox& box) override {
-        std::fprintf(stderr, "unexpected message: %s\n", box.text.c_str());
-        return box.defaultButton;
-    }
-    void halt(const std::string& text) override {
-        std::fprintf(stderr, "halted: %s\n", text.c_str());
-        std::exit(1);
-    }
-};
 
 // Places by name, with the name of their municipality looked up for each row.
 const ListSpec placesList{
@@ -48,139 +21,40 @@ const ListSpec placesList{
 };
 
 // One data directory with `places` places in 100 municipalities.
-struct DataDir {
-    std::filesystem::path path;
-    Store store;
-    CountingMessages messages;
-    Files files{store, messages};
-    Integrity ri{files};
-    Globals glo;
-    SystemClock clock;
-    std::unique_ptr<AppContext> ctx;
-
-    explicit DataDir(std::int64_t places) {
-        path = std::filesystem::temp_directory_path() / ("pramo_bench_list_" + std::to_string(places));
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-        if (!ok(store.openDatabase((path / "pramo.db").string()))) std::exit(1);
-        ctx = std::make_unique<AppContext>(AppContext{store, files, ri, messages, glo, clock, path.string()});
-        fill(places);
-    }
-    ~DataDir() {
-        ctx.reset();
-        store.closeDatabase();
-        std::filesystem::remove_all(path);
-    }
-    void fill(std::int64_t places) {
+struct PlacesData : ListBenchData {
+    explicit PlacesData(std::int64_t places) {
         FileUse use(files, {&Mjesta::table, &Opcine::table});
         Transaction tx(store, Store::lockWaitSeconds);
-        for (int i = 1; i <= 100; ++i) {
-            Opcine o;
-            o.oznaka = i;
-            o.naziv = "Općina " + std::to_string(i);
-            (void)store.add(o);
-        }
+        for (int i = 1; i <= 100; ++i) mustAdd(store, Opcine{.oznaka = i, .naziv = "Općina " + std::to_string(i)});
         std::uint64_t seed = 12345;
         for (std::int64_t i = 1; i <= places; ++i) {
-            Mjesta m;
-            m.oznaka = static_cast<std::int32_t>(i);
             std::string name;
             for (int c = 0; c < 10; ++c) {
                 seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
                 name += static_cast<char>('A' + (seed >> 59) % 26);
             }
-            m.naziv = name;
-            m.opcina = static_cast<std::int32_t>(i % 100 + 1);
-            m.postbroj = std::to_string(10000 + i % 90000);
-            if (!ok(store.add(m))) std::exit(1);
+            mustAdd(store, Mjesta{.oznaka = static_cast<std::int32_t>(i), .naziv = name,
+                                  .opcina = static_cast<std::int32_t>(i % 100 + 1), .postbroj = std::to_string(10000 + i % 90000)});
         }
-        if (!ok(tx.commit())) std::exit(1);
+        mustSucceed(tx.commit());
     }
 };
 
-DataDir* small = nullptr;
-DataDir* large = nullptr;
+PlacesData* small = nullptr;
+PlacesData* large = nullptr;
 
-void press(ListPanel& list, Qt::Key key) {
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(list.view(), &event);
-}
-
-// Sizes the window so that the list's page holds `rows` rows.
-void fitRows(ListScreen& screen, ListPanel& list, int rows) {
-    for (int height = 120; height < 2000 && list.page().capacity() != rows; height += 2) {
-        screen.resize(760, height);
-        QApplication::processEvents();
-    }
-}
-
-// Each step reads a page: Page Down, or Home when Page Down could not move the page any more
-// (the short list starts again from the top, as its user would).
-std::size_t pageThrough(ListPanel& list, int steps) {
-    std::size_t rows = 0;
-    for (int i = 0; i < steps; ++i) {
-        const std::int64_t top = list.page().empty() ? 0 : list.page().rows().front().pos.id;
-        press(list, Qt::Key_PageDown);
-        if (!list.page().empty() && list.page().rows().front().pos.id == top) press(list, Qt::Key_Home);
-        rows += list.page().rows().size();
-    }
-    return rows;
-}
-
-// Opens the list (first fill) and pages through it with a page of five rows.
-void openAndPage(benchmark::State& state, DataDir& data) {
-    std::size_t shown = 0;
-    for (auto _ : state) {
-        ListScreen screen(*data.ctx, placesList);
-        screen.show();
-        ListPanel& list = *screen.panel();
-        state.PauseTiming();
-        fitRows(screen, list, pageRows);
-        list.fillFirst();
-        state.ResumeTiming();
-        shown += pageThrough(list, pageDowns);
-    }
-    benchmark::DoNotOptimize(shown);
-    state.counters["rows_per_step"] = static_cast<double>(shown) / static_cast<double>(state.iterations() * pageDowns);
-}
-
-void BM_ListOverTenPlaces(benchmark::State& state) { openAndPage(state, *small); }
-void BM_ListOverAMillionPlaces(benchmark::State& state) { openAndPage(state, *large); }
+void BM_ListOverTenPlaces(benchmark::State& state) { openAndPage(state, *small, {.list = &placesList}); }
+void BM_ListOverAMillionPlaces(benchmark::State& state) { openAndPage(state, *large, {.list = &placesList}); }
 BENCHMARK(BM_ListOverTenPlaces)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListOverAMillionPlaces)->Unit(benchmark::kMillisecond);
-
-// Prints as the console does and keeps the time per iteration of each benchmark.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0)
-                seconds[r.benchmark_name()] = r.real_accumulated_time / static_cast<double>(r.iterations);
-    }
-    std::map<std::string, double> seconds;
-};
 
 }  // namespace
 }  // namespace pramo
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
-        if (!text.contains("propagateSizeHints")) std::fprintf(stderr, "%s\n", qPrintable(text));
-    });
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    pramo::DataDir small(10), large(1'000'000);
+    pramo::ListBenchApp app(argc, argv);
+    pramo::PlacesData small(10), large(1'000'000);
     pramo::small = &small;
     pramo::large = &large;
-    pramo::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto tenIt = reporter.seconds.find("BM_ListOverTenPlaces");
-    const auto millionIt = reporter.seconds.find("BM_ListOverAMillionPlaces");
-    if (tenIt != reporter.seconds.end() && millionIt != reporter.seconds.end())
-        std::printf("open, then %d pages of %d rows: 10^6 places / 10 places = %.2f\n", pramo::pageDowns, pramo::pageRows,
-                    millionIt->second / tenIt->second);
-    benchmark::Shutdown();
-    return 0;
+    return app.run("BM_ListOverTenPlaces", "BM_ListOverAMillionPlaces", "10^6 places / 10 places");
 }

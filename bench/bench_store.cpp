@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <filesystem>
 #include <iostream>
 #include <map>
 #include <random>
@@ -14,15 +13,10 @@
 #include "records/store/files.h"
 #include "records/store/key_encoding.h"
 #include "records/layouts/osobe.h"
+#include "support/bench_data.h"
 
 namespace pramo {
 namespace {
-
-class QuietMessages : public Messages {
-public:
-    int ask(const MessageBox& b) override { return b.defaultButton; }
-    void halt(const std::string& text) override { std::cerr << text << "\n"; std::exit(1); }
-};
 
 std::string surname(std::mt19937& rng) {
     static const char* syllables[] = {"ho", "rv", "at", "ko", "va", "č", "ba", "bi", "ć", "šu", "ma", "ri", "ž", "đu", "ne", "lj"};
@@ -33,18 +27,10 @@ std::string surname(std::mt19937& rng) {
     return s;
 }
 
-struct Fixture {
-    std::filesystem::path dir;
-    Store store;
-    QuietMessages messages;
-    Files files{store, messages};
+struct Fixture : BenchData {
     std::vector<std::string> probes;
 
-    explicit Fixture(int records) {
-        dir = std::filesystem::temp_directory_path() / ("pramo-bench-" + std::to_string(records));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        if (!ok(store.openDatabase((dir / "pramo.db").string())) || !ok(files.open(Osobe::table))) std::exit(1);
+    explicit Fixture(int records) : BenchData({&Osobe::table}) {
         std::mt19937 rng(42);
         fill(records, rng);
         for (int i = 0; i < 10000; ++i) probes.push_back(surname(rng));
@@ -60,10 +46,6 @@ struct Fixture {
             for (int n = 0; n < 20 && ok(c.next(o)); ++n) {}
         }
     }
-    ~Fixture() {
-        store.closeDatabase();
-        std::filesystem::remove_all(dir);
-    }
     void fill(int records, std::mt19937& rng) {
         Transaction tx(store, 10);
         Osobe o;
@@ -73,7 +55,7 @@ struct Fixture {
             o.prezime = surname(rng);
             o.ime = "Ana";
             o.mjesto = i % 500;
-            if (!ok(store.add(o))) std::exit(1);
+            mustAdd(store, o);
         }
         (void)tx.commit();
     }

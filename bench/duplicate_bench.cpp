@@ -5,58 +5,30 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 
 #include "payments/duplication.h"
 #include "payments/lines.h"
-#include "records/layouts/all_tables.h"
 #include "records/layouts/dohoci.h"
 #include "records/layouts/isplate.h"
-#include "records/store/files.h"
+#include "support/bench_data.h"
 
 namespace pramo {
 namespace {
 
-class QuietMessages : public Messages {
-public:
-    int ask(const MessageBox& box) override { return box.defaultButton; }
-    void halt(const std::string&) override { std::abort(); }
-};
-
-template <class R>
-void add(Store& store, R rec) {
-    if (!ok(store.add(rec))) std::abort();
-}
-
 // A data directory with payment 1 of `items` items; the registers the copy does not read are left out.
-struct Data {
+struct Data : BenchData {
     explicit Data(int items) {
-        char tmpl[] = "/tmp/pramo-bench-XXXXXX";
-        dir = mkdtemp(tmpl);
-        if (!ok(store.openDatabase(dir + "/pramo.db"))) std::abort();
-        for (const TableDef* t : allTables()) if (!ok(files.open(*t))) std::abort();
         Transaction tx(store, Store::lockWaitSeconds);
-        add(store, Isplate{.oznaka = 1, .isplatitelj = 1, .rsid = "15074", .datum = *Date::fromYmd(2015, 3, 15), .godina = "2015"});
+        mustAdd(store, Isplate{.oznaka = 1, .isplatitelj = 1, .rsid = "15074", .datum = *Date::fromYmd(2015, 3, 15), .godina = "2015"});
         Lines lines;
         for (int p = 1; p <= calculatedPositions; ++p) lines.at(p) = Money::fromRaw(100000 + p);
         for (std::int32_t i = 1; i <= items; ++i) {
-            add(store, Dohoci{.oznaka = i, .rednibroj = static_cast<std::uint16_t>(i), .isplata = 1, .djelatnik = 1 + i % 25,
-                              .vrstadohotka = 1, .neto = Money::fromRaw(100000)});
+            mustAdd(store, Dohoci{.oznaka = i, .rednibroj = static_cast<std::uint16_t>(i), .isplata = 1, .djelatnik = 1 + i % 25,
+                                  .vrstadohotka = 1, .neto = Money::fromRaw(100000)});
             if (!ok(writeLines(store, i, lines)) || writePaymentMethod(store, i, 1) != MethodWrite::Written) std::abort();
         }
-        if (!ok(tx.commit())) std::abort();
-    }
-    ~Data() {
-        store.closeDatabase();
-        std::filesystem::remove_all(dir);
-    }
-
-    std::string dir;
-    Store store;
-    QuietMessages messages;
-    Files files{store, messages};
-};
+        mustSucceed(tx.commit());
+    }};
 
 void BM_Duplicate(benchmark::State& state) {
     const auto items = static_cast<int>(state.range(0));

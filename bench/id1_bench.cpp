@@ -4,12 +4,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <map>
 #include <memory>
 
 #include "payments/lines.h"
-#include "records/layouts/all_tables.h"
 #include "records/layouts/dohoci.h"
 #include "records/layouts/id1.h"
 #include "records/layouts/isplate.h"
@@ -18,18 +16,11 @@
 #include "records/layouts/osobe.h"
 #include "records/layouts/subjekti.h"
 #include "records/layouts/vrstedoh.h"
-#include "records/store/files.h"
 #include "reports/id1/id1_xml.h"
+#include "support/bench_data.h"
 
 namespace pramo {
 namespace {
-
-namespace fs = std::filesystem;
-
-struct Quiet : Messages {
-    int ask(const MessageBox& box) override { return box.defaultButton; }
-    void halt(const std::string&) override {}
-};
 
 constexpr int payees = 200, itemsOfTheYear = 1000, itemsPerPayment = 100;
 
@@ -77,13 +68,8 @@ void payments(Store& st, std::int32_t payer, int year, int items, std::int32_t& 
     }
 }
 
-struct Office {
+struct Office : BenchData {
     explicit Office(int others) {
-        dir = fs::temp_directory_path() / ("pramo-id1-bench-" + std::to_string(others));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        (void)store.openDatabase((dir / "pramo.db").string());
-        for (const TableDef* t : allTables()) (void)files.open(*t);
         Transaction tx(store, Store::lockWaitSeconds);
         registers(store);
         std::int32_t isplata = 1, item = 1;
@@ -92,12 +78,6 @@ struct Office {
         payments(store, 2, 2015, others / 2, isplata, item);
         (void)tx.commit();
     }
-    ~Office() { fs::remove_all(dir); }
-
-    fs::path dir;
-    Store store;
-    Quiet messages;
-    Files files{store, messages};
 };
 
 void id1Return(benchmark::State& state) {

@@ -2,11 +2,7 @@
 // deletes, and a refusal by a restricting child costs the same however large the files are.
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <filesystem>
-
-#include "records/layouts/all_tables.h"
 #include "records/layouts/dohoci.h"
 #include "records/layouts/integrity.h"
 #include "records/layouts/isplate.h"
@@ -14,34 +10,14 @@
 #include "records/layouts/obracun.h"
 #include "records/layouts/svasta.h"
 #include "records/layouts/vrstedoh.h"
+#include "support/bench_data.h"
 
 namespace pramo {
 namespace {
 
-class Quiet : public Messages {
-public:
-    int ask(const MessageBox& box) override { return box.defaultButton; }
-    void halt(const std::string&) override {}
-};
-
 // A data directory of its own with every file open, removed at the end.
-struct Bench {
-    std::filesystem::path dir;
-    Store store;
-    Quiet messages;
-    Files files{store, messages};
+struct Bench : BenchData {
     Integrity ri{files};
-
-    Bench() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "pramo-bench-XXXXXX").string();
-        dir = mkdtemp(tmpl.data());
-        (void)store.openDatabase((dir / "pramo.db").string());
-        for (const TableDef* t : allTables()) (void)files.open(*t);
-    }
-    ~Bench() {
-        store.closeDatabase();
-        std::filesystem::remove_all(dir);
-    }
 
     // A payment with `items` items of 14 lines and one slot each, and one submission.
     void addPayment(std::int32_t isplata, std::int32_t firstItem, int items) {

@@ -3,59 +3,38 @@
 // over one of 100 000: the cost must not grow with the files.
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <map>
 #include <memory>
 
 #include "payments/lines.h"
 #include "payments/ui/item_form_flow.h"
-#include "records/layouts/all_tables.h"
 #include "records/layouts/isplate.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/opcine.h"
 #include "records/layouts/osobe.h"
 #include "records/layouts/svasta.h"
 #include "records/layouts/vrstedoh.h"
+#include "support/bench_data.h"
 
 namespace pramo {
 namespace {
 
-class Quiet : public Messages {
-public:
-    int ask(const MessageBox& box) override { return box.defaultButton; }
-    void halt(const std::string&) override {}
-};
-
 constexpr int itemsPerPayment = 10;
 
 // A data directory of its own with the registers and `items` calculated items, removed at the end.
-struct Office {
-    std::filesystem::path dir;
-    Store store;
-    Quiet messages;
-    Files files{store, messages};
+struct Office : BenchData {
     Integrity ri{files};
     Globals glo;
     FixedClock clock{*Date::fromYmd(2015, 3, 14)};
     AppContext ctx{store, files, ri, messages, glo, clock};
 
     explicit Office(int items) {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "pramo-bench-XXXXXX").string();
-        dir = mkdtemp(tmpl.data());
-        (void)store.openDatabase((dir / "pramo.db").string());
-        for (const TableDef* t : allTables()) (void)files.open(*t);
         Transaction tx(store, Store::lockWaitSeconds);
         registers();
         for (std::int32_t item = 1; item <= items; ++item) addItem(item);
         (void)tx.commit();
     }
-    ~Office() {
-        store.closeDatabase();
-        std::filesystem::remove_all(dir);
-    }
-
     void registers() {
         Opcine opc{.oznaka = 1, .shifra = "1333", .naziv = "ZAGREB", .stopaprireza = *Rate7::parse("18")};
         Mjesta mje{.oznaka = 1, .naziv = "Zagreb", .opcina = 1};

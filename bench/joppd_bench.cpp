@@ -4,14 +4,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <map>
 #include <memory>
 
 #include "joppd/return_file.h"
 #include "joppd/submission.h"
 #include "payments/lines.h"
-#include "records/layouts/all_tables.h"
 #include "records/layouts/dohoci.h"
 #include "records/layouts/isplate.h"
 #include "records/layouts/mjesta.h"
@@ -20,27 +18,12 @@
 #include "records/layouts/subjekti.h"
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
-#include "records/store/files.h"
+#include "support/bench_data.h"
 
 namespace pramo {
 namespace {
 
-namespace fs = std::filesystem;
-
-struct Quiet : Messages {
-    int ask(const MessageBox& box) override { return box.defaultButton; }
-    void halt(const std::string&) override {}
-};
-
 Money money(std::int64_t cents) { return Money::fromRaw(cents); }
-
-// Lines of an author's fee of net 1000,00 (expenses 30 %, pillars 15 and 5, health 15, tax 25 %, surtax 18 %).
-Lines authorsFee() {
-    Lines l;
-    const std::int64_t cents[] = {143926, 0, 43178, 100748, 15112, 5037, 80599, 20150, 3627, 100000, 15112, 0};
-    for (int p = 1; p <= calculatedPositions; ++p) l.at(p) = money(cents[p - 1]);
-    return l;
-}
 
 void registers(Store& st) {
     Opcine opc{.oznaka = 1, .shifra = "1333", .naziv = "ZAGREB"};
@@ -62,16 +45,11 @@ void registers(Store& st) {
 }
 
 // A data directory with a payment of `items` items and its submission.
-struct Office {
+struct Office : BenchData {
     explicit Office(int items) {
-        dir = fs::temp_directory_path() / ("pramo-joppd-bench-" + std::to_string(items));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        (void)store.openDatabase((dir / "pramo.db").string());
-        for (const TableDef* t : allTables()) (void)files.open(*t);
         Transaction tx(store, Store::lockWaitSeconds);
         registers(store);
-        const Lines lines = authorsFee();
+        const Lines lines = authorsFeeLines();
         for (int i = 1; i <= items; ++i) {
             Dohoci doh{.oznaka = i, .rednibroj = static_cast<std::uint16_t>(i), .isplata = 1, .djelatnik = 1 + i % 200,
                        .vrstadohotka = 1, .neto = money(100000)};
@@ -85,12 +63,6 @@ struct Office {
         } random;
         submission = createSubmission(store, 1, random, {.ime = "Marko", .prezime = "Marić", .email = "marko@pramo.hr"}).jopo.oznaka;
     }
-    ~Office() { fs::remove_all(dir); }
-
-    fs::path dir;
-    Store store;
-    Quiet messages;
-    Files files{store, messages};
     std::int32_t submission = 0;
 };
 

@@ -5,12 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-#include <cstdlib>
-#include <filesystem>
-
 #include "payments/lines.h"
-#include "records/layouts/all_tables.h"
 #include "records/layouts/dohoci.h"
 #include "records/layouts/isplate.h"
 #include "records/layouts/mjesta.h"
@@ -18,8 +13,8 @@
 #include "records/layouts/subjekti.h"
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
-#include "records/store/files.h"
 #include "reports/potvrde.h"
+#include "support/bench_data.h"
 
 namespace pramo {
 namespace {
@@ -28,82 +23,42 @@ constexpr int itemsPerPayee = 10;
 
 Money money(const char* text) { return *Money::parse(text); }
 
-class QuietMessages : public Messages {
-public:
-    int ask(const MessageBox& box) override { return box.defaultButton; }
-    void halt(const std::string&) override { std::abort(); }
-};
-
-template <class R>
-void add(Store& store, R rec) {
-    if (!ok(store.add(rec))) std::abort();
-}
-
-// Lines of an author's fee of net 1000,00 in Zagreb.
-Lines feeLines() {
-    Lines l;
-    l[Pozicija::Bruto] = money("1439.26");
-    l[Pozicija::PriznatiTroskovi] = money("431.78");
-    l[Pozicija::Osnovica] = money("1007.48");
-    l[Pozicija::MirovinskoI] = money("151.12");
-    l[Pozicija::MirovinskoII] = money("50.37");
-    l[Pozicija::Dohodak] = money("805.99");
-    l[Pozicija::Porez] = money("201.50");
-    l[Pozicija::Prirez] = money("36.27");
-    l[Pozicija::Neto] = money("1000.00");
-    l[Pozicija::Zdravstveno] = money("151.12");
-    return l;
-}
-
 // A data directory with payer 1, a payment in every month of 2015 and `items` items over
 // items / 10 payees, and as many items of 2014 beside them.
-struct Office {
+struct Office : BenchData {
     explicit Office(int items) : payees(std::max(1, items / itemsPerPayee)) {
-        char tmpl[] = "/tmp/pramo-bench-XXXXXX";
-        dir = mkdtemp(tmpl);
-        if (!ok(store.openDatabase(dir + "/pramo.db"))) std::abort();
-        for (const TableDef* t : allTables()) if (!ok(files.open(*t))) std::abort();
         Transaction tx(store, Store::lockWaitSeconds);
         addRegisters();
         for (int year : {2014, 2015}) {
             for (int month = 1; month <= 12; ++month) {
                 const Date day = *Date::fromYmd(year, month, 10);
-                add(store, Isplate{.oznaka = (year - 2014) * 12 + month, .isplatitelj = 1,
-                                   .rsid = std::to_string(year % 100 * 1000 + day.dayOfYear()), .datum = day,
-                                   .godina = std::to_string(year)});
+                mustAdd(store, Isplate{.oznaka = (year - 2014) * 12 + month, .isplatitelj = 1,
+                                       .rsid = std::to_string(year % 100 * 1000 + day.dayOfYear()), .datum = day,
+                                       .godina = std::to_string(year)});
             }
         }
         for (int i = 0; i < 2 * items; ++i) addItem(i);
-        if (!ok(tx.commit())) std::abort();
+        mustSucceed(tx.commit());
     }
-    ~Office() {
-        store.closeDatabase();
-        std::filesystem::remove_all(dir);
-    }
-
     void addRegisters() {
-        add(store, Mjesta{.oznaka = 1, .naziv = "Zagreb", .opcina = 1, .postbroj = "10000"});
-        add(store, Ulice{.oznaka = 1, .naziv = "Ilica"});
-        add(store, Subjekti{.oznaka = 1, .naziv = "Pramo d.o.o.", .oib = "12345678903", .mjesto = 1, .ulica = 1, .kucnibroj = "1"});
+        mustAdd(store, Mjesta{.oznaka = 1, .naziv = "Zagreb", .opcina = 1, .postbroj = "10000"});
+        mustAdd(store, Ulice{.oznaka = 1, .naziv = "Ilica"});
+        mustAdd(store, Subjekti{.oznaka = 1, .naziv = "Pramo d.o.o.", .oib = "12345678903", .mjesto = 1, .ulica = 1, .kucnibroj = "1"});
         for (std::int32_t p = 1; p <= payees; ++p) {
-            add(store, Osobe{.oznaka = p, .ime = "Ivan", .prezime = "Horvat " + std::to_string(p),
-                             .mjesto = 1, .ulica = 1, .kucnibroj = "10"});
+            mustAdd(store, Osobe{.oznaka = p, .ime = "Ivan", .prezime = "Horvat " + std::to_string(p),
+                                 .mjesto = 1, .ulica = 1, .kucnibroj = "10"});
         }
-        add(store, Vrstedoh{.oznaka = 1, .naziv = "Ugovor o djelu"});
-        add(store, Vrstedoh{.oznaka = 2, .naziv = "Autorski honorar", .priznatitroskovi = *Rate::parse("30")});
+        mustAdd(store, Vrstedoh{.oznaka = 1, .naziv = "Ugovor o djelu"});
+        mustAdd(store, Vrstedoh{.oznaka = 2, .naziv = "Autorski honorar", .priznatitroskovi = *Rate::parse("30")});
     }
     void addItem(int i) {
         const std::int32_t item = i + 1;
-        add(store, Dohoci{.oznaka = item, .isplata = 1 + i % 24, .djelatnik = 1 + (i / 2) % payees,
-                          .vrstadohotka = static_cast<std::uint8_t>(1 + i % 2), .neto = money("1000")});
-        if (!ok(writeLines(store, item, feeLines()))) std::abort();
+        mustAdd(store, Dohoci{.oznaka = item, .isplata = 1 + i % 24, .djelatnik = 1 + (i / 2) % payees,
+                              .vrstadohotka = static_cast<std::uint8_t>(1 + i % 2), .neto = money("1000")});
+        mustSucceed(writeLines(store, item, authorsFeeLines()));
     }
 
     int payees;
-    std::string dir;
-    Store store;
-    QuietMessages messages;
-    Files files{store, messages};
 };
 
 void certificates(benchmark::State& state, std::int32_t payee) {
@@ -137,10 +92,4 @@ BENCHMARK(BM_PotvrdeOnePayee)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecon
 }  // namespace
 }  // namespace pramo
 
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+int main(int argc, char** argv) { return pramo::runGuiBenchmarks(argc, argv); }

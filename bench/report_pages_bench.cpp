@@ -3,14 +3,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
 
 #include "preview/page_painter.h"
 #include "preview/page_text.h"
 #include "reports/listing.h"
+#include "support/bench_data.h"
 
 namespace pramo {
 namespace {
@@ -59,10 +58,4 @@ BENCHMARK(paintThumbnail);
 }  // namespace
 }  // namespace pramo
 
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+int main(int argc, char** argv) { return pramo::runGuiBenchmarks(argc, argv); }

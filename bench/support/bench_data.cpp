@@ -1,0 +1,57 @@
+#include "bench_data.h"
+
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <QGuiApplication>
+#include <cstdio>
+
+namespace pramo {
+
+int BenchMessages::ask(const MessageBox& box) {
+    if (reportQuestions) std::fprintf(stderr, "unexpected message: %s\n", box.text.c_str());
+    return box.defaultButton;
+}
+
+void BenchMessages::halt(const std::string& text) {
+    std::fprintf(stderr, "halted: %s\n", text.c_str());
+    std::exit(1);
+}
+
+BenchData::BenchData(const std::vector<const TableDef*>& tables) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "pramo-bench-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) std::abort();
+    dir = pattern;
+    mustSucceed(store.openDatabase((dir / "pramo.db").string()));
+    for (const TableDef* t : tables) mustSucceed(files.open(*t));
+}
+
+BenchData::~BenchData() {
+    store.closeDatabase();
+    std::filesystem::remove_all(dir);
+}
+
+void mustSucceed(StoreCode code) {
+    if (!ok(code)) {
+        std::fprintf(stderr, "store code %d\n", static_cast<int>(code));
+        std::abort();
+    }
+}
+
+Lines authorsFeeLines() {
+    Lines l;
+    const std::int64_t cents[] = {143926, 0, 43178, 100748, 15112, 5037, 80599, 20150, 3627, 100000, 15112, 0};
+    for (int p = 1; p <= calculatedPositions; ++p) l.at(p) = Money::fromRaw(cents[p - 1]);
+    return l;
+}
+
+int runGuiBenchmarks(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+}  // namespace pramo
