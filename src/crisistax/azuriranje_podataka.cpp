@@ -6,6 +6,7 @@
 
 #include "crisistax/vrste_primitka.h"
 #include "payments/lines.h"
+#include "payments/payment_items.h"
 #include "records/layouts/dohoci.h"
 #include "records/layouts/integrity.h"
 #include "records/layouts/isplate.h"
@@ -58,17 +59,13 @@ StoreCode addItem(Store& store, const Dohoci& doh, Totals& t) {
 
 // Every item of one payment. A failure names the file it came from in `file`.
 StoreCode addPayment(Store& store, const Isplate& isp, Totals& t, const TableDef*& file) {
-    Cursor items(store, Dohoci::keyIsplata);
-    Dohoci doh{.isplata = isp.oznaka};
-    items.setFrom(doh);
-    for (;;) {
-        file = &Dohoci::table;
-        const StoreCode c = items.next(doh);
-        if (c == StoreCode::NoMoreRecords || (ok(c) && doh.isplata != isp.oznaka)) return StoreCode::Ok;
-        if (!ok(c)) return c;
+    file = &Dohoci::table;
+    return forEachItem(store, isp.oznaka, [&](const Dohoci& doh) {
         file = &Obracun::table;
-        if (const StoreCode a = addItem(store, doh, t); !ok(a)) return a;
-    }
+        const StoreCode c = addItem(store, doh, t);
+        if (ok(c)) file = &Dohoci::table;
+        return c;
+    });
 }
 
 // Every payment of the return's payer dated in its month.

@@ -1,7 +1,6 @@
 #include "joppd/item_facts.h"
 
 #include "payments/lines.h"
-#include "records/store/cursor.h"
 #include "records/store/read_linked.h"
 
 namespace pramo {
@@ -27,19 +26,6 @@ StoreCode readItemFacts(Store& store, const Dohoci& doh, ItemFacts& facts, std::
     if (const StoreCode c = readLines(store, doh.oznaka, facts.lines); !ok(c)) return c;
     failedFile = "SVASTA";
     return readPaymentMethod(store, doh.oznaka, facts.method);
-}
-
-StoreCode forEachItem(Store& store, std::int32_t isplata, const std::function<StoreCode(const Dohoci&)>& f) {
-    Cursor cursor(store, Dohoci::keyIsplata);
-    Dohoci doh;
-    doh.isplata = isplata;
-    cursor.setFrom(doh);
-    for (;;) {
-        const StoreCode c = cursor.next(doh);
-        if (c == StoreCode::NoMoreRecords || (ok(c) && doh.isplata != isplata)) return StoreCode::Ok;
-        if (!ok(c)) return c;
-        if (const StoreCode r = f(doh); !ok(r)) return r;
-    }
 }
 
 }  // namespace pramo

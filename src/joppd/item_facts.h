@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "payments/payment_items.h"  // forEachItem, which the return and its pages walk with
 #include "records/layouts/dohoci.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/obracun.h"
@@ -32,8 +33,5 @@ struct ItemFacts {
 // Reads what `doh` refers to. Ok also when records are missing; a failed read answers its code
 // and names the file in `failedFile`.
 StoreCode readItemFacts(Store& store, const Dohoci& doh, ItemFacts& facts, std::string_view& failedFile);
-
-// Calls `f` for every income item of payment `isplata` in key order until it answers other than Ok.
-StoreCode forEachItem(Store& store, std::int32_t isplata, const std::function<StoreCode(const Dohoci&)>& f);
 
 }  // namespace pramo

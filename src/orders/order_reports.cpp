@@ -2,6 +2,7 @@
 
 #include "orders/order_forms.h"
 #include "orders/order_sequence.h"
+#include "payments/payment_items.h"
 #include "records/layouts/banke.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/obracun.h"
@@ -42,14 +43,11 @@ StoreCode readOffsets(Store& store, std::int32_t number, QPointF& offset) {
 }
 
 StoreCode countItems(Store& store, std::int32_t payment, std::int64_t& n) {
-    Cursor cursor(store, Dohoci::keyIsplata);
-    cursor.setFrom(Dohoci{.isplata = payment});
     n = 0;
-    for (Dohoci doh;; ++n) {
-        const StoreCode c = cursor.next(doh);
-        if (c == StoreCode::NoMoreRecords || (ok(c) && doh.isplata != payment)) return StoreCode::Ok;
-        if (!ok(c)) return c;
-    }
+    return forEachItem(store, payment, [&n](const Dohoci&) {
+        ++n;
+        return StoreCode::Ok;
+    });
 }
 
 std::vector<std::string> orderText(const std::vector<PaymentOrder>& orders) {

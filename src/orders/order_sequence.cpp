@@ -2,6 +2,7 @@
 
 #include "orders/order_rules.h"
 #include "payments/lines.h"
+#include "payments/payment_items.h"
 #include "records/layouts/banke.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/opcine.h"
@@ -9,7 +10,6 @@
 #include "records/layouts/subjekti.h"
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
-#include "records/store/cursor.h"
 #include "records/store/read_linked.h"
 
 namespace pramo {
@@ -189,14 +189,8 @@ StoreCode paymentOrders(Store& store, std::int32_t payment, OrderForm form, std:
     out.clear();
     OrderSequence seq(form);
     if (const StoreCode c = seq.begin(store, payment); !ok(c)) return c;
-    Cursor cursor(store, Dohoci::keyIsplata);
-    cursor.setFrom(Dohoci{.isplata = payment});
-    for (Dohoci doh;;) {
-        const StoreCode c = cursor.next(doh);
-        if (c == StoreCode::NoMoreRecords || (ok(c) && doh.isplata != payment)) break;
-        if (!ok(c)) return c;
-        if (const StoreCode a = seq.addItem(store, doh); !ok(a)) return a;
-    }
+    const StoreCode c = forEachItem(store, payment, [&](const Dohoci& doh) { return seq.addItem(store, doh); });
+    if (!ok(c)) return c;
     seq.finish();
     out = seq.orders();
     return StoreCode::Ok;

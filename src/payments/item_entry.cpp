@@ -1,5 +1,6 @@
 #include "payments/item_entry.h"
 
+#include "payments/payment_items.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/opcine.h"
 #include "records/layouts/osobe.h"
@@ -14,16 +15,10 @@ namespace {
 // The highest ordinal among the items of a payment (0 when it has none).
 StoreCode highestOrdinal(Store& store, std::int32_t isplata, std::uint16_t& highest) {
     highest = 0;
-    Cursor cursor(store, Dohoci::keyIsplata);
-    Dohoci doh;
-    doh.isplata = isplata;
-    cursor.setFrom(doh);
-    for (;;) {
-        const StoreCode c = cursor.next(doh);
-        if (c == StoreCode::NoMoreRecords || (ok(c) && doh.isplata != isplata)) return StoreCode::Ok;
-        if (!ok(c)) return c;
+    return forEachItem(store, isplata, [&highest](const Dohoci& doh) {
         highest = std::max(highest, doh.rednibroj);
-    }
+        return StoreCode::Ok;
+    });
 }
 
 // The income type numbered `wanted`, else the next lower one; `wanted` itself when there is neither.

@@ -3,25 +3,11 @@
 #include <optional>
 
 #include "records/store/cursor.h"
+#include "records/store/heap_record.h"
 #include "records/layouts/relations.h"
 
 namespace pramo {
 namespace {
-
-// A record of a declared type of its own, so that walking children disturbs no caller's buffer.
-class HeapRecord {
-public:
-    explicit HeapRecord(const TableDef& t) : t_(t), rec_(t.create()) {}
-    HeapRecord(const TableDef& t, const void* from) : HeapRecord(t) { t.copy(rec_, from); }
-    ~HeapRecord() { t_.destroy(rec_); }
-    HeapRecord(const HeapRecord&) = delete;
-    HeapRecord& operator=(const HeapRecord&) = delete;
-    void* get() const { return rec_; }
-
-private:
-    const TableDef& t_;
-    void* rec_;
-};
 
 // The transaction of one operation. A failure keeps the error for the warning that follows
 // (RISAVEERROR) and undoes exactly this operation, also when the caller has a transaction of its

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "records/store/heap_record.h"
 #include "records/store/key_encoding.h"
 #include "records/store/stmt_use.h"
 #include "records/store/store.h"
@@ -50,20 +51,6 @@ StoreCode keysComplete(Store& store, const TableDef& t, bool& complete) {
     }
     return StoreCode::Ok;
 }
-
-// A record of a declared type on the heap, for generic code.
-class HeapRecord {
-public:
-    explicit HeapRecord(const TableDef& t) : t_(t), rec_(t.create()) {}
-    ~HeapRecord() { t_.destroy(rec_); }
-    HeapRecord(const HeapRecord&) = delete;
-    HeapRecord& operator=(const HeapRecord&) = delete;
-    void* get() const { return rec_; }
-
-private:
-    const TableDef& t_;
-    void* rec_;
-};
 
 // Rows with their key values computed afresh, in row order.
 using KeyBatch = std::vector<std::pair<std::int64_t, std::vector<std::optional<std::string>>>>;
