@@ -5,31 +5,18 @@
 
 #include "integrity_fixture.h"
 #include "support/raw_db.h"
-#include "support/temp_dir.h"
 
 namespace pramo {
 namespace {
 
 using test::PaymentShape;
 
-class IntegrityDelete : public ::testing::Test {
+class IntegrityDelete : public test::IntegrityTest {
 protected:
-    test::TempDir dir;
-    test::Session s{dir.file("pramo.db")};
-
-    void SetUp() override {
-        s.openAll();
-        test::addRegisters(s);
-    }
     void addId1(std::int32_t oznaka, std::int32_t payer) { s.add(Id1{.oznaka = oznaka, .isplatitelj = payer}); }
     void addReturn(std::int32_t oznaka, std::int32_t payer, int lines) {
         s.add(Kriznica{.oznaka = oznaka, .isplatitelj = payer, .mjesec = static_cast<std::uint8_t>(oznaka)});
         for (int v = 1; v <= lines; ++v) s.add(Detkriz{.kriznica = oznaka, .vrsta = static_cast<std::uint8_t>(v)});
-    }
-    template <class R> R read(std::int64_t number) {
-        R rec;
-        R::table.fields.front().setInt(&rec, number);
-        return s.get(R::table.primaryKey(), rec);
     }
 };
 

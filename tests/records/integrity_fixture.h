@@ -2,6 +2,7 @@
 // What the integrity tests share: a program session over one data directory, small builders of
 // registers and payments, counting, and a second station in a child process.
 
+#include <gtest/gtest.h>
 #include <sys/types.h>
 
 #include <cstdint>
@@ -30,6 +31,7 @@
 #include "records/layouts/uplatnirn.h"
 #include "records/layouts/vrstedoh.h"
 #include "support/scripted_messages.h"
+#include "support/temp_dir.h"
 
 namespace pramo::test {
 
@@ -76,6 +78,25 @@ void addRegisters(Session& s);
 
 // The text of the last box shown, with its warning number.
 std::string lastBox(const Session& s);
+
+// Where the integrity tests start: a session over a fresh data directory with every file open and
+// the registers of addRegisters.
+class IntegrityTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        s.openAll();
+        addRegisters(s);
+    }
+    // The record numbered `number`, read by its number key.
+    template <class R> R read(std::int64_t number) {
+        R rec;
+        R::table.fields.front().setInt(&rec, number);
+        return s.get(R::table.primaryKey(), rec);
+    }
+
+    TempDir dir;
+    Session s{dir.file("pramo.db")};
+};
 
 // A second station: a child process that runs `body` and ends with its answer as exit status. The
 // child may not touch the parent's store; it opens its own. Pipes carry one-byte signals both ways.

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "integrity_fixture.h"
-#include "support/temp_dir.h"
 
 namespace pramo {
 namespace {
@@ -24,11 +23,9 @@ private:
     const Store& st_;
 };
 
-TEST(IntegrityTransaction, BoxesAreShownWithNoTransactionOpen) {
-    test::TempDir dir;
-    test::Session s(dir.file("pramo.db"));
-    s.openAll();
-    test::addRegisters(s);
+using IntegrityTransaction = test::IntegrityTest;
+
+TEST_F(IntegrityTransaction, BoxesAreShownWithNoTransactionOpen) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 1});
     DepthWatch watch(s.store);
     Files files(s.store, watch);
@@ -41,11 +38,7 @@ TEST(IntegrityTransaction, BoxesAreShownWithNoTransactionOpen) {
     EXPECT_EQ(watch.depths, (std::vector<int>{0, 0}));
 }
 
-TEST(IntegrityTransaction, InsideTheCallersTransactionOnlyItsOwnPartIsUndone) {
-    test::TempDir dir;
-    test::Session s(dir.file("pramo.db"));
-    s.openAll();
-    test::addRegisters(s);
+TEST_F(IntegrityTransaction, InsideTheCallersTransactionOnlyItsOwnPartIsUndone) {
     {
         Transaction outer(s.store, Store::lockWaitSeconds);
         s.add(Ulice{.oznaka = 2, .naziv = "Vlaška"});

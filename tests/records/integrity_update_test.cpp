@@ -4,25 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "integrity_fixture.h"
-#include "support/temp_dir.h"
 
 namespace pramo {
 namespace {
 
-class IntegrityUpdate : public ::testing::Test {
+class IntegrityUpdate : public test::IntegrityTest {
 protected:
-    test::TempDir dir;
-    test::Session s{dir.file("pramo.db")};
-
-    void SetUp() override {
-        s.openAll();
-        test::addRegisters(s);
-    }
     // A record as a form has it: read by number, its snapshot taken.
     template <class R> R open(std::int64_t number) {
-        R rec;
-        R::table.fields.front().setInt(&rec, number);
-        rec = s.get(R::table.primaryKey(), rec);
+        R rec = read<R>(number);
         s.ri.snap(rec);
         return rec;
     }
