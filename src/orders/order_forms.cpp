@@ -1,7 +1,6 @@
 #include "orders/order_forms.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "orders/hub3_code.h"
 #include "preview/text_metrics.h"
@@ -47,8 +46,6 @@ const PageFont baseFont{.family = QStringLiteral("DejaVu Sans Mono"), .points = 
 constexpr double smallestPoints = 6.0;
 constexpr double step = 0.5;
 
-PageFont sized(double points) { return baseFont.sized(std::floor(points * 10.0) / 10.0); }
-
 // Fields shown in full whatever their box, in type as small as it must be: an order must never
 // show an amount, an account, a model or a reference other than its own.
 bool shownWhole(Field f) {
@@ -59,10 +56,8 @@ bool shownWhole(Field f) {
 // Text in one line, in smaller type if it must. Below the smallest size the end that does not fit
 // is cut, unless the text is to be shown whole.
 QStringList oneLine(const QString& text, const Placement& p, PageFont& font, bool whole) {
-    const double natural = textWidthMm(baseFont, text);
-    if (natural <= p.width) return {text};
-    const double fitting = baseFont.points * p.width / natural;
-    font = sized(whole ? fitting : std::max(smallestPoints, fitting));
+    font = fittedFont(baseFont, text, p.width);
+    if (!whole && font.points < smallestPoints) font = baseFont.sized(smallestPoints);
     QString shown = text;
     while (!whole && shown.size() > 1 && textWidthMm(font, shown) > p.width) shown.chop(1);
     return {shown};

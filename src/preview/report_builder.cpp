@@ -28,6 +28,12 @@ Band& Band::text(double x, double y, QString text, const PageFont& font, Align a
     return *this;
 }
 
+Band& Band::fitted(double x, double y, QString text, const PageFont& font, Align align, double width) {
+    const PageFont shown = fittedFont(font, text, width);
+    grow(y + lineHeightMm(font));
+    return this->text(x, y + (lineHeightMm(font) - lineHeightMm(shown)) / 2.0, std::move(text), shown, align, width);
+}
+
 Band& Band::line(double x1, double y1, double x2, double y2, double pen) {
     items_.emplace_back(PageLine{QPointF(x1, y1), QPointF(x2, y2), pen});
     grow(std::max(y1, y2));

@@ -16,6 +16,9 @@ public:
 
     // Positions are millimetres: x from the page's left edge, y from the band's top.
     Band& text(double x, double y, QString text, const PageFont& font = {}, Align align = Align::Left, double width = 0.0);
+    // One line of text aligned in `width`, in smaller type where it is wider (fittedFont), on the
+    // same middle line: it is never cut and never runs into what stands beside it.
+    Band& fitted(double x, double y, QString text, const PageFont& font, Align align, double width);
     Band& line(double x1, double y1, double x2, double y2, double pen = 0.2);
     Band& box(QRectF rect, double pen = 0.2, double shade = 0.0);
     // Text broken into lines that fit `width`, one under the other; the band grows to hold them.

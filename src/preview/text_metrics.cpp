@@ -1,6 +1,8 @@
 #include "preview/text_metrics.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
 #include <deque>
 #include <utility>
 
@@ -67,6 +69,16 @@ double textWidthMm(const PageFont& font, const QString& text) {
 
 double lineHeightMm(const PageFont& font) {
     return toMm(metricsOf(font).height());
+}
+
+PageFont fittedFont(const PageFont& font, const QString& text, double width) {
+    const double natural = textWidthMm(font, text);
+    if (natural <= width) return font;
+    // In whole tenths of a point, from the size the width scales to down until the text fits.
+    auto tenths = static_cast<int>(std::floor(font.points * std::max(width, 0.0) / natural * 10.0 + 1e-9));
+    tenths = std::max(tenths, 1);
+    while (tenths > 1 && textWidthMm(font.sized(tenths / 10.0), text) > width) --tenths;
+    return font.sized(tenths / 10.0);
 }
 
 double textLeftMm(const TextRun& run) {

@@ -16,6 +16,11 @@ double textWidthMm(const PageFont& font, const QString& text);
 // Height of one line of text (ascent and descent) and the distance between two lines.
 double lineHeightMm(const PageFont& font);
 
+// The font in which `text` is no wider than `width`: the font itself when the text fits, else the
+// same font in smaller type, a tenth of a point at a time. A text that must be shown whole (an
+// amount) is drawn in it rather than cut or run into its neighbour.
+PageFont fittedFont(const PageFont& font, const QString& text, double width);
+
 // Where a run's text begins on the page, after alignment in its width.
 double textLeftMm(const TextRun& run);
 

@@ -6,7 +6,7 @@ namespace pramo {
 
 void cellText(Band& band, const QRectF& cell, const QString& text, const PageFont& font, Align align) {
     const double top = cell.top() + (cell.height() - lineHeightMm(font)) / 2.0;
-    band.text(cell.left() + cellPadding, top, text, font, align, cell.width() - 2.0 * cellPadding);
+    band.fitted(cell.left() + cellPadding, top, text, font, align, cell.width() - 2.0 * cellPadding);
 }
 
 void cellCaption(Band& band, const QRectF& cell, const QStringList& lines, const PageFont& font) {

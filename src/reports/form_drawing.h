@@ -17,7 +17,8 @@ inline constexpr double cellPadding = 1.0;  // mm between a cell's frame and its
 // A record's text for a page.
 inline QString pageText(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// One line of text in a cell: vertically centred, aligned within the cell's padding.
+// One line of text in a cell: vertically centred, aligned within the cell's padding, in smaller type
+// where it is wider than the cell.
 void cellText(Band& band, const QRectF& cell, const QString& text, const PageFont& font, Align align = Align::Left);
 // Lines one under the other, the block centred in the cell both ways.
 void cellCaption(Band& band, const QRectF& cell, const QStringList& lines, const PageFont& font);

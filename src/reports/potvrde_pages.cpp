@@ -121,9 +121,9 @@ Band CertificatePageBuilder::row(const RowTexts& texts, RowKind kind) const {
         const bool label = c.cell == CertificateCell::PaymentDate && kind == RowKind::Total;
         const double width = label ? c.width + cols[i + 1].width : c.width;
         const QString text = kind == RowKind::Spacer ? QString() : label ? texts.name : cell(c, texts);
-        if (c.cell == CertificateCell::Amount) band.text(x, 0.8, text, amountFont, Align::Right, width - cellPadding);
+        if (c.cell == CertificateCell::Amount) band.fitted(x + cellPadding, 0.8, text, amountFont, Align::Right, width - 2 * cellPadding);
         else if (label || c.cell == CertificateCell::TypeName) band.wrapped(x + cellPadding, 0.8, width - 2 * cellPadding, text, textFont);
-        else if (!text.isEmpty()) band.text(x + cellPadding, 0.8, text, textFont);
+        else if (!text.isEmpty()) band.fitted(x + cellPadding, 0.8, text, textFont, Align::Left, width - 2 * cellPadding);
         x += width;
         i += label ? 1 : 0;
         edges.push_back(x);

@@ -138,7 +138,7 @@ Band payeeRow(int rb, const Id1Payee& p, const Id1Sums& s) {
     Band b(rowHeight);
     const double line1 = 0.8, line2 = 4.2;
     const auto put = [&](std::size_t c, double y, const QString& text, const PageFont& font, Align align) {
-        b.text(edges()[c] + 0.5, y, text, font, align, edges()[c + 1] - edges()[c] - 1.0);
+        b.fitted(edges()[c] + 0.5, y, text, font, align, edges()[c + 1] - edges()[c] - 1.0);
     };
     put(0, line1, QString::number(rb), nameFont, Align::Right);
     put(1, line1, pageText(utf8::prefix(p.oso.ime.str() + ' ' + p.oso.prezime.str(), 30)), nameFont, Align::Left);
