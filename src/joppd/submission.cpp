@@ -1,7 +1,6 @@
 #include "joppd/submission.h"
 
 #include "records/layouts/isplate.h"
-#include "records/store/cursor.h"
 #include "records/store/read_linked.h"
 
 namespace pramo {
@@ -16,15 +15,6 @@ SubmissionOutcome outcome(SubmissionStatus status, std::string message) {
 
 SubmissionOutcome storeFailed(Store& store, const char* file) {
     return outcome(SubmissionStatus::StoreFailed, std::string("Greška datoteke ") + file + ": " + store.error().text());
-}
-
-// The submission with the highest number, or a blank one (number 0) when there is none.
-StoreCode lastSubmission(Store& store, Jopo& jopo) {
-    Cursor cursor(store, Jopo::keyOznaka);
-    cursor.set();
-    const StoreCode c = cursor.previous(jopo);
-    if (c == StoreCode::NoMoreRecords) jopo = Jopo{};
-    return c == StoreCode::NoMoreRecords ? StoreCode::Ok : c;
 }
 
 void applyAuthor(Jopo& jopo, const AuthorOverride& author) {
@@ -62,8 +52,8 @@ SubmissionOutcome createSubmission(Store& store, std::int32_t isplata, RandomSou
     else if (!ok(c)) return storeFailed(store, "ISPLATE");
     Transaction tx(store, Store::lockWaitSeconds);
     if (!tx.began()) return storeFailed(store, "JOPO");
-    Jopo last;
-    if (!ok(lastSubmission(store, last))) return storeFailed(store, "JOPO");
+    Jopo last;  // number 0 when there is none yet
+    if (!ok(readLast(store, last))) return storeFailed(store, "JOPO");
     Jopo jopo = newSubmission(last, isplata, random, author);
     if (!ok(store.add(jopo))) return addFailed(store);
     if (!ok(tx.commit())) return storeFailed(store, "JOPO");

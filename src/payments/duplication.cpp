@@ -22,13 +22,10 @@ struct Copies {
 };
 
 StoreCode nextItemNumber(Store& store, std::int32_t& number) {
-    Cursor last(store, Dohoci::keyOznaka);
-    last.setReadAhead(1);
-    last.set();
     Dohoci doh;
-    const StoreCode c = last.previous(doh);
-    number = c == StoreCode::NoMoreRecords ? 1 : doh.oznaka + 1;
-    return c == StoreCode::NoMoreRecords ? StoreCode::Ok : c;
+    const StoreCode c = readLast(store, doh);
+    number = doh.oznaka + 1;
+    return c;
 }
 
 // Calls `f` for every record from `from` on in `key` while `within` holds (a cursor of its own).

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "records/store/cursor.h"
+#include "records/store/read_linked.h"
 
 namespace pramo {
 
@@ -33,15 +33,8 @@ StoreCode firstFreeDay(Store& store, std::int32_t isplatitelj, Date from, Isplat
 }
 
 StoreCode nextPaymentNumber(Store& store, std::int32_t& number) {
-    Cursor last(store, Isplate::keyOznaka);
-    last.setReadAhead(1);
-    last.set();
     Isplate isp;
-    const StoreCode c = last.previous(isp);
-    if (c == StoreCode::NoMoreRecords) {
-        number = 1;
-        return StoreCode::Ok;
-    }
+    const StoreCode c = readLast(store, isp);
     if (ok(c)) number = isp.oznaka + 1;
     return c;
 }

@@ -9,6 +9,7 @@
 #include "records/layouts/osobe.h"
 #include "records/layouts/ulice.h"
 #include "records/store/key_encoding.h"
+#include "records/store/read_linked.h"
 #include "registers/check_digits.h"
 #include "registers/delimited_text.h"
 
@@ -222,11 +223,10 @@ bool Rows::account(PayeeRow& r) {
 
 template <class R>
 StoreCode lastNumber(Store& store, std::int32_t& last) {
-    store.set(R::table.primaryKey());
     R rec;
-    const StoreCode c = store.previous(rec);
+    const StoreCode c = readLast(store, rec);
     last = ok(c) ? static_cast<std::int32_t>(rec.oznaka) : 0;
-    return c == StoreCode::NoMoreRecords ? StoreCode::Ok : c;
+    return c;
 }
 
 // Writes the rows, creating the places and streets they name that are not registered yet.

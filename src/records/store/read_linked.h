@@ -1,11 +1,13 @@
 #pragma once
 // Reading the record another record names by its number (an item's payee, a place's
-// municipality): one get on the linked file's number key.
+// municipality): one get on the linked file's number key. Beside it, the record with the highest
+// number, from which a new record's number follows.
 
 #include <cstdint>
 #include <limits>
 #include <optional>
 
+#include "records/store/cursor.h"
 #include "records/store/store.h"
 
 namespace pramo {
@@ -29,6 +31,20 @@ StoreCode readLinked(Store& store, std::int64_t number, std::optional<R>& out) {
     const StoreCode c = readLinked(store, number, rec);
     if (ok(c)) out = rec;
     return c == StoreCode::NotFound ? StoreCode::Ok : c;
+}
+
+// The record of R's file with the highest number into `rec`, or a cleared record (number 0) when
+// the file is empty (Ok either way, else the store's error). A cursor of its own reads it, so the
+// store's position is left as it was.
+template <class R>
+StoreCode readLast(Store& store, R& rec) {
+    Cursor last(store, R::table.primaryKey());
+    last.setReadAhead(1);
+    last.set();
+    const StoreCode c = last.previous(rec);
+    if (c != StoreCode::NoMoreRecords) return c;
+    rec = R{};
+    return StoreCode::Ok;
 }
 
 }  // namespace pramo
