@@ -106,6 +106,20 @@ TEST_F(KriznicaScreens, InsertingAReturnAndTheDuplicateRefused) {
     EXPECT_EQ(list.belowValue(0)->text(), "predano");
 }
 
+// OK on a return without a payer opens the payers' list; none chosen, nothing is saved.
+TEST_F(KriznicaScreens, OkWithoutAPayerOpensThePayersList) {
+    ListPanel& list = open(pregledKriznice);
+    onForm(list.button(ListButton::Insert), [&](FormScreen& form) {
+        ModalSteps payers;
+        payers.then([](QWidget* modal) { modal->findChild<ListScreen*>()->panel()->closeList(); });
+        form.okButton()->click();
+        EXPECT_TRUE(payers.allDone());
+        EXPECT_TRUE(form.isVisible());
+        form.cancelButton()->click();
+    });
+    EXPECT_EQ(count(Kriznica::table), 0);
+}
+
 // A changed month that another return of the payer has is refused as a duplicate too; a month
 // outside 1 to 12 is refused before saving.
 TEST_F(KriznicaScreens, ChangingIntoAnotherReturnsMonthIsRefused) {

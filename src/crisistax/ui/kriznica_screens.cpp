@@ -120,7 +120,7 @@ const FormSpec unosKriznice{
     .changeCaption = "Promjene",
     .fields = {{.field = "ISPLATITELJ", .label = "Isplatitelj:",
                 .lookup = {.list = &subjektiList, .key = &Subjekti::keyOznaka, .shown = "NAZIV",
-                           .openWhenUnmatched = true}},
+                           .openWhenUnmatched = true, .required = true}},
                {.field = "GODINA", .label = "Godina:"},
                {.field = "MJESEC", .label = "Mjesec:"},
                {.field = "BILJESKE", .label = "Bilješke:"}},

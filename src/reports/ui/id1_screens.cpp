@@ -59,7 +59,7 @@ const FormSpec upisId1Obrasca{
     .fields = {{.field = "OZNAKA", .label = "Oznaka:", .readOnly = true},
                {.field = "ISPLATITELJ", .label = "Isplatitelj:",
                 .lookup = {.list = &subjektiList, .key = &Subjekti::keyOznaka, .shown = "NAZIV",
-                           .openWhenUnmatched = true}},
+                           .openWhenUnmatched = true, .required = true}},
                {.field = "STORNO", .label = "Storno", .kind = FieldKind::Options,
                 .options = {{"DA", "true"}, {"NE", "false"}}},
                {.field = "GODINA", .label = "Godina:"},

@@ -63,6 +63,7 @@ struct LookupSpec {
     std::string_view shown{};         // the linked record's field shown beside the number
     QString buttonText = "...";
     bool openWhenUnmatched = false; // the entry getting the focus with a number no record has opens the list
+    bool required = false;          // OK with a number no record has (0 too) opens the list; none chosen, the form stays
     // Whether the look-up may run now, by its button or its entry (false: the hook has said why).
     std::function<bool(FormScreen&)> allowed{};
     // After the look-up ran, whether a record was chosen or not; also when the entry, getting the

@@ -318,6 +318,14 @@ void FormScreen::runLookup(Field& f) {
     if (f.spec->lookup.after) f.spec->lookup.after(*this);
 }
 
+// A record the form cannot be without (a return's payer): while the entry names none, the list
+// opens to choose one; false when none was chosen.
+bool FormScreen::lookedUpIfRequired(Field& f) {
+    if (!f.spec->lookup.required || !lookupMissing(f)) return true;
+    runLookup(f);
+    return !lookupMissing(f);
+}
+
 // The entry got the focus: a value no record has opens the list; a matched one runs what follows a look-up.
 void FormScreen::lookupOnFocus(std::string_view field) {
     Field* f = fieldOf(field);

@@ -152,7 +152,7 @@ void FormScreen::reject() {
 bool FormScreen::validateAll() {
     for (auto& f : fields_) {
         if (!f->entry || !f->entry->isEnabled() || f->entry->isReadOnly()) continue;
-        if (!acceptEntry(*f)) {
+        if (!acceptEntry(*f) || !lookedUpIfRequired(*f)) {
             f->entry->setFocus();
             return false;
         }

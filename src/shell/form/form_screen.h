@@ -87,6 +87,7 @@ private:
     void ditto(Field& f);
     void refreshField(Field& f, bool keepTyped = false);
     bool lookupMissing(Field& f);
+    bool lookedUpIfRequired(Field& f);
     bool lookupAllowed(Field& f);
     void runLookup(Field& f);
     void lookupOnFocus(std::string_view field);
