@@ -3,20 +3,13 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 
 #include "preview/page_painter.h"
+#include "support/run_command.h"
 #include "support/temp_dir.h"
 
 namespace pramo {
 namespace {
-
-QString pdfText(const QString& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(30000)) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 Page sample(const QString& text, Paper paper = Paper::a4()) {
     Page page(paper);
@@ -29,7 +22,7 @@ TEST(PageOutput, PdfHoldsEveryPageAsText) {
     const QString path = QString::fromStdString(dir.file("out.pdf"));
     Paper matrix{QSizeF(250.0, 101.6), Orientation::Portrait, true, QPointF(5.0, 3.0)};
     ASSERT_EQ(writePdf({sample("Prva strana Čakovec"), sample("Druga strana Đakovo", matrix)}, path), std::nullopt);
-    const QString text = pdfText(path);
+    const QString text = QString::fromStdString(test::pdfText(path.toStdString()));
     EXPECT_TRUE(text.contains("Prva strana Čakovec")) << text.toStdString();
     EXPECT_TRUE(text.contains("Druga strana Đakovo")) << text.toStdString();
     EXPECT_EQ(text.count('\f'), 2);  // two pages

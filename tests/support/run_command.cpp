@@ -50,4 +50,6 @@ CommandResult runCommand(const std::string& program, const std::vector<std::stri
     return r;
 }
 
+std::string pdfText(const std::string& path) { return runCommand("/usr/bin/pdftotext", {"-layout", path, "-"}).out; }
+
 }  // namespace pramo::test

@@ -21,4 +21,7 @@ struct RunLimits {
 CommandResult runCommand(const std::string& program, const std::vector<std::string>& args,
                          const std::string& cwd = {}, RunLimits limits = {});
 
+// The text of a PDF file as `pdftotext -layout` gives it, pages separated by form feeds.
+std::string pdfText(const std::string& path);
+
 }  // namespace pramo::test

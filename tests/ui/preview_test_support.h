@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QProcess>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -16,6 +15,7 @@
 #include "preview/page_numbers.h"
 #include "preview/ui/preview_host.h"
 #include "shell/called_window.h"
+#include "support/run_command.h"
 #include "support/scripted_messages.h"
 
 namespace pramo::test {
@@ -83,10 +83,7 @@ void whenModalOpens(std::type_identity_t<std::function<void(W*)>> act, int tries
 
 // The text of a PDF file, one entry per page.
 inline QStringList pdfPages(const QString& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
+    QStringList pages = QString::fromStdString(pdfText(path.toStdString())).split(QLatin1Char('\f'));
     if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) pages.removeLast();
     return pages;
 }
