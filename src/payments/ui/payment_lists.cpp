@@ -57,17 +57,12 @@ void removeNewPayment(FormScreen& f) {
 
 // Names start narrower than their fields hold, so that the items' columns fit beside the payers
 // and payments; a longer value widens its column when shown.
-ColumnSpec narrow(ColumnSpec c, int chars) {
-    c.chars = chars;
-    return c;
-}
-
 ColumnSpec payeeColumn(QString title, std::string_view field, int chars = 0) {
-    return narrow(lookup(std::move(title), "DJELATNIK", Osobe::keyOznaka, field), chars);
+    return startingWidth(lookup(std::move(title), "DJELATNIK", Osobe::keyOznaka, field), chars);
 }
 
 ColumnSpec typeColumn(QString title, std::string_view field, int chars = 0) {
-    return narrow(lookup(std::move(title), "VRSTADOHOTKA", Vrstedoh::keyOznaka, field), chars);
+    return startingWidth(lookup(std::move(title), "VRSTADOHOTKA", Vrstedoh::keyOznaka, field), chars);
 }
 
 }  // namespace
@@ -75,7 +70,7 @@ ColumnSpec typeColumn(QString title, std::string_view field, int chars = 0) {
 const ListSpec isplatiteljiIsplate{
     .table = &Subjekti::table,
     .tabs = {{.key = &Subjekti::keyNaziv, .locator = Locator::Step}},
-    .columns = {narrow(column("Isplatitelj", "NAZIV"), 24), column("Oznaka", "OZNAKA")},
+    .columns = {startingWidth(column("Isplatitelj", "NAZIV"), 24), column("Oznaka", "OZNAKA")},
     .buttons = {},
     .toolTip = "Pregled isplatitelja" + arrowsTip,
 };

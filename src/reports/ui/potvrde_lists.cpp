@@ -18,13 +18,17 @@ std::string payerName(Store& store, const Dohoci& doh) {
     return sub.naziv.str();
 }
 
+// An OIB and a date are digits, which are wider than the average character.
+const ColumnSpec oibColumn = startingWidth(column("OIB", "OIB"), 14);
+const ColumnSpec paymentDate = startingWidth(lookup("Datum", "ISPLATA", Isplate::keyOznaka, "DATUM"), 12);
+
 }  // namespace
 
 const ListSpec potvrdeOsobeList{
     .table = &Osobe::table,
     .caption = "Djelatnik",
     .tabs = {{.key = &Osobe::keyPrezimeIme, .locator = Locator::Incremental, .stops = ThumbStops::Surname}},
-    .columns = {column("Prezime", "PREZIME"), column("Ime", "IME"), column("OIB", "OIB"), hidden(column("Oznaka", "OZNAKA")),
+    .columns = {column("Prezime", "PREZIME"), column("Ime", "IME"), oibColumn, hidden(column("Oznaka", "OZNAKA")),
                 hidden(column("Mjesto", "MJESTO")), hidden(column("Ulica", "ULICA")), hidden(column("Kucni Broj", "KUCNIBROJ")),
                 hidden(column("Banka", "BANKA")), hidden(column("Racun", "RACUN"))},
     .buttons = {},
@@ -36,7 +40,7 @@ const ListSpec potvrdeDohociList{
     .tabs = {{.key = &Dohoci::keyDjelatnik, .locator = Locator::None,
               .range = rangeFrom(potvrdeOsobeList, "DJELATNIK", "OZNAKA")}},
     .columns = {computed<Dohoci>("Naziv", payerName), lookup("RSI d", "ISPLATA", Isplate::keyOznaka, "RSID"),
-                lookup("Datum", "ISPLATA", Isplate::keyOznaka, "DATUM"),
+                paymentDate,
                 column("Neto", "NETO", {.use = NumberUse::Print}), hidden(column("Djelatnik", "DJELATNIK")),
                 hidden(column("Isplata", "ISPLATA"))},
     .buttons = {},

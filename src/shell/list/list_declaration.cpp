@@ -59,6 +59,11 @@ ColumnSpec hidden(ColumnSpec column) {
     return column;
 }
 
+ColumnSpec startingWidth(ColumnSpec column, int chars) {
+    column.chars = chars;
+    return column;
+}
+
 RangeSpec rangeFrom(const ListSpec& from, std::string_view field, std::string_view fromField) {
     RangeSpec range{.fields = 1, .from = &from, .names = {field, fromField}};
     range.bind = [&from, field, fromField](const ListPanel& list, const RecordBuffer* fromRec, RecordBuffer& seek) {

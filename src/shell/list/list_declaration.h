@@ -153,6 +153,9 @@ ColumnSpec typedText(QString title);
 ColumnSpec lookup(QString title, std::string_view numberField, const KeyDef& key, std::string_view shownField);
 // The column made zero-width.
 ColumnSpec hidden(ColumnSpec column);
+// The column starting `chars` average characters wide (narrower than its field holds, or wider
+// for digits, which are wider than the average character); values shown widen it further.
+ColumnSpec startingWidth(ColumnSpec column, int chars);
 
 // A column computed from the row: computed<Osobe>("Ime i prezime", [](const Osobe& oso) { return ...; }),
 // or, when it reads further records, with the store: [](Store& store, const Osobe& oso) { ... }.
