@@ -115,8 +115,7 @@ TEST_F(JoppdScreens, TheFormShowsThePaymentAndItsPayer) {
             return texts;
         };
         EXPECT_TRUE(shown().contains("15069") && shown().contains("Pramo d.o.o.")) << shown().join('|').toStdString();
-        retype(entry(form, "ISPLATA"), "9");
-        entry(form, "RBR")->setFocus();
+        typeAndLeave(form, "ISPLATA", "9");
         EXPECT_FALSE(shown().contains("15069") || shown().contains("Pramo d.o.o."));
         retype(entry(form, "ISPLATA"), "1");
         retype(entry(form, "IMEAUTORA"), "Ana");

@@ -40,6 +40,8 @@ struct PaymentsFixture : ScreensFixture {
         isplate->resize(1000, 600);
         isplate->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(isplate.get()));
+        isplate->activateWindow();  // the focus and the keys reach the active window only
+        EXPECT_TRUE(QTest::qWaitForWindowActive(isplate.get()));
         return *isplate;
     }
     // Payments, items, lines and slots of the data directory.

@@ -62,18 +62,6 @@ struct RegistersFixture : ScreensFixture {
         for (const auto& b : messages.shown) out.push_back(b.text);
         return out;
     }
-    // Types into a field of the active form (on its tab) and leaves it with Tab, as the user does.
-    static void typeAndLeave(FormScreen& form, std::string_view field, const QString& text) {
-        QApplication::setActiveWindow(&form);
-        QLineEdit* e = entry(form, field);
-        if (auto* tabs = form.findChild<QTabWidget*>())
-            for (int i = 0; i < tabs->count(); ++i)
-                if (tabs->widget(i)->isAncestorOf(e)) tabs->setCurrentIndex(i);
-        e->setFocus(Qt::MouseFocusReason);
-        retype(e, text);
-        QTest::keyClick(e, Qt::Key_Tab);
-        QApplication::processEvents();
-    }
     static void shoot(QWidget* w, const QString& name) {
         const QString dir = qEnvironmentVariable("PRAMO_SHOTS");
         if (!dir.isEmpty()) w->grab().save(QDir(dir).filePath(name + ".png"));

@@ -3,8 +3,10 @@
 // printer-parameter records, a list screen shown as a user sees it, and reading what it shows.
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -87,6 +89,19 @@ struct ScreensFixture : ShellFixture {
     static void retype(QLineEdit* e, const QString& text) {
         e->selectAll();
         typeInto(e, text);
+    }
+    // Types into a field of the form (on its tab) and leaves it with Tab, as the user does; the form is
+    // made the active window first, since leaving a field only tells the form when its window is active.
+    static void typeAndLeave(FormScreen& form, std::string_view field, const QString& text) {
+        QApplication::setActiveWindow(&form);
+        QLineEdit* e = entry(form, field);
+        if (auto* tabs = form.findChild<QTabWidget*>())
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->widget(i)->isAncestorOf(e)) tabs->setCurrentIndex(i);
+        e->setFocus(Qt::MouseFocusReason);
+        retype(e, text);
+        QTest::keyClick(e, Qt::Key_Tab);
+        QApplication::processEvents();
     }
 };
 

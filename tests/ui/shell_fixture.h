@@ -79,7 +79,10 @@ private:
         // The progress window of a report is the program at work, not a question to answer.
         if (!modal || steps_.empty() || modal->property("pramoSeen").toBool() || modal->inherits("pramo::ProgressWindow")) return;
         modal->setProperty("pramoSeen", true);
-        if (!modal->isActiveWindow()) QApplication::setActiveWindow(modal);  // as the desktop does with a window shown
+        // As the desktop does with a window shown. The application's own active window is what decides
+        // whether moving the focus reaches a field (isActiveWindow() may already say yes while the
+        // platform's activation is still on its way).
+        if (QApplication::activeWindow() != modal) QApplication::setActiveWindow(modal);
         const Step step = std::move(steps_.front());
         steps_.pop_front();
         step(modal);

@@ -46,6 +46,8 @@ protected:
         window = std::make_unique<MainWindow>(ctx(), screens);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();  // the focus and the keys reach the active window only
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     void TearDown() override { window.reset(); }
 
