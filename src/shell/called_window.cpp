@@ -1,6 +1,10 @@
 #include "shell/called_window.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
+#include <QScreen>
+#include <algorithm>
 #include <QEvent>
 #include <QEventLoop>
 #include <QMdiArea>
@@ -34,13 +38,26 @@ protected:
     }
 };
 
+// The width the window's title needs in its title bar, beside the bar's icon and buttons (the
+// title's font is the window manager's: a bold one of the program's size is assumed), within the screen.
+int titleWidth(const QWidget& window) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const int wanted = QFontMetrics(font).horizontalAdvance(window.windowTitle()) + 140;
+    const QScreen* screen = window.screen();
+    return screen ? std::min(wanted, screen->availableGeometry().width()) : wanted;
+}
+
 // A called window belongs to the window above its caller's window of work (the frame for an MDI
 // child), not to the caller: a disabled parent would disable it too. It opens centred on the
 // window of work.
 void placeAbove(QDialog& window, QWidget* work) {
     QWidget* above = work->parentWidget() ? work->parentWidget()->window() : nullptr;
     window.setParent(above, window.windowFlags() | Qt::Dialog);
-    if (!window.testAttribute(Qt::WA_Resized)) window.adjustSize();  // a window that chose its size keeps it
+    if (!window.testAttribute(Qt::WA_Resized)) {  // a window that chose its size keeps it
+        window.adjustSize();
+        window.resize(std::max(window.width(), titleWidth(window)), window.height());
+    }
     const QPoint centre = work->mapToGlobal(work->rect().center());
     window.move(centre - QPoint(window.width() / 2, window.height() / 2));
 }

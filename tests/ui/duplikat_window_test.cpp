@@ -50,6 +50,7 @@ TEST_F(DuplikatTest, CopiesOnceAndRefusesTheSecondTime) {
     duplicate([&](QWidget* modal) {
         DuplikatWindow& w = windowOf(modal);
         EXPECT_EQ(w.windowTitle(), "Dupliciranje postojeće isplate");
+        EXPECT_GT(w.width(), w.fontMetrics().horizontalAdvance(w.windowTitle()) + 100);  // the title is not cut
         EXPECT_EQ(w.datum()->text(), "15.03.2015");  // today's RS Id is taken
         EXPECT_EQ(w.rsid()->text(), "15074");
         EXPECT_FALSE(w.status()->isVisible());

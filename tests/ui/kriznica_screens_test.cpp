@@ -87,6 +87,7 @@ TEST_F(KriznicaScreens, InsertingAReturnAndTheDuplicateRefused) {
             chooser->panel()->button(ListButton::Select)->click();
         });
         QApplication::setActiveWindow(&form);
+        entry(form, "GODINA")->setFocus();  // the form opened in the payer field: back into it
         entry(form, "ISPLATITELJ")->setFocus();
         QTRY_VERIFY(payers.allDone());
         EXPECT_EQ(entry(form, "ISPLATITELJ")->text(), "1");
@@ -106,10 +107,12 @@ TEST_F(KriznicaScreens, InsertingAReturnAndTheDuplicateRefused) {
     EXPECT_EQ(list.belowValue(0)->text(), "predano");
 }
 
-// OK on a return without a payer opens the payers' list; none chosen, nothing is saved.
+// The form opens with the focus on its first entry, the payer, not on OK (its look-up button
+// comes first); OK on a return without a payer opens the payers' list; none chosen, nothing is saved.
 TEST_F(KriznicaScreens, OkWithoutAPayerOpensThePayersList) {
     ListPanel& list = open(pregledKriznice);
     onForm(list.button(ListButton::Insert), [&](FormScreen& form) {
+        EXPECT_EQ(form.focusWidget(), form.editor("ISPLATITELJ"));
         ModalSteps payers;
         payers.then([](QWidget* modal) { modal->findChild<ListScreen*>()->panel()->closeList(); });
         form.okButton()->click();

@@ -355,7 +355,7 @@ bool FormScreen::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (event->type() == QEvent::FocusOut && f->entry && !f->entry->isReadOnly()) {
         if (focusLeftByUser(static_cast<QFocusEvent*>(event)->reason())) acceptEntry(*f);
-    } else if (event->type() == QEvent::FocusIn && f->entry && f->spec->lookup.openWhenUnmatched) {
+    } else if (event->type() == QEvent::FocusIn && f->entry && f->spec->lookup.openWhenUnmatched && !opening_) {
         if (focusLeftByUser(static_cast<QFocusEvent*>(event)->reason()))
             QTimer::singleShot(0, this, [this, name = f->spec->field] { lookupOnFocus(name); });
     }

@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -42,6 +43,7 @@ bool FormScreen::start() {
     }
     if (spec_.hooks.opened) spec_.hooks.opened(*this);
     refreshFields();
+    if (!focusWidget()) focusFirstField();  // else the dialog gives it to OK when a look-up's button comes first
     for (std::size_t i = 0; ListPanel* l = list(i); ++i) l->fillFirst();  // the record now has its number
     return true;
 }
@@ -158,6 +160,23 @@ bool FormScreen::validateAll() {
         }
     }
     return !spec_.hooks.validate || spec_.hooks.validate(*this);
+}
+
+void FormScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    QTimer::singleShot(0, this, [this] { opening_ = false; });
+}
+
+// The focus on the first entry or option group that takes a value, where typing starts.
+void FormScreen::focusFirstField() {
+    for (const auto& f : fields_) {
+        if (!f->row->isEnabled()) continue;
+        if (f->entry && !f->entry->isReadOnly()) return f->entry->setFocus();
+        if (f->group && !f->group->buttons().isEmpty()) {
+            QAbstractButton* b = f->group->checkedButton();
+            return (b ? b : f->group->buttons().front())->setFocus();
+        }
+    }
 }
 
 void FormScreen::finish(bool completed) {

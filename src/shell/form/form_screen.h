@@ -62,6 +62,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Field;
@@ -92,6 +93,7 @@ private:
     void runLookup(Field& f);
     void lookupOnFocus(std::string_view field);
     bool validateAll();
+    void focusFirstField();
     void finish(bool completed);
     void showHelp();
 
@@ -102,6 +104,7 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
     bool closing_ = false;
+    bool opening_ = true;  // the focus the dialog gives its first field on showing is not the user's arrival
 };
 
 // Calls a form as a list or look-up does: the request goes in, the form runs over `rec`, modal to
