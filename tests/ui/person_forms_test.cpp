@@ -51,6 +51,10 @@ TEST_F(PersonForms, TheCheckDigitsFollowTheAccountAtTheBank) {
         typeAndLeave(form, "OIB", "69435151531");  // a wrong check digit: a notice, kept as typed
         EXPECT_EQ(lastBox().title, "Provjera OIB-a");
         EXPECT_EQ(entry(form, "OIB")->text(), "69435151531");
+        for (const char* name : {"OIB", "RACUN"}) {  // a field full of digits shows them whole
+            const QLineEdit* e = entry(form, name);
+            EXPECT_GE(e->width() - 16, e->fontMetrics().horizontalAdvance(e->text())) << name;
+        }
         form.okButton()->click();
     });
     EXPECT_EQ(stored<Osobe>(1)->oib, "69435151531");

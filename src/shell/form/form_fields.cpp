@@ -58,7 +58,11 @@ int entryWidth(const QLineEdit& entry, const FieldDef& f, int maxLength) {
     int chars = f.isText() ? (maxLength > 0 ? std::min(maxLength, f.size) : f.size)
                            : static_cast<int>(std::to_string(f.maxValue()).size()) + 2;
     chars = std::clamp(chars, 3, 40);
-    return entry.fontMetrics().averageCharWidth() * (chars + 1) + 16;
+    // Digits are wider than the average character in most fonts, and an entry full of them
+    // (an OIB, an account) must still show whole.
+    const QFontMetrics& m = entry.fontMetrics();
+    const int perChar = std::max(m.averageCharWidth(), m.horizontalAdvance(QLatin1Char('0')));
+    return perChar * (chars + 1) + 16;
 }
 
 bool focusLeftByUser(Qt::FocusReason r) {
