@@ -63,8 +63,8 @@ const std::vector<OptionSpec> whoseOib{{"I", "I"}, {"P", "P"}};
 // A levy's row of the rates tab: its rate, its payment-account code and whose OIB its reference carries.
 std::vector<FieldSpec> levy(std::string_view rate, const char* label, std::string_view account, std::string_view whose) {
     return {{.field = rate, .label = label},
-            {.field = account, .label = ""},
-            {.field = whose, .label = "", .kind = FieldKind::Options, .options = whoseOib}};
+            {.field = account, .label = "", .sameRow = true},
+            {.field = whose, .label = "", .kind = FieldKind::Options, .options = whoseOib, .sameRow = true}};
 }
 
 std::vector<FieldSpec> ratesTab() {
