@@ -63,16 +63,24 @@ int report(const Args& a, DataDir& d, const ImportOutcome& out) {
     return ExitOk;
 }
 
+// The text to import: the shipped list (only opcine goes without FILE) or FILE. When it cannot be
+// read the message has been printed and the exit code is answered.
+std::optional<int> readSource(const Args& a, std::string& text) {
+    if (a.file.empty()) {
+        const refdata::FileText shipped = shippedMunicipalities();
+        if (shipped.ok()) text = shipped.text;
+        else std::cerr << "pramo-cli import: " << shipped.problem << "\n";
+        return shipped.ok() ? std::nullopt : std::optional<int>(ExitFailed);
+    }
+    auto content = readFile(a.file);
+    if (content) text = std::move(*content);
+    else std::cerr << "pramo-cli import: cannot read " << a.file << "\n";
+    return content ? std::nullopt : std::optional<int>(ExitBadInput);
+}
+
 int run(const Args& a) {
     std::string text;
-    if (!a.file.empty()) {
-        auto content = readFile(a.file);
-        if (!content) {
-            std::cerr << "pramo-cli import: cannot read " << a.file << "\n";
-            return ExitBadInput;
-        }
-        text = std::move(*content);
-    }
+    if (const auto failed = readSource(a, text)) return *failed;
     DataDir d;
     if (auto problem = openDataDir(a.dataDir, true, d)) {
         std::cerr << "pramo-cli import: " << *problem << "\n";
@@ -80,7 +88,7 @@ int run(const Args& a) {
     }
     if (a.what == "opcine") {
         if (!openFiles(d, {&Opcine::table})) return ExitFailed;
-        return report(a, d, importOpcine(d.store, a.file.empty() ? shippedMunicipalities() : text));
+        return report(a, d, importOpcine(d.store, text));
     }
     if (!openFiles(d, {&Osobe::table, &Mjesta::table, &Ulice::table, &Banke::table, &Opcine::table})) return ExitFailed;
     return report(a, d, importOsobe(d.store, text));

@@ -101,7 +101,7 @@ StoreCode write(Store& store, const Row& row, std::map<std::string, Opcine>& byC
 
 }  // namespace
 
-std::string_view shippedMunicipalities() { return refdata::find("sifre_opcina_gradova.tsv").value_or(""); }
+refdata::FileText shippedMunicipalities() { return refdata::read("sifre_opcina_gradova.tsv"); }
 
 ImportOutcome importOpcine(Store& store, std::string_view tsv) {
     ImportOutcome out;

@@ -4,13 +4,15 @@
 
 #include <string_view>
 
+#include "records/store/refdata.h"
 #include "records/store/store.h"
 #include "registers/import_outcome.h"
 
 namespace pramo {
 
-// The list of municipalities delivered with the program.
-std::string_view shippedMunicipalities();
+// The list of municipalities delivered with the program, or why it cannot be read (importing an
+// empty text instead would load nothing and report success).
+refdata::FileText shippedMunicipalities();
 
 // Imports `tsv` into OPCINE in one transaction. Each row becomes the municipality with the
 // four-digit code (the five-digit code without its leading "0"), its name and surtax rate, and the

@@ -1,7 +1,7 @@
 #pragma once
-// Validating an XML file against a schema set delivered with the program (data/xsd/, built into
-// it, so no file outside the program is read and nothing is fetched from the network). A schema
-// is compiled once per run and kept.
+// Validating an XML file against a schema set delivered with the program (data/xsd/, read from the
+// program's shared data directory; no other file is read and nothing is fetched from the network).
+// A schema is compiled once per run and kept.
 
 #include <map>
 #include <optional>
@@ -22,6 +22,8 @@ struct SchemaProblem {
     std::string reason;                         // what is wrong, in plain words
     std::string detail;                         // the validator's own words
     int line = 0;                               // line of the document, 0 when unknown
+    bool schemaUnusable = false;                // the schema itself could not be read or compiled:
+                                                // the document was not checked (reason says why)
 };
 
 // Validates the file at `path` against the schema set whose root is `schema` (a path under

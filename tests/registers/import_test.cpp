@@ -40,7 +40,7 @@ TEST_F(ImportTest, ShippedMunicipalitiesLoadOnceAndUpdateByCode) {
     split.naziv = "Split (stari naziv)";
     ASSERT_EQ(data.store.put(split), StoreCode::Ok);
 
-    const ImportOutcome first = importOpcine(data.store, shippedMunicipalities());
+    const ImportOutcome first = importOpcine(data.store, shippedMunicipalities().text);
     ASSERT_TRUE(first.written()) << (first.problems.empty() ? "" : first.problems.front());
     EXPECT_EQ(first.added, 554);
     EXPECT_EQ(first.updated, 1);  // SPLIT gets its name back, keeping its number
@@ -54,7 +54,7 @@ TEST_F(ImportTest, ShippedMunicipalitiesLoadOnceAndUpdateByCode) {
     EXPECT_EQ(netretic.racunporez, "1728112002");
     EXPECT_EQ(netretic.rkont, "HR42");
 
-    const ImportOutcome again = importOpcine(data.store, shippedMunicipalities());
+    const ImportOutcome again = importOpcine(data.store, shippedMunicipalities().text);
     EXPECT_EQ(again.added, 0);
     EXPECT_EQ(again.unchanged, 556);
     EXPECT_EQ(count(Opcine::table), 556);
