@@ -20,7 +20,7 @@ int usage(std::ostream& out) {
     auto commands = registry();
     std::sort(commands.begin(), commands.end(), [](const Command& a, const Command& b) { return a.name < b.name; });
     out << "Usage: pramo-cli COMMAND [ARGUMENTS]\n\n"
-           "Pramo's books and documents from a shell. A command works on the books of one data\n"
+           "Pramo's books and documents from a shell. A command that uses books works on one data\n"
            "directory (DIR, which holds pramo.db): the current directory unless it names another.\n\n"
            "Commands:\n";
     for (const Command& c : commands) out << c.usage() << "\n";
