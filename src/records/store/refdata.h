@@ -2,8 +2,8 @@
 // The files delivered with the program (everything under data/ in the sources: reference tables,
 // code books, XML schemas). They are read at run time from the program's shared data directory:
 // <program's directory>/../share/pramo when installed (/usr/bin/pramo reads /usr/share/pramo), or
-// <program's directory>/share/pramo in the build tree, which the build links to data/. Installing
-// newer files there is all it takes to ship newer data.
+// <program's directory>/share/pramo in the build tree, which the build links to data/. Newer
+// contents of the same files are read without building the program again.
 
 #include <filesystem>
 #include <optional>
