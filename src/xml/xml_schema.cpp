@@ -162,6 +162,7 @@ std::optional<SchemaProblem> validateDoc(xmlDocPtr doc, xmlParserCtxtPtr parser,
         if (e) p.line = e->line;
         return p;
     }
+    if (schema.empty()) return std::nullopt;
     const Compiled& c = compiled(schema);
     if (!c.schema) return problemOf(c.problem);
     xmlSchemaValidCtxtPtr validator = xmlSchemaNewValidCtxt(c.schema);
