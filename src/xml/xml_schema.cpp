@@ -165,6 +165,7 @@ std::optional<SchemaProblem> validateDoc(xmlDocPtr doc, xmlParserCtxtPtr parser,
         if (e) p.line = e->line;
         return p;
     }
+    if (schema.empty()) return std::nullopt;
     const Compiled& c = compiled(schema);
     if (!c.schema) {
         SchemaProblem p = problemOf(c.problem);

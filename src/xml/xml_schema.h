@@ -28,7 +28,8 @@ struct SchemaProblem {
 
 // Validates the file at `path` against the schema set whose root is `schema` (a path under
 // data/xsd/, "joppd/ObrazacJOPPD-v1-1.xsd"). Nothing when valid, else the first problem; a file
-// that is not well-formed XML, or a schema that cannot be loaded, is a problem too.
+// that is not well-formed XML, or a schema that cannot be loaded, is a problem too. An empty
+// `schema` (a document the program has no schema for) checks only that the file is well-formed.
 std::optional<SchemaProblem> validateXmlFile(const std::string& path, std::string_view schema);
 
 // The same for a document in memory.
