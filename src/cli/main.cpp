@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "cli/output.h"
 
 namespace pramo::cli {
 
@@ -18,17 +19,31 @@ namespace {
 int usage(std::ostream& out) {
     auto commands = registry();
     std::sort(commands.begin(), commands.end(), [](const Command& a, const Command& b) { return a.name < b.name; });
-    out << "Usage: pramo-cli COMMAND [ARGUMENTS]\n\n";
+    out << "Uporaba: pramo-cli NAREDBA [ARGUMENTI]\n\n";
     for (const Command& c : commands) out << c.usage() << "\n";
     return ExitBadInput;
 }
 
 // The command's exit code, unless what it printed did not all reach standard output (a full
-// disk, a closed pipe): then the command failed.
+// disk, a closed pipe): then the command failed. A command that saved its work has said so.
 int outputWritten(int exitCode) {
-    if (std::cout.flush()) return exitCode;
-    std::cerr << "pramo-cli: the output could not be written\n";
+    if (exitCode == ExitSavedNotShown || std::cout.flush()) return exitCode;
+    std::cerr << "pramo-cli: ispis nije moguće zapisati na standardni izlaz\n";
     return exitCode == ExitOk ? ExitFailed : exitCode;
+}
+
+int run(int argc, char** argv) {
+    if (argc < 2) return usage(std::cerr);
+    const std::string name = argv[1];
+    if (name == "help" || name == "--help" || name == "-h") {
+        usage(std::cout);
+        return outputWritten(ExitOk);
+    }
+    for (const Command& c : registry()) {
+        if (c.name == name) return outputWritten(c.run(std::vector<std::string>(argv + 2, argv + argc)));
+    }
+    std::cerr << "pramo-cli: nepoznata naredba '" << name << "'\n";
+    return usage(std::cerr);
 }
 
 }  // namespace
@@ -39,15 +54,6 @@ int main(int argc, char** argv) {
     // A file-size limit or a closed pipe makes a write fail with a message, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
     std::signal(SIGPIPE, SIG_IGN);
-    if (argc < 2) return usage(std::cerr);
-    const std::string name = argv[1];
-    if (name == "help" || name == "--help" || name == "-h") {
-        usage(std::cout);
-        return outputWritten(ExitOk);
-    }
-    for (const Command& c : registry()) {
-        if (c.name == name) return outputWritten(c.run(std::vector<std::string>(argv + 2, argv + argc)));
-    }
-    std::cerr << "pramo-cli: unknown command '" << name << "'\n";
-    return usage(std::cerr);
+    VisibleOutput out(std::cout), err(std::cerr);
+    return run(argc, argv);
 }
