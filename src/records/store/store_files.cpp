@@ -127,9 +127,9 @@ StoreCode Store::checkTable(const TableDef& t) {
 // A file never made in these books (a database of an earlier version) is not found (2) and is
 // made when first opened; one the books record as made but the database no longer holds was
 // dropped or renamed by another tool: its records are lost (36), and an empty file in its place
-// would hide that.
-// Whether the file is there and whether the books record it are read in one statement, from one
-// state of the database: another program may be making the file at this moment.
+// would hide that. Whether the file is there and whether the books record it are read in one
+// statement, from one state of the database ("01": not there, recorded), as another program may
+// be making the file at this moment.
 StoreCode Store::missing(const TableDef& t) {
     std::optional<std::string> state;
     if (auto c = lookup(*this, "SELECT (SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?1) || "
