@@ -30,7 +30,7 @@ constexpr ArgOption argOptions[] = {
     {ReportArg::Submission, "--submission", "N"}, {ReportArg::Header, "--header", "N"},
     {ReportArg::Kriznica, "--return", "N"},       {ReportArg::Param, "--param", "N"},
     {ReportArg::Year, "--year", "Y"},             {ReportArg::Month, "--month", "M"},
-    {ReportArg::Printer, "--printer", "M|L"},     {ReportArg::ReportDate, "--date", "DD.MM.YYYY"},
+    {ReportArg::Printer, "--printer", "M|L"},     {ReportArg::ReportDate, "--date", "DD.MM.GGGG"},
 };
 
 const ArgOption* optionNamed(std::string_view name) {
