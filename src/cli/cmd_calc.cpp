@@ -8,6 +8,7 @@
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
+#include "cli/output.h"
 #include "cli/options.h"
 #include "payments/engine.h"
 #include "payments/item_calculation.h"
@@ -36,7 +37,10 @@ public:
     explicit Options(const std::vector<std::string>& args) {
         using Kind = OptionProblem::Kind;
         if (const auto bad = readCommandLine(args, 0, {.valued = valueOptions, .flags = {"--json"}}, line_))
-            refuse(bad->argument, bad->kind == Kind::Unknown ? "unknown argument" : bad->kind == Kind::NoValue ? "needs a value" : "given twice");
+            refuse(bad->argument, bad->kind == Kind::Unknown   ? "nepoznat argument"
+                                  : bad->kind == Kind::NoValue ? "traži vrijednost"
+                                  : bad->kind == Kind::Twice   ? "zadan je dvaput"
+                                                               : bad->text());
         json = line_.has("--json");
     }
 
@@ -71,8 +75,8 @@ std::optional<D> exactly(std::string_view text, bool negativeAllowed) {
 
 template <class D>
 std::string expectation(bool negativeAllowed) {
-    return std::string("expected ") + (negativeAllowed ? "a number" : "a number not below 0") + " with at most " +
-           std::to_string(D::places) + " decimals, up to " + D::fromRaw(D::maxRaw).toString();
+    return std::string("očekuje se ") + (negativeAllowed ? "broj" : "broj ne manji od 0") + " s najviše " +
+           std::to_string(D::places) + " decimale, do " + D::fromRaw(D::maxRaw).toString();
 }
 
 template <class D>
@@ -94,7 +98,7 @@ Rates ratesFrom(Options& o) {
     const std::string& text = o["--rates"];
     const auto p = split(text, ':');
     if (p.size() != 6) {
-        o.refuseValue("--rates", text, "expected six percentages NEOP:PRIZN:MOI:MOII:ZO:POREZ");
+        o.refuseValue("--rates", text, "očekuje se šest postotaka NEOP:PRIZN:MOI:MOII:ZO:POREZ");
         return {};
     }
     auto rate = [&](std::size_t i) { return number<Rate>(o, "--rates", p[i]); };
@@ -138,12 +142,12 @@ std::optional<std::vector<std::pair<std::string, std::string>>> bracketTexts(con
 std::vector<Bracket> bracketsFrom(Options& o) {
     const std::string& text = o["--brackets"];
     const auto texts = bracketTexts(text);
-    if (!texts) o.refuseValue("--brackets", text, "expected RATE@LIMIT,RATE@LIMIT,... (write decimals with a point where a comma would be ambiguous)");
+    if (!texts) o.refuseValue("--brackets", text, "očekuje se STOPA@GRANICA,STOPA@GRANICA,... (decimale pišite s točkom gdje bi zarez bio dvoznačan)");
     std::vector<Bracket> brackets;
     for (const auto& [rate, limit] : texts.value_or(decltype(*texts){})) {
         brackets.push_back({number<Rate>(o, "--brackets", rate), number<Amount9>(o, "--brackets", limit)});
         if (brackets.size() > 1 && !(brackets[brackets.size() - 2].osnovica < brackets.back().osnovica))
-            o.refuseValue("--brackets", text, "each limit must be higher than the one before");
+            o.refuseValue("--brackets", text, "svaka granica mora biti viša od prethodne");
     }
     return brackets;
 }
@@ -151,7 +155,7 @@ std::vector<Bracket> bracketsFrom(Options& o) {
 bool pillar2From(Options& o) {
     if (!o.has("--pillar2")) return true;
     const std::string& v = o["--pillar2"];
-    if (v != "DA" && v != "NE") o.refuseValue("--pillar2", v, "expected DA or NE");
+    if (v != "DA" && v != "NE") o.refuseValue("--pillar2", v, "očekuje se DA ili NE");
     return v != "NE";
 }
 
@@ -159,9 +163,9 @@ void readBracketGroup(Options& o, Terms& t) {
     const bool any = o.has("--brackets") || o.has("--allowance") || o.has("--factor");
     if (!any) return;
     for (const char* name : {"--brackets", "--allowance", "--factor"})
-        if (!o.has(name)) o.refuse(name, "is needed with the several-rates calculation (--brackets, --allowance, --factor)");
+        if (!o.has(name)) o.refuse(name, "potreban je za obračun po razredima (--brackets, --allowance, --factor)");
     if (!o.ok()) return;
-    if (o.has("--gross")) o.refuse("--gross", "cannot be used with --brackets: the several-rates calculation starts from the net");
+    if (o.has("--gross")) o.refuse("--gross", "ne ide uz --brackets: obračun po razredima polazi od neta");
     t.visestopa = true;
     t.brackets = bracketsFrom(o);
     t.osobniodbitak = number<Rate7>(o, "--allowance", o["--allowance"]);
@@ -171,9 +175,9 @@ void readBracketGroup(Options& o, Terms& t) {
 Terms termsFrom(Options& o) {
     Terms t;
     for (const char* name : {"--rates", "--surtax"})
-        if (!o.has(name)) o.refuse(name, "is missing");
-    if (o.has("--net") && o.has("--gross")) o.refuse("--gross", "cannot be used with --net (give one of them)");
-    if (!o.has("--net") && !o.has("--gross")) o.refuse("--net", "is missing (or --gross)");
+        if (!o.has(name)) o.refuse(name, "nedostaje");
+    if (o.has("--net") && o.has("--gross")) o.refuse("--gross", "ne ide uz --net (zadajte jedno od njih)");
+    if (!o.has("--net") && !o.has("--gross")) o.refuse("--net", "nedostaje (ili --gross)");
     if (!o.ok()) return t;
     t.rates = ratesFrom(o);
     t.stopaprireza = number<Rate7>(o, "--surtax", o["--surtax"]);
@@ -184,19 +188,19 @@ Terms termsFrom(Options& o) {
         const char* option = p->source == RatesProblem::Source::Rates     ? "--rates"
                              : p->source == RatesProblem::Source::Surtax ? "--surtax"
                                                                           : "--brackets";
-        o.refuseValue(option, o[option], p->english);
+        o.refuseValue(option, o[option], p->commandLine);
     }
     return t;
 }
 
-void print(const Lines& lines, bool json) {
+std::string text(const Lines& lines, bool json) {
     std::ostringstream out;
     for (int p = 1; p <= calculatedPositions; ++p) {
         if (json) out << (p == 1 ? "{" : ", ") << '"' << p << "\": " << lines.at(p).toString();
         else out << p << '\t' << lines.at(p).toString() << '\n';
     }
     if (json) out << "}\n";
-    std::cout << out.str();
+    return out.str();
 }
 
 int refused(const BadArgument& bad) {
@@ -213,31 +217,31 @@ int calculator(Options& o) {
     Flags flags;
     const int year = SystemClock().today().year();
     const Lines lines = o.has("--gross") ? izbruta(t, amount, year, loc, flags) : calculate(t, amount, year, loc, flags);
-    if (flags.overflow) return refused({from + " '" + o[from] + "': the calculated amounts do not fit their fields"});
-    if (flags.divByZero) std::cerr << "pramo-cli calc: the rates make a divisor zero; those steps are taken as 0\n";
-    print(lines, o.json);
+    if (flags.overflow) return refused({from + " '" + o[from] + "': obračunati iznosi ne stanu u svoja polja"});
+    if (flags.divByZero) std::cerr << "pramo-cli calc: stope daju djelitelj nula; ti koraci uzimaju se kao 0\n";
+    std::cout << text(lines, o.json);
     return ExitOk;
 }
 
 // The item number of --item, after checking that --data and --item come alone.
 std::int32_t itemNumber(Options& o) {
     for (const std::string& name : valueOptions)
-        if (o.has(name) && name != "--data" && name != "--item") o.refuse(name, "cannot be used with --data and --item");
+        if (o.has(name) && name != "--data" && name != "--item") o.refuse(name, "ne ide uz --data i --item");
     for (const char* name : {"--data", "--item"})
-        if (!o.has(name)) o.refuse(name, "is missing (--data DIR --item N go together)");
+        if (!o.has(name)) o.refuse(name, "nedostaje (--data DIR i --item N idu zajedno)");
     if (!o.ok()) return 0;
     const std::string& text = o["--item"];
     std::int32_t item = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), item);
     if (error != std::errc{} || end != text.data() + text.size() || item <= 0)
-        o.refuseValue("--item", text, "expected an income item number");
+        o.refuseValue("--item", text, "očekuje se broj dohotka");
     return item;
 }
 
 // Reads the item into `doh`; ExitOk, or the exit code after the message.
 int readItem(Options& o, DataDir& d, Dohoci& doh) {
     const StoreCode found = d.store.get(Dohoci::keyOznaka, doh);
-    if (found == StoreCode::NotFound) return refused({"--item " + o["--item"] + ": no such income item in " + d.dir});
+    if (found == StoreCode::NotFound) return refused({"--item " + o["--item"] + ": u " + d.dir + " nema tog dohotka"});
     if (pramo::ok(found)) return ExitOk;
     std::cerr << "pramo-cli calc: dohoci: " << d.store.error().text() << "\n";
     return ExitFailed;
@@ -249,10 +253,9 @@ int calculateItem(DataDir& d, const Dohoci& doh, bool json) {
     ItemCalculation calc(d.store, clock);
     Loc loc;
     const CalcOutcome out = calc.calculate(doh, loc);
-    if (!out.message.empty()) std::cerr << "pramo-cli calc: item " << doh.oznaka << ": " << out.message << "\n";
+    if (!out.message.empty()) std::cerr << "pramo-cli calc: dohodak " << doh.oznaka << ": " << out.message << "\n";
     if (!out.written()) return ExitFailed;
-    print(out.lines, json);
-    return ExitOk;
+    return printSaved(text(out.lines, json), "obračun dohotka " + std::to_string(doh.oznaka) + " je spremljen");
 }
 
 int recalculateItem(Options& o) {
@@ -276,11 +279,11 @@ int run(const std::vector<std::string>& args) {
 
 const Registration registration{Command{
     "calc",
-    fixedUsage("  calc (--net AMOUNT | --gross AMOUNT) --rates NEOP:PRIZN:MOI:MOII:ZO:POREZ --surtax RATE\n"
-    "       [--pillar2 DA|NE] [--brackets RATE@LIMIT,RATE@LIMIT,... --allowance AMOUNT --factor F] [--json]\n"
-    "      the income calculation: lines 1 to 12 as POSITION<TAB>AMOUNT (or a JSON object)\n"
+    fixedUsage("  calc (--net IZNOS | --gross IZNOS) --rates NEOP:PRIZN:MOI:MOII:ZO:POREZ --surtax STOPA\n"
+    "       [--pillar2 DA|NE] [--brackets STOPA@GRANICA,STOPA@GRANICA,... --allowance IZNOS --factor F] [--json]\n"
+    "      obračun dohotka: stavke 1 do 12 kao POZICIJA<TAB>IZNOS (ili JSON objekt)\n"
     "  calc --data DIR --item N [--json]\n"
-    "      recalculates the stored income item N, writes its lines 1 to 12 and prints them"),
+    "      ponovno obračunava upisani dohodak N, zapisuje njegove stavke 1 do 12 i ispisuje ih"),
     run}};
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
+#include "cli/output.h"
 #include "payments/demo/demo_office.h"
 #include "records/layouts/all_tables.h"
 
@@ -26,16 +27,16 @@ int demo(const std::vector<std::string>& args) {
         std::cerr << "pramo-cli demo: " << out.message << "\n";
         return out.occupied ? ExitBadInput : ExitFailed;
     }
-    std::cout << "example office in " << d.dir << ": the municipalities, 2 payers, " << out.payees << " payees, "
-              << out.payments << " payments with " << out.items << " calculated income items\n"
-              << "start the program there to see it: cd " << d.dir << " && pramo\n";
-    return ExitOk;
+    return printSaved("primjer ureda u " + d.dir + ": općine, 2 isplatitelja, primatelja: " + std::to_string(out.payees) +
+                          ", isplata: " + std::to_string(out.payments) + ", obračunatih dohodaka: " + std::to_string(out.items) +
+                          "\nza pregled pokrenite program ondje: cd " + d.dir + " && pramo\n",
+                      "primjer ureda u " + d.dir + " je napravljen");
 }
 
 const Registration registration{
-    {"demo", fixedUsage("  demo [DIR]            fills a new data directory DIR (default: here) with an example\n"
-                        "      office: municipalities, places, streets, banks, two payers, 25 payees, income types\n"
-                        "      and payments with calculated items; refused when DIR already holds data"),
+    {"demo", fixedUsage("  demo [DIR]            puni novu mapu podataka DIR (zadano: ovdje) primjerom ureda: općine,\n"
+                        "      mjesta, ulice, banke, dva isplatitelja, 25 primatelja, vrste dohotka i isplate s\n"
+                        "      obračunatim dohocima; odbija mapu koja već ima podatke"),
      demo}};
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
+#include "cli/output.h"
 #include "cli/options.h"
 #include "reports/id1/id1_xml.h"
 
@@ -16,14 +17,14 @@ struct Options {
 };
 
 std::optional<std::string> parse(const std::vector<std::string>& args, Options& o) {
-    if (args.empty() || args[0] != "xml") return "say what to make: id1 xml --header N";
+    if (args.empty() || args[0] != "xml") return "navedite što napraviti: id1 xml --header N";
     CommandLine line;
     if (auto problem = readCommandLine(args, 1, {.valued = {"--header", "--data", "--out"}}, line)) return problem->text();
-    if (!line.has("--header")) return "id1 xml needs --header N";
+    if (!line.has("--header")) return "id1 xml traži --header N";
     o.dataDir = line.value("--data");
     o.outDir = line.value("--out");
     const auto header = positiveNumber(line.value("--header"));
-    if (!header) return "--header takes an ID-1 form number from 1, not '" + line.value("--header") + "'";
+    if (!header) return "--header traži broj ID-1 obrasca od 1 nadalje, a ne '" + line.value("--header") + "'";
     o.header = *header;
     return std::nullopt;
 }
@@ -41,18 +42,17 @@ int id1(const std::vector<std::string>& args) {
     }
     const Id1XmlOutcome out = writeId1Xml(data.files, o.header, o.outDir.empty() ? data.dir : o.outDir);
     if (!out.written()) {
-        std::cerr << "pramo-cli id1: nothing written: " << out.problem << "\n";
+        std::cerr << "pramo-cli id1: ništa nije zapisano: " << out.poruka << "\n";
         return ExitBadInput;
     }
-    std::cout << out.path << "\n";
-    return ExitOk;
+    return printSaved(out.path + "\n", "XML datoteka " + out.path + " je zapisana");
 }
 
 const Registration registration{
     {"id1",
      fixedUsage("  id1 xml --header N [--data DIR] [--out DIR]\n"
-                "      writes the ID-1 return of form N as ID-1_<payer OIB>_01.xml into DIR (default: the data\n"
-                "      directory) and prints its path"),
+                "      zapisuje ID-1 obrazac N kao ID-1_<OIB isplatitelja>_01.xml u mapu DIR (zadano: mapa\n"
+                "      podataka) i ispisuje njezinu putanju"),
      id1}};
 
 }  // namespace

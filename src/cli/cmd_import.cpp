@@ -10,6 +10,7 @@
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
+#include "cli/output.h"
 #include "cli/options.h"
 #include "records/layouts/banke.h"
 #include "records/layouts/mjesta.h"
@@ -33,8 +34,8 @@ std::optional<std::string> parse(const std::vector<std::string>& args, Args& a) 
     a.what = line.words.empty() ? std::string() : line.words[0];
     a.file = line.words.size() < 2 ? std::string() : line.words[1];
     a.dataDir = line.value("--data");
-    if (a.what != "opcine" && a.what != "osobe") return "name what to import: opcine or osobe";
-    if (a.what == "osobe" && a.file.empty()) return "import osobe needs the CSV file of the payees";
+    if (a.what != "opcine" && a.what != "osobe") return "navedite što uvesti: opcine ili osobe";
+    if (a.what == "osobe" && a.file.empty()) return "import osobe traži CSV datoteku primatelja";
     return std::nullopt;
 }
 
@@ -60,20 +61,22 @@ int report(const Args& a, DataDir& d, const ImportOutcome& out) {
     const std::string source = a.file.empty() ? "isporučeni popis" : a.file;
     for (const std::string& p : out.problems) std::cerr << source << ": " << p << "\n";
     if (!out.problems.empty()) {
-        std::cerr << "pramo-cli import: ništa nije uvezeno (za ispravak: " << out.problems.size() << ")\n";
+        std::cerr << "pramo-cli import: ništa nije uvezeno (redaka za ispravak: " << out.problems.size() << ")\n";
         return ExitBadInput;
     }
     if (!ok(out.code)) {
-        std::cerr << "pramo-cli import: ništa nije uvezeno; greška datoteke: " << d.store.error().text() << "\n";
+        std::cerr << "pramo-cli import: ništa nije uvezeno; greška baze podataka: " << d.store.error().text() << "\n";
         return ExitFailed;
     }
-    for (const std::string& r : out.remarks) std::cout << r << "\n";
+    std::string said;
+    for (const std::string& r : out.remarks) said += r + "\n";
     const TableDef& t = a.what == "opcine" ? Opcine::table : Osobe::table;
     std::int64_t n = 0;
     (void)d.store.count(t, n);
-    std::cout << t.name << ": dodano " << out.added << ", promijenjeno " << out.updated << ", nepromijenjeno "
-              << out.unchanged << ", preskočeno redaka " << out.skipped << "; zapisa u " << d.dir << ": " << n << "\n";
-    return ExitOk;
+    said += std::string(t.name) + ": dodano " + std::to_string(out.added) + ", promijenjeno " + std::to_string(out.updated) +
+            ", nepromijenjeno " + std::to_string(out.unchanged) + ", preskočeno redaka " + std::to_string(out.skipped) +
+            "; slogova u " + d.dir + ": " + std::to_string(n) + "\n";
+    return printSaved(said, "uvoz u " + std::string(t.name) + " je spremljen");
 }
 
 // The text to import: the shipped list (only opcine goes without FILE) or FILE. When it cannot be
@@ -118,11 +121,11 @@ int import(const std::vector<std::string>& args) {
 
 const Registration registration{
     {"import",
-     fixedUsage("  import opcine [FILE] [--data DIR]\n"
-                "      loads the municipalities with their codes, surtax rates and tax accounts: the list\n"
-                "      shipped with the program, or FILE (tab-separated: code, name, unused, rate in percent)\n"
-                "  import osobe FILE [--data DIR]\n"
-                "      adds the payees of a CSV file whose first line names the payee fields (IME, PREZIME,\n"
+     fixedUsage("  import opcine [DATOTEKA] [--data DIR]\n"
+                "      učitava općine s njihovim šiframa, stopama prireza i poreznim računima: popis isporučen\n"
+                "      s programom ili DATOTEKU (odvojeno tabulatorom: šifra, naziv, neupotrijebljeno, stopa u postocima)\n"
+                "  import osobe DATOTEKA [--data DIR]\n"
+                "      dodaje primatelje iz CSV datoteke čiji prvi redak navodi polja primatelja (IME, PREZIME,\n"
                 "      OIB, MJESTO, ULICA, KUCNIBROJ, BANKA, RACUN, ...)"),
      import}};
 

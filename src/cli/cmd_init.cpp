@@ -4,6 +4,7 @@
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
+#include "cli/output.h"
 #include "records/layouts/all_tables.h"
 
 namespace pramo::cli {
@@ -14,19 +15,32 @@ int refused(const std::string& problem) {
     return ExitBadInput;
 }
 
-// Opens or creates every file; the number created, or -1 when a file cannot be used.
-int createMissing(DataDir& d) {
+// A file the books had and lost is made anew only here, on the user's word, and said loudly.
+bool makeLostAnew(DataDir& d, const TableDef& t, std::string& said) {
+    if (!ok(d.files.makeAnew(t))) {
+        std::cerr << "pramo-cli init: datoteku " << t.name << " nije moguće napraviti: " << d.store.error().text() << "\n";
+        return false;
+    }
+    std::cerr << "pramo-cli init: datoteka " << t.name << " nestala je iz baze podataka (njezini slogovi su izgubljeni); "
+              << "napravljena je nova, prazna\n";
+    said += "napravljena " + std::string(t.name) + " (bila je nestala iz baze podataka)\n";
+    return true;
+}
+
+// Opens or creates every file; the number created, or -1 when a file cannot be used. What was
+// made is added to `said`.
+int createMissing(DataDir& d, std::string& said) {
     int created = 0;
     for (const TableDef* t : allTables()) {
-        const bool missing = d.store.checkTable(*t) == StoreCode::FileNotFound;
+        const StoreCode before = d.store.checkTable(*t);
+        if (before == StoreCode::FileLost && !makeLostAnew(d, *t, said)) return -1;
         if (!openFiles(d, {t})) return -1;
-        if (!missing) continue;
+        if (before == StoreCode::FileLost) ++created;
+        if (before != StoreCode::FileNotFound) continue;
         ++created;
         std::int64_t n = 0;
         (void)d.store.count(*t, n);
-        std::cout << "created " << t->name;
-        if (n > 0) std::cout << " with " << n << " delivered records";
-        std::cout << "\n";
+        said += "napravljena " + std::string(t->name) + (n > 0 ? " s isporučenim slogovima: " + std::to_string(n) : "") + "\n";
     }
     return created;
 }
@@ -35,20 +49,17 @@ int init(const std::vector<std::string>& args) {
     std::string dir;
     if (auto problem = directoryArgument(args, dir)) return refused(*problem);
     DataDir d;
-    if (auto problem = openDataDir(dir, true, d)) return refused(*problem);
-    const int created = createMissing(d);
+    if (auto problem = openDataDir(dir, true, d, Purpose::MakeBooks)) return refused(*problem);
+    std::string said;
+    const int created = createMissing(d, said);
     if (created < 0) return ExitFailed;
-    if (const std::string findings = databaseFindings(d); !findings.empty()) {
-        std::cerr << "pramo-cli init: the data directory " << d.dir << " is damaged; " << findings
-                  << "(pramo-cli check lists every file)\n";
-        return ExitFailed;
-    }
-    if (created == 0) std::cout << "data directory " << d.dir << " was complete; nothing to do\n";
-    else std::cout << "data directory " << d.dir << ": " << created << " of " << allTables().size() << " tables created\n";
-    return ExitOk;
+    if (created == 0) said += "mapa podataka " + d.dir + " bila je potpuna; nije trebalo ništa napraviti\n";
+    else said += "mapa podataka " + d.dir + ": napravljeno datoteka " + std::to_string(created) + " od " + std::to_string(allTables().size()) + "\n";
+    return printSaved(said, "mapa podataka " + d.dir + " je napravljena");
 }
 
-const Registration registration{{"init", fixedUsage("  init [DIR]            create or complete the data directory DIR (default: here)"), init}};
+const Registration registration{
+    {"init", fixedUsage("  init [DIR]            pravi ili dopunjuje mapu podataka DIR (zadano: ovdje)"), init}};
 
 }  // namespace
 }  // namespace pramo::cli

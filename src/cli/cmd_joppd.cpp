@@ -6,6 +6,7 @@
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
+#include "cli/output.h"
 #include "cli/options.h"
 #include "joppd/return_file.h"
 #include "joppd/submission.h"
@@ -53,14 +54,14 @@ int create(const std::vector<std::string>& args) {
     Values v;
     if (auto problem = parse(args, {"--payment", "--data", "--author", "--email"}, v)) return refuse(*problem);
     const auto payment = v.contains("--payment") ? positiveNumber(v["--payment"]) : std::nullopt;
-    if (!payment) return refuse("create needs --payment N (a payment number from 1)");
+    if (!payment) return refuse("create traži --payment N (broj isplate od 1 nadalje)");
     DataDir d;
     if (const auto failed = open(v, d)) return *failed;
     SystemRandom random;
     const SubmissionOutcome o = createSubmission(d.store, *payment, random, authorFrom(v));
     if (o.status == SubmissionStatus::Created) {
-        std::cout << o.jopo.oznaka << "\n";
-        return ExitOk;
+        const std::string number = std::to_string(o.jopo.oznaka);
+        return printSaved(number + "\n", "obrazac JOPPD " + number + " je spremljen");
     }
     std::cerr << o.message << "\n";
     return o.status == SubmissionStatus::StoreFailed ? ExitFailed : ExitBadInput;
@@ -70,9 +71,9 @@ int xml(const std::vector<std::string>& args) {
     Values v;
     if (auto problem = parse(args, {"--submission", "--data", "--out"}, v)) return refuse(*problem);
     const auto submission = v.contains("--submission") ? positiveNumber(v["--submission"]) : std::nullopt;
-    if (!submission) return refuse("xml needs --submission N (a submission number from 1)");
+    if (!submission) return refuse("xml traži --submission N (broj JOPPD obrasca od 1 nadalje)");
     std::error_code ec;
-    if (v.contains("--out") && !std::filesystem::is_directory(v["--out"], ec)) return refuse(v["--out"] + " is not a directory");
+    if (v.contains("--out") && !std::filesystem::is_directory(v["--out"], ec)) return refuse(v["--out"] + " nije mapa");
     DataDir d;
     if (const auto failed = open(v, d)) return *failed;
     SystemClock clock;
@@ -81,25 +82,22 @@ int xml(const std::vector<std::string>& args) {
         std::cerr << o.message << "\n";
         return ExitBadInput;
     }
-    std::cout << o.path << "\n";
-    return ExitOk;
+    return printSaved(o.path + "\n", "XML datoteka " + o.path + " je zapisana");
 }
 
 int joppd(const std::vector<std::string>& args) {
     if (!args.empty() && args[0] == "create") return create(args);
     if (!args.empty() && args[0] == "xml") return xml(args);
-    return refuse("name what to do: create or xml");
+    return refuse("navedite što učiniti: create ili xml");
 }
 
 const Registration registration{
     {"joppd", fixedUsage("  joppd create --payment N [--data DIR] [--author \"IME PREZIME\"] [--email E]\n"
-                         "      creates the JOPPD submission of payment N (serial number 1) and prints its number;\n"
-                         "      the author (first word: first name, the rest: surname) and e-mail default to the\n"
-                         "      last submission's\n"
+                         "      pravi JOPPD obrazac isplate N (redni broj 1) i ispisuje njegov broj; autor (prva\n"
+                         "      riječ: ime, ostatak: prezime) i e-adresa zadano su oni zadnjeg obrasca\n"
                          "  joppd xml --submission N [--data DIR] [--out DIR]\n"
-                         "      writes the JOPPD return of submission N, checked against the official schema, into\n"
-                         "      DIR (default: the XML directory of the data directory, else the data directory)\n"
-                         "      and prints the file's path"),
+                         "      zapisuje JOPPD obrazac N kao XML datoteku, provjerenu službenom shemom, u mapu DIR\n"
+                         "      (zadano: mapa XML u mapi podataka, inače mapa podataka) i ispisuje njezinu putanju"),
      joppd}};
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
+#include "cli/output.h"
 #include "cli/options.h"
 #include "payments/duplication.h"
 #include "payments/payment_dates.h"
@@ -33,11 +34,14 @@ bool fiveDigits(const std::string& s) {
 }
 
 // The date and RS Id the command line asks for, over the proposal: a date brings its year and,
-// from 2014 on, its RS Id; --rsid is taken as given.
+// from 2014 on, its RS Id; --rsid is taken as given. The number is never the user's: when another
+// program takes it first the next is taken, and so is the payer's next free day unless the day
+// or the RS Id was chosen here.
 std::optional<std::string> apply(Values& v, DuplicateRequest& req) {
+    req.retake = v.contains("--date") || v.contains("--rsid") ? Retake::Number : Retake::NumberAndDay;
     if (v.contains("--date")) {
         const auto d = Date::parse(v["--date"]);
-        if (!d || d->isNull()) return "--date takes a date dd.mm.yyyy that exists, not '" + v["--date"] + "'";
+        if (!d || d->isNull()) return "--date traži postojeći datum dd.mm.gggg, a ne '" + v["--date"] + "'";
         Isplate isp{.rsid = req.rsid, .datum = *d};
         rsIdFromDate(isp);
         req.datum = *d;
@@ -45,16 +49,16 @@ std::optional<std::string> apply(Values& v, DuplicateRequest& req) {
         req.godina = std::to_string(d->year());
     }
     if (v.contains("--rsid")) {
-        if (!fiveDigits(v["--rsid"])) return "--rsid takes five digits (year and day of the year), not '" + v["--rsid"] + "'";
+        if (!fiveDigits(v["--rsid"])) return "--rsid traži pet znamenki (godina i dan u godini), a ne '" + v["--rsid"] + "'";
         req.rsid = v["--rsid"];
     }
     return std::nullopt;
 }
 
-int report(const DuplicateOutcome& o, const DuplicateRequest& req) {
+int report(const DuplicateOutcome& o) {
     if (o.done()) {
-        std::cout << req.number << "\n";
-        return ExitOk;
+        const std::string number = std::to_string(o.made.oznaka);
+        return printSaved(number + "\n", "nova isplata " + number + " je spremljena (" + o.made.datum.toString() + ")");
     }
     std::cerr << o.message << "\n";
     return o.status == DuplicateStatus::CopyFailed ? ExitFailed : ExitBadInput;
@@ -64,34 +68,34 @@ int duplicate(const std::vector<std::string>& args) {
     Values v;
     if (auto problem = parse(args, v)) return refuse(*problem);
     const auto payment = v.contains("--payment") ? positiveNumber(v["--payment"]) : std::nullopt;
-    if (!payment) return refuse("duplicate needs --payment N (a payment number from 1)");
+    if (!payment) return refuse("duplicate traži --payment N (broj isplate od 1 nadalje)");
     DataDir d;
     if (auto problem = openDataDir(v.contains("--data") ? v["--data"] : "", false, d)) return refuse(*problem);
     if (!openFiles(d, allTables())) return ExitFailed;
     DuplicateRequest req;
     Isplate old;
     const StoreCode found = proposeDuplicate(d.store, *payment, SystemClock().today(), old, req);
-    if (found == StoreCode::NotFound) return refuse("there is no payment " + std::to_string(*payment));
+    if (found == StoreCode::NotFound) return refuse("nema isplate " + std::to_string(*payment));
     if (!ok(found)) {
-        std::cerr << "pramo-cli payment: the store failed: " << d.store.error().text() << "\n";
+        std::cerr << "pramo-cli payment: greška baze podataka: " << d.store.error().text() << "\n";
         return ExitFailed;
     }
     if (auto problem = apply(v, req)) return refuse(*problem);
-    return report(duplicatePayment(d.store, req), req);
+    return report(duplicatePayment(d.store, req));
 }
 
 int payment(const std::vector<std::string>& args) {
     if (!args.empty() && args[0] == "duplicate") return duplicate(args);
-    return refuse("name what to do: duplicate");
+    return refuse("navedite što učiniti: duplicate");
 }
 
 const Registration registration{
-    {"payment", fixedUsage("  payment duplicate --payment N [--rsid R] [--date DD.MM.YYYY] [--data DIR]\n"
-                           "      copies payment N with its income items, calculation lines and payment methods\n"
-                           "      (nothing recalculated) to the payer's first free day from today, or to the date\n"
-                           "      given (its year and, from 2014, its RS Id follow it), optionally with RS Id R;\n"
-                           "      prints the new payment's number. All or nothing: a copy that cannot be made\n"
-                           "      leaves nothing behind"),
+    {"payment", fixedUsage("  payment duplicate --payment N [--rsid R] [--date DD.MM.GGGG] [--data DIR]\n"
+                           "      kopira isplatu N s njezinim dohocima, stavkama obračuna i načinima isplate (ništa\n"
+                           "      se ne obračunava ponovno) na prvi slobodan dan isplatitelja od danas, ili na zadani\n"
+                           "      datum (njegova godina i, od 2014., RS Id slijede ga), po želji s RS Id-om R;\n"
+                           "      ispisuje broj nove isplate. Sve ili ništa: kopija koju nije moguće napraviti ne\n"
+                           "      ostavlja ništa iza sebe"),
      payment}};
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "cli/command.h"
 #include "cli/data_dir.h"
+#include "cli/output.h"
 #include "cli/options.h"
 #include "preview/page_painter.h"
 #include "records/store/atomic_file.h"
@@ -29,7 +30,7 @@ constexpr ArgOption argOptions[] = {
     {ReportArg::Submission, "--submission", "N"}, {ReportArg::Header, "--header", "N"},
     {ReportArg::Kriznica, "--return", "N"},       {ReportArg::Param, "--param", "N"},
     {ReportArg::Year, "--year", "Y"},             {ReportArg::Month, "--month", "M"},
-    {ReportArg::Printer, "--printer", "M|L"},     {ReportArg::ReportDate, "--date", "DD.MM.YYYY"},
+    {ReportArg::Printer, "--printer", "M|L"},     {ReportArg::ReportDate, "--date", "DD.MM.GGGG"},
 };
 
 const ArgOption* optionNamed(std::string_view name) {
@@ -56,8 +57,8 @@ std::optional<std::string> number(std::string_view text, std::string_view option
     int v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
     if (ec != std::errc{} || end != text.data() + text.size() || v < low || v > high)
-        return std::string(option) + " takes a whole number from " + std::to_string(low) + " to " + std::to_string(high) +
-               ", not '" + std::string(text) + "'";
+        return std::string(option) + " traži cijeli broj od " + std::to_string(low) + " do " + std::to_string(high) +
+               ", a ne '" + std::string(text) + "'";
     out = v;
     return std::nullopt;
 }
@@ -69,12 +70,12 @@ std::optional<std::string> setArg(ReportArgs& a, ReportArg arg, std::string_view
     case ReportArg::Year: return number(v, option, 1900, 2999, a.year);
     case ReportArg::Month: return number(v, option, 1, 12, a.month);
     case ReportArg::Printer:
-        if (v != "M" && v != "L") return "--printer takes M (matrix) or L (laser), not '" + std::string(v) + "'";
+        if (v != "M" && v != "L") return "--printer traži M (matrični) ili L (laserski), a ne '" + std::string(v) + "'";
         a.printer = v == "M" ? PrinterKind::Matrix : PrinterKind::Laser;
         return std::nullopt;
     case ReportArg::ReportDate:
         a.reportDate = Date::parse(v);
-        if (!a.reportDate || a.reportDate->isNull()) return "--date takes a day as DD.MM.YYYY, not '" + std::string(v) + "'";
+        if (!a.reportDate || a.reportDate->isNull()) return "--date traži dan kao DD.MM.GGGG, a ne '" + std::string(v) + "'";
         return std::nullopt;
     default: break;
     }
@@ -112,12 +113,12 @@ std::optional<std::string> reportArgs(const CommandLine& line, Options& o) {
     for (const auto& [name, value] : line.values) {
         const ArgOption* opt = optionNamed(name);
         if (!opt) continue;  // --data, --pdf, --text
-        if (!declares(*o.spec, opt->arg)) return "unexpected argument '" + name + "'";
+        if (!declares(*o.spec, opt->arg)) return "neočekivani argument '" + name + "'";
         if (auto bad = setArg(o.args, opt->arg, name, value)) return bad;
     }
     for (const ArgSpec& a : o.spec->args) {
         const std::string option(optionOf(a.arg).option);
-        if (a.required && !line.has(option)) return "report " + std::string(o.spec->name) + " needs " + option;
+        if (a.required && !line.has(option)) return "izvještaj " + std::string(o.spec->name) + " traži " + option;
     }
     return std::nullopt;
 }
@@ -125,14 +126,14 @@ std::optional<std::string> reportArgs(const CommandLine& line, Options& o) {
 std::optional<std::string> parse(const std::vector<std::string>& args, Options& o) {
     CommandLine line;
     if (auto problem = readCommandLine(args, 0, rules(), line)) return problem->text();
-    if (line.words.empty()) return "name a report: " + reportNames();
+    if (line.words.empty()) return "navedite izvještaj: " + reportNames();
     o.spec = findReport(line.words[0]);
-    if (!o.spec) return "name a report: " + reportNames() + " ('" + line.words[0] + "' is not one)";
+    if (!o.spec) return "navedite izvještaj: " + reportNames() + " ('" + line.words[0] + "' nije izvještaj)";
     if (auto problem = reportArgs(line, o)) return problem;
     o.dataDir = line.value("--data");
     o.pdf = line.value("--pdf");
     o.text = line.value("--text");
-    if (o.pdf.empty() == o.text.empty()) return "give exactly one of --pdf FILE and --text FILE";
+    if (o.pdf.empty() == o.text.empty()) return "zadajte točno jedno od --pdf DATOTEKA i --text DATOTEKA";
     return std::nullopt;
 }
 
@@ -144,12 +145,12 @@ int write(const ReportResult& r, const Options& o) {
                                  : r.text.empty() ? writePagesAsText(pages, path)
                                                   : writeLinesAsText(r.text, path);
     if (problem) {
-        std::cerr << "pramo-cli: " << *problem << "\n";
+        std::cerr << "pramo-cli: " << problem->croatian() << "\n";
         return ExitFailed;
     }
     for (const std::string& note : r.notes) std::cerr << "pramo-cli: " << note << "\n";
-    std::cout << r.pages.size() << (r.pages.size() == 1 ? " page" : " pages") << " written to " << path.toStdString() << "\n";
-    return ExitOk;
+    const std::string written = "stranica: " + std::to_string(r.pages.size()) + ", zapisano u " + path.toStdString();
+    return printSaved(written + "\n", written);
 }
 
 int run(const Options& o) {
@@ -161,7 +162,7 @@ int run(const Options& o) {
     // A target that may not be written is refused before the report is run (the open database is
     // known by now, so its files are refused too).
     if (const WriteOutcome refused = checkWritableTarget(o.pdf.empty() ? o.text : o.pdf)) {
-        std::cerr << "pramo-cli: " << *refused << "\n";
+        std::cerr << "pramo-cli: " << refused->croatian() << "\n";
         return ExitFailed;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 1);  // pages are painted without a display
@@ -174,12 +175,12 @@ int run(const Options& o) {
     const ReportResult r = runDeclaredReport(*o.spec, data.files, o.args, clock, progress);
     switch (r.end) {
     case RunEnd::Pages: return write(r, o);
-    case RunEnd::NothingToPrint: std::cerr << "pramo-cli: nothing to print, the report found no records\n"; return ExitFailed;
+    case RunEnd::NothingToPrint: std::cerr << "pramo-cli: nema ništa za ispis, izvještaj nije našao nijedan slog\n"; return ExitFailed;
     case RunEnd::Cancelled:
     case RunEnd::Failed: break;
     }
     const StoreError& e = data.store.error();
-    std::cerr << "pramo-cli: the report failed reading " << r.failedFile << ": "
+    std::cerr << "pramo-cli: izvještaj nije uspio pročitati " << r.failedFile << ": "
               << (e.code == r.code ? e.text() : storeMessage(r.code)) << "\n";
     return ExitFailed;
 }
@@ -194,8 +195,8 @@ int report(const std::vector<std::string>& args) {
 }
 
 std::string usageText() {
-    std::string text = "  report NAME [OPTIONS] [--data DIR] (--pdf FILE | --text FILE)\n"
-                       "      writes a report as PDF or as text; NAME and its options:";
+    std::string text = "  report IME [OPCIJE] [--data DIR] (--pdf DATOTEKA | --text DATOTEKA)\n"
+                       "      zapisuje izvještaj kao PDF ili kao tekst; IME i njegove opcije:";
     for (const ReportSpec* s : allReports()) {
         text += "\n        " + std::string(s->name);
         for (const ArgSpec& a : s->args) {

@@ -8,8 +8,10 @@
 
 namespace pramo::cli {
 
-// Exit codes: 0 done, 1 the work failed, 2 the command line or its input was not acceptable.
-enum Exit : int { ExitOk = 0, ExitFailed = 1, ExitBadInput = 2 };
+// Exit codes: 0 done, 1 the work failed, 2 the command line or its input was not acceptable,
+// 3 the work is done and saved but its result could not be printed (standard output was full or
+// closed): a script must not do the work again, and finds what was made in the data.
+enum Exit : int { ExitOk = 0, ExitFailed = 1, ExitBadInput = 2, ExitSavedNotShown = 3 };
 
 struct Command {
     std::string name;

@@ -3,26 +3,13 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <iostream>
+
+#include "cli/words.h"
+#include "records/values/unicode.h"
 
 namespace pramo::cli {
 
 namespace fs = std::filesystem;
-
-int TerminalMessages::ask(const MessageBox& box) {
-    static const std::pair<int, const char*> names[] = {
-        {ButtonOk, "OK"}, {ButtonYes, "Yes"}, {ButtonNo, "No"}, {ButtonRetry, "Retry"}, {ButtonCancel, "Cancel"}};
-    std::string answer = box.named.empty() ? "" : box.named.front();
-    for (auto [b, name] : names)
-        if (box.named.empty() && b == box.defaultButton) answer = name;
-    std::cerr << box.title << ": " << box.text << " [" << answer << "]\n";
-    return box.defaultButton;
-}
-
-void TerminalMessages::halt(const std::string& text) {
-    std::cerr << text << "\n";
-    halts.push_back(text);
-}
 
 namespace {
 
@@ -33,8 +20,8 @@ std::optional<std::string> makeDirectory(fs::path dir) {
     dir = dir.lexically_normal();
     if (!dir.has_filename() && dir.has_relative_path()) dir = dir.parent_path();
     const fs::path parent = dir.has_parent_path() ? dir.parent_path() : fs::path(".");
-    if (!fs::is_directory(parent, ec)) return "cannot create " + dir.string() + ": " + parent.string() + " does not exist";
-    if (!fs::create_directory(dir, ec) && ec) return "cannot create " + dir.string() + ": " + ec.message();
+    if (!fs::is_directory(parent, ec)) return "mapu " + dir.string() + " nije moguće napraviti: mapa " + parent.string() + " ne postoji";
+    if (!fs::create_directory(dir, ec) && ec) return "mapu " + dir.string() + " nije moguće napraviti" + systemReason(ec.value());
     return std::nullopt;
 }
 
@@ -42,44 +29,60 @@ std::optional<std::string> checkDirectory(const fs::path& dir, bool create) {
     std::error_code ec;
     const auto status = fs::status(dir, ec);
     if (fs::exists(status)) {
-        if (!fs::is_directory(status)) return dir.string() + " is not a directory";
+        if (!fs::is_directory(status)) return dir.string() + " nije mapa";
     } else if (!create) {
-        return dir.string() + " does not exist";
+        return "mapa " + dir.string() + " ne postoji";
     } else if (auto problem = makeDirectory(dir)) {
         return problem;
     }
-    if (access(dir.c_str(), R_OK | W_OK | X_OK) != 0) return "no permission to write in " + dir.string();
+    if (access(dir.c_str(), R_OK | W_OK | X_OK) != 0) return "nema dozvole za pisanje u mapu " + dir.string();
     const fs::path db = dir / databaseFile;
     if (fs::exists(db, ec)) {
-        if (!fs::is_regular_file(db, ec)) return db.string() + " is not a file";
-        if (access(db.c_str(), R_OK | W_OK) != 0) return "no permission to write " + db.string();
+        if (!fs::is_regular_file(db, ec)) return db.string() + " nije obična datoteka";
+        if (access(db.c_str(), R_OK | W_OK) != 0) return "nema dozvole za pisanje u " + db.string();
     } else if (!create) {
-        return dir.string() + " holds no Pramo data (" + databaseFile + " is missing)";
+        return "u mapi " + dir.string() + " nema podataka programa Pramo (nema datoteke " + databaseFile + ")";
     }
     return std::nullopt;
+}
+
+// A database SQLite finds damaged takes no write: whatever was written into it could be lost
+// with the damaged pages, or read back wrong.
+std::optional<std::string> refuseDamaged(DataDir& d) {
+    const std::string findings = databaseFindings(d);
+    if (findings.empty()) return std::nullopt;
+    return findings + "; ništa nije zapisano (pramo-cli check " + d.dir + " navodi svaku datoteku)";
+}
+
+// The reason the store gives in parentheses at the end of its message: " (prazna datoteka od 0 bajtova)".
+std::string reasonOf(const std::string& message) {
+    const auto open = message.rfind(" (");
+    return open != std::string::npos && message.ends_with(")") ? message.substr(open) : std::string();
 }
 
 }  // namespace
 
 std::optional<std::string> directoryArgument(const std::vector<std::string>& args, std::string& dir) {
-    if (args.size() > 1) return "too many arguments";
+    if (args.size() > 1) return "previše argumenata";
     if (args.empty()) return std::nullopt;
-    if (args[0].empty()) return "the directory name is empty";
-    if (args[0].starts_with("-")) return "unknown option " + args[0] + " (a directory named so is written ./" + args[0] + ")";
+    if (args[0].empty()) return "ime mape je prazno";
+    if (!isValidUtf8(args[0])) return notUtf8(args[0]);
+    if (args[0].starts_with("-")) return "nepoznata opcija " + args[0] + " (mapa tog imena piše se ./" + args[0] + ")";
     dir = args[0];
     return std::nullopt;
 }
 
 // A database file is never removed here: another program may be filling it at this moment.
-std::optional<std::string> openDataDir(const std::string& dir, bool create, DataDir& out) {
+std::optional<std::string> openDataDir(const std::string& dir, bool create, DataDir& out, Purpose purpose) {
     const fs::path path = dir.empty() ? fs::current_path() : fs::path(dir);
     if (auto problem = checkDirectory(path, create)) return problem;
     out.dir = path.string();
     const fs::path db = path / databaseFile;
-    const StoreCode c = out.store.openDatabase(db.string());
-    if (ok(c)) return std::nullopt;
-    if (c == StoreCode::LayoutMismatch) return db.string() + " is not a Pramo database";
-    return "cannot open " + db.string() + ": " + out.store.error().text();
+    const auto empty = purpose == Purpose::MakeBooks ? Store::EmptyFile::MakeBooks : Store::EmptyFile::Refuse;
+    const StoreCode c = out.store.openDatabase(db.string(), empty);
+    if (c == StoreCode::LayoutMismatch) return db.string() + " nije baza podataka programa Pramo" + reasonOf(out.store.error().message);
+    if (!ok(c)) return "bazu podataka " + db.string() + " nije moguće otvoriti: " + out.store.error().text();
+    return purpose == Purpose::Check ? std::nullopt : refuseDamaged(out);
 }
 
 bool openFiles(DataDir& d, const std::vector<const TableDef*>& tables) {
@@ -90,8 +93,10 @@ bool openFiles(DataDir& d, const std::vector<const TableDef*>& tables) {
 }
 
 std::string databaseFindings(DataDir& d) {
-    const std::string findings = d.store.integrityCheck();
-    return findings.empty() ? findings : "database check found:\n" + findings;
+    const std::int64_t problems = d.store.quickCheck();
+    if (problems == 0) return {};
+    return "baza podataka " + (fs::path(d.dir) / databaseFile).string() + " je oštećena (SQLite-ova provjera našla je grešaka: " +
+           std::to_string(problems) + ")";
 }
 
 }  // namespace pramo::cli

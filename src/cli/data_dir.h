@@ -1,7 +1,7 @@
 #pragma once
 // Opening a data directory from the command line: the checks a shell user needs (a path that is
-// a file, no write permission, a foreign file named like the database) before anything is
-// touched, and message boxes turned into lines on stderr.
+// a file, no write permission, a foreign file named like the database, an empty file, a damaged
+// database) before anything is touched, and message boxes turned into lines on stderr.
 
 #include <memory>
 #include <optional>
@@ -13,14 +13,17 @@
 
 namespace pramo::cli {
 
-// Message boxes on a terminal: the box is printed to stderr and answered with its default button
-// (so damaged keys are rebuilt); a halt is remembered and printed.
+// Message boxes on a terminal: each box is said in one Croatian line on stderr and answered with
+// its default button (so damaged keys are rebuilt); a halt is remembered and printed.
 class TerminalMessages : public Messages {
 public:
     int ask(const MessageBox& box) override;
     void halt(const std::string& text) override;
 
     std::vector<std::string> halts;
+
+private:
+    std::string haltWords_;  // the terminal's words for the halt the last box announced
 };
 
 // The data directory's database file name.
@@ -33,18 +36,26 @@ struct DataDir {
     Files files{store, messages};
 };
 
+// What a command opens its data directory for.
+enum class Purpose : std::uint8_t {
+    Check,      // reads and reports: a damaged database is opened so that it can be reported
+    Write,      // every other command: a database SQLite finds damaged is refused before any
+                // file is opened (opening may make a file or rebuild keys), so is an empty file
+    MakeBooks,  // init: as Write, but an empty database file (0 bytes) gets the books
+};
+
 // The one optional DIR argument of a command (init, check): refuses more arguments, options and an
 // empty name; `dir` stays empty (the current directory) when none is given.
 std::optional<std::string> directoryArgument(const std::vector<std::string>& args, std::string& dir);
 
 // Opens DIR's database (the current directory's when empty), creating the database, and DIR when
 // only its last level is missing, when `create` is set. On refusal returns a message for the user.
-std::optional<std::string> openDataDir(const std::string& dir, bool create, DataDir& out);
+std::optional<std::string> openDataDir(const std::string& dir, bool create, DataDir& out, Purpose purpose = Purpose::Write);
 
 // Opens the files through CHECKOPEN; false (after the messages) when one cannot be used.
 bool openFiles(DataDir& d, const std::vector<const TableDef*>& tables);
 
-// The database's own check of the whole file: empty when sound, else a heading and its findings.
+// SQLite's check of the whole database: empty when sound, else a line saying it is damaged.
 std::string databaseFindings(DataDir& d);
 
 }  // namespace pramo::cli

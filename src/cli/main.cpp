@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "cli/output.h"
 #include "pramo_version.h"
 
 namespace pramo::cli {
@@ -19,35 +20,28 @@ namespace {
 int usage(std::ostream& out) {
     auto commands = registry();
     std::sort(commands.begin(), commands.end(), [](const Command& a, const Command& b) { return a.name < b.name; });
-    out << "Usage: pramo-cli COMMAND [ARGUMENTS]\n\n"
-           "Pramo's books and documents from a shell. A command that uses books works on one data\n"
-           "directory (DIR, which holds pramo.db): the current directory unless it names another.\n\n"
-           "Commands:\n";
+    out << "Uporaba: pramo-cli NAREDBA [ARGUMENTI]\n\n"
+           "Knjige i dokumenti programa Pramo iz ljuske. Naredba koja radi s knjigama radi nad jednom\n"
+           "mapom podataka (DIR, u kojoj je pramo.db): trenutnom mapom, osim ako naredba ne navede drugu.\n\n"
+           "Naredbe:\n";
     for (const Command& c : commands) out << c.usage() << "\n";
-    out << "\nOptions:\n"
+    out << "\nMogućnosti:\n"
            "  help, --help\n"
-           "      shows this text\n"
+           "      ispisuje ovaj tekst\n"
            "  --version\n"
-           "      shows the version and the date of the municipal rates and code books delivered\n";
+           "      ispisuje inačicu i datum isporučenih stopa općina i šifarnika\n";
     return ExitBadInput;
 }
 
 // The command's exit code, unless what it printed did not all reach standard output (a full
-// disk, a closed pipe): then the command failed.
+// disk, a closed pipe): then the command failed. A command that saved its work has said so.
 int outputWritten(int exitCode) {
-    if (std::cout.flush()) return exitCode;
-    std::cerr << "pramo-cli: the output could not be written\n";
+    if (exitCode == ExitSavedNotShown || std::cout.flush()) return exitCode;
+    std::cerr << "pramo-cli: ispis nije moguće zapisati na standardni izlaz\n";
     return exitCode == ExitOk ? ExitFailed : exitCode;
 }
 
-}  // namespace
-}  // namespace pramo::cli
-
-int main(int argc, char** argv) {
-    using namespace pramo::cli;
-    // A file-size limit or a closed pipe makes a write fail with a message, not end the program.
-    std::signal(SIGXFSZ, SIG_IGN);
-    std::signal(SIGPIPE, SIG_IGN);
+int run(int argc, char** argv) {
     if (argc < 2) return usage(std::cerr);
     const std::string name = argv[1];
     if (name == "help" || name == "--help" || name == "-h") {
@@ -61,6 +55,18 @@ int main(int argc, char** argv) {
     for (const Command& c : registry()) {
         if (c.name == name) return outputWritten(c.run(std::vector<std::string>(argv + 2, argv + argc)));
     }
-    std::cerr << "pramo-cli: unknown command '" << name << "'\n";
+    std::cerr << "pramo-cli: nepoznata naredba '" << name << "'\n";
     return usage(std::cerr);
+}
+
+}  // namespace
+}  // namespace pramo::cli
+
+int main(int argc, char** argv) {
+    using namespace pramo::cli;
+    // A file-size limit or a closed pipe makes a write fail with a message, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
+    VisibleOutput out(std::cout), err(std::cerr);
+    return run(argc, argv);
 }

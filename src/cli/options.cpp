@@ -2,15 +2,19 @@
 
 #include <charconv>
 
+#include "cli/words.h"
+#include "records/values/unicode.h"
+
 namespace pramo::cli {
 
 std::string OptionProblem::text() const {
     switch (kind) {
-    case Kind::NoValue: return argument + " needs a value";
-    case Kind::Twice: return argument + " is given twice";
+    case Kind::NoValue: return argument + " traži vrijednost";
+    case Kind::Twice: return argument + " je zadan dvaput";
+    case Kind::NotUtf8: return notUtf8(argument);
     case Kind::Unknown: break;
     }
-    return "unexpected argument '" + argument + "'";
+    return "neočekivani argument '" + visibleUtf8(argument) + "'";
 }
 
 std::string CommandLine::value(const std::string& option) const {
@@ -29,10 +33,12 @@ std::optional<OptionProblem> readCommandLine(const std::vector<std::string>& arg
     using Kind = OptionProblem::Kind;
     for (std::size_t i = from; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (!isValidUtf8(a)) return refused(Kind::NotUtf8, a);
         if (rules.flags.contains(a)) {
             if (!out.flags.insert(a).second) return refused(Kind::Twice, a);
         } else if (rules.valued.contains(a)) {
             if (i + 1 == args.size() || args[i + 1].empty() || args[i + 1].starts_with("--")) return refused(Kind::NoValue, a);
+            if (!isValidUtf8(args[i + 1])) return refused(Kind::NotUtf8, args[i + 1]);
             if (!out.values.emplace(a, args[++i]).second) return refused(Kind::Twice, a);
         } else if (a.empty() || a.starts_with("-") || out.words.size() == rules.words) {
             return refused(Kind::Unknown, a);

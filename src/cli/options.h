@@ -22,11 +22,11 @@ struct OptionRules {
 
 // Why a command line is not acceptable, naming the argument.
 struct OptionProblem {
-    enum class Kind { Unknown, NoValue, Twice };
+    enum class Kind { Unknown, NoValue, Twice, NotUtf8 };
     Kind kind = Kind::Unknown;
     std::string argument;
 
-    std::string text() const;  // "unexpected argument '--x'", "--pdf needs a value", "--pdf is given twice"
+    std::string text() const;  // "neočekivani argument '--x'", "--pdf traži vrijednost", "--pdf je zadan dvaput"
 };
 
 // A command line as read.
@@ -42,7 +42,8 @@ struct CommandLine {
 
 // Reads `args` from `from` on. A value may not be empty nor start with "--" (a file or directory
 // named so is written ./--name); a word starting with "-" is taken as an unknown option, and an
-// empty word is refused.
+// empty word is refused. Every argument must be UTF-8 text: a file name that is not would be
+// written under another name, and a value that is not would be stored unreadable.
 std::optional<OptionProblem> readCommandLine(const std::vector<std::string>& args, std::size_t from,
                                              const OptionRules& rules, CommandLine& out);
 

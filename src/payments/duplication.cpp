@@ -84,7 +84,23 @@ StoreCode write(Store& store, Copies& copies, const TableDef*& failed) {
 
 DuplicateOutcome failed(Store& store, const TableDef& file) {
     return {DuplicateStatus::CopyFailed, 0,
-            "Greška (" + file.label + "): " + store.error().text() + "\nNova isplata nije napravljena."};
+            "Greška (" + file.label + "): " + store.error().text() + "\nNova isplata nije napravljena.", {}};
+}
+
+// The number (and day) another program took since the proposal, moved on as the request allows.
+// Inside the transaction, which holds the write lock, what is free now stays free until the copy
+// is written.
+StoreCode retake(Store& store, Retake what, Isplate& isp) {
+    if (what == Retake::Nothing) return StoreCode::Ok;
+    if (store.collides(Isplate::keyOznaka, isp))
+        if (const StoreCode c = nextPaymentNumber(store, isp.oznaka); !ok(c)) return c;
+    if (what != Retake::NumberAndDay || !store.collides(Isplate::keyRsidIsplatitelj, isp)) return StoreCode::Ok;
+    Isplate day;
+    if (const StoreCode c = firstFreeDay(store, isp.isplatitelj, isp.datum, day); !ok(c)) return c;
+    isp.datum = day.datum;
+    isp.rsid = day.rsid;
+    isp.godina = day.godina;
+    return StoreCode::Ok;
 }
 
 // The copy inside its transaction; the caller commits when it is Done.
@@ -93,17 +109,18 @@ DuplicateOutcome copyInside(Store& store, const DuplicateRequest& req) {
     Isplate old;
     const StoreCode found = readLinked(store, req.from, old);
     if (found == StoreCode::NotFound)
-        return {DuplicateStatus::NoSuchPayment, 0, "Nema isplate " + std::to_string(req.from) + "."};
+        return {DuplicateStatus::NoSuchPayment, 0, "Nema isplate " + std::to_string(req.from) + ".", {}};
     if (!ok(found)) return failed(store, Isplate::table);
     isp.isplatitelj = old.isplatitelj;
-    if (!ok(store.add(isp))) return {DuplicateStatus::PaymentRefused, 0, paymentRefusedText};
+    if (!ok(retake(store, req.retake, isp))) return failed(store, Isplate::table);
+    if (!ok(store.add(isp))) return {DuplicateStatus::PaymentRefused, 0, paymentRefusedText, {}};
     std::int32_t next = 0;
     Copies copies;
-    if (!ok(nextItemNumber(store, next)) || !ok(collect(store, req.from, req.number, next, copies)))
+    if (!ok(nextItemNumber(store, next)) || !ok(collect(store, req.from, isp.oznaka, next, copies)))
         return failed(store, Dohoci::table);
     const TableDef* file = nullptr;
     if (!ok(write(store, copies, file))) return failed(store, *file);
-    return {DuplicateStatus::Done, static_cast<int>(copies.items.size()), {}};
+    return {DuplicateStatus::Done, static_cast<int>(copies.items.size()), {}, isp};
 }
 
 }  // namespace

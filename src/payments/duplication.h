@@ -15,6 +15,12 @@
 
 namespace pramo {
 
+// What a copy may move when another program took its number, or its payer's day, between the
+// proposal and the copy: nothing (the window, which showed them to the user), the number (as a
+// form reserving a number takes the next one), or the number and the day (when the day was
+// proposed, not chosen: the payer's next free day, as a proposal made a moment later would be).
+enum class Retake : std::uint8_t { Nothing, Number, NumberAndDay };
+
 // What the copy is made of: the payment copied and the new payment's number, date, RS Id and year.
 struct DuplicateRequest {
     std::int32_t from = 0;
@@ -22,6 +28,7 @@ struct DuplicateRequest {
     Date datum;
     Text<5> rsid;
     Text<4> godina;
+    Retake retake = Retake::Nothing;
 };
 
 // What the window opens with: the new number (highest + 1) and the first day from `today` on
@@ -41,6 +48,7 @@ struct DuplicateOutcome {
     DuplicateStatus status = DuplicateStatus::Done;
     int items = 0;         // income items copied
     std::string message;   // for the user when not Done
+    Isplate made;          // the new payment as written, when Done
 
     bool done() const { return status == DuplicateStatus::Done; }
 };

@@ -12,35 +12,35 @@ using Source = RatesProblem::Source;
 // A rate with its names: as the command line's --rates names it, and as the form does.
 struct Named {
     Exact percent;
-    std::string english;
-    std::string croatian;
+    std::string option;     // "POREZ (porez na dohodak)"
+    std::string croatian;   // "poreza"
     std::string value;      // "200.00"
     std::string vrijednost; // "200,00"
 };
 
 template <class D>
-Named named(const D& rate, std::string english, std::string croatian) {
-    return {Exact{rate}, std::move(english), std::move(croatian), rate.toString(), screenAmount(rate)};
+Named named(const D& rate, std::string option, std::string croatian) {
+    return {Exact{rate}, std::move(option), std::move(croatian), rate.toString(), screenAmount(rate)};
 }
 
 std::vector<Named> namedRates(const Rates& r) {
-    return {named(r.neoporezividio, "NEOP (non-taxable part)", "neoporezivog dijela"),
-            named(r.priznatitroskovi, "PRIZN (recognised expenses)", "priznatih troškova"),
-            named(r.mirovinskoistup, "MOI (pension pillar I)", "mirovinskog I. stupa"),
-            named(r.mirovinskoiistup, "MOII (pension pillar II)", "mirovinskog II. stupa"),
-            named(r.zdravstveno, "ZO (health insurance)", "zdravstvenog osiguranja"),
-            named(r.poreznastopa, "POREZ (income tax)", "poreza")};
+    return {named(r.neoporezividio, "NEOP (neoporezivi dio)", "neoporezivog dijela"),
+            named(r.priznatitroskovi, "PRIZN (priznati troškovi)", "priznatih troškova"),
+            named(r.mirovinskoistup, "MOI (mirovinsko I. stup)", "mirovinskog I. stupa"),
+            named(r.mirovinskoiistup, "MOII (mirovinsko II. stup)", "mirovinskog II. stupa"),
+            named(r.zdravstveno, "ZO (zdravstveno osiguranje)", "zdravstvenog osiguranja"),
+            named(r.poreznastopa, "POREZ (porez na dohodak)", "poreza")};
 }
 
 std::optional<RatesProblem> outOfRange(const Named& n, Source source) {
     if (n.percent >= Exact{0} && n.percent <= Exact{100}) return std::nullopt;
-    return RatesProblem{source, n.english + " " + n.value + " % is not between 0 and 100 %",
+    return RatesProblem{source, n.option + " " + n.value + " % nije između 0 i 100 %",
                         "Stopa " + n.croatian + " " + n.vrijednost + " % nije između 0 i 100 %"};
 }
 
 std::optional<RatesProblem> sumAboveHundred(const Named& a, const Named& b) {
     if (a.percent + b.percent <= Exact{100}) return std::nullopt;
-    return RatesProblem{Source::Rates, a.english + " and " + b.english + " add up to more than 100 %",
+    return RatesProblem{Source::Rates, a.option + " i " + b.option + " zajedno prelaze 100 %",
                         "Stope " + a.croatian + " i " + b.croatian + " zajedno prelaze 100 %"};
 }
 
@@ -55,18 +55,18 @@ Exact singleRateNetShare(const Terms& t) {
     return 1 - odq * (pensions + (1 - pensions) * taxWithSurtax);
 }
 
-RatesProblem negativeNetShare(Source source, const std::string& english, const std::string& croatian) {
-    return {source, english + " leave a negative share of the gross for the net (a positive net would need a negative gross)",
+RatesProblem negativeNetShare(Source source, const std::string& option, const std::string& croatian) {
+    return {source, option + " daju negativan udio neto iznosa u brutu (pozitivan neto tražio bi negativan bruto)",
             croatian + " daju negativan udio neto iznosa u brutu (pozitivan neto tražio bi negativan bruto)"};
 }
 
 std::optional<RatesProblem> bracketsProblem(const Terms& t) {
     for (std::size_t i = 0; i < t.brackets.size(); ++i) {
         const std::string n = std::to_string(i + 1);
-        const Named rate = named(t.brackets[i].stopa, "the rate of bracket " + n, std::to_string(i + 1) + ". razreda");
+        const Named rate = named(t.brackets[i].stopa, "stopa " + n + ". razreda", std::to_string(i + 1) + ". razreda");
         if (auto p = outOfRange(rate, Source::Brackets)) return p;
         if (pct(rate.percent) * (1 + pct(t.stopaprireza)) > Exact{1})
-            return negativeNetShare(Source::Brackets, "the rate of bracket " + n + " and the surtax rate",
+            return negativeNetShare(Source::Brackets, "stopa " + n + ". razreda i stopa prireza",
                                     "Stopa " + n + ". razreda i stopa prireza");
     }
     return std::nullopt;
@@ -79,12 +79,12 @@ std::optional<RatesProblem> ratesProblem(const Terms& t) {
     for (const Named& n : rates) {
         if (auto p = outOfRange(n, Source::Rates)) return p;
     }
-    if (auto p = outOfRange(named(t.stopaprireza, "the surtax rate", "prireza"), Source::Surtax)) return p;
+    if (auto p = outOfRange(named(t.stopaprireza, "stopa prireza", "prireza"), Source::Surtax)) return p;
     if (auto p = sumAboveHundred(rates[0], rates[1])) return p;
     if (auto p = sumAboveHundred(rates[2], rates[3])) return p;
     if (t.visestopa) return bracketsProblem(t);
     if (singleRateNetShare(t) < Exact{0})
-        return negativeNetShare(Source::Rates, "NEOP, PRIZN, MOI, MOII and POREZ together with the surtax rate",
+        return negativeNetShare(Source::Rates, "NEOP, PRIZN, MOI, MOII i POREZ zajedno sa stopom prireza",
                                 "Stope vrste dohotka zajedno sa stopom prireza");
     return std::nullopt;
 }

@@ -14,8 +14,8 @@ namespace pramo {
 struct RatesProblem {
     enum class Source { Rates, Surtax, Brackets };
     Source source;          // which of the terms the problem is in
-    std::string english;    // for the command line, naming the rates as --rates names them
-    std::string croatian;   // for the income item form
+    std::string commandLine;  // for the command line, naming the rates as --rates names them
+    std::string croatian;     // for the income item form
 };
 
 std::optional<RatesProblem> ratesProblem(const Terms& t);

@@ -99,9 +99,9 @@ TEST(CalcCommand, RefusesBadInput) {
         {with({"--net", "1.005"}), "--net '1.005'"},
         {with({"--net", "1.000,00"}), "--net '1.000,00'"},
         {with({"--net", "1000000000"}), "--net '1000000000'"},
-        {with({"--net"}), "--net: needs a value"},
-        {with({"--net", "1", "--net", "2"}), "--net: given twice"},
-        {with({"--net", "1", "--bogus", "2"}), "--bogus: unknown argument"},
+        {with({"--net"}), "--net: traži vrijednost"},
+        {with({"--net", "1", "--net", "2"}), "--net: zadan je dvaput"},
+        {with({"--net", "1", "--bogus", "2"}), "--bogus: nepoznat argument"},
         {{"--net", "1", "--rates", "0:30:15:5:15", "--surtax", "18"}, "--rates '0:30:15:5:15'"},
         {{"--net", "1", "--rates", "0:30:-15:5:15:25", "--surtax", "18"}, "--rates '-15'"},
         {{"--net", "1", "--rates", rates, "--surtax", "1,5,"}, "--surtax '1,5,'"},
@@ -133,13 +133,13 @@ TEST(CalcCommand, RefusesRatesThatCannotGiveACalculation) {
         std::vector<std::string> args;
         std::string message;
     } rows[] = {
-        {{"--rates", "0:30:15:5:15:200", "--surtax", "18"}, "--rates '0:30:15:5:15:200': POREZ (income tax) 200.00 %"},
-        {{"--rates", "0:30:60:50:15:25", "--surtax", "18"}, "MOI (pension pillar I) and MOII (pension pillar II) add up"},
-        {{"--rates", "60:50:15:5:15:25", "--surtax", "18"}, "NEOP (non-taxable part) and PRIZN (recognised expenses)"},
-        {{"--rates", rates, "--surtax", "99999"}, "--surtax '99999': the surtax rate 99999.00 %"},
-        {{"--rates", "0:0:0:0:15:100", "--surtax", "50"}, "--rates '0:0:0:0:15:100': NEOP, PRIZN, MOI, MOII and POREZ"},
+        {{"--rates", "0:30:15:5:15:200", "--surtax", "18"}, "--rates '0:30:15:5:15:200': POREZ (porez na dohodak) 200.00 %"},
+        {{"--rates", "0:30:60:50:15:25", "--surtax", "18"}, "MOI (mirovinsko I. stup) i MOII (mirovinsko II. stup) zajedno prelaze"},
+        {{"--rates", "60:50:15:5:15:25", "--surtax", "18"}, "NEOP (neoporezivi dio) i PRIZN (priznati troškovi)"},
+        {{"--rates", rates, "--surtax", "99999"}, "--surtax '99999': stopa prireza 99999.00 %"},
+        {{"--rates", "0:0:0:0:15:100", "--surtax", "50"}, "--rates '0:0:0:0:15:100': NEOP, PRIZN, MOI, MOII i POREZ"},
         {{"--rates", rates, "--surtax", "50", "--brackets", "12@2200,80@8800", "--allowance", "2200", "--factor", "1"},
-         "--brackets '12@2200,80@8800': the rate of bracket 2 and the surtax rate leave a negative share"},
+         "--brackets '12@2200,80@8800': stopa 2. razreda i stopa prireza daju negativan udio"},
     };
     for (const auto& row : rows) {
         std::vector<std::string> args{"--net", "1000"};
@@ -155,7 +155,7 @@ TEST(CalcCommand, ZeroDivisorStillPrintsTheLines) {
     const test::CommandResult r = cli({"--net", "1000", "--rates", "0:0:60:40:15:25", "--surtax", "18"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, table("1000.00 0.00 0.00 1000.00 0.00 0.00 1000.00 0.00 0.00 1000.00 150.00 0.00"));
-    EXPECT_NE(r.err.find("divisor"), std::string::npos);
+    EXPECT_NE(r.err.find("djelitelj"), std::string::npos);
 }
 
 class CalcItemCommand : public ::testing::Test {
@@ -209,9 +209,9 @@ TEST_F(CalcItemCommand, RefusesAnItemWhoseInputsAreNotValidValuesNamingThem) {
         const char* bad;
         const char* named;
     } rows[] = {
-        {"DOHOCI", "NETO", "'abc'", "DOHOCI row 1, NETO holds 'abc'"},
+        {"DOHOCI", "NETO", "'abc'", "DOHOCI redak 1, NETO sadrži 'abc'"},
         {"VRSTEDOH", "POREZNASTOPA", "99999", "Stopa poreza 999,99 % nije između 0 i 100 %"},
-        {"OPCINE", "STOPAPRIREZA", "'x'", "OPCINE row 1, STOPAPRIREZA holds 'x'"},
+        {"OPCINE", "STOPAPRIREZA", "'x'", "OPCINE redak 1, STOPAPRIREZA sadrži 'x'"},
     };
     test::RawDb raw(dir.file("pramo.db"));
     for (const auto& row : rows) {
@@ -226,6 +226,21 @@ TEST_F(CalcItemCommand, RefusesAnItemWhoseInputsAreNotValidValuesNamingThem) {
         EXPECT_EQ(stored(1), "13=40.00 ");  // nothing written
         ASSERT_EQ(raw.exec(set + old + where), SQLITE_OK);
     }
+}
+
+// A name stored by another tool with an escape sequence and a bell is shown, never sent to the
+// terminal as it is.
+TEST_F(CalcItemCommand, StoredControlCharactersAreShownNotObeyed) {
+    {
+        test::RawDb raw(dir.file("pramo.db"));
+        ASSERT_EQ(raw.exec("UPDATE MJESTA SET _ver = _ver + 1, OPCINA = 999, NAZIV = 'Zagreb' || char(27) || ']0;x' || char(7) "
+                           "WHERE OZNAKA = 1"), SQLITE_OK);
+    }
+    const test::CommandResult r = cli({"--data", dir.path().string(), "--item", "1"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.err.find("Općina 999 mjesta Zagreb\uFFFD]0;x\uFFFD nije upisana"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find('\x1b'), std::string::npos);
+    EXPECT_EQ(r.err.find('\a'), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Every command reads its line alike: an option given twice, an option without its value, an
-// unknown option and a word too many are refused with exit 2 before anything is made.
+// unknown option, a word too many and an argument that is not UTF-8 are refused with exit 2, in
+// the program's Croatian, before anything is made.
 
 #include <gtest/gtest.h>
 
@@ -17,32 +18,43 @@ TEST(CommandLine, EveryCommandRefusesRepeatedMissingAndUnknownOptions) {
         std::vector<std::string> args;
         const char* message;
     } cases[] = {
-        {{"report", "opcine", "--text", "x", "--text", "y"}, "--text is given twice"},
-        {{"report", "opcine", "--data", "a", "--data", "b", "--pdf", "x"}, "--data is given twice"},
-        {{"report", "opcine", "--pdf", "--text", "x"}, "--pdf needs a value"},
-        {{"report", "opcine", "--text", ""}, "--text needs a value"},
-        {{"report", "opcine", "--payment", "1", "--text", "x"}, "unexpected argument '--payment'"},
-        {{"report", "opcine", "vrste", "--text", "x"}, "unexpected argument 'vrste'"},
-        {{"report", "hub3", "--payment", "1", "--payment", "2", "--text", "x"}, "--payment is given twice"},
-        {{"calc", "--data", "a", "--data", "b", "--item", "1"}, "--data: given twice"},
-        {{"calc", "--json", "--json", "--net", "1"}, "--json: given twice"},
-        {{"import", "opcine", "--data", "a", "--data", "b"}, "--data is given twice"},
-        {{"import", "osobe", "a.csv", "b.csv"}, "unexpected argument 'b.csv'"},
-        {{"import", "opcine", ""}, "unexpected argument ''"},
-        {{"joppd", "create", "--payment", "1", "--payment", "2"}, "--payment is given twice"},
-        {{"joppd", "xml", "--submission", "1", "--out", "a", "--out", "b"}, "--out is given twice"},
-        {{"payment", "duplicate", "--payment", "1", "--date", "01.02.2015", "--date", "02.02.2015"}, "--date is given twice"},
-        {{"payment", "duplicate", "--payment", "1", "--copies", "2"}, "unexpected argument '--copies'"},
-        {{"id1", "xml", "--header", "1", "--header", "2"}, "--header is given twice"},
-        {{"id1", "xml", "--header", "--data", "a"}, "--header needs a value"},
-        {{"init", "a", "b"}, "too many arguments"},
-        {{"demo", "a", "b"}, "too many arguments"},
-        {{"check", "--data"}, "unknown option --data"},
+        {{"report", "opcine", "--text", "x", "--text", "y"}, "--text je zadan dvaput"},
+        {{"report", "opcine", "--data", "a", "--data", "b", "--pdf", "x"}, "--data je zadan dvaput"},
+        {{"report", "opcine", "--pdf", "--text", "x"}, "--pdf traži vrijednost"},
+        {{"report", "opcine", "--text", ""}, "--text traži vrijednost"},
+        {{"report", "opcine", "--payment", "1", "--text", "x"}, "neočekivani argument '--payment'"},
+        {{"report", "opcine", "vrste", "--text", "x"}, "neočekivani argument 'vrste'"},
+        {{"report", "hub3", "--payment", "1", "--payment", "2", "--text", "x"}, "--payment je zadan dvaput"},
+        {{"calc", "--data", "a", "--data", "b", "--item", "1"}, "--data: zadan je dvaput"},
+        {{"calc", "--json", "--json", "--net", "1"}, "--json: zadan je dvaput"},
+        {{"import", "opcine", "--data", "a", "--data", "b"}, "--data je zadan dvaput"},
+        {{"import", "osobe", "a.csv", "b.csv"}, "neočekivani argument 'b.csv'"},
+        {{"import", "opcine", ""}, "neočekivani argument ''"},
+        {{"joppd", "create", "--payment", "1", "--payment", "2"}, "--payment je zadan dvaput"},
+        {{"joppd", "xml", "--submission", "1", "--out", "a", "--out", "b"}, "--out je zadan dvaput"},
+        {{"payment", "duplicate", "--payment", "1", "--date", "01.02.2015", "--date", "02.02.2015"}, "--date je zadan dvaput"},
+        {{"payment", "duplicate", "--payment", "1", "--copies", "2"}, "neočekivani argument '--copies'"},
+        {{"id1", "xml", "--header", "1", "--header", "2"}, "--header je zadan dvaput"},
+        {{"id1", "xml", "--header", "--data", "a"}, "--header traži vrijednost"},
+        {{"init", "a", "b"}, "previše argumenata"},
+        {{"demo", "a", "b"}, "previše argumenata"},
+        {{"check", "--data"}, "nepoznata opcija --data"},
+        // A name or value that is not UTF-8 (a file would be written under another name).
+        {{"report", "opcine", "--pdf", "a\xff.pdf"}, "argument 'a\uFFFD.pdf' nije UTF-8 tekst"},
+        {{"report", "opcine", "--text", "\xc0\xaf"}, "argument '\uFFFD\uFFFD' nije UTF-8 tekst"},
+        {{"joppd", "xml", "--submission", "1", "--out", "x\xed\xa0\x80"}, "nije UTF-8 tekst"},
+        {{"id1", "xml", "--header", "1", "--out", "\xfe"}, "nije UTF-8 tekst"},
+        {{"joppd", "create", "--payment", "1", "--author", "Ana \xe8"}, "nije UTF-8 tekst"},
+        {{"import", "osobe", "\xff.csv"}, "nije UTF-8 tekst"},
+        {{"calc", "--data", "\xff", "--item", "1"}, "nije UTF-8 tekst"},
+        {{"init", "\xff"}, "nije UTF-8 tekst"},
     };
     for (const auto& c : cases) {
         const auto r = test::runCommand(PRAMO_CLI, c.args, dir.path().string());
         EXPECT_EQ(r.exitCode, 2) << c.message;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.message << "\n" << r.err;
+        for (const char* english : {" the ", " not ", "needs", "given", "unexpected", "unknown", "cannot", "rror", " is "})
+            EXPECT_EQ(r.err.find(english), std::string::npos) << english << " in: " << r.err;
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }

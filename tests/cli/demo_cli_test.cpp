@@ -19,10 +19,10 @@ TEST(DemoCli, ExampleOfficeIsSoundAndFiles) {
     const std::string d = dir.path().string();
     CommandResult r = runCommand(PRAMO_CLI, {"demo", d});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_NE(r.out.find("25 payees, 5 payments with 25 calculated income items"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("primatelja: 25, isplata: 5, obračunatih dohodaka: 25"), std::string::npos) << r.out;
     r = runCommand(PRAMO_CLI, {"check", d});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-    EXPECT_NE(r.out.find("all files sound"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("sve datoteke su ispravne"), std::string::npos) << r.out;
     r = runCommand(PRAMO_CLI, {"joppd", "create", "--payment", "1", "--data", d, "--author", "Iva Horvat", "--email", "iva@rijec.hr"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     r = runCommand(PRAMO_CLI, {"joppd", "xml", "--submission", "1", "--data", d, "--out", d});
@@ -36,7 +36,7 @@ TEST(DemoCli, ExampleOfficeIsSoundAndFiles) {
     EXPECT_NE(text.str().find("Ivan Horvat"), std::string::npos) << text.str();  // paid in payment 1
     r = runCommand(PRAMO_CLI, {"demo", d});
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_NE(r.err.find("already holds data"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("već ima podatke"), std::string::npos) << r.err;
 }
 
 TEST(DemoCli, PaymentDuplicate) {

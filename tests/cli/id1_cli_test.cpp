@@ -43,10 +43,10 @@ TEST_F(Id1Cli, WritesTheReturnAndPrintsItsPath) {
 
 TEST_F(Id1Cli, RefusedWithNothingWritten) {
     const struct { std::vector<std::string> args; const char* says; } cases[] = {
-        {{"id1", "xml", "--header", "2"}, "ID-1 form 2 does not exist"},
-        {{"id1", "xml", "--header", "1", "--out", dir() + "/plain/sub"}, "cannot write"},
-        {{"id1", "xml", "--header", "x"}, "--header takes"},
-        {{"id1", "xml"}, "needs --header"},
+        {{"id1", "xml", "--header", "2"}, "ID-1 obrazac 2 ne postoji"},
+        {{"id1", "xml", "--header", "1", "--out", dir() + "/plain/sub"}, "nije moguće snimiti"},
+        {{"id1", "xml", "--header", "x"}, "--header traži"},
+        {{"id1", "xml"}, "traži --header"},
         {{"id1", "pdf", "--header", "1"}, "id1 xml"},
     };
     for (const auto& c : cases) {
@@ -69,7 +69,7 @@ TEST_F(Id1Cli, FormsAsReports) {
         args.insert(args.end(), {"--text", data.dir.file("page.txt")});
         const test::CommandResult r = cli(args);
         EXPECT_EQ(r.exitCode, 0) << c.args[1] << ": " << r.err;
-        EXPECT_NE(r.out.find("1 page written"), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("stranica: 1, zapisano u "), std::string::npos) << r.out;
     }
 }
 

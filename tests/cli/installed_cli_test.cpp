@@ -59,22 +59,22 @@ TEST(InstalledCli, ReadsTheInstalledFilesAndNamesAMissingOne) {
     } const cases[] = {
         {"complete", {}, nullptr,
          {{{"--version"}, 0, "pramo-cli 1.01\nstope općina i šifarnici: stanje "},
-          {{"demo", "BOOKS"}, 0, "25 payees"},
-          {{"check", "BOOKS"}, 0, "all files sound"},
-          {{"import", "opcine", "--data", "BOOKS"}, 0, "556 records"}}},
+          {{"demo", "BOOKS"}, 0, "primatelja: 25"},
+          {{"check", "BOOKS"}, 0, "sve datoteke su ispravne"},
+          {{"import", "opcine", "--data", "BOOKS"}, 0, "slogova u ROOT/knjige: 556"}}},
         {"no data directory", {}, "",
          {{{"import", "opcine", "--data", "BOOKS"}, 1,
-           "the program's data directory is missing (looked in ROOT/usr/share/pramo and ROOT/usr/bin/share/pramo)"},
-          {{"demo", "BOOKS"}, 1, "the program's data directory is missing"}}},
+           "nema mape s datotekama programa (tražena u ROOT/usr/share/pramo ni u ROOT/usr/bin/share/pramo)"},
+          {{"demo", "BOOKS"}, 1, "nema mape s datotekama programa"}}},
         {"a code book missing", {}, "pozicije.tsv",
-         {{{"init", "BOOKS"}, 1, "cannot read ROOT/usr/share/pramo/pozicije.tsv: No such file or directory"}}},
+         {{{"init", "BOOKS"}, 1, "datoteku ROOT/usr/share/pramo/pozicije.tsv nije moguće pročitati: nema je"}}},
         {"the schemas missing",
-         {{{"demo", "BOOKS"}, 0, "25 payees"},
+         {{{"demo", "BOOKS"}, 0, "primatelja: 25"},
           {{"joppd", "create", "--payment", "1", "--data", "BOOKS", "--author", "Iva Horvat", "--email", "i@h.hr"}, 0, ""}},
          "xsd",
          {{{"joppd", "xml", "--submission", "1", "--data", "BOOKS", "--out", "BOOKS"}, 2,
-           "XML datoteka nije kreirana: shema joppd/ObrazacJOPPD-v1-1.xsd se ne može pročitati: cannot read "
-           "ROOT/usr/share/pramo/xsd/joppd/ObrazacJOPPD-v1-1.xsd: No such file or directory."}}},
+           "XML datoteka nije kreirana: shema joppd/ObrazacJOPPD-v1-1.xsd se ne može pročitati: datoteku "
+           "ROOT/usr/share/pramo/xsd/joppd/ObrazacJOPPD-v1-1.xsd nije moguće pročitati: nema je."}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

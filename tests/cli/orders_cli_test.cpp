@@ -39,7 +39,7 @@ TEST(OrdersCli, TextAndPdf) {
 
     r = runCommand(PRAMO_CLI, {"report", "hub3a", "--payment", "1", "--data", dir, "--pdf", pdf});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_NE(r.out.find("2 pages written"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("stranica: 2, zapisano u "), std::string::npos) << r.out;
     const std::string pages = pdfText(pdf);
     for (const char* s : {"**1.000,00", "HR67", "12345678903-23032-8", "Autorski honorar - Ivan"}) {
         EXPECT_NE(pages.find(s), std::string::npos) << s << "\n" << pages;
@@ -47,7 +47,7 @@ TEST(OrdersCli, TextAndPdf) {
 
     r = runCommand(PRAMO_CLI, {"report", "hub3a", "--payment", "2", "--data", dir, "--pdf", pdf});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find("nothing to print"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("nema ništa za ispis"), std::string::npos) << r.err;
 }
 
 // Orders without the recipient's whole IBAN (a payee without an account, a municipality without

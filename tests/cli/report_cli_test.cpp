@@ -53,7 +53,7 @@ protected:
 TEST_F(ReportCli, MunicipalitiesAsPdf) {
     const Outcome r = cli({"report", "opcine", "--data", data(), "--pdf", path("x.pdf")});
     ASSERT_EQ(r.exit, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.contains("1 page written")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("stranica: 1, zapisano u ")) << r.out.toStdString();
     const std::string text = test::pdfText(path("x.pdf").toStdString());
     for (const char* s : {"Report the opcine File", "Zagreb", "Čakovec", "Bjelovar", "0133", "18,00", "10,00", "Page 1"}) {
         EXPECT_NE(text.find(s), std::string::npos) << s << "\n" << text;
@@ -63,7 +63,7 @@ TEST_F(ReportCli, MunicipalitiesAsPdf) {
 TEST_F(ReportCli, IncomeTypesWithNoneIsNothingToPrint) {
     const Outcome r = cli({"report", "vrste", "--data", data(), "--text", path("v.txt")});
     EXPECT_EQ(r.exit, 1);
-    EXPECT_TRUE(r.err.contains("nothing to print")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("nema ništa za ispis")) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("v.txt")));
 }
 
@@ -82,12 +82,12 @@ TEST_F(ReportCli, RefusesBadCommandLines) {
         QStringList args;
         const char* message;
     } cases[] = {
-        {{"report"}, "name a report"},
-        {{"report", "nepoznat", "--pdf", "a.pdf"}, "name a report"},
-        {{"report", "opcine"}, "exactly one of"},
-        {{"report", "opcine", "--pdf", "a.pdf", "--text", "a.txt"}, "exactly one of"},
-        {{"report", "opcine", "--pdf"}, "--pdf needs a value"},
-        {{"report", "opcine", "--pdf", "a.pdf", "--data", "/no/such/dir"}, "does not exist"},
+        {{"report"}, "navedite izvještaj"},
+        {{"report", "nepoznat", "--pdf", "a.pdf"}, "navedite izvještaj"},
+        {{"report", "opcine"}, "točno jedno od"},
+        {{"report", "opcine", "--pdf", "a.pdf", "--text", "a.txt"}, "točno jedno od"},
+        {{"report", "opcine", "--pdf"}, "--pdf traži vrijednost"},
+        {{"report", "opcine", "--pdf", "a.pdf", "--data", "/no/such/dir"}, "ne postoji"},
     };
     for (const auto& c : cases) {
         const Outcome r = cli(c.args);
@@ -96,7 +96,7 @@ TEST_F(ReportCli, RefusesBadCommandLines) {
     }
     const Outcome r = cli({"report", "opcine", "--data", data(), "--pdf", path("no/dir/x.pdf")});
     EXPECT_EQ(r.exit, 1);
-    EXPECT_TRUE(r.err.contains("cannot write")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("nije moguće snimiti")) << r.err.toStdString();
 }
 
 TEST_F(ReportCli, NeverWritesOverTheDatabase) {
@@ -105,11 +105,11 @@ TEST_F(ReportCli, NeverWritesOverTheDatabase) {
         for (const char* as : {"--pdf", "--text"}) {
             const Outcome r = cli({"report", "opcine", "--data", data(), as, path(target)});
             EXPECT_EQ(r.exit, 1) << target << as;
-            EXPECT_TRUE(r.err.contains("database file")) << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains("datoteka baze podataka")) << r.err.toStdString();
         }
     }
     const Outcome empty = cli({"report", "vrste", "--data", data(), "--text", path("pramo.db")});  // refused before it runs
-    EXPECT_TRUE(empty.err.contains("database file")) << empty.err.toStdString();
+    EXPECT_TRUE(empty.err.contains("datoteka baze podataka")) << empty.err.toStdString();
     test::RawDb raw(dir.file("pramo.db"));
     EXPECT_EQ(raw.value("SELECT count(*) FROM OPCINE"), "3");
     EXPECT_EQ(raw.value("PRAGMA quick_check"), "ok");
@@ -132,8 +132,8 @@ TEST_F(ReportCli, APdfCutShortByAFileSizeLimitFailsAndLeavesNoFile) {
     const auto r = test::runCommand(PRAMO_CLI, {"report", "opcine", "--data", dir.path().string(), "--pdf", dir.file("o.pdf")},
                                     {}, {.fileSizeBytes = 40000});
     EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
-    EXPECT_NE(r.err.find("cannot write"), std::string::npos) << r.err;
-    EXPECT_EQ(r.out.find("written"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("nije moguće snimiti"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out.find("zapisano"), std::string::npos) << r.out;
     for (const auto& e : std::filesystem::directory_iterator(dir.path()))
         EXPECT_FALSE(e.path().filename().string().find("o.pdf") != std::string::npos) << e.path();
 }

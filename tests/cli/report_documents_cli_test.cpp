@@ -76,13 +76,13 @@ TEST_F(DocumentsCli, RefusedOrNothingToPrint) {
         int exit;
         const char* message;
     } cases[] = {
-        {{"potvrde", "--payer", "1"}, 2, "needs --year"},
-        {{"idd", "--payer", "1", "--year", "2015"}, 2, "needs --month"},
-        {{"idd", "--payer", "1", "--year", "2015", "--month", "13"}, 2, "--month takes a whole number from 1 to 12"},
-        {{"potvrde", "--payer", "1", "--year", "2015", "--date", "32.01.2016"}, 2, "--date takes a day"},
-        {{"obracun", "--payment", "1"}, 2, "unexpected argument"},
-        {{"potvrde", "--payer", "1", "--year", "2015", "--payee", "3"}, 1, "nothing to print"},
-        {{"obrisplate", "--payment", "9"}, 1, "nothing to print"},
+        {{"potvrde", "--payer", "1"}, 2, "traži --year"},
+        {{"idd", "--payer", "1", "--year", "2015"}, 2, "traži --month"},
+        {{"idd", "--payer", "1", "--year", "2015", "--month", "13"}, 2, "--month traži cijeli broj od 1 do 12"},
+        {{"potvrde", "--payer", "1", "--year", "2015", "--date", "32.01.2016"}, 2, "--date traži dan"},
+        {{"obracun", "--payment", "1"}, 2, "neočekivani argument"},
+        {{"potvrde", "--payer", "1", "--year", "2015", "--payee", "3"}, 1, "nema ništa za ispis"},
+        {{"obrisplate", "--payment", "9"}, 1, "nema ništa za ispis"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args = c.args;

@@ -69,14 +69,14 @@ TEST(JoppdCli, Refusals) {
         std::vector<std::string> args;
         const char* says;
     } cases[] = {
-        {{"joppd"}, "name what to do"},
-        {{"joppd", "create"}, "needs --payment"},
-        {{"joppd", "create", "--payment", "x"}, "needs --payment"},
+        {{"joppd"}, "navedite što učiniti"},
+        {{"joppd", "create"}, "traži --payment"},
+        {{"joppd", "create", "--payment", "x"}, "traži --payment"},
         {{"joppd", "create", "--payment", "9"}, "Isplata 9 nije upisana."},
-        {{"joppd", "xml", "--submission", "1", "--out", "/nonexistent-dir"}, "is not a directory"},
+        {{"joppd", "xml", "--submission", "1", "--out", "/nonexistent-dir"}, "nije mapa"},
         {{"joppd", "xml", "--submission", "9"}, "JOPPD obrazac 9 nije upisan."},
         {{"joppd", "xml", "--submission", "1"}, "Greška - nije unesen OIB primatelja!"},
-        {{"joppd", "xml", "--submission", "1", "--submission", "1"}, "given twice"},
+        {{"joppd", "xml", "--submission", "1", "--submission", "1"}, "zadan dvaput"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args = c.args;

@@ -138,5 +138,37 @@ TEST_F(DuplicationTest, FailurePartWayLeavesNothing) {
     EXPECT_EQ(data.store.get(Isplate::keyOznaka, isp), StoreCode::NotFound);
 }
 
+// Another program took the number, or the payer's day, after the proposal: the command line's
+// copy moves on to the next number, and to the next free day when the day was proposed, as a
+// proposal made a moment later would have; the window's copy is refused with what it showed.
+TEST_F(DuplicationTest, ATakenNumberOrDayIsTakenAgainWhereTheRequestAllows) {
+    ASSERT_TRUE(duplicatePayment(data.store, request(1, 3)).done());  // number 3, 21.03.2015 ("15080")
+    const struct {
+        Retake retake;
+        const char* rsid;
+        std::int32_t number;  // 0: refused
+        const char* day;
+        const char* madeRsid;
+    } cases[] = {
+        {Retake::Nothing, "15090", 0, "", ""},
+        {Retake::Number, "15080", 0, "", ""},  // the day was the user's: refused
+        {Retake::Number, "15090", 4, "21.03.2015", "15090"},
+        {Retake::NumberAndDay, "15080", 5, "22.03.2015", "15081"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rsid);
+        DuplicateRequest req = request(1, 3, c.rsid);
+        req.retake = c.retake;
+        const DuplicateOutcome out = duplicatePayment(data.store, req);
+        ASSERT_EQ(out.done(), c.number != 0) << out.message;
+        if (!out.done()) continue;
+        EXPECT_EQ(out.made.oznaka, c.number);
+        EXPECT_EQ(out.made.datum.toString(), c.day);
+        EXPECT_EQ(out.made.rsid, c.madeRsid);
+        Dohoci doh{.isplata = c.number};
+        EXPECT_EQ(data.store.get(Dohoci::keyIsplata, doh), StoreCode::Ok);  // the items follow the new number
+    }
+}
+
 }  // namespace
 }  // namespace pramo

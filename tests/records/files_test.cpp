@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "records/store/files.h"
@@ -165,19 +167,63 @@ TEST_F(FilesTest, AFileOfAnotherLayoutEndsTheProgramNamingIt) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "Datoteka ne valja");
     EXPECT_EQ(messages.shown[0].text,
-              "Greška: (Invalid Record Declaration (47)) otvaram OSOBE.  Pritisni OK da zatvoriš aplikaciju.");
+              "Greška: (Datoteka nema raspored polja koji program traži (47)) otvaram OSOBE.  Pritisni OK da zatvoriš aplikaciju.");
     EXPECT_EQ(messages.halts, std::vector<std::string>{"Datoteka ne valja!"});
 }
 
-TEST_F(FilesTest, AForeignDatabaseIsNotOpened) {
-    const std::string other = dir.file("other.db");
+// Another program's database is never opened; a file of 0 bytes holds no books and becomes books
+// only when they are made on purpose.
+TEST_F(FilesTest, AForeignDatabaseOrAnEmptyFileIsNotOpened) {
+    const std::string foreign = dir.file("other.db"), empty = dir.file("empty.db");
     {
-        test::RawDb raw(other);
+        test::RawDb raw(foreign);
         ASSERT_EQ(raw.exec("CREATE TABLE notes (x TEXT)"), SQLITE_OK);
     }
-    Store s;
-    EXPECT_EQ(s.openDatabase(other), StoreCode::LayoutMismatch);
-    EXPECT_FALSE(s.isOpen());
+    std::ofstream{empty};
+    const struct {
+        const std::string& path;
+        Store::EmptyFile empty;
+        StoreCode expected;
+    } cases[] = {
+        {foreign, Store::EmptyFile::Refuse, StoreCode::LayoutMismatch},
+        {foreign, Store::EmptyFile::MakeBooks, StoreCode::LayoutMismatch},
+        {empty, Store::EmptyFile::Refuse, StoreCode::LayoutMismatch},
+        {empty, Store::EmptyFile::MakeBooks, StoreCode::Ok},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path + (c.empty == Store::EmptyFile::Refuse ? " refused" : " made"));
+        {
+            Store s;
+            EXPECT_EQ(s.openDatabase(c.path, c.empty), c.expected);
+            EXPECT_EQ(s.isOpen(), ok(c.expected));
+        }
+        EXPECT_EQ(std::filesystem::file_size(c.path) == 0, c.path == empty && !ok(c.expected));
+    }
+}
+
+// A file the books had that another tool dropped or renamed is not made anew, empty, as a file
+// never made is: that would hide that its records are lost. Only the explicit word makes it.
+TEST_F(FilesTest, ALostFileIsRefusedUntilMadeAnewOnPurpose) {
+    for (const char* loss : {"DROP TABLE OSOBE", "ALTER TABLE OSOBE RENAME TO OSOBE_STARE"}) {
+        SCOPED_TRACE(loss);
+        ASSERT_EQ(files.checkOpen(Osobe::table), StoreCode::Ok);
+        addPayee(1, "Horvat");
+        {
+            test::RawDb raw(db());
+            ASSERT_EQ(raw.exec(loss), SQLITE_OK);
+        }
+        test::ScriptedMessages seen;
+        Files later{store, seen};
+        EXPECT_EQ(later.open(Osobe::table), StoreCode::FileLost);
+        ASSERT_EQ(seen.shown.size(), 1u);
+        EXPECT_EQ(seen.shown[0].text, "Datoteka (OSOBE) se ne može otvoriti.  Greška: Datoteka je nestala iz baze podataka (36).");
+        EXPECT_EQ(seen.halts, std::vector<std::string>{"Disk Error"});
+        EXPECT_EQ(store.checkTable(Osobe::table), StoreCode::FileLost);  // nothing was made
+        EXPECT_EQ(later.makeAnew(Osobe::table), StoreCode::Ok);
+        EXPECT_EQ(count(Osobe::table), 0);
+        test::RawDb raw(db());
+        raw.exec("DROP TABLE IF EXISTS OSOBE_STARE");
+    }
 }
 
 TEST(Warnings, TheSavedErrorIsUsedByTheNextWarningOnly) {
@@ -199,9 +245,9 @@ TEST(Warnings, TheSavedErrorIsUsedByTheNextWarningOnly) {
     showWarning(messages, store, Warning::UpdateError, "osobe");
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text,
-              "Greška(Record Not Found (35)) se pojavila prilikom ažuriranja sloga.  Vjerojatan razlog: osobe.");
+              "Greška(Slog nije pronađen (35)) se pojavila prilikom ažuriranja sloga.  Vjerojatan razlog: osobe.");
     EXPECT_EQ(messages.shown[1].text,
-              "Greška(Creating Duplicate Key (40)) se pojavila prilikom ažuriranja sloga.  Vjerojatan razlog: osobe.");
+              "Greška(Slog s tom vrijednošću ključa već postoji (40)) se pojavila prilikom ažuriranja sloga.  Vjerojatan razlog: osobe.");
 }
 
 TEST(Warnings, TextsButtonsAndWhatFollows) {
@@ -209,13 +255,13 @@ TEST(Warnings, TextsButtonsAndWhatFollows) {
     const MessageBox dup = standardWarning(Warning::DuplicateKey, none, "OSO:KeyOIB");
     EXPECT_EQ(dup.title, "Greška dupliciranja");
     EXPECT_EQ(dup.text, "Već postoji slog sa ovom vrijednosti za ključ:OSO:KeyOIB");
-    const StoreError locked{StoreCode::FileLocked, storeMessage(StoreCode::FileLocked), 5, "database is locked"};
+    const StoreError locked{StoreCode::FileLocked, storeMessage(StoreCode::FileLocked), 5, "bazu podataka drži zaključanom drugi program"};
     const MessageBox tx = standardWarning(Warning::TransactionError, locked, "isplate", "Delete");
-    EXPECT_EQ(tx.text, "Error: (File Is Locked (32)) attempting to frame the delete transaction on isplate.  "
+    EXPECT_EQ(tx.text, "Error: (Datoteka je zaključana (32)) attempting to frame the delete transaction on isplate.  "
                        "Delete transaction cancelled.");
-    const StoreError disk{StoreCode::FileSystem, storeMessage(StoreCode::FileSystem), 10, "disk I/O error"};
+    const StoreError disk{StoreCode::FileSystem, storeMessage(StoreCode::FileSystem), 10, "disk je pun"};
     const MessageBox open = standardWarning(Warning::FileOpenError, disk, "OSOBE");
-    EXPECT_EQ(open.text, "Datoteka (OSOBE) se ne može otvoriti.  Greška: disk I/O error (10).");
+    EXPECT_EQ(open.text, "Datoteka (OSOBE) se ne može otvoriti.  Greška: disk je pun (10).");
     EXPECT_TRUE(open.ends(ButtonOk));
     EXPECT_EQ(open.haltText, "Disk Error");
     const MessageBox retry = standardWarning(Warning::ChangeRetry, none);

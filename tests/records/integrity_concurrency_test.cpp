@@ -55,7 +55,7 @@ TEST(IntegrityConcurrency, LockBeyondTwoSecondsChangesNothing) {
     EXPECT_EQ(s.ri.remove(isp), RiResult::Refused);
     EXPECT_EQ(s.messages.shown.back().title, "Transaction Framing Error");
     // The message names the program holding the lock and how long it was waited for.
-    const std::string locked = "File Is Locked by test_records (process " + std::to_string(other.pid()) + "); waited 2 s (32)";
+    const std::string locked = "Datoteka je zaključana (drži je test_records, proces " + std::to_string(other.pid()) + "); čekano 2 s (32)";
     EXPECT_EQ(test::lastBox(s), "34 Error: (" + locked + ") attempting to frame the delete transaction on "
                                 "isplate.  Delete transaction cancelled.");
     isp.oznaka = 50;

@@ -152,7 +152,7 @@ TEST_F(IntegrityDelete, FailureDeepInTheCascadeUndoesEverything) {
     auto isp = read<Isplate>(5);
     EXPECT_EQ(s.ri.remove(isp), RiResult::Refused);
     EXPECT_EQ(s.messages.shown.back().title, "Delete Operation Error");
-    EXPECT_EQ(test::lastBox(s), "17 An error (Creating Duplicate Key (40)) was experienced when attempting to delete a "
+    EXPECT_EQ(test::lastBox(s), "17 An error (Slog s tom vrijednošću ključa već postoji (40)) was experienced when attempting to delete a "
                                 "record from the file obracun.");
     EXPECT_EQ(s.count(Isplate::table), 1);
     EXPECT_EQ(s.count(Jopo::table), 1);
@@ -167,7 +167,7 @@ TEST_F(IntegrityDelete, ARecordAlreadyGoneIsReported) {
     Ulice other = uli;
     ASSERT_EQ(s.store.erase(other), StoreCode::Ok);
     EXPECT_EQ(s.ri.remove(uli), RiResult::Refused);
-    EXPECT_EQ(test::lastBox(s), "35 Error: (Record Not Found (35)) attempting to access a record from the ulice file.  "
+    EXPECT_EQ(test::lastBox(s), "35 Error: (Slog nije pronađen (35)) attempting to access a record from the ulice file.  "
                                 "Returning to previous window.");
 }
 

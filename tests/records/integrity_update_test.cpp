@@ -133,7 +133,7 @@ TEST_F(IntegrityUpdate, ChildThatCannotFollowUndoesEverything) {
     auto isp = open<Isplate>(5);
     isp.oznaka = 6;
     EXPECT_EQ(s.ri.update(isp), RiResult::Refused);
-    EXPECT_EQ(test::lastBox(s), "15 Greška(Creating Duplicate Key (40)) se pojavila prilikom ažuriranja sloga.  "
+    EXPECT_EQ(test::lastBox(s), "15 Greška(Slog s tom vrijednošću ključa već postoji (40)) se pojavila prilikom ažuriranja sloga.  "
                                 "Vjerojatan razlog: jopo.");
     EXPECT_EQ(isp.oznaka, 6);  // only a restricting child resets the number
     EXPECT_TRUE(exists<Isplate>(5));
@@ -147,7 +147,7 @@ TEST_F(IntegrityUpdate, DuplicateNumberIsReportedForTheFile) {
     vrs.oznaka = 21;
     EXPECT_EQ(s.ri.update(vrs), RiResult::Refused);
     EXPECT_EQ(s.messages.shown.back().title, "Greška prilikom ažuriranja");
-    EXPECT_EQ(test::lastBox(s), "15 Greška(Creating Duplicate Key (40)) se pojavila prilikom ažuriranja sloga.  "
+    EXPECT_EQ(test::lastBox(s), "15 Greška(Slog s tom vrijednošću ključa već postoji (40)) se pojavila prilikom ažuriranja sloga.  "
                                 "Vjerojatan razlog: vrstedoh.");
     vrs.oznaka = 23;
     EXPECT_EQ(s.ri.update(vrs), RiResult::Done);
@@ -184,7 +184,7 @@ TEST_F(IntegrityUpdate, RecordGoneBeforeTheWriteIsReported) {
     ASSERT_EQ(s.store.erase(other), StoreCode::Ok);
     uli.naziv = "Vlaška";
     EXPECT_EQ(s.ri.update(uli), RiResult::Refused);
-    EXPECT_EQ(test::lastBox(s), "35 Error: (Record Not Found (35)) attempting to access a record from the ulice file.  "
+    EXPECT_EQ(test::lastBox(s), "35 Error: (Slog nije pronađen (35)) attempting to access a record from the ulice file.  "
                                 "Returning to previous window.");
     EXPECT_EQ(uli.naziv.str(), "Vlaška");
     EXPECT_EQ(s.count(Ulice::table), 0);

@@ -61,7 +61,7 @@ TEST(SharedData, EveryDeliveredFileReadsAsInData) {
     }
     const refdata::FileText absent = refdata::read("nema.tsv");
     EXPECT_FALSE(absent.ok());
-    EXPECT_EQ(absent.problem, "the program delivers no file nema.tsv");
+    EXPECT_EQ(absent.problem, "program ne isporučuje datoteku nema.tsv");
 }
 
 }  // namespace

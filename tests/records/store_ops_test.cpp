@@ -54,7 +54,7 @@ TEST_F(StoreTest, GetFindsByEveryKeyAndReportsMisses) {
     o = {};
     o.oznaka = 9;
     EXPECT_EQ(store.get(Osobe::keyOznaka, o), StoreCode::NotFound);
-    EXPECT_EQ(store.error().text(), "Record Not Found (35)");
+    EXPECT_EQ(store.error().text(), "Slog nije pronađen (35)");
 }
 
 TEST_F(StoreTest, WalkingStopsAtTheEndsAndLeavesTheBuffer) {
@@ -212,7 +212,7 @@ TEST_F(StoreTest, ARecordChangedByAnotherProgramIsNotOverwritten) {
 
     mine.ime = "Marko";
     EXPECT_EQ(store.put(mine), StoreCode::ChangedByOther);
-    EXPECT_EQ(store.error().text(), "Record Changed By Another Station (89)");
+    EXPECT_EQ(store.error().text(), "Slog je u međuvremenu promijenila druga radna stanica (89)");
     Osobe now;
     ASSERT_EQ(store.reget(store.position(Osobe::keyOznaka, mine), now), StoreCode::Ok);
     EXPECT_EQ(now.ime, "Ivan");

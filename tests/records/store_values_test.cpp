@@ -46,15 +46,15 @@ TEST(StoreValuesTest, AValueItsFieldCannotHoldFailsEveryReadNamingIt) {
         std::string value;
         std::string named;
     } cases[] = {
-        {Dohoci::table, "NETO", "'abc'", "DOHOCI row 2, NETO holds 'abc', which is not a whole number"},
-        {Dohoci::table, "NETO", "1.5", "DOHOCI row 2, NETO holds '1.5', which is not a whole number"},
-        {Dohoci::table, "NETO", "100000000000", "DOHOCI row 2, NETO holds 100000000000, outside DECIMAL(11,2): -99999999999 to 99999999999"},
-        {Dohoci::table, "VRSTADOHOTKA", "300", "DOHOCI row 2, VRSTADOHOTKA holds 300, outside BYTE: 0 to 255"},
-        {Dohoci::table, "DJELATNIK", "-2147483649", "DOHOCI row 2, DJELATNIK holds -2147483649, outside LONG"},
-        {Osobe::table, "BANKA", "70000", "OSOBE row 2, BANKA holds 70000, outside USHORT: 0 to 65535"},
-        {Osobe::table, "PREZIME", "'" + std::string(26, 'x') + "'", "OSOBE row 2, PREZIME holds 26 characters, more than the 25 of STRING(25)"},
-        {Osobe::table, "PREZIME", "x'00ff'", "OSOBE row 2, PREZIME holds"},
-        {Osobe::table, "MJESTO", "char(27) || '[2J' || char(10) || char(128) || 'y'", "OSOBE row 2, MJESTO holds '\xEF\xBF\xBD[2J\xEF\xBF\xBD\xEF\xBF\xBDy', which"},
+        {Dohoci::table, "NETO", "'abc'", "DOHOCI redak 2, NETO sadrži 'abc', što nije cijeli broj"},
+        {Dohoci::table, "NETO", "1.5", "DOHOCI redak 2, NETO sadrži '1.5', što nije cijeli broj"},
+        {Dohoci::table, "NETO", "100000000000", "DOHOCI redak 2, NETO sadrži 100000000000, izvan DECIMAL(11,2): -99999999999 do 99999999999"},
+        {Dohoci::table, "VRSTADOHOTKA", "300", "DOHOCI redak 2, VRSTADOHOTKA sadrži 300, izvan BYTE: 0 do 255"},
+        {Dohoci::table, "DJELATNIK", "-2147483649", "DOHOCI redak 2, DJELATNIK sadrži -2147483649, izvan LONG"},
+        {Osobe::table, "BANKA", "70000", "OSOBE redak 2, BANKA sadrži 70000, izvan USHORT: 0 do 65535"},
+        {Osobe::table, "PREZIME", "'" + std::string(26, 'x') + "'", "OSOBE redak 2, PREZIME sadrži 26 znakova, više od 25 koliko prima STRING(25)"},
+        {Osobe::table, "PREZIME", "x'00ff'", "OSOBE redak 2, PREZIME sadrži"},
+        {Osobe::table, "MJESTO", "char(27) || '[2J' || char(10) || char(128) || 'y'", "OSOBE redak 2, MJESTO sadrži '\xEF\xBF\xBD[2J\xEF\xBF\xBD\xEF\xBF\xBDy', što"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.named);
@@ -79,7 +79,7 @@ TEST(StoreValuesTest, AWalkGivesTheRecordsBeforeTheBadOneThenStops) {
     ASSERT_EQ(cursor.next(doh), StoreCode::Ok);
     EXPECT_EQ(doh.oznaka, 1);
     EXPECT_EQ(cursor.next(doh), StoreCode::LayoutMismatch);
-    EXPECT_NE(data.store.error().text().find("row 2, NETO"), std::string::npos);
+    EXPECT_NE(data.store.error().text().find("redak 2, NETO"), std::string::npos);
 }
 
 // A row added with another tool makes the program rebuild the file's keys; a value the row's
@@ -95,7 +95,7 @@ TEST(StoreValuesTest, TheKeyRebuildNamesTheValue) {
     EXPECT_NE(data.files.open(Osobe::table), StoreCode::Ok);
     ASSERT_EQ(data.messages.shown.size(), 2u);
     EXPECT_EQ(data.messages.shown[1].title, "Key Rebuild Error");
-    EXPECT_NE(data.messages.shown[1].text.find("OSOBE row 1, BANKA holds 70000, outside USHORT"), std::string::npos)
+    EXPECT_NE(data.messages.shown[1].text.find("OSOBE redak 1, BANKA sadrži 70000, izvan USHORT"), std::string::npos)
         << data.messages.shown[1].text;
 }
 

@@ -2,6 +2,7 @@
 
 #include "records/values/date.h"
 #include "records/values/text.h"
+#include "records/values/unicode.h"
 
 namespace pramo {
 namespace {
@@ -51,6 +52,34 @@ TEST(Text, KeepsAtMostItsCharactersAndIgnoresTrailingBlanks) {
 
 TEST(Text, UpperCaseCoversCroatianLetters) {
     EXPECT_EQ(utf8::upper("čćđšž abc"), "ČĆĐŠŽ ABC");
+}
+
+// What another tool stored is shown, never obeyed: control characters and bytes that are not
+// well-formed UTF-8 (overlong forms, surrogates, code points above U+10FFFF, sequences cut short)
+// become "�"; a message's own line feeds and tabs stay.
+TEST(Text, VisibleTextShowsControlsAndMalformedBytes) {
+    const struct {
+        std::string in;
+        bool valid;
+        const char* visible;
+        const char* lines;
+    } cases[] = {
+        {"Šimić Ana", true, "Šimić Ana", "Šimić Ana"},
+        {"a\x1b[31mb", true, "a\uFFFD[31mb", "a\uFFFD[31mb"},
+        {"a\nb\tc\r", true, "a\uFFFDb\uFFFDc\uFFFD", "a\nb\tc\uFFFD"},
+        {"\x7f\xc2\x9b\xc2\xa0", true, "\uFFFD\uFFFD\u00A0", "\uFFFD\uFFFD\u00A0"},  // DEL, CSI (C1), no-break space
+        {std::string("x\0y", 3), true, "x\uFFFDy", "x\uFFFDy"},
+        {"Ana\xed\xa0\x80", false, "Ana\uFFFD\uFFFD\uFFFD", "Ana\uFFFD\uFFFD\uFFFD"},  // a surrogate
+        {"\xc0\xaf", false, "\uFFFD\uFFFD", "\uFFFD\uFFFD"},                              // an overlong '/'
+        {"\xf4\x90\x80\x80", false, "\uFFFD\uFFFD\uFFFD\uFFFD", "\uFFFD\uFFFD\uFFFD\uFFFD"},  // above U+10FFFF
+        {"\xc4", false, "\uFFFD", "\uFFFD"},                                                  // cut short
+        {"\xf0\x9f\x98\x80\xef\xbf\xbe", true, "\U0001F600\uFFFE", "\U0001F600\uFFFE"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(isValidUtf8(c.in), c.valid) << c.visible;
+        EXPECT_EQ(visibleUtf8(c.in), c.visible);
+        EXPECT_EQ(visibleLines(c.in), c.lines);
+    }
 }
 
 }  // namespace

@@ -30,7 +30,8 @@ CommandResult runCommand(const std::string& program, const std::vector<std::stri
     const pid_t pid = fork();
     if (pid == 0) {
         if (!cwd.empty() && chdir(cwd.c_str()) != 0) _exit(127);
-        if (!freopen(outPath.c_str(), "w", stdout) || !freopen(errPath.c_str(), "w", stderr)) _exit(127);
+        const char* out = limits.stdoutFull ? "/dev/full" : outPath.c_str();
+        if (!freopen(out, "w", stdout) || !freopen(errPath.c_str(), "w", stderr)) _exit(127);
         if (limits.fileSizeBytes > 0) {
             const rlimit size{static_cast<rlim_t>(limits.fileSizeBytes), static_cast<rlim_t>(limits.fileSizeBytes)};
             if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &size) != 0) _exit(127);

@@ -15,6 +15,7 @@ struct CommandResult {
 // Limits the program runs under; 0 is no limit.
 struct RunLimits {
     long fileSizeBytes = 0;  // RLIMIT_FSIZE; a write beyond it fails (SIGXFSZ is ignored)
+    bool stdoutFull = false;  // standard output is /dev/full: every write to it fails, nothing else does
 };
 
 // Runs `program` with `args` (no shell involved) in directory `cwd` (empty: the current one).

@@ -26,12 +26,12 @@ TEST(StartOptions, TheCommandLineIsReadOrRefusedByName) {
         {{}, "", ""},
         {{"--data", "knjige"}, "knjige", ""},
         {{"--version", "--data", "./--x"}, "./--x", ""},
-        {{"--data"}, "", "--data needs a directory"},
-        {{"--data", ""}, "", "--data needs a directory"},
-        {{"--data", "--help"}, "", "--data needs a directory (one named --help is written ./--help)"},
-        {{"--data", "a", "--data", "b"}, "a", "--data is given twice"},
-        {{"knjige"}, "", "unexpected argument 'knjige'"},
-        {{"-platform"}, "", "unexpected argument '-platform'"},
+        {{"--data"}, "", "--data traži mapu"},
+        {{"--data", ""}, "", "--data traži mapu"},
+        {{"--data", "--help"}, "", "--data traži mapu (mapa tog imena piše se ./--help)"},
+        {{"--data", "a", "--data", "b"}, "a", "--data je zadan dvaput"},
+        {{"knjige"}, "", "neočekivan argument 'knjige'"},
+        {{"-platform"}, "", "neočekivan argument '-platform'"},
     };
     for (const Case& c : cases) {
         StartOptions o;

@@ -97,8 +97,8 @@ TEST_F(Reinit, AFileInUseIsReportedAndNamedAtTheEnd) {
     const ReinitOutcome out = reinitialise(ctx().files, messages);
     EXPECT_EQ(out.notErased, (std::vector<std::string>{"DOHOCI", "SVASTA"}));
     EXPECT_EQ(texts(), (std::vector<std::string>{firstQuestion, secondQuestion,
-                                                  "GREŠKA KOD BRISANJA FILE-A DOHOCI File Already Open",
-                                                  "GREŠKA KOD BRISANJA FILE-A SVASTA File Already Open",
+                                                  "GREŠKA KOD BRISANJA FILE-A DOHOCI Datoteka je već otvorena",
+                                                  "GREŠKA KOD BRISANJA FILE-A SVASTA Datoteka je već otvorena",
                                                   "ISPLATE NISU IZBRISANE U CIJELOSTI. NISU IZBRISANI: DOHOCI, SVASTA"}));
     EXPECT_EQ(counts(), (std::vector<std::int64_t>{0, 1, 0, 1, 1, 1}));
 }

@@ -136,6 +136,7 @@ TEST_F(StartUp, UnusableDatabaseEndsTheProgram) {
     const Case cases[] = {
         {"a directory in its place", [](const auto& db) { std::filesystem::create_directory(db); }, 30, "Disk Error"},
         {"a foreign file", [](const auto& db) { std::ofstream(db) << "not a database, just text\n"; }, 1, "Datoteka ne valja!"},
+        {"an empty file, not empty books", [](const auto& db) { std::ofstream{db}; }, 1, "Datoteka ne valja!"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -148,6 +149,7 @@ TEST_F(StartUp, UnusableDatabaseEndsTheProgram) {
         EXPECT_EQ(msgs.shown[0].warningId, c.warning);
         EXPECT_NE(msgs.shown[0].text.find(databaseFileName), std::string::npos) << msgs.shown[0].text;
         EXPECT_EQ(msgs.halts, std::vector<std::string>{c.halt});
+        EXPECT_FALSE(s.context().store.isOpen());
     }
 }
 

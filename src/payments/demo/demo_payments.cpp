@@ -102,22 +102,22 @@ DemoOutcome refused(std::string message) { return {.made = false, .message = std
 
 DemoOutcome makeDemoOffice(Store& store, const Clock& clock) {
     if (std::string which; holdsData(store, which)) {
-        DemoOutcome out = refused("the data directory already holds data (" + which + "); the example office needs a new one");
+        DemoOutcome out = refused("mapa podataka već ima podatke (" + which + "); primjer ureda traži novu");
         out.occupied = true;
         return out;
     }
     Transaction tx(store, Store::lockWaitSeconds);
-    if (!tx.began()) return refused("the data directory is locked: " + store.error().text());
+    if (!tx.began()) return refused("mapa podataka je zaključana: " + store.error().text());
     const refdata::FileText municipalities = shippedMunicipalities();
-    if (!municipalities.ok()) return refused("the municipalities could not be loaded: " + municipalities.problem);
+    if (!municipalities.ok()) return refused("općine nije moguće učitati: " + municipalities.problem);
     if (const ImportOutcome opc = importOpcine(store, municipalities.text); !ok(opc.code) || !opc.problems.empty())
-        return refused("the municipalities could not be loaded: " + store.error().text());
+        return refused("općine nije moguće učitati: " + store.error().text());
     DemoOutcome out{.made = true};
     std::string problem;
     StoreCode c = demo::addRegisters(store, out.payees);
     if (ok(c)) c = demo::addPayments(store, clock, out.payments, out.items, problem);
     if (ok(c)) c = tx.commit();
-    if (!ok(c)) return refused("nothing was written: " + (problem.empty() ? store.error().text() : problem));
+    if (!ok(c)) return refused("ništa nije zapisano: " + (problem.empty() ? store.error().text() : problem));
     return out;
 }
 

@@ -34,10 +34,16 @@ StoreCode Files::removeAll(const TableDef& t) {
 StoreCode Files::create(const TableDef& t) {
     Transaction tx(store_, Store::lockWaitSeconds);
     if (!tx.began()) return tx.code();
-    if (store_.checkTable(t) != StoreCode::FileNotFound) return tx.commit();
+    if (const StoreCode now = store_.checkTable(t); now != StoreCode::FileNotFound && now != StoreCode::FileLost)
+        return tx.commit();
     if (auto c = store_.createTable(t); !ok(c)) return c;
     if (auto c = loadReferenceData(store_, t); !ok(c)) return c;
     return tx.commit();
+}
+
+StoreCode Files::makeAnew(const TableDef& t) {
+    if (const StoreCode c = store_.checkTable(t); c != StoreCode::FileLost) return c;
+    return create(t);
 }
 
 StoreCode Files::checkOpen(const TableDef& t) {

@@ -29,6 +29,9 @@ public:
 
     // CHECKOPEN itself.
     StoreCode checkOpen(const TableDef& t);
+    // Makes a lost file (36) anew, empty but for its delivered data. Opening never does this on
+    // its own: only the user's explicit word to set the books up again may accept the loss.
+    StoreCode makeAnew(const TableDef& t);
     // Erases every record of a file; refused (52) while any procedure has the file open.
     StoreCode removeAll(const TableDef& t);
 

@@ -26,7 +26,7 @@ std::string programName(long pid) {
     std::ifstream in("/proc/" + std::to_string(pid) + "/comm");
     std::string name;
     std::getline(in, name);
-    return name.empty() ? "another program" : name;
+    return name.empty() ? "drugi program" : name;
 }
 
 // The process holding a lock on one of the files: a writer if any, else a reader; 0 when none.
@@ -57,7 +57,7 @@ std::optional<LockHolder> findLockHolder(const std::string& path) {
 
 std::string lockHolder(const std::string& path) {
     const auto holder = findLockHolder(path);
-    return holder ? holder->program + " (process " + std::to_string(holder->pid) + ")" : std::string();
+    return holder ? holder->program + ", proces " + std::to_string(holder->pid) : std::string();
 }
 
 }  // namespace pramo

@@ -15,7 +15,7 @@ struct LockHolder {
 // that holds a write lock; nothing when none is found.
 std::optional<LockHolder> findLockHolder(const std::string& path);
 
-// The same as "pramo-cli (process 4711)"; empty when none is found. Both read the system's lock
+// The same as "pramo-cli, proces 4711"; empty when none is found. Both read the system's lock
 // table and never open the database files (closing a descriptor of a file would drop this
 // process's own locks on it).
 std::string lockHolder(const std::string& path);

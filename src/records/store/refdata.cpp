@@ -39,22 +39,31 @@ FileText failed(std::string problem, int error) { return {.text = {}, .problem =
 std::string missingDirectory() {
     std::string looked;
     for (const fs::path& dir : candidateDirectories(programDirectory()))
-        looked += (looked.empty() ? "" : " and ") + dir.string();
-    return "the program's data directory is missing (looked in " + looked + ")";
+        looked += (looked.empty() ? "" : " ni u ") + dir.string();
+    return "nema mape s datotekama programa (tražena u " + looked + ")";
+}
+
+std::string readingFailure(int error) {
+    switch (error) {
+    case ENOENT: return "nema je";
+    case EACCES:
+    case EPERM: return "nema dozvole";
+    default: return std::strerror(error);
+    }
 }
 
 // The whole file, or why it could not be read.
 FileText readFile(const fs::path& path, std::string& text) {
     std::error_code ec;
     if (fs::exists(path, ec) && !fs::is_regular_file(path, ec))
-        return failed("cannot read " + path.string() + ": it is not a file", EISDIR);
+        return failed("datoteku " + path.string() + " nije moguće pročitati: to nije datoteka", EISDIR);
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     std::ostringstream content;
     if (in) content << in.rdbuf();
     if (!in || in.bad()) {
         const int error = errno ? errno : EIO;
-        return failed("cannot read " + path.string() + ": " + std::strerror(error), error);
+        return failed("datoteku " + path.string() + " nije moguće pročitati: " + readingFailure(error), error);
     }
     text = content.str();
     return {};
@@ -64,7 +73,7 @@ FileText readFile(const fs::path& path, std::string& text) {
 
 // Only files read whole are kept; a failure is tried again at the next call.
 FileText read(std::string_view name) {
-    if (!delivered(name)) return failed("the program delivers no file " + std::string(name), ENOENT);
+    if (!delivered(name)) return failed("program ne isporučuje datoteku " + std::string(name), ENOENT);
     static std::mutex mutex;
     static std::map<std::string, std::string, std::less<>> kept;
     const std::lock_guard lock(mutex);

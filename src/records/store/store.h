@@ -42,29 +42,42 @@ public:
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;
 
+    // What opening does with a database file that is there but holds nothing (0 bytes, no
+    // write-ahead log): refuses it as no database of this program (a copy cut short, a file made
+    // by mistake, must not become empty books), or makes the books in it (the explicit set-up).
+    enum class EmptyFile : std::uint8_t { Refuse, MakeBooks };
+
     // Opens the database file, creating it when missing, waiting up to `waitSeconds` for another
     // program's lock. A file that is not a database of this program is refused (47), and so is one
     // that cannot be opened or created (90). Of two programs making the same new database at once,
     // one makes it and the other finds it made. The program's own bookkeeping tables are made anew
     // when they are missing or were reshaped by another tool.
-    StoreCode openDatabase(const std::string& path, int waitSeconds = lockWaitSeconds);
+    StoreCode openDatabase(const std::string& path, EmptyFile empty = EmptyFile::Refuse, int waitSeconds = lockWaitSeconds);
     void closeDatabase();
     bool isOpen() const { return db_ != nullptr; }
     const std::string& path() const { return path_; }
 
     // Files: a table with its layout, keys and change detection.
-    StoreCode checkTable(const TableDef& t);   // 0; 2 missing; 46 keys to rebuild; 47 other layout; 32; 90
+    // 0; 2 missing (never made here); 36 lost (made here, gone now); 46 keys to rebuild; 47 other layout; 32; 90
+    StoreCode checkTable(const TableDef& t);
     StoreCode createTable(const TableDef& t);  // creates it empty with its keys
     StoreCode rebuildKeys(const TableDef& t);  // recomputes every key; 40 when a unique key now collides
     StoreCode removeAll(const TableDef& t);    // erases every record of the file
     // Recomputes every record's keys and counts those that differ from what the file holds.
     // Records with a value their fields cannot hold are left to findBadValues.
     StoreCode verifyKeys(const TableDef& t, std::int64_t& stale);
-    // Every value in the file that its field cannot hold (another tool put it there), as "row 12,
-    // MJESTO holds ..."; `found` keeps the first `limit`, `count` tells how many there are.
+    // Every value in the file that its field cannot hold (another tool put it there), as "redak 12,
+    // MJESTO sadrži ..."; `found` keeps the first `limit`, `count` tells how many there are.
+    // Text that is not UTF-8 is among them here, though a record holding it can still be read.
     StoreCode findBadValues(const TableDef& t, std::vector<std::string>& found, std::int64_t& count, std::size_t limit = 20);
-    // SQLite's own check of the whole file: empty when sound, else its findings.
-    std::string integrityCheck();
+    // Every record of `child` whose `link` holds a number that no record of `parent` has in
+    // `number` ("redak 3 (OZNAKA 1), ISPLATITELJ 999: u SUBJEKTI nema sloga s OZNAKA 999"); kept
+    // and counted as findBadValues does.
+    StoreCode findDanglingLinks(const TableDef& child, const FieldDef& link, const TableDef& parent, const FieldDef& number,
+                                std::vector<std::string>& found, std::int64_t& count, std::size_t limit = 20);
+    // SQLite's own quick check of the whole file: how many problems it finds, 0 when the file is
+    // sound (a check that cannot run counts as one).
+    std::int64_t quickCheck();
     StoreCode count(const TableDef& t, std::int64_t& n);
 
     // Records. The buffer is a declared record (Osobe, Dohoci ...).
@@ -144,6 +157,7 @@ private:
     StoreCode claimDatabase();
     StoreCode makeBookkeeping();
     StoreCode restoreLayout(const TableDef& t);
+    StoreCode missing(const TableDef& t);
     StoreCode columnsMatch(std::string_view table, const std::vector<std::string>& columns, bool& match);
     std::string lockedMessage();
     static int onBusy(void* store, int count);

@@ -4,20 +4,21 @@ namespace pramo {
 
 std::string storeMessage(StoreCode c) {
     switch (c) {
-    case StoreCode::Ok: return "No Error";
-    case StoreCode::FileNotFound: return "File Not Found";
-    case StoreCode::FileLocked: return "File Is Locked";
-    case StoreCode::NoMoreRecords: return "Record Not Available";
-    case StoreCode::NotFound: return "Record Not Found";
-    case StoreCode::FileNotOpen: return "File Not Open";
-    case StoreCode::DuplicateKey: return "Creating Duplicate Key";
-    case StoreCode::KeysInvalid: return "Invalid Key File";
-    case StoreCode::LayoutMismatch: return "Invalid Record Declaration";
-    case StoreCode::AlreadyOpen: return "File Already Open";
-    case StoreCode::ChangedByOther: return "Record Changed By Another Station";
-    case StoreCode::FileSystem: return "File System Error";
+    case StoreCode::Ok: return "Nema greške";
+    case StoreCode::FileNotFound: return "Datoteka ne postoji";
+    case StoreCode::FileLocked: return "Datoteka je zaključana";
+    case StoreCode::NoMoreRecords: return "Nema više slogova";
+    case StoreCode::NotFound: return "Slog nije pronađen";
+    case StoreCode::FileLost: return "Datoteka je nestala iz baze podataka";
+    case StoreCode::FileNotOpen: return "Datoteka nije otvorena";
+    case StoreCode::DuplicateKey: return "Slog s tom vrijednošću ključa već postoji";
+    case StoreCode::KeysInvalid: return "Ključevi datoteke nisu ispravni";
+    case StoreCode::LayoutMismatch: return "Datoteka nema raspored polja koji program traži";
+    case StoreCode::AlreadyOpen: return "Datoteka je već otvorena";
+    case StoreCode::ChangedByOther: return "Slog je u međuvremenu promijenila druga radna stanica";
+    case StoreCode::FileSystem: return "Greška datotečnog sustava";
     }
-    return "Unknown Error";
+    return "Nepoznata greška";
 }
 
 std::string StoreError::text() const {

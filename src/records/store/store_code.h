@@ -11,6 +11,8 @@ enum class [[nodiscard]] StoreCode : int {
     FileLocked = 32,
     NoMoreRecords = 33,   // past the end of a key range, or an empty file
     NotFound = 35,        // get by key found no record
+    FileLost = 36,        // the file was made in these books but is gone from the database (another
+                          // tool dropped or renamed it): its records are lost, it is not made anew
     FileNotOpen = 37,
     DuplicateKey = 40,
     KeysInvalid = 46,     // the file's keys must be rebuilt
@@ -23,7 +25,7 @@ enum class [[nodiscard]] StoreCode : int {
 inline bool ok(StoreCode c) { return c == StoreCode::Ok; }
 inline int number(StoreCode c) { return static_cast<int>(c); }
 
-// The store's own wording of a code.
+// The store's own wording of a code, in the program's Croatian.
 std::string storeMessage(StoreCode c);
 
 // One error as the messages show it: the store's code and message, and for file-system errors
@@ -35,7 +37,7 @@ struct StoreError {
     std::string fsMessage;
 
     bool present() const { return code != StoreCode::Ok; }
-    // "Record Not Found (35)"; for 90 the file system's message and code: "disk I/O error (10)".
+    // "Slog nije pronađen (35)"; for 90 the file system's message and code: "disk je pun (13)".
     std::string text() const;
 };
 

@@ -102,10 +102,7 @@ bool holdsKey(sqlite3_stmt* st, int col, const std::optional<std::string>& want)
 StoreCode Store::checkTable(const TableDef& t) {
     bool present = false, sound = false;
     if (auto c = exists(*this, "table", std::string(t.name), present); !ok(c)) return c;
-    if (!present) {
-        setError(StoreCode::FileNotFound);
-        return StoreCode::FileNotFound;
-    }
+    if (!present) return missing(t);
     if (auto c = columnsMatch(t.name, sql::columns(t), sound); !ok(c)) return c;
     std::optional<std::string> sig;
     if (auto c = lookup(*this, "SELECT signature FROM _pramo_layout WHERE tbl = ?1", t.name, sig); !ok(c)) return c;
@@ -125,6 +122,23 @@ StoreCode Store::checkTable(const TableDef& t) {
         return StoreCode::KeysInvalid;
     }
     return succeed();
+}
+
+// A file never made in these books (a database of an earlier version) is not found (2) and is
+// made when first opened; one the books record as made but the database no longer holds was
+// dropped or renamed by another tool: its records are lost (36), and an empty file in its place
+// would hide that. Whether the file is there and whether the books record it are read in one
+// statement, from one state of the database ("01": not there, recorded), as another program may
+// be making the file at this moment.
+StoreCode Store::missing(const TableDef& t) {
+    std::optional<std::string> state;
+    if (auto c = lookup(*this, "SELECT (SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?1) || "
+                               "(SELECT count(*) FROM _pramo_layout WHERE tbl = ?1)", t.name, state); !ok(c))
+        return c;
+    if (state && state->starts_with("1")) return checkTable(t);  // made meanwhile
+    const StoreCode c = state == "01" ? StoreCode::FileLost : StoreCode::FileNotFound;
+    setError(c);
+    return c;
 }
 
 // A file whose layout record was lost with the program's own table, but whose columns are
@@ -201,19 +215,17 @@ StoreCode Store::verifyKeys(const TableDef& t, std::int64_t& stale) {
     return rc == SQLITE_DONE ? succeed() : fail(rc);
 }
 
-std::string Store::integrityCheck() {
+std::int64_t Store::quickCheck() {
     Stmt* s = statement("PRAGMA quick_check");
-    if (!s) return error_.text() + "\n";
+    if (!s) return 1;
     StmtUse use(s->st);
-    std::string findings;
+    std::int64_t problems = 0;
     int rc;
     while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(use.get(), 0));
-        const std::string line = p ? p : "";
-        if (line != "ok") findings += line + "\n";
+        if (!p || std::string_view(p) != "ok") ++problems;
     }
-    if (rc != SQLITE_DONE) findings += sqlite3_errstr(rc);
-    return findings;
+    return rc == SQLITE_DONE ? problems : problems + 1;
 }
 
 }  // namespace pramo

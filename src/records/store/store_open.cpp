@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "records/store/cursor.h"
+#include "records/store/engine_words.h"
 #include "records/store/lock_holder.h"
 #include "records/store/stmt_use.h"
 #include "records/store/store.h"
@@ -19,41 +20,29 @@ namespace {
 
 constexpr int applicationId = 0x50524D4F;  // "PRMO": marks a database of this program
 
-StoreCode codeOf(int rc) {
-    switch (rc & 0xFF) {
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED: return StoreCode::FileLocked;
-    case SQLITE_CONSTRAINT: return StoreCode::DuplicateKey;
-    case SQLITE_NOTADB: return StoreCode::LayoutMismatch;
-    default: return StoreCode::FileSystem;
-    }
-}
-
-// What a file-system level failure means for the user, before SQLite's own words.
-const char* plainWords(int rc) {
-    switch (rc & 0xFF) {
-    case SQLITE_CORRUPT: return "the database file is damaged";
-    case SQLITE_FULL: return "the disk is full";
-    case SQLITE_IOERR: return "the database file could not be read or written";
-    case SQLITE_READONLY: return "the database file may not be written";
-    case SQLITE_CANTOPEN: return "the database file cannot be opened";
-    case SQLITE_PERM:
-    case SQLITE_AUTH: return "no permission to use the database file";
-    case SQLITE_NOMEM: return "out of memory";
-    default: return "the database refused the operation";
-    }
-}
-
 std::int64_t nowMs() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+// "10 s", "2,5 s".
 std::string seconds(std::int64_t ms) {
     char text[32];
     if (ms % 1000 == 0 || ms >= 10000) std::snprintf(text, sizeof text, "%lld s", static_cast<long long>((ms + 500) / 1000));
-    else std::snprintf(text, sizeof text, "%.1f s", static_cast<double>(ms) / 1000.0);
+    else std::snprintf(text, sizeof text, "%lld,%lld s", static_cast<long long>(ms / 1000), static_cast<long long>(ms % 1000 / 100));
     return text;
+}
+
+constexpr const char* notPramoDatabase = "Nije baza podataka programa Pramo";
+
+// A file that is there but holds nothing, not even in a write-ahead log beside it: no database
+// at all (a copy cut short, a file made by mistake). Only its size is looked at; nothing but
+// SQLite opens a database file in this process.
+bool holdsNothing(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::file_size(path, ec) != 0 || ec) return false;
+    const auto log = std::filesystem::file_size(path + "-wal", ec);
+    return ec || log == 0;
 }
 
 // The program's own tables: the layout each file was made with, and the files another tool
@@ -81,12 +70,16 @@ Store::Store() = default;
 
 Store::~Store() { closeDatabase(); }
 
-StoreCode Store::openDatabase(const std::string& path, int waitSeconds) {
+StoreCode Store::openDatabase(const std::string& path, EmptyFile empty, int waitSeconds) {
     closeDatabase();
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
-        error_ = {StoreCode::FileSystem, storeMessage(StoreCode::FileSystem), SQLITE_CANTOPEN, "it is a directory"};
+        error_ = {StoreCode::FileSystem, storeMessage(StoreCode::FileSystem), SQLITE_CANTOPEN, "to je mapa, a ne datoteka"};
         return StoreCode::FileSystem;
+    }
+    if (empty == EmptyFile::Refuse && holdsNothing(path)) {
+        error_ = {StoreCode::LayoutMismatch, std::string(notPramoDatabase) + " (prazna datoteka od 0 bajtova)", 0, {}};
+        return StoreCode::LayoutMismatch;
     }
     const int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc != SQLITE_OK) {
@@ -152,7 +145,7 @@ StoreCode Store::refuseForeign(bool& ours) {
     const std::int64_t id = sqlite3_column_int64(use.get(), 0), objects = sqlite3_column_int64(use.get(), 1);
     ours = id == applicationId;
     if (ours || (id == 0 && objects == 0)) return succeed();
-    error_ = {StoreCode::LayoutMismatch, "Not A Pramo Database (it holds another program's tables)", 0, {}};
+    error_ = {StoreCode::LayoutMismatch, std::string(notPramoDatabase) + " (sadrži tablice drugog programa)", 0, {}};
     return StoreCode::LayoutMismatch;
 }
 
@@ -220,8 +213,9 @@ Store::Stmt* Store::statement(const std::string& sqlText) {
     const int rc = sqlite3_prepare_v3(db_, sqlText.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &s->st, nullptr);
     if (rc != SQLITE_OK || !s->st) {
         // Text that does not prepare names a table or column the file lacks: its layout differs.
-        const std::string why = sqlite3_errmsg(db_);
-        if ((rc & 0xFF) == SQLITE_ERROR) error_ = {StoreCode::LayoutMismatch, storeMessage(StoreCode::LayoutMismatch) + ": " + why, rc, why};
+        const std::string why = engineDetail(sqlite3_errmsg(db_));
+        const std::string message = storeMessage(StoreCode::LayoutMismatch) + (why.empty() ? "" : ": " + why);
+        if ((rc & 0xFF) == SQLITE_ERROR) error_ = {StoreCode::LayoutMismatch, message, rc, why};
         else (void)fail(rc);
         return nullptr;
     }
@@ -240,20 +234,24 @@ StoreCode Store::succeed() {
     return StoreCode::Ok;
 }
 
+// The engine's result in the program's words: the code, the store's message and, as the file
+// system's message, what the result means for the user (with the table or column a statement
+// missed, when that is what the engine said).
 StoreCode Store::fail(int rc) {
-    const StoreCode c = db_ ? codeOf(rc) : StoreCode::FileSystem;
-    const std::string sqliteWords = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
-    error_ = {c, storeMessage(c), rc, std::string(plainWords(rc)) + ": " + sqliteWords};
+    const EngineMeaning meaning = engineMeaning(rc);
+    const StoreCode c = db_ ? meaning.code : StoreCode::FileSystem;
+    const std::string detail = db_ ? engineDetail(sqlite3_errmsg(db_)) : std::string();
+    error_ = {c, storeMessage(c), rc, std::string(meaning.words) + (detail.empty() ? "" : " (" + detail + ")")};
     if (c == StoreCode::FileLocked) error_.message = lockedMessage();
-    if ((rc & 0xFF) == SQLITE_NOTADB) error_.message = "Not A Pramo Database";
+    if (c == StoreCode::LayoutMismatch) error_.message = notPramoDatabase;
     return c;
 }
 
-// "File Is Locked by pramo (process 4711); waited 10 s".
+// "Datoteka je zaključana (drži je pramo, proces 4711); čekano 10 s".
 std::string Store::lockedMessage() {
     const std::string holder = path_.empty() ? std::string() : lockHolder(path_);
-    std::string text = storeMessage(StoreCode::FileLocked) + " by " + (holder.empty() ? "another program" : holder);
-    if (waitedMs_ >= 0) text += "; waited " + seconds(waitedMs_);
+    std::string text = storeMessage(StoreCode::FileLocked) + " (drži je " + (holder.empty() ? "drugi program" : holder) + ")";
+    if (waitedMs_ >= 0) text += "; čekano " + seconds(waitedMs_);
     waitedMs_ = -1;
     return text;
 }

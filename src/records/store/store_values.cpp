@@ -35,19 +35,19 @@ std::size_t characters(std::string_view text) {
 }
 
 std::string textProblem(const FieldDef& f, sqlite3_stmt* st, int col) {
-    if (sqlite3_column_type(st, col) != SQLITE_TEXT) return "holds " + shown(st, col) + ", which is not text";
+    if (sqlite3_column_type(st, col) != SQLITE_TEXT) return "sadrži " + shown(st, col) + ", što nije tekst";
     const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
     const std::size_t n = characters(std::string_view(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(st, col))));
     if (n <= static_cast<std::size_t>(f.size)) return {};
-    return "holds " + std::to_string(n) + " characters, more than the " + std::to_string(f.size) + " of " + f.typeName();
+    return "sadrži " + std::to_string(n) + " znakova, više od " + std::to_string(f.size) + " koliko prima " + f.typeName();
 }
 
 std::string numberProblem(const FieldDef& f, sqlite3_stmt* st, int col) {
-    if (sqlite3_column_type(st, col) != SQLITE_INTEGER) return "holds " + shown(st, col) + ", which is not a whole number";
+    if (sqlite3_column_type(st, col) != SQLITE_INTEGER) return "sadrži " + shown(st, col) + ", što nije cijeli broj";
     const std::int64_t v = sqlite3_column_int64(st, col);
     if (v >= f.minValue() && v <= f.maxValue()) return {};
-    const std::string units = f.type == FieldType::Decimal ? " (stored in units of its last decimal place)" : "";
-    return "holds " + std::to_string(v) + ", outside " + f.typeName() + ": " + std::to_string(f.minValue()) + " to " +
+    const std::string units = f.type == FieldType::Decimal ? " (u jedinicama zadnjeg decimalnog mjesta)" : "";
+    return "sadrži " + std::to_string(v) + ", izvan " + f.typeName() + ": " + std::to_string(f.minValue()) + " do " +
            std::to_string(f.maxValue()) + units;
 }
 
@@ -56,8 +56,24 @@ std::string valueProblem(const FieldDef& f, sqlite3_stmt* st, int col) {
     return f.isText() ? textProblem(f, st, col) : numberProblem(f, st, col);
 }
 
+// The same, and for a text also bytes that are not UTF-8 (which a record is still read with, so
+// that the program can show and correct it, but which no document may carry).
+std::string storedValueProblem(const FieldDef& f, sqlite3_stmt* st, int col) {
+    std::string why = valueProblem(f, st, col);
+    if (!why.empty() || !f.isText()) return why;
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
+    if (isValidUtf8(std::string_view(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(st, col))))) return {};
+    return "sadrži " + shown(st, col) + ", što nije ispravan UTF-8 tekst";
+}
+
+// One finding of a pass over a file: kept while there is room, always counted.
+void note(std::vector<std::string>& found, std::int64_t& count, std::size_t limit, std::string finding) {
+    if (found.size() < limit) found.push_back(std::move(finding));
+    ++count;
+}
+
 std::string where(const TableDef& t, std::int64_t id, const FieldDef& f) {
-    return std::string(t.name) + " row " + std::to_string(id) + ", " + std::string(f.name) + " ";
+    return std::string(t.name) + " redak " + std::to_string(id) + ", " + std::string(f.name) + " ";
 }
 
 }  // namespace
@@ -69,7 +85,7 @@ StoreCode Store::readRow(const TableDef& t, sqlite3_stmt* st, void* rec) {
     int col = 2;
     for (const FieldDef& f : t.fields) {
         if (const std::string why = valueProblem(f, st, col); !why.empty()) {
-            error_ = {StoreCode::LayoutMismatch, "Invalid Value: " + where(t, row.id, f) + why, 0, {}};
+            error_ = {StoreCode::LayoutMismatch, "Neispravna vrijednost: " + where(t, row.id, f) + why, 0, {}};
             return StoreCode::LayoutMismatch;
         }
         if (f.isText()) {
@@ -92,12 +108,37 @@ StoreCode Store::findBadValues(const TableDef& t, std::vector<std::string>& foun
     int rc;
     while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
         for (std::size_t i = 0; i < t.fields.size(); ++i) {
-            const std::string why = valueProblem(t.fields[i], use.get(), static_cast<int>(i) + 2);
-            if (why.empty()) continue;
-            if (found.size() < limit) found.push_back("row " + std::to_string(sqlite3_column_int64(use.get(), 0)) + ", " +
-                                                      std::string(t.fields[i].name) + " " + why);
-            ++count;
+            const std::string why = storedValueProblem(t.fields[i], use.get(), static_cast<int>(i) + 2);
+            if (!why.empty())
+                note(found, count, limit, "redak " + std::to_string(sqlite3_column_int64(use.get(), 0)) + ", " +
+                                              std::string(t.fields[i].name) + " " + why);
         }
+    }
+    return rc == SQLITE_DONE ? succeed() : fail(rc);
+}
+
+// A whole number in `link` that no record of `parent` has in `number`; 0 links to nothing. The
+// parent is looked up by its stored number, not by its keys (which another tool may have left
+// stale); the engine indexes the look-up for the one statement (a join, which it indexes
+// automatically, where a correlated NOT EXISTS would scan the parent for every child).
+StoreCode Store::findDanglingLinks(const TableDef& child, const FieldDef& link, const TableDef& parent,
+                                   const FieldDef& number, std::vector<std::string>& found, std::int64_t& count,
+                                   std::size_t limit) {
+    found.clear();
+    count = 0;
+    const std::string l = "c." + sql::quoted(link.name);
+    const FieldDef* own = child.field("OZNAKA");  // the record's own number, when it has one
+    Stmt* s = statement("SELECT c._id, " + l + ", " + (own ? "c.\"OZNAKA\"" : "NULL") + " FROM " + sql::quoted(child.name) +
+                        " c LEFT JOIN " + sql::quoted(parent.name) + " p ON p." + sql::quoted(number.name) + " = " + l +
+                        " WHERE typeof(" + l + ") = 'integer' AND " + l + " <> 0 AND p._id IS NULL ORDER BY c._id");
+    if (!s) return error_.code;
+    StmtUse use(s->st);
+    const std::string missing = ": u " + std::string(parent.name) + " nema sloga s " + std::string(number.name) + " ";
+    int rc;
+    while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
+        const auto column = [&](int i) { return std::to_string(sqlite3_column_int64(use.get(), i)); };
+        const std::string record = "redak " + column(0) + (own ? " (OZNAKA " + column(2) + ")" : "");
+        note(found, count, limit, record + ", " + std::string(link.name) + " " + column(1) + missing + column(1));
     }
     return rc == SQLITE_DONE ? succeed() : fail(rc);
 }

@@ -55,10 +55,9 @@ MessageBox destroyingQuestion(std::string title, std::string text) {
     return b;
 }
 
-MessageBox standardWarning(Warning id, const StoreError& error, std::string_view nameView, std::string_view opView) {
-    const std::string err = error.text();
-    const std::string name(nameView);
-    const std::string op(opView);
+namespace {
+
+MessageBox filledWarning(Warning id, const std::string& err, const std::string& name, const std::string& op) {
     switch (id) {
     case Warning::FileInvalid:
         return ending(box(id, "Datoteka ne valja", "Greška: (" + err + ") otvaram " + name + ".  Pritisni OK da zatvoriš aplikaciju."),
@@ -118,6 +117,16 @@ MessageBox standardWarning(Warning id, const StoreError& error, std::string_view
                    "Use the Ditto Button or Ctrl+' to recall your changes.");
     }
     return box(id, "", "");
+}
+
+}  // namespace
+
+MessageBox standardWarning(Warning id, const StoreError& error, std::string_view name, std::string_view operation) {
+    MessageBox b = filledWarning(id, error.text(), std::string(name), std::string(operation));
+    b.name = name;
+    b.error = error.text();
+    b.operation = operation;
+    return b;
 }
 
 int showWarning(Messages& messages, Store& store, Warning id, std::string_view name, std::string_view operation) {

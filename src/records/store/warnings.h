@@ -50,6 +50,8 @@ struct MessageBox {
     int warningId = 0;                     // the standard warning shown, 0 for other boxes
     std::string haltText;                  // when not empty the program ends after the box ...
     int haltOn = 0;                        // ... if this button was chosen (0: whatever was chosen)
+    // What a standard warning was filled with, for a terminal that words it its own way.
+    std::string name, error, operation;
 
     bool ends(int answer) const { return !haltText.empty() && (haltOn == 0 || haltOn == answer); }
 };

@@ -20,16 +20,66 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-std::string visibleUtf8(std::string_view s) {
+std::size_t wellFormedLength(std::string_view s) {
+    if (s.empty()) return 0;
+    const auto at = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char c = at(0);
+    if (c < 0x80) return 1;
+    std::size_t n = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the second byte's range (Unicode's table of well-formed sequences)
+    if (c >= 0xC2 && c <= 0xDF) {
+        n = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        if (c == 0xE0) low = 0xA0;   // no overlong forms
+        if (c == 0xED) high = 0x9F;  // no surrogates
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        if (c == 0xF0) low = 0x90;
+        if (c == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+    }
+    if (n == 0 || s.size() < n || at(1) < low || at(1) > high) return 0;
+    for (std::size_t k = 2; k < n; ++k)
+        if ((at(k) & 0xC0) != 0x80) return 0;
+    return n;
+}
+
+bool isValidUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = wellFormedLength(s.substr(i));
+        if (n == 0) return false;
+        i += n;
+    }
+    return true;
+}
+
+namespace {
+
+// Whether the well-formed sequence `seq` is a control character other than those in `kept`.
+bool isControl(std::string_view seq, std::string_view kept) {
+    const auto c = static_cast<unsigned char>(seq[0]);
+    if (seq.size() == 1) return (c < 0x20 || c == 0x7F) && kept.find(seq[0]) == std::string_view::npos;
+    return seq.size() == 2 && c == 0xC2 && static_cast<unsigned char>(seq[1]) <= 0x9F;  // C1: U+0080 to U+009F
+}
+
+std::string visible(std::string_view s, std::string_view kept) {
     std::string out;
     out.reserve(s.size());
-    forEachCodePoint(s, [&](char32_t cp) {
-        const bool control = cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
-        const bool noCharacter = (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF;  // an encoded surrogate, past Unicode
-        appendUtf8(out, control || noCharacter ? U'\uFFFD' : cp);
-    });
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = wellFormedLength(s.substr(i));
+        const std::string_view seq = s.substr(i, n == 0 ? 1 : n);
+        if (n == 0 || isControl(seq, kept)) out += "\uFFFD";
+        else out += seq;
+        i += seq.size();
+    }
     return out;
 }
+
+}  // namespace
+
+std::string visibleUtf8(std::string_view s) { return visible(s, {}); }
+
+std::string visibleLines(std::string_view s) { return visible(s, "\n\t"); }
 
 char32_t toLower(char32_t cp) {
     if (cp >= U'A' && cp <= U'Z') return cp + 32;

@@ -34,10 +34,18 @@ void forEachCodePoint(std::string_view s, F&& f) {
 
 void appendUtf8(std::string& out, char32_t cp);
 
-// The text with every control character (C0, DEL, C1), every malformed byte and every encoded
-// surrogate or code past U+10FFFF replaced by U+FFFD "�": for printing what another tool may have
-// stored without it driving a terminal; the result is always well-formed UTF-8.
+// The length of the well-formed UTF-8 sequence `s` starts with (1 to 4), or 0 when it starts
+// malformed: a stray continuation byte, a sequence cut short, an overlong form, a surrogate
+// (U+D800 to U+DFFF) or a code point above U+10FFFF.
+std::size_t wellFormedLength(std::string_view s);
+bool isValidUtf8(std::string_view s);
+
+// The text with every control character (C0, DEL, C1) and every byte that is not well-formed
+// UTF-8 replaced by U+FFFD "�": for printing what another tool may have stored without it
+// driving a terminal.
 std::string visibleUtf8(std::string_view s);
+// The same for lines of a message: line feeds and tabs are kept.
+std::string visibleLines(std::string_view s);
 char32_t toLower(char32_t cp);
 char32_t toUpper(char32_t cp);
 

@@ -12,10 +12,10 @@ namespace {
 
 // Takes the directory of the --data at `i`; a problem when it is missing or given before.
 std::optional<std::string> takeDataDir(const std::vector<std::string>& args, std::size_t& i, StartOptions& out) {
-    if (!out.dataDir.empty()) return "--data is given twice";
+    if (!out.dataDir.empty()) return "--data je zadan dvaput";
     const std::string dir = i + 1 < args.size() ? args[i + 1] : std::string();
-    if (dir.empty()) return "--data needs a directory";
-    if (dir.starts_with("--")) return "--data needs a directory (one named " + dir + " is written ./" + dir + ")";
+    if (dir.empty()) return "--data traži mapu";
+    if (dir.starts_with("--")) return "--data traži mapu (mapa tog imena piše se ./" + dir + ")";
     out.dataDir = dir;
     ++i;
     return std::nullopt;
@@ -27,26 +27,26 @@ std::optional<std::string> readStartOptions(const std::vector<std::string>& args
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--help" || args[i] == "-h") out.help = true;
         else if (args[i] == "--version") out.version = true;
-        else if (args[i] != "--data") return "unexpected argument '" + args[i] + "'";
+        else if (args[i] != "--data") return "neočekivan argument '" + args[i] + "'";
         else if (auto problem = takeDataDir(args, i, out)) return problem;
     }
     return std::nullopt;
 }
 
 std::string startUsage() {
-    return "Usage: pramo [--data DIR]\n\n"
-           "The desktop program of Pramo. Its books are in one data directory, which holds pramo.db.\n"
-           "Started without --data, it works in the current directory when that holds books\n"
-           "(pramo.db or pramo.conf); otherwise it opens the data directory used last, or, the first\n"
-           "time, asks which directory to use or create (proposing ~/pramo-podaci) and remembers it.\n\n"
-           "Options:\n"
+    return "Uporaba: pramo [--data DIR]\n\n"
+           "Program Pramo na radnoj površini. Knjige su u jednoj mapi podataka, u kojoj je pramo.db.\n"
+           "Pokrenut bez --data, radi u trenutnoj mapi kad su u njoj knjige (pramo.db ili pramo.conf);\n"
+           "inače otvara zadnju korištenu mapu podataka, a prvi put pita koju mapu uzeti ili napraviti\n"
+           "(predlaže ~/pramo-podaci) i pamti je.\n\n"
+           "Mogućnosti:\n"
            "  --data DIR\n"
-           "      opens the books in DIR (and remembers it); DIR is made when only its last level is\n"
-           "      missing, and the books when DIR holds none\n"
+           "      otvara knjige u mapi DIR (i pamti je); mapa DIR se napravi kad joj nedostaje samo\n"
+           "      zadnja razina, a knjige kad ih u njoj nema\n"
            "  --help, -h\n"
-           "      shows this text\n"
+           "      ispisuje ovaj tekst\n"
            "  --version\n"
-           "      shows the version and the date of the municipal rates and code books delivered\n";
+           "      ispisuje inačicu i datum isporučenih stopa općina i šifarnika\n";
 }
 
 std::optional<int> answerInformation(int argc, char** argv) {
