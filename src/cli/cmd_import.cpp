@@ -1,6 +1,8 @@
 // pramo-cli import: loads the municipality register (shipped or from a file) and payees from a
-// spreadsheet, each in one transaction that writes everything or nothing.
+// spreadsheet, each in one transaction that writes everything or nothing, into books made before
+// (an import never makes a data directory: a mistyped --data must not leave one behind).
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -14,6 +16,7 @@
 #include "records/layouts/opcine.h"
 #include "records/layouts/osobe.h"
 #include "records/layouts/ulice.h"
+#include "records/values/unicode.h"
 #include "registers/opcine_import.h"
 #include "registers/osobe_import.h"
 
@@ -35,52 +38,70 @@ std::optional<std::string> parse(const std::vector<std::string>& args, Args& a) 
     return std::nullopt;
 }
 
-std::optional<std::string> readFile(const std::string& path) {
+// The file's content, or why it cannot be read.
+bool readFile(const std::string& path, std::string& content, std::string& problem) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        problem = visibleUtf8(path) + " je mapa, a ne datoteka";
+        return false;
+    }
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
     std::ostringstream text;
-    text << in.rdbuf();
-    return in.bad() ? std::nullopt : std::optional<std::string>(text.str());
+    if (in) text << in.rdbuf();
+    if (!in || in.bad()) {
+        problem = "datoteka " + visibleUtf8(path) + " se ne može pročitati";
+        return false;
+    }
+    content = text.str();
+    return true;
 }
 
 int report(const Args& a, DataDir& d, const ImportOutcome& out) {
-    const std::string source = a.file.empty() ? "the shipped list" : a.file;
+    const std::string source = a.file.empty() ? "isporučeni popis" : a.file;
     for (const std::string& p : out.problems) std::cerr << source << ": " << p << "\n";
     if (!out.problems.empty()) {
-        std::cerr << "pramo-cli import: nothing imported (" << out.problems.size() << " lines to correct)\n";
+        std::cerr << "pramo-cli import: ništa nije uvezeno (za ispravak: " << out.problems.size() << ")\n";
         return ExitBadInput;
     }
     if (!ok(out.code)) {
-        std::cerr << "pramo-cli import: nothing imported; the store failed: " << d.store.error().text() << "\n";
+        std::cerr << "pramo-cli import: ništa nije uvezeno; greška datoteke: " << d.store.error().text() << "\n";
         return ExitFailed;
     }
     for (const std::string& r : out.remarks) std::cout << r << "\n";
     const TableDef& t = a.what == "opcine" ? Opcine::table : Osobe::table;
     std::int64_t n = 0;
     (void)d.store.count(t, n);
-    std::cout << t.name << ": " << out.added << " added, " << out.updated << " updated, " << out.unchanged
-              << " unchanged, " << out.skipped << " lines skipped; " << n << " records in " << d.dir << "\n";
+    std::cout << t.name << ": dodano " << out.added << ", promijenjeno " << out.updated << ", nepromijenjeno "
+              << out.unchanged << ", preskočeno redaka " << out.skipped << "; zapisa u " << d.dir << ": " << n << "\n";
     return ExitOk;
+}
+
+// The text to import: the shipped list (only opcine goes without FILE) or FILE. When it cannot be
+// read the message has been printed and the exit code is answered.
+std::optional<int> readSource(const Args& a, std::string& text) {
+    if (a.file.empty()) {
+        const refdata::FileText shipped = shippedMunicipalities();
+        if (shipped.ok()) text = shipped.text;
+        else std::cerr << "pramo-cli import: " << shipped.problem << "\n";
+        return shipped.ok() ? std::nullopt : std::optional<int>(ExitFailed);
+    }
+    std::string unread;
+    if (readFile(a.file, text, unread)) return std::nullopt;
+    std::cerr << "pramo-cli import: " << unread << "\n";
+    return ExitBadInput;
 }
 
 int run(const Args& a) {
     std::string text;
-    if (!a.file.empty()) {
-        auto content = readFile(a.file);
-        if (!content) {
-            std::cerr << "pramo-cli import: cannot read " << a.file << "\n";
-            return ExitBadInput;
-        }
-        text = std::move(*content);
-    }
+    if (const auto failed = readSource(a, text)) return *failed;
     DataDir d;
-    if (auto problem = openDataDir(a.dataDir, true, d)) {
+    if (auto problem = openDataDir(a.dataDir, false, d)) {
         std::cerr << "pramo-cli import: " << *problem << "\n";
         return ExitBadInput;
     }
     if (a.what == "opcine") {
         if (!openFiles(d, {&Opcine::table})) return ExitFailed;
-        return report(a, d, importOpcine(d.store, a.file.empty() ? shippedMunicipalities() : text));
+        return report(a, d, importOpcine(d.store, text));
     }
     if (!openFiles(d, {&Osobe::table, &Mjesta::table, &Ulice::table, &Banke::table, &Opcine::table})) return ExitFailed;
     return report(a, d, importOsobe(d.store, text));

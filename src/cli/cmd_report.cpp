@@ -147,6 +147,7 @@ int write(const ReportResult& r, const Options& o) {
         std::cerr << "pramo-cli: " << *problem << "\n";
         return ExitFailed;
     }
+    for (const std::string& note : r.notes) std::cerr << "pramo-cli: " << note << "\n";
     std::cout << r.pages.size() << (r.pages.size() == 1 ? " page" : " pages") << " written to " << path.toStdString() << "\n";
     return ExitOk;
 }

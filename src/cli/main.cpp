@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "pramo_version.h"
 
 namespace pramo::cli {
 
@@ -18,8 +19,16 @@ namespace {
 int usage(std::ostream& out) {
     auto commands = registry();
     std::sort(commands.begin(), commands.end(), [](const Command& a, const Command& b) { return a.name < b.name; });
-    out << "Usage: pramo-cli COMMAND [ARGUMENTS]\n\n";
+    out << "Usage: pramo-cli COMMAND [ARGUMENTS]\n\n"
+           "Pramo's books and documents from a shell. A command that uses books works on one data\n"
+           "directory (DIR, which holds pramo.db): the current directory unless it names another.\n\n"
+           "Commands:\n";
     for (const Command& c : commands) out << c.usage() << "\n";
+    out << "\nOptions:\n"
+           "  help, --help\n"
+           "      shows this text\n"
+           "  --version\n"
+           "      shows the version and the date of the municipal rates and code books delivered\n";
     return ExitBadInput;
 }
 
@@ -43,6 +52,10 @@ int main(int argc, char** argv) {
     const std::string name = argv[1];
     if (name == "help" || name == "--help" || name == "-h") {
         usage(std::cout);
+        return outputWritten(ExitOk);
+    }
+    if (name == "--version") {
+        std::cout << pramo::build::versionText("pramo-cli");
         return outputWritten(ExitOk);
     }
     for (const Command& c : registry()) {

@@ -6,7 +6,9 @@
 #include "joppd/schema_problem_text.h"
 #include "joppd/ujed.h"
 #include "records/store/read_linked.h"
+#include "records/values/unicode.h"
 #include "xml/xml_file.h"
+#include "xml/xml_text.h"
 
 namespace pramo {
 namespace {
@@ -60,6 +62,21 @@ std::optional<std::string> checkSubmission(const ReturnData& d) {
     return std::nullopt;
 }
 
+// The texts of the payer, its address and the submission that the document carries: one that
+// XML cannot carry stops the return naming its record and field.
+std::optional<std::string> checkHeaderTexts(const ReturnData& d) {
+    const auto number = [](std::int64_t n) { return " (šifra " + std::to_string(n) + ")"; };
+    const std::pair<std::string, std::optional<std::string>> sources[] = {
+        {"isplatitelj " + visibleUtf8(d.sub.naziv.view()) + number(d.sub.oznaka), xmlFieldFault(d.sub, {"NAZIV", "KUCNIBROJ", "OIB"})},
+        {"mjesto isplatitelja" + number(d.mje.oznaka), xmlFieldFault(d.mje, {"NAZIV"})},
+        {"ulica isplatitelja" + number(d.uli.oznaka), xmlFieldFault(d.uli, {"NAZIV"})},
+        {"JOPPD obrazac" + number(d.jopo.oznaka), xmlFieldFault(d.jopo, {"IMEAUTORA", "PREZIMEAUTORA", "EMAIL"})},
+    };
+    for (const auto& [record, fault] : sources)
+        if (fault) return "Greška - " + record + ", " + *fault + ".\nXML datoteka nije kreirana.";
+    return std::nullopt;
+}
+
 std::string returnPath(const ReturnData& d, const ReturnPlace& place) {
     const std::string name = "JOP_" + d.isp.rsid.str() + "_" + d.jopo.ujed.str().substr(0, 4) + ".xml";
     if (!place.outDir.empty()) return (fs::absolute(place.outDir) / name).lexically_normal().string();
@@ -103,6 +120,7 @@ ReturnFileOutcome writeReturnFile(Store& store, const Clock& clock, std::int32_t
     ReturnData d;
     if (auto problem = readHeader(store, submission, d)) return refused(*problem);
     if (auto problem = checkSubmission(d)) return refused(*problem);
+    if (auto problem = checkHeaderTexts(d)) return refused(*problem);
     if (auto problem = puni(store, d.isp, d.b)) return refused(*problem);
     const std::string path = returnPath(d, place);
     if (auto problem = checkPath(path)) return refused(*problem);

@@ -6,31 +6,52 @@
 #include "joppd/item_facts.h"
 #include "joppd/joppd_text.h"
 #include "payments/working_values.h"
+#include "records/values/unicode.h"
+#include "registers/check_digits.h"
+#include "xml/xml_text.h"
 
 namespace pramo {
 namespace {
 
 constexpr std::size_t p5Bytes = 40;
 
-// Why an item cannot be reported; null when it can.
-const char* itemFault(const ItemFacts& f) {
+// An OIB of eleven digits whose check digit is wrong. One of another form is left to the schema,
+// whose message names the element and what it wants.
+bool wrongCheckDigit(std::string_view oib) { return allDigits(oib, 11) && !validOib(oib); }
+
+// A text the document carries that XML cannot: the payee's name and OIB, the work municipality in
+// P3, the residence's code and the receipt label.
+std::optional<std::string> unwritableText(const ItemFacts& f) {
+    const bool worksElsewhere = f.oso->fax == "DA";
+    auto fault = worksElsewhere ? xmlFieldFault(*f.oso, {"IME", "PREZIME", "OIB", "EMAIL"})
+                                : xmlFieldFault(*f.oso, {"IME", "PREZIME", "OIB"});
+    if (!fault) fault = xmlFieldFault(*f.opc, {"SHIFRA"});
+    if (!fault) fault = xmlFieldFault(*f.vrs, {"REZSTRINGB"});
+    if (fault) return "Greška - " + *fault + "!";
+    return std::nullopt;
+}
+
+// Why an item cannot be reported; nothing when it can.
+std::optional<std::string> itemFault(const ItemFacts& f) {
     if (!f.oso) return "GREŠKA BR. 1";
     if (f.oso->oib.blank()) return "Greška - nije unesen OIB primatelja!";
+    if (wrongCheckDigit(f.oso->oib.view()))
+        return "Greška - OIB primatelja " + f.oso->oib.str() + " nije ispravan (kontrolna znamenka ne odgovara)!";
     if (!f.opc) return "GREŠKA BR. 2";
     if (!f.vrs) return "GREŠKA nije odabrana vrsta dohotka";
     if (f.vrs->rezstringa.blank()) return "GREŠKA nije unesena oznaka stjecatelja";
     if (f.vrs->rezstringb.blank()) return "GREŠKA nije unesena oznaka primitka";
-    return nullptr;
+    return unwritableText(f);
 }
 
 std::string payeeOf(const ItemFacts& f) {
     const std::string number = std::to_string(f.doh.djelatnik);
     if (!f.oso) return "šifra " + number + ", kojeg nema u registru primatelja";
-    return f.oso->prezime.str() + " " + f.oso->ime.str() + " (šifra " + number + ")";
+    return visibleUtf8(f.oso->prezime.str() + " " + f.oso->ime.str()) + " (šifra " + number + ")";
 }
 
-std::string itemMessage(const char* fault, const ItemFacts& f, std::size_t row) {
-    return std::string(fault) + "\nRedak " + std::to_string(row) + " stranice B (stavka br. " +
+std::string itemMessage(const std::string& fault, const ItemFacts& f, std::size_t row) {
+    return fault + "\nRedak " + std::to_string(row) + " stranice B (stavka br. " +
            std::to_string(f.doh.rednibroj) + "), primatelj " + payeeOf(f) + ".\nXML datoteka nije kreirana.";
 }
 
@@ -81,7 +102,7 @@ std::optional<std::string> addRow(Store& store, const Isplate& isp, const Dohoci
     ItemFacts f;
     std::string_view failedFile;
     if (!ok(readItemFacts(store, doh, f, failedFile))) return storeMessage(store, failedFile);
-    if (const char* fault = itemFault(f)) return itemMessage(fault, f, out.rows.size() + 1);
+    if (const auto fault = itemFault(f)) return itemMessage(*fault, f, out.rows.size() + 1);
     payees.insert(doh.djelatnik);
     const Kategorija& k = kategorija(f.vrs->rezstringa.view());
     ReturnRow& row = out.rows.emplace_back();
@@ -125,6 +146,9 @@ ItemAmounts itemAmounts(const std::vector<Obracun>& lines, const Kategorija& k, 
 
 std::optional<std::string> puni(Store& store, const Isplate& isp, PageB& out) {
     out = PageB{};
+    if (isp.datum.isNull())  // every row's period is counted from the date
+        return "Isplata " + std::to_string(isp.oznaka) + " (oznaka izvješća " + visibleUtf8(isp.rsid.view()) +
+               ") nema datum isplate.\nXML datoteka nije kreirana.";
     std::set<std::int32_t> payees;
     std::optional<std::string> problem;
     Flags flags;

@@ -82,6 +82,7 @@ std::string what(const SchemaProblem& p) {
 }  // namespace
 
 std::string describeSchemaProblem(const SchemaProblem& p) {
+    if (p.schemaUnusable) return "XML datoteka nije kreirana: " + p.reason + ".";
     std::string text = "XML datoteka nije kreirana: obrazac ne odgovara službenoj shemi JOPPD.\n";
     text += where(p) + ", " + what(p) + ".";
     if (!p.detail.empty()) text += "\n(" + p.detail + ")";

@@ -29,9 +29,9 @@ struct CodeField {
 
 // The fields of the HUB-3 2D code in their order, with their lengths and characters, after the
 // Croatian banking association's "Format zapisa PDF417 2D bar-koda prema HUB3 standardu"
-// (Hrvatska udruga banaka, HUB3 standard, version 5, October 2012). The fields are joined by
-// line feeds (0x0A) and encoded in ISO 8859-2; the symbol is a PDF417 with error correction
-// level 4 and 9 data columns, at most 58 mm wide and 26 mm high.
+// (Hrvatska udruga banaka, HUB3 standard, version 5, October 2012). Every field, the last one
+// too, ends with a line feed (0x0A); the content is encoded in ISO 8859-2; the symbol is a PDF417
+// with error correction level 4 and 9 data columns, at most 58 mm wide and 26 mm high.
 constexpr std::array<CodeField, 14> codeFields{{
     {"zaglavlje", 8, true, CodeChars::Alphanumeric},   // "HRVHUB30"
     {"valuta", 3, true, CodeChars::Letters},           // ISO 4217: HRK, EUR
@@ -102,15 +102,16 @@ std::string cents(OrderAmount amount) {
 }  // namespace
 
 std::optional<std::string> hub3Content(const PaymentOrder& o) {
-    if (o.amount.raw() < 0) return std::nullopt;
-    // An order without a valid model goes as "HR99", the model of a payment without a reference.
+    if (o.amount.raw() < 0 || !wholeHrIban(o[Field::Zirop])) return std::nullopt;
+    // An order without a valid model goes as "HR99", the model of a payment without a reference:
+    // the reference is left out with it, as HR99 carries none.
     const bool model = validModel(o[Field::Modelp]);
     const std::array<std::string, 14> values{
         std::string(header), currencyOf(o.datum), cents(o.amount), o.payer.name, o.payer.street, o.payer.place,
         o.recipient.name, o.recipient.street, o.recipient.place, o[Field::Zirop], model ? o[Field::Modelp] : "HR99",
         model ? o[Field::Pozivp] : "", o.purpose, o[Field::Opisplacanja]};
     std::string content;
-    for (std::size_t i = 0; i < values.size(); ++i) content += (i ? "\n" : "") + fitted(values[i], codeFields[i]);
+    for (std::size_t i = 0; i < values.size(); ++i) content += fitted(values[i], codeFields[i]) + "\n";
     return content;
 }
 

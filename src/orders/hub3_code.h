@@ -1,6 +1,6 @@
 #pragma once
 // The HUB-3 2D code of a payment order: the content a bank's scanner or app reads off the form
-// (fourteen fields joined by line feeds, each cut to its length) and the PDF417 symbol that
+// (fourteen fields, each cut to its length and ended by a line feed) and the PDF417 symbol that
 // carries it.
 
 #include <QRectF>
@@ -15,7 +15,8 @@ namespace pramo {
 
 // The code's content, in UTF-8. The currency is HRK for payments dated before 1 January 2023
 // and EUR from then on (and for a payment without a date); the amount is in cents, fifteen digits.
-// Nullopt for a negative amount, which the code cannot carry.
+// Nullopt for a negative amount, which the code cannot carry, and for an order without the
+// recipient's whole IBAN, which the code must not carry.
 std::optional<std::string> hub3Content(const PaymentOrder& order);
 
 // The content as the symbol carries it: ISO 8859-2, one byte per character. A character that

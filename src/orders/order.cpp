@@ -2,6 +2,7 @@
 
 #include "records/values/number_format.h"
 #include "records/values/text.h"
+#include "registers/check_digits.h"
 
 namespace pramo {
 namespace {
@@ -40,6 +41,11 @@ std::string_view fieldName(Field field) { return fieldDefs[static_cast<std::size
 std::size_t fieldWidth(Field field, OrderForm form) {
     const FieldDef& d = fieldDefs[static_cast<std::size_t>(field)];
     return form == OrderForm::Hub3 ? d.hub3 : d.hub3a;
+}
+
+bool wholeHrIban(std::string_view iban) {
+    return iban.size() == 21 && iban.starts_with("HR") && allDigits(iban.substr(2)) &&
+           hrIbanCheck(iban.substr(4, 7), iban.substr(11)) == iban.substr(0, 4);
 }
 
 std::string cutText(std::string_view text, std::size_t width) {

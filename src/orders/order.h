@@ -54,6 +54,14 @@ struct CodeParty {
     std::string place;
 };
 
+// What an order shows for the recipient's account when it has no whole IBAN to pay to (a payee
+// without an account, a municipality without its tax account); such an order has no 2D code.
+inline constexpr std::string_view missingAccount = "NEDOSTAJE RAČUN";
+
+// True when `iban` is a whole Croatian IBAN: "HR", check digits that are right, the seven-digit
+// bank code and the ten-digit account.
+bool wholeHrIban(std::string_view iban);
+
 struct PaymentOrder {
     OrderKind kind = OrderKind::Payee;
     OrderAmount amount;

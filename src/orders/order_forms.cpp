@@ -12,7 +12,9 @@ namespace {
 using F = Field;
 
 // HUB-3: one order per sheet of continuous paper 250 mm by 4 inches; the body starts 10 mm from
-// the left and 5 mm from the top. The receipt stub shows the whole model and IBAN.
+// the left and 5 mm from the top. The receipt stub shows the whole model and IBAN; its model box
+// starts a millimetre early and ends a millimetre before the reference, so the two never read as
+// one number.
 const FormLayout hub3{
     .form = OrderForm::Hub3, .body = {10.0, 5.0}, .bandHeight = 100.0, .ordersPerPage = 1,
     .matrixPaper = {250.0, 101.6}, .laserPaper = Paper::a4Landscape(),
@@ -21,13 +23,13 @@ const FormLayout hub3{
                {F::Zirop, 105, 29, 44, 4},      {F::Modelp, 70, 36},            {F::Pozivp, 92, 36, 68, 6},
                {F::Primatelj, 22, 37, 45, 4},   {F::Adresap, 22, 41, 45, 4},    {F::Opisplacanja, 100, 41, 60, 14},
                {F::Mjestop, 22, 45, 45, 4},     {F::Iznos, 180, 13, 34, 6},     {F::Nazivodrezak, 165, 22, 59, 4},
-               {F::Zirop, 172, 38, 38, 4},      {F::Modelp, 167, 46, 5, 4},     {F::Pozivp, 172, 46, 40, 6, 30}},
+               {F::Zirop, 172, 38, 38, 4},      {F::Modelp, 166, 46, 5, 4},     {F::Pozivp, 172, 46, 40, 6, 30}},
 };
 
 // HUB-3A: three orders to a sheet of 304.8 mm (or A4); the body starts 5 mm from the left at the
 // top. The 2D code goes into the free field under the recipient block. The receipt stub's fields
 // end 192 mm into the band, so that on A4 nothing runs past the sheet; the payer's name and
-// address take two lines there.
+// address take two lines there. Its models end a millimetre before their references begin.
 const FormLayout hub3a{
     .form = OrderForm::Hub3a, .body = {5.0, 0.0}, .bandHeight = 97.0, .ordersPerPage = 3,
     .matrixPaper = {250.0, 304.8}, .laserPaper = Paper::a4(),
@@ -36,8 +38,8 @@ const FormLayout hub3a{
                {F::Pozivu, 61, 21, 78, 6},      {F::Zirop, 86, 28, 44, 4},      {F::Primatelj, 3, 36, 45, 4},
                {F::Modelp, 49, 36},             {F::Pozivp, 61, 36, 78, 6},     {F::Adresap, 3, 40, 45, 4},
                {F::Opisplacanja, 81, 41, 60, 14}, {F::Mjestop, 3, 44, 45, 4},   {F::Iznos, 162, 8, 34, 6},
-               {F::Nazivodrezak, 147, 14, 45, 7}, {F::Modelu, 146, 21, 8, 4},   {F::Pozivu, 154, 21, 38, 6},
-               {F::Zirop, 149, 28, 43, 4},      {F::Modelp, 146, 36, 8, 4},     {F::Pozivp, 154, 36, 38, 6, 30},
+               {F::Nazivodrezak, 147, 14, 45, 7}, {F::Modelu, 146, 21, 7, 4},   {F::Pozivu, 154, 21, 38, 6},
+               {F::Zirop, 149, 28, 43, 4},      {F::Modelp, 146, 36, 7, 4},     {F::Pozivp, 154, 36, 38, 6, 30},
                {F::Opisplacanja, 146, 44, 46, 12}},
     .codeArea = QRectF(3.0, 56.0, 58.0, 26.0),
 };

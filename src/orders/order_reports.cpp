@@ -14,6 +14,7 @@
 #include "records/layouts/vrstedoh.h"
 #include "records/store/cursor.h"
 #include "records/store/read_linked.h"
+#include "records/values/unicode.h"
 
 namespace pramo {
 namespace {
@@ -61,6 +62,18 @@ std::vector<std::string> orderText(const std::vector<PaymentOrder>& orders) {
     return lines;
 }
 
+// A line for each order printed without the recipient's account (and so without a 2D code).
+std::vector<std::string> missingAccounts(const std::vector<PaymentOrder>& orders, OrderForm form) {
+    std::vector<std::string> notes;
+    for (std::size_t i = 0; i < orders.size(); ++i) {
+        if (wholeHrIban(orders[i][Field::Zirop])) continue;
+        const std::string what = visibleUtf8(orders[i][Field::Opisplacanja]);
+        notes.push_back("Nalog " + std::to_string(i + 1) + " (" + what + "): nema ispravnog IBAN-a primatelja; ispisan je bez računa" +
+                        (form == OrderForm::Hub3a ? " i bez 2D koda." : "."));
+    }
+    return notes;
+}
+
 ReportResult runOrders(ReportContext& rc, Progress& progress, OrderForm form) {
     Store& store = rc.store();
     const std::int32_t payment = rc.args.payment;
@@ -84,6 +97,7 @@ ReportResult runOrders(ReportContext& rc, Progress& progress, OrderForm form) {
         });
     if (r.end == RunEnd::Failed && !seq.failedFile().empty()) r.failedFile = seq.failedFile();
     if (r.end == RunEnd::Pages) r.text = orderText(seq.orders());
+    if (r.end == RunEnd::Pages) r.notes = missingAccounts(seq.orders(), form);
     return r;
 }
 

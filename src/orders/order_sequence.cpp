@@ -96,6 +96,12 @@ void OrderSequence::setRecipient(PaymentOrder& o, const std::array<std::string, 
     o.recipient = {o[Field::Primatelj], o[Field::Adresap], o[Field::Mjestop]};
 }
 
+// The recipient's IBAN; one that is not whole is not printed (a bank must never read a part of
+// an account as the account), the field says the account is missing instead.
+void OrderSequence::setAccount(PaymentOrder& o, const std::string& iban) const {
+    set(o, Field::Zirop, wholeHrIban(iban) ? std::string_view(iban) : missingAccount);
+}
+
 StoreCode OrderSequence::begin(Store& store, std::int32_t payment) {
     Subjekti sub;
     Mjesta mje;
@@ -152,7 +158,7 @@ PaymentOrder OrderSequence::start(const OrderRule& rule, OrderAmount amount) con
     set(o, Field::Modelp, rule.model);
     set(o, Field::Pozivp, publicReference(rule.reference));
     set(o, Field::Opisplacanja, rule.description);
-    set(o, Field::Zirop, rule.iban);
+    setAccount(o, std::string(rule.iban));
     setRecipient(o, {std::string(rule.lines[0]), std::string(rule.lines[1]), std::string(rule.lines[2])});
     return o;
 }
@@ -163,7 +169,7 @@ void OrderSequence::addPayeeOrder(const OrderItem& item) {
     const std::string name = fullName(item.oso);
     const std::string street = spaced(item.uli.naziv.view(), item.oso.kucnibroj.view());
     setRecipient(o, {item.ban.naziv.str(), name, item.mje.naziv.str() + ", " + street});
-    set(o, Field::Zirop, item.oso.rkont.str() + item.ban.vodecibroj.str() + item.oso.racun.str());
+    setAccount(o, item.oso.rkont.str() + item.ban.vodecibroj.str() + item.oso.racun.str());
     set(o, Field::Modelp, payeeModel(rule, item.oso));
     set(o, Field::Pozivp, item.oso.racunpoziv.view());
     set(o, Field::Opisplacanja, item.vrs.naziv.str() + " - " + name);
@@ -176,7 +182,7 @@ void OrderSequence::addTaxOrder(const OrderItem& item) {
     const OrderRule& rule = orderRule(OrderKind::Tax, form_, item.vrs.rezstringa.view(), isp_.datum);
     PaymentOrder o = start(rule, plus(item.porez, item.prirez));
     setRecipient(o, {std::string(rule.lines[0]), std::string(rule.lines[1]), item.opc.naziv.str()});
-    set(o, Field::Zirop, item.opc.rkont.str() + std::string(treasuryBank) + item.opc.racunporez.str());
+    setAccount(o, item.opc.rkont.str() + std::string(treasuryBank) + item.opc.racunporez.str());
     set(o, Field::Opisplacanja, std::string(rule.description) + fullName(item.oso));
     orders_.push_back(std::move(o));
 }

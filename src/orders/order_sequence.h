@@ -42,6 +42,7 @@ private:
     void addSumOrder(OrderKind kind, OrderAmount sum);
     void set(PaymentOrder& o, Field f, std::string_view text) const;
     void setRecipient(PaymentOrder& o, const std::array<std::string, 3>& lines) const;
+    void setAccount(PaymentOrder& o, const std::string& iban) const;
     std::string publicReference(std::string_view prefix) const;
 
     OrderForm form_;

@@ -5,7 +5,7 @@
 namespace pramo {
 
 std::string lineProblem(int line, std::string_view text) {
-    return "line " + std::to_string(line) + ": " + std::string(text);
+    return "redak " + std::to_string(line) + ": " + std::string(text);
 }
 
 std::optional<std::int64_t> decimalCell(std::string_view text, int places, std::int64_t low, std::int64_t high) {

@@ -13,7 +13,7 @@
 namespace pramo {
 
 struct ImportOutcome {
-    std::vector<std::string> problems;  // "line 12: ...", in line order; nothing written when any
+    std::vector<std::string> problems;  // "redak 12: ...", in line order; nothing written when any
     StoreCode code = StoreCode::Ok;     // a failure of the store; nothing written when not Ok
     int added = 0;
     int updated = 0;
@@ -24,7 +24,7 @@ struct ImportOutcome {
     bool written() const { return problems.empty() && ok(code); }
 };
 
-// "line 12: " + text.
+// "redak 12: " + text.
 std::string lineProblem(int line, std::string_view text);
 
 // A decimal typed with a point or a comma, with at most `places` decimals, as a scaled integer

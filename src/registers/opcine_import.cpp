@@ -9,13 +9,15 @@
 #include "registers/check_digits.h"
 #include "registers/delimited_text.h"
 #include "registers/tax_account.h"
+#include "xml/xml_text.h"
 
 namespace pramo {
 namespace {
 
 struct Row {
     int line;
-    Opcine values;  // code, name and rate
+    Opcine values;   // code, name and rate
+    bool rateGiven;  // without the rate column a municipality keeps the rate it has
 };
 
 enum class LineKind { Record, Skipped, Heading };
@@ -27,31 +29,49 @@ LineKind kindOf(const std::vector<std::string>& cells, bool first) {
     return LineKind::Record;
 }
 
+constexpr const char* columns = "šifra, naziv, (neupotrijebljen stupac) i stopa prireza odvojeni tabulatorom";
+
 // The row of one line, or the problem with it.
 std::variant<Row, std::string> parseRow(const TextLine& line, const std::vector<std::string>& cells) {
     const auto bad = [&](std::string_view what) { return lineProblem(line.number, what); };
-    if (cells.size() < 2) return bad("expected code, name, (unused), surtax rate separated by tabs");
+    if (cells.size() < 2) return bad(std::string("očekuju se ") + columns);
     const std::string& code = cells[0];
-    if (!allDigits(code, 5) || code[0] != '0') return bad("the code '" + code + "' is not five digits starting with 0");
+    if (!allDigits(code, 5) || code[0] != '0') return bad("šifra " + shownValue(code) + " nije pet znamenki s 0 na početku");
     const std::string& name = cells[1];
-    if (name.empty()) return bad("the name is blank");
-    if (utf8::length(name) > Text<25>::capacity) return bad("the name '" + name + "' is longer than 25 characters");
-    const std::string rateText = cells.size() > 3 ? cells[3] : std::string();
+    if (name.empty()) return bad("naziv je prazan");
+    if (auto fault = xmlTextFault(name)) return bad("naziv (stupac 2) se ne može uvesti: " + *fault);
+    if (utf8::length(name) > Text<25>::capacity) return bad("naziv " + shownValue(name) + " dulji je od 25 znakova");
+    const bool rateGiven = cells.size() > 3;
+    const std::string rateText = rateGiven ? cells[3] : std::string();
     const auto rate = decimalCell(rateText, Rate7::places, 0, 10000);
-    if (!rate) return bad("the surtax rate '" + rateText + "' is not a percentage from 0 to 100 with at most two decimals");
+    if (!rate) return bad("stopa prireza " + shownValue(rateText) + " nije postotak od 0 do 100 s najviše dvije decimale");
     Opcine opc{.shifra = code.substr(1), .naziv = name, .stopaprireza = Rate7::fromRaw(*rate)};
-    return Row{line.number, opc};
+    return Row{line.number, opc, rateGiven};
+}
+
+// A second line of a code already read: refused, naming both lines.
+void checkUnique(const Row& row, std::map<std::string, int>& lines, ImportOutcome& out) {
+    const auto [it, fresh] = lines.try_emplace(row.values.shifra.str(), row.line);
+    if (!fresh)
+        out.problems.push_back(lineProblem(row.line, "šifra '0" + row.values.shifra.str() + "' već je u retku " +
+                                                         std::to_string(it->second)));
+}
+
+// Why a file without a single municipality to import is refused.
+std::string nothingToImport(std::string_view tsv) {
+    const std::vector<TextLine> lines = textLines(tsv);
+    const bool commas = !lines.empty() && lines.front().text.find('\t') == std::string_view::npos &&
+                        lines.front().text.find_first_of(",;") != std::string_view::npos;
+    return std::string("u datoteci nema nijedne općine: svaki redak mora imati ") + columns +
+           (commas ? " (stupci ove datoteke odvojeni su zarezom ili točkom sa zarezom)" : "");
 }
 
 std::vector<Row> parse(std::string_view tsv, ImportOutcome& out) {
     std::vector<Row> rows;
+    std::map<std::string, int> codeLines;
     bool first = true;
     for (const TextLine& line : textLines(tsv)) {
         if (line.text.starts_with('#')) continue;
-        if (!validUtf8(line.text)) {
-            out.problems.push_back(lineProblem(line.number, "not UTF-8 text (save the file as UTF-8)"));
-            continue;
-        }
         const auto cells = tabCells(line.text);
         const LineKind kind = kindOf(cells, first);
         first = false;
@@ -60,9 +80,11 @@ std::vector<Row> parse(std::string_view tsv, ImportOutcome& out) {
             continue;
         }
         auto row = parseRow(line, cells);
+        if (auto* r = std::get_if<Row>(&row)) checkUnique(*r, codeLines, out);
         if (auto* r = std::get_if<Row>(&row)) rows.push_back(*r);
         else out.problems.push_back(std::get<std::string>(row));
     }
+    if (rows.empty() && out.problems.empty()) out.problems.push_back(nothingToImport(tsv));
     return rows;
 }
 
@@ -84,7 +106,7 @@ StoreCode write(Store& store, const Row& row, std::map<std::string, Opcine>& byC
     Opcine& opc = it->second;
     const Opcine before = opc;
     opc.naziv = row.values.naziv;
-    opc.stopaprireza = row.values.stopaprireza;
+    if (isNew || row.rateGiven) opc.stopaprireza = row.values.stopaprireza;
     kontrola(opc);
     if (isNew) {
         ++last;
@@ -101,10 +123,14 @@ StoreCode write(Store& store, const Row& row, std::map<std::string, Opcine>& byC
 
 }  // namespace
 
-std::string_view shippedMunicipalities() { return refdata::find("sifre_opcina_gradova.tsv").value_or(""); }
+refdata::FileText shippedMunicipalities() { return refdata::read("sifre_opcina_gradova.tsv"); }
 
 ImportOutcome importOpcine(Store& store, std::string_view tsv) {
     ImportOutcome out;
+    if (auto problem = encodingProblem(tsv)) {
+        out.problems.push_back(*problem);
+        return out;
+    }
     const std::vector<Row> rows = parse(tsv, out);
     if (!out.problems.empty()) return out;
     Transaction tx(store, Store::lockWaitSeconds);

@@ -10,8 +10,10 @@
 #include "records/layouts/ulice.h"
 #include "records/store/key_encoding.h"
 #include "records/store/read_linked.h"
+#include "records/values/unicode.h"
 #include "registers/check_digits.h"
 #include "registers/delimited_text.h"
+#include "xml/xml_text.h"
 
 namespace pramo {
 namespace {
@@ -66,6 +68,8 @@ private:
     std::vector<PayeeRow> rows_;
 };
 
+constexpr const char* notClosed = "navodnik nije zatvoren";
+
 std::string upperAscii(std::string s) {
     for (char& c : s) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
     return s;
@@ -79,12 +83,12 @@ std::optional<Column> Rows::column(const std::string& heading, int line) {
     const std::string name = upperAscii(heading);
     const FieldDef* field = Osobe::table.field(name);
     if (name == "OZNAKA" || name == "RKONT") {
-        problem(line, "the column " + name + " is not imported: the program gives the payee's number and computes the IBAN check digits");
+        problem(line, "stupac " + name + " se ne uvozi: šifru primatelja daje program, a kontrolne znamenke IBAN-a računa sam");
         return std::nullopt;
     }
     const auto it = special.find(name);
     if (it == special.end() && (field == nullptr || !field->isText())) {
-        problem(line, "unknown column '" + heading + "'");
+        problem(line, "nepoznat stupac " + shownValue(heading));
         return std::nullopt;
     }
     return Column{name, it == special.end() ? Kind::Text : it->second, field};
@@ -97,10 +101,10 @@ bool Rows::heading(const TextLine& line) {
     std::set<std::string> seen;
     for (const std::string& name : cells.value_or(std::vector<std::string>{})) {
         auto c = column(name, line.number);
-        if (c && !seen.insert(c->name).second) problem(line.number, "the column " + c->name + " is given twice");
+        if (c && !seen.insert(c->name).second) problem(line.number, "stupac " + c->name + " naveden je dvaput");
         if (c) columns_.push_back(*c);
     }
-    if (!cells) problem(line.number, "a quote is not closed");
+    if (!cells) problem(line.number, notClosed);
     return out_.problems.empty();
 }
 
@@ -115,9 +119,13 @@ StoreCode Rows::loadRegisters() {
 }
 
 std::vector<PayeeRow> Rows::parse(std::string_view csv) {
-    const auto lines = textLines(csv);
+    if (auto encoding = encodingProblem(csv)) {
+        out_.problems.push_back(*encoding);
+        return {};
+    }
+    const auto lines = csvRecords(csv);
     if (lines.empty()) {
-        problem(1, "the file is empty; its first line must name the columns");
+        out_.problems.push_back("datoteka je prazna: njen prvi redak mora imenovati stupce");
         return {};
     }
     out_.code = loadRegisters();
@@ -127,12 +135,11 @@ std::vector<PayeeRow> Rows::parse(std::string_view csv) {
 }
 
 void Rows::row(const TextLine& line) {
-    if (!validUtf8(line.text)) return problem(line.number, "not UTF-8 text (save the file as CSV UTF-8)");
     const auto cells = csvCells(line.text, separator_);
-    if (!cells) return problem(line.number, "a quote is not closed");
+    if (!cells) return problem(line.number, notClosed);
     if (cells->size() > columns_.size())
-        return problem(line.number, std::to_string(cells->size()) + " cells, but the heading names " +
-                                        std::to_string(columns_.size()) + " columns");
+        return problem(line.number, "ćelija je " + std::to_string(cells->size()) + ", a zaglavlje imenuje " +
+                                        std::to_string(columns_.size()) + " stupaca");
     PayeeRow r{.line = line.number, .oso = Osobe{.fax = "NE", .drugistup = "DA"}};
     bool good = true;
     for (std::size_t i = 0; i < cells->size(); ++i) good = cell(columns_[i], (*cells)[i], r) && good;
@@ -143,9 +150,10 @@ bool fits(const std::string& v, std::size_t width) { return utf8::length(v) <= w
 
 bool Rows::cell(const Column& c, const std::string& v, PayeeRow& r) {
     const auto tooLong = [&](std::size_t width) {
-        problem(r.line, c.name + " '" + v + "' is longer than " + std::to_string(width) + " characters");
+        problem(r.line, c.name + " " + shownValue(v) + " dulji je od " + std::to_string(width) + " znakova");
         return false;
     };
+    if (auto fault = xmlTextFault(v)) return fail(r.line, "stupac " + c.name + " se ne može uvesti: " + *fault);
     switch (c.kind) {
     case Kind::Text:
         if (!fits(v, static_cast<std::size_t>(c.field->size))) return tooLong(static_cast<std::size_t>(c.field->size));
@@ -154,7 +162,7 @@ bool Rows::cell(const Column& c, const std::string& v, PayeeRow& r) {
     case Kind::YesNo: {
         const std::string yn = upperAscii(v);
         if (!yn.empty() && yn != "DA" && yn != "NE") {
-            problem(r.line, c.name + " must be DA or NE, not '" + v + "'");
+            problem(r.line, c.name + " mora biti DA ili NE, a ne " + shownValue(v));
             return false;
         }
         if (!yn.empty()) c.field->setText(&r.oso, yn);
@@ -162,7 +170,7 @@ bool Rows::cell(const Column& c, const std::string& v, PayeeRow& r) {
     }
     case Kind::Factor: {
         const auto raw = decimalCell(v, Rate::places, 0, Rate::maxRaw);
-        if (!raw) problem(r.line, "FAKTORODBITKA '" + v + "' is not a number from 0 to 999.99 with at most two decimals");
+        if (!raw) problem(r.line, "FAKTORODBITKA " + shownValue(v) + " nije broj od 0 do 999,99 s najviše dvije decimale");
         if (raw) r.oso.faktorodbitka = Rate::fromRaw(*raw);
         return raw.has_value();
     }
@@ -171,7 +179,7 @@ bool Rows::cell(const Column& c, const std::string& v, PayeeRow& r) {
     case Kind::PostCode: r.postbroj = v; return fits(v, 6) || tooLong(6);
     case Kind::Municipality: {
         const auto it = reg_.municipalities.find(v);
-        if (!v.empty() && it == reg_.municipalities.end()) problem(r.line, "no municipality has the code '" + v + "'");
+        if (!v.empty() && it == reg_.municipalities.end()) problem(r.line, "nijedna općina nema šifru " + shownValue(v));
         r.opcina = it == reg_.municipalities.end() ? 0 : it->second;
         return v.empty() || r.opcina != 0;
     }
@@ -185,16 +193,16 @@ bool Rows::cell(const Column& c, const std::string& v, PayeeRow& r) {
 bool Rows::oib(const std::string& v, PayeeRow& r) {
     if (v.empty()) return true;
     if (!validOib(v)) {
-        problem(r.line, "OIB '" + v + "' is not 11 digits with a correct check digit");
+        problem(r.line, "OIB " + shownValue(v) + " nije 11 znamenki s ispravnom kontrolnom znamenkom");
         return false;
     }
     Osobe other{.oib = v};
     const StoreCode c = store_.get(Osobe::keyOib, other);
     if (!ok(c) && c != StoreCode::NotFound) out_.code = c;
-    if (ok(c)) problem(r.line, "OIB " + v + " belongs to payee " + std::to_string(other.oznaka) + " " +
-                                   other.prezime.str() + " " + other.ime.str() + " (OSO:KeyOIB)");
+    if (ok(c)) problem(r.line, "OIB " + v + " već ima primatelj " + std::to_string(other.oznaka) + " " +
+                                   visibleUtf8(other.prezime.str() + " " + other.ime.str()) + " (OSO:KeyOIB)");
     const auto [it, fresh] = reg_.oibLines.try_emplace(v, r.line);
-    if (!fresh) problem(r.line, "OIB " + v + " is also on line " + std::to_string(it->second) + " (OSO:KeyOIB)");
+    if (!fresh) problem(r.line, "OIB " + v + " je i u retku " + std::to_string(it->second) + " (OSO:KeyOIB)");
     r.oso.oib = v;
     return !ok(c) && fresh;
 }
@@ -205,17 +213,18 @@ bool Rows::account(PayeeRow& r) {
     std::string code = r.bankCode;
     if (r.account.size() == 21 && r.account.starts_with("HR") && allDigits(std::string_view(r.account).substr(2))) {
         const std::string ibanCode = r.account.substr(4, 7), number = r.account.substr(11);
-        if (hrIbanCheck(ibanCode, number) != r.account.substr(0, 4)) return fail(r.line, "the IBAN " + r.account + " has wrong check digits");
-        if (!code.empty() && code != ibanCode) return fail(r.line, "BANKA " + code + " is not the bank code of the IBAN " + r.account);
+        if (hrIbanCheck(ibanCode, number) != r.account.substr(0, 4)) return fail(r.line, "IBAN " + r.account + " ima pogrešne kontrolne znamenke");
+        if (!code.empty() && code != ibanCode)
+            return fail(r.line, "BANKA " + shownValue(code) + " nije vodeći broj banke u IBAN-u " + r.account);
         code = ibanCode;
         r.account = number;
     } else if (!r.account.empty() && !allDigits(r.account, 10)) {
-        return fail(r.line, "RACUN '" + r.account + "' is neither a 10-digit account nor an IBAN (HR and 19 digits)");
+        return fail(r.line, "RACUN " + shownValue(r.account) + " nije ni račun od 10 znamenki ni IBAN (HR i 19 znamenki)");
     }
     r.oso.racun = r.account;
     if (code.empty()) return true;
     const auto it = reg_.banks.find(code);
-    if (it == reg_.banks.end()) return fail(r.line, "no bank has the code '" + code + "' (enter it in Banke first)");
+    if (it == reg_.banks.end()) return fail(r.line, "nijedna banka nema vodeći broj " + shownValue(code) + " (najprije je upišite u Banke)");
     r.oso.banka = it->second;
     if (!r.account.empty()) r.oso.rkont = hrIbanCheck(code, r.account);
     return true;
@@ -261,9 +270,9 @@ private:
         if (!ok(c) && c != StoreCode::NoMoreRecords) return c;
         mje = Mjesta{.oznaka = ++lastPlace_, .naziv = r.mjesto, .opcina = r.opcina, .postbroj = r.postbroj};
         r.oso.mjesto = mje.oznaka;
-        out_.remarks.push_back("line " + std::to_string(r.line) + ": place " + r.mjesto + " created as number " +
-                               std::to_string(mje.oznaka) +
-                               (r.opcina == 0 ? " without a municipality; choose it in Mjesta before calculating" : ""));
+        out_.remarks.push_back(lineProblem(r.line, "mjesto " + visibleUtf8(r.mjesto) + " upisano je pod šifrom " +
+                                                      std::to_string(mje.oznaka) +
+                                                      (r.opcina == 0 ? " bez općine; odaberite je u Mjestima prije obračuna" : "")));
         return store_.add(mje);
     }
 

@@ -18,8 +18,9 @@ namespace pramo {
 //   BANKA  the bank code ("vodeći broj") of a registered bank;
 //   RACUN  the 10-digit account, or the whole IBAN (HR, check digits, bank code, account);
 //   DRUGISTUP, FAX  "DA" or "NE" (blank: "DA" and "NE", as for a new payee); FAKTORODBITKA.
-// The IBAN check digits are computed from the bank code and the account. OSOBE, MJESTA, ULICE,
-// BANKE and OPCINE must be open.
+// The IBAN check digits are computed from the bank code and the account. A cell may hold a line
+// break inside quotes (read as a blank); a cell with a control character, and a file that is not
+// UTF-8, are refused. OSOBE, MJESTA, ULICE, BANKE and OPCINE must be open.
 ImportOutcome importOsobe(Store& store, std::string_view csv);
 
 }  // namespace pramo

@@ -45,6 +45,9 @@ struct ReportResult {
     // The report's own text form, one line each (UTF-8), for reports whose pages read badly as
     // text (forms filled field by field). Empty: the text form is the pages as text.
     std::vector<std::string> text;
+    // What the user must know about pages that are made (an order printed without its account),
+    // one line each: shown before the preview, printed by the command line.
+    std::vector<std::string> notes;
 };
 
 // One pass over a file in a key's order: from the first record at or after `from` (the whole

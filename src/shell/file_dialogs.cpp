@@ -64,6 +64,19 @@ void keepFilesUnread(QWidget& dialog) {
     for (QFileSystemModel* model : dialog.findChildren<QFileSystemModel*>()) model->setIconProvider(&nameOnlyIcons());
 }
 
+// Qt's own dialog, its lists kept from reading files and from showing the database files.
+void makeSafe(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&nameOnlyIcons());
+    keepFilesUnread(dialog);
+    dialog.setProxyModel(new HideDatabaseFiles(&dialog));
+}
+
+QString chosen(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace
 
 QString documentsFolder(const std::string& dataDir) {
@@ -74,13 +87,17 @@ QString documentsFolder(const std::string& dataDir) {
 
 QString askSaveFileName(QWidget* parent, const QString& caption, const QString& filters, const QString& suggested) {
     QFileDialog dialog(parent, caption, suggested, filters);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setIconProvider(&nameOnlyIcons());
-    keepFilesUnread(dialog);
-    dialog.setProxyModel(new HideDatabaseFiles(&dialog));
+    makeSafe(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    return chosen(dialog);
+}
+
+QString askDirectory(QWidget* parent, const QString& caption, const QString& start) {
+    QFileDialog dialog(parent, caption, start);
+    makeSafe(dialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return chosen(dialog);
 }
 
 bool askPrinter(QPrinter& printer, PrinterDialog use, QWidget* parent) {

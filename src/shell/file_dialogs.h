@@ -25,6 +25,9 @@ QString documentsFolder(const std::string& dataDir);
 // ("Text File (*.TXT);;All Files (*)").
 QString askSaveFileName(QWidget* parent, const QString& caption, const QString& filters, const QString& suggested);
 
+// The dialog for choosing a folder, opened at `start`. Empty when the user cancelled.
+QString askDirectory(QWidget* parent, const QString& caption, const QString& start);
+
 // What the printer dialog is asked for.
 enum class PrinterDialog {
     ChoosePrinter,  // a printer for pages about to be printed; printing into a file is not offered

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "records/store/atomic_file.h"
-
 namespace pramo {
 namespace {
 
@@ -16,17 +14,22 @@ bool writeAll(const std::string& path, std::string_view content) {
 
 }  // namespace
 
+WriteOutcome writeXmlFile(const std::string& target, std::string_view document, std::string_view schema,
+                          const DescribeProblem& describe, std::optional<std::string>& refused) {
+    refused.reset();
+    const WriteOutcome failed = writeFileAtomically(target, [&](const std::string& temporary) {
+        if (!writeAll(temporary, document)) return false;
+        if (auto problem = validateXmlFile(temporary, schema)) refused = describe(*problem);
+        return !refused;
+    });
+    return refused ? std::nullopt : failed;
+}
+
 std::optional<std::string> writeXmlFile(const std::string& target, std::string_view document, std::string_view schema,
                                         const DescribeProblem& describe) {
-    std::optional<std::string> invalid;
-    const auto failed = writeFileAtomically(target, [&](const std::string& temporary) {
-        if (!writeAll(temporary, document)) return false;
-        if (auto problem = validateXmlFile(temporary, schema)) invalid = describe(*problem);
-        return !invalid;
-    });
-    if (invalid) return invalid;
-    if (failed) return failed->croatian();
-    return std::nullopt;
+    std::optional<std::string> refused;
+    if (const WriteOutcome failed = writeXmlFile(target, document, schema, describe, refused)) return failed->croatian();
+    return refused;
 }
 
 }  // namespace pramo

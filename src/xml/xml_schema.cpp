@@ -8,38 +8,41 @@
 #include <memory>
 #include <mutex>
 
-#include "xml/schema_files.h"
+#include "records/store/refdata.h"
 #include "xml/schema_reason.h"
 
 namespace pramo {
 namespace {
 
-// Schema files are read through their own URI scheme, answered from the files built into the
-// program: an include or import names its neighbour relative to the including file.
+// Schema files are read through their own URI scheme, answered from the files delivered with the
+// program (under xsd/): an include or import names its neighbour relative to the including file,
+// and nothing is ever fetched from elsewhere.
 constexpr std::string_view scheme = "pramo-xsd:///";
 
-struct EmbeddedInput {
+refdata::FileText schemaFile(std::string_view name) { return refdata::read("xsd/" + std::string(name)); }
+
+struct DeliveredInput {
     std::string_view text;
     std::size_t at = 0;
 };
 
-int matchEmbedded(const char* uri) { return uri && std::string_view(uri).starts_with(scheme) ? 1 : 0; }
+int matchDelivered(const char* uri) { return uri && std::string_view(uri).starts_with(scheme) ? 1 : 0; }
 
-void* openEmbedded(const char* uri) {
-    const auto text = schemafiles::find(std::string_view(uri).substr(scheme.size()));
-    return text ? new EmbeddedInput{*text} : nullptr;
+void* openDelivered(const char* uri) {
+    const refdata::FileText file = schemaFile(std::string_view(uri).substr(scheme.size()));
+    return file.ok() ? new DeliveredInput{file.text} : nullptr;
 }
 
-int readEmbedded(void* context, char* buffer, int len) {
-    auto* in = static_cast<EmbeddedInput*>(context);
+int readDelivered(void* context, char* buffer, int len) {
+    auto* in = static_cast<DeliveredInput*>(context);
     const std::size_t n = std::min(static_cast<std::size_t>(len), in->text.size() - in->at);
     std::memcpy(buffer, in->text.data() + in->at, n);
     in->at += n;
     return static_cast<int>(n);
 }
 
-int closeEmbedded(void* context) {
-    delete static_cast<EmbeddedInput*>(context);
+int closeDelivered(void* context) {
+    delete static_cast<DeliveredInput*>(context);
     return 0;
 }
 
@@ -109,7 +112,7 @@ void setUp() {
     static std::once_flag once;
     std::call_once(once, [] {
         xmlInitParser();
-        xmlRegisterInputCallbacks(matchEmbedded, openEmbedded, readEmbedded, closeEmbedded);
+        xmlRegisterInputCallbacks(matchDelivered, openDelivered, readDelivered, closeDelivered);
     });
 }
 
@@ -120,8 +123,8 @@ struct Compiled {
 
 Compiled compile(std::string_view name) {
     Compiled out;
-    if (!schemafiles::find(name)) {
-        out.problem = "shema " + std::string(name) + " nije ugrađena u program";
+    if (const refdata::FileText file = schemaFile(name); !file.ok()) {
+        out.problem = "shema " + std::string(name) + " se ne može pročitati: " + file.problem;
         return out;
     }
     const std::string uri = std::string(scheme) + std::string(name);
@@ -162,8 +165,13 @@ std::optional<SchemaProblem> validateDoc(xmlDocPtr doc, xmlParserCtxtPtr parser,
         if (e) p.line = e->line;
         return p;
     }
+    if (schema.empty()) return std::nullopt;
     const Compiled& c = compiled(schema);
-    if (!c.schema) return problemOf(c.problem);
+    if (!c.schema) {
+        SchemaProblem p = problemOf(c.problem);
+        p.schemaUnusable = true;
+        return p;
+    }
     xmlSchemaValidCtxtPtr validator = xmlSchemaNewValidCtxt(c.schema);
     if (!validator) return problemOf("provjera prema shemi nije pokrenuta (nema dovoljno memorije)");
     Collected errors;

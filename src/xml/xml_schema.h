@@ -1,7 +1,7 @@
 #pragma once
-// Validating an XML file against a schema set delivered with the program (data/xsd/, built into
-// it, so no file outside the program is read and nothing is fetched from the network). A schema
-// is compiled once per run and kept.
+// Validating an XML file against a schema set delivered with the program (data/xsd/, read from the
+// program's shared data directory; no other file is read and nothing is fetched from the network).
+// A schema is compiled once per run and kept.
 
 #include <map>
 #include <optional>
@@ -22,11 +22,14 @@ struct SchemaProblem {
     std::string reason;                         // what is wrong, in plain words
     std::string detail;                         // the validator's own words
     int line = 0;                               // line of the document, 0 when unknown
+    bool schemaUnusable = false;                // the schema itself could not be read or compiled:
+                                                // the document was not checked (reason says why)
 };
 
 // Validates the file at `path` against the schema set whose root is `schema` (a path under
 // data/xsd/, "joppd/ObrazacJOPPD-v1-1.xsd"). Nothing when valid, else the first problem; a file
-// that is not well-formed XML, or a schema that cannot be loaded, is a problem too.
+// that is not well-formed XML, or a schema that cannot be loaded, is a problem too. An empty
+// `schema` (a document the program has no schema for) checks only that the file is well-formed.
 std::optional<SchemaProblem> validateXmlFile(const std::string& path, std::string_view schema);
 
 // The same for a document in memory.

@@ -2,19 +2,12 @@
 
 #include <libxml/xmlwriter.h>
 
+#include "xml/xml_text.h"
+
 namespace pramo {
 namespace {
 
 const xmlChar* x(const std::string& s) { return reinterpret_cast<const xmlChar*>(s.c_str()); }
-
-// XML 1.0 carries tab, line feed and carriage return but no other control character.
-bool hasControlCharacter(std::string_view text) {
-    for (const char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 && b != '\t' && b != '\n' && b != '\r') return true;
-    }
-    return false;
-}
 
 }  // namespace
 
@@ -68,9 +61,9 @@ void XmlWriter::start(std::string_view name, std::initializer_list<XmlAttribute>
 }
 
 bool XmlWriter::acceptable(std::string_view element, std::string_view value) {
-    const std::string text(value);
-    if (xmlCheckUTF8(x(text)) && !hasControlCharacter(value)) return true;
-    problem_ = "vrijednost elementa " + std::string(element) + " sadrži znak koji XML ne može zapisati (neispravan UTF-8 ili kontrolni znak)";
+    const std::optional<std::string> fault = xmlTextFault(value);
+    if (!fault) return true;
+    problem_ = "vrijednost elementa " + std::string(element) + " ne može se zapisati u XML: " + *fault;
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "support/raw_db.h"
@@ -30,20 +31,48 @@ TEST(CliImport, ShippedMunicipalitiesGiveOneRecordPerCodeWithTheirAccounts) {
 
 TEST(CliImport, AFileWithAnErrorImportsNothingAndNamesTheLine) {
     test::TempDir dir;
+    ASSERT_EQ(runCommand(PRAMO_CLI, {"init", dir.path().string()}).exitCode, 0);
     std::ofstream(dir.file("opcine.tsv")) << "01333\tZAGREB\t1333\t18\n04090\tSPLIT\t4090\t10 %\n";
     std::ofstream(dir.file("osobe.csv")) << "PREZIME,IME,BANKA\nHorvat,Ivan,9999999\n";
     auto r = runCommand(PRAMO_CLI, {"import", "opcine", dir.file("opcine.tsv"), "--data", dir.path().string()});
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_NE(r.err.find("line 2: the surtax rate '10 %'"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("redak 2: stopa prireza '10 %'"), std::string::npos) << r.err;
     r = runCommand(PRAMO_CLI, {"import", "osobe", dir.file("osobe.csv")}, dir.path().string());
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_NE(r.err.find("line 2: no bank has the code '9999999'"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("redak 2: nijedna banka nema vodeći broj '9999999'"), std::string::npos) << r.err;
     EXPECT_EQ(test::RawDb(dir.file("pramo.db")).value("SELECT count(*) FROM OPCINE") +
                   test::RawDb(dir.file("pramo.db")).value("SELECT count(*) FROM OSOBE"), "00");
     for (const std::vector<std::string>& args : {std::vector<std::string>{"import"}, {"import", "osobe"},
                                                  {"import", "osobe", dir.file("missing.csv")}, {"import", "mjesta"}}) {
         EXPECT_EQ(runCommand(PRAMO_CLI, args, dir.path().string()).exitCode, 2) << args.back();
     }
+}
+
+// What is not a file of the register, or not books to import into, is refused before anything
+// is written; an import never makes a data directory (a mistyped --data leaves none behind).
+TEST(CliImport, RefusedBeforeAnythingIsWritten) {
+    test::TempDir dir;
+    ASSERT_EQ(runCommand(PRAMO_CLI, {"init", dir.file("books")}).exitCode, 0);
+    std::filesystem::create_directory(dir.file("folder"));
+    std::ofstream(dir.file("opcine.tsv")) << "01333\tZAGREB\t1333\t18\n";
+    const struct {
+        std::vector<std::string> args;
+        const char* says;
+    } cases[] = {
+        {{"import", "opcine", dir.file("folder"), "--data", dir.file("books")}, "folder je mapa, a ne datoteka"},
+        {{"import", "osobe", dir.file("folder"), "--data", dir.file("books")}, "folder je mapa, a ne datoteka"},
+        {{"import", "opcine", dir.file("opcine.tsv"), "--data", dir.file("bookz")}, "bookz"},
+        {{"import", "opcine", "--data", dir.file("bookz")}, "bookz"},
+        {{"import", "opcine", dir.file("opcine.tsv"), "--data", dir.file("folder")}, "folder"},
+    };
+    for (const auto& c : cases) {
+        const auto r = runCommand(PRAMO_CLI, c.args);
+        EXPECT_EQ(r.exitCode, 2) << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("bookz")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("folder/pramo.db")));
+    EXPECT_EQ(test::RawDb(dir.file("books/pramo.db")).value("SELECT count(*) FROM OPCINE"), "0");
 }
 
 }  // namespace

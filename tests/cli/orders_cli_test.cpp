@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "records/layouts/opcine.h"
 #include "support/office.h"
 #include "support/run_command.h"
 #include "support/test_data.h"
@@ -47,6 +48,37 @@ TEST(OrdersCli, TextAndPdf) {
     r = runCommand(PRAMO_CLI, {"report", "hub3a", "--payment", "2", "--data", dir, "--pdf", pdf});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("nothing to print"), std::string::npos) << r.err;
+}
+
+// Orders without the recipient's whole IBAN (a payee without an account, a municipality without
+// its tax account) are printed saying so, without a 2D code, and the command names each of them.
+TEST(OrdersCli, OrdersWithoutAnAccountAreNamed) {
+    TestData data;
+    Office office(data.files);
+    office.standardRegisters();
+    Opcine zagreb{.oznaka = 1};
+    ASSERT_EQ(data.store.get(Opcine::keyOznaka, zagreb), StoreCode::Ok);
+    zagreb.racunporez = "";
+    ASSERT_EQ(data.store.put(zagreb), StoreCode::Ok);
+    office.add(Isplate{.oznaka = 1, .isplatitelj = 1, .rsid = "23032", .datum = date(2023, 2, 1), .godina = "2023"});
+    office.item({.oznaka = 1, .rednibroj = 1, .isplata = 1, .djelatnik = 1, .vrstadohotka = 2, .neto = money("1000.00")});
+    office.item({.oznaka = 2, .rednibroj = 2, .isplata = 1, .djelatnik = 2, .vrstadohotka = 2, .neto = money("500.00")});
+    const std::string dir = data.dir.path().string(), pdf = data.dir.file("n.pdf");
+    for (const char* form : {"hub3", "hub3a"}) {
+        SCOPED_TRACE(form);
+        const CommandResult r = runCommand(PRAMO_CLI, {"report", form, "--payment", "1", "--data", dir, "--pdf", pdf});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        const std::string tail = std::string(form) == "hub3a" ? " i bez 2D koda.\n" : ".\n";
+        for (const std::string order : {"Nalog 2 (Uplata poreza i prireza na dohodak - Ivan Horvat)",
+                                        "Nalog 3 (Autorski honorar - Ana Kovačević)"})
+            EXPECT_NE(r.err.find(order + ": nema ispravnog IBAN-a primatelja; ispisan je bez računa" + tail), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("Nalog 1 "), std::string::npos) << r.err;
+        const std::string pages = pdfText(pdf);
+        std::size_t notes = 0;
+        for (std::size_t at = 0; (at = pages.find("NEDOSTAJE RAČUN", at)) != std::string::npos; ++at) ++notes;
+        EXPECT_EQ(notes, 4u) << pages;  // on each order and its receipt stub
+        EXPECT_EQ(pages.find("HR1110010051"), std::string::npos) << pages;  // never a part of an account
+    }
 }
 
 }  // namespace

@@ -9,9 +9,12 @@
 
 #include "joppd/return_file.h"
 #include "support/joppd_office.h"
+#include "records/layouts/dohoci.h"
+#include "records/layouts/isplate.h"
 #include "records/layouts/osobe.h"
 #include "records/layouts/subjekti.h"
 #include "records/layouts/vrstedoh.h"
+#include "xml/xml_text.h"
 
 namespace pramo {
 namespace {
@@ -39,6 +42,15 @@ Jopo withRawItem(test::JoppdOffice& o, std::int32_t payee, std::uint8_t type) {
 
 Jopo submissionWith(test::JoppdOffice& o, Jopo jopo) {
     return o.office.add(jopo);
+}
+
+// Payee 4, Ivo Ivić, with `change` made to him, paid an author's fee.
+Jopo withPayee(test::JoppdOffice& o, const std::function<void(Osobe&)>& change) {
+    Osobe ivic{.oznaka = 4, .ime = "Ivo", .prezime = "Ivić", .oib = "00000000001", .mjesto = 1, .drugistup = "DA",
+               .faktorodbitka = test::rate("1")};
+    change(ivic);
+    o.office.add(ivic);
+    return withItem(o, 4, 2);
 }
 
 const RefusalCase refusals[] = {
@@ -88,6 +100,27 @@ const RefusalCase refusals[] = {
          o.office.add(Vrstedoh{.oznaka = 8, .naziv = "Bez oznake", .visestopa = "NE", .rezstringa = "02"});
          return withRawItem(o, 1, 8);
      }, {"GREŠKA nije unesena oznaka primitka\nRedak 1"}},
+    {"a payee OIB with a wrong check digit", [](auto& o) { return withPayee(o, [](Osobe& p) { p.oib = "69435151531"; }); },
+     {"OIB primatelja 69435151531 nije ispravan", "Redak 1 stranice B", "Ivić Ivo (šifra 4)", "nije kreirana"}},
+    {"a payment without a date", [](auto& o) {
+         o.office.add(Isplate{.oznaka = 1, .isplatitelj = 1, .rsid = "15069"});
+         o.office.add(Dohoci{.oznaka = 1, .rednibroj = 1, .isplata = 1, .djelatnik = 1, .vrstadohotka = 2});
+         return o.submission(1);
+     }, {"Isplata 1 (oznaka izvješća 15069) nema datum isplate."}},
+    {"an encoded surrogate in a payee's first name", [](auto& o) { return withPayee(o, [](Osobe& p) { p.ime = "Ana\xED\xA0\x80"; }); },
+     {"polje OSO:IME ne može se zapisati u XML: bajtovi ED A0 80 nisu ispravan UTF-8 (4. znak)", "Redak 1", "(šifra 4)"}},
+    {"an escape in a payee's surname", [](auto& o) { return withPayee(o, [](Osobe& p) { p.prezime = "Ivi\x1B[2Jć"; }); },
+     {"polje OSO:PREZIME ne može se zapisati u XML: kontrolni znak U+001B (4. znak)", "primatelj Ivi\xEF\xBF\xBD[2Jć Ivo"}},
+    {"an overlong sequence in the payer's name", [](auto& o) {
+         o.office.add(Subjekti{.oznaka = 2, .tip = "P", .naziv = "Pramo\xC0\xAF", .mjesto = 1, .ulica = 1});
+         o.office.add(Isplate{.oznaka = 1, .isplatitelj = 2, .rsid = "15069", .datum = test::date(2015, 3, 10)});
+         return o.submission(1);
+     }, {"isplatitelj Pramo", "(šifra 2), polje SUB:NAZIV ne može se zapisati u XML: bajtovi C0 AF nisu ispravan UTF-8 (6. znak)"}},
+    {"U+FFFE in the author's name", [](auto& o) {
+         o.payment(1, test::date(2015, 3, 10));
+         return submissionWith(o, {.oznaka = 1, .isplata = 1, .rbr = 1, .imeautora = "Marko\xEF\xBF\xBE", .prezimeautora = "Marić",
+                                   .email = "marko@pramo.hr", .ujed = "3f9a0000-0000-4000-8000-000000000000"});
+     }, {"JOPPD obrazac (šifra 1), polje JOPO:IMEAUTORA ne može se zapisati u XML: znak U+FFFE, koji XML ne dopušta (6. znak)"}},
     {"schema: an OIB of four digits", [](auto& o) {
          o.office.add(Osobe{.oznaka = 4, .ime = "Ivo", .prezime = "Ivić", .oib = "1234", .mjesto = 1, .drugistup = "DA",
                             .faktorodbitka = test::rate("1")});
@@ -118,6 +151,7 @@ TEST(JoppdRefusal, NothingIsWrittenAndTheSubmissionKeepsItsPath) {
             at = out.message.find(part, at);
             EXPECT_NE(at, std::string::npos) << "missing \"" << part << "\" in:\n" << out.message;
         }
+        EXPECT_EQ(xmlTextFault(out.message), std::nullopt) << "the message echoes what it refuses";
         EXPECT_EQ(o.reread(jopo).datoteka.str(), "/earlier/JOP_15069_3f9a.xml");
         for (const auto& entry : fs::directory_iterator(o.dataDir()))
             EXPECT_TRUE(entry.path().filename().string().starts_with("pramo.db")) << entry.path();

@@ -1,6 +1,7 @@
 // What the forms print: the amount format, every amount whole in its box, the paper and offsets of
 // a matrix printer, three HUB-3A orders to a sheet.
 
+#include <cmath>
 #include <map>
 #include <set>
 
@@ -51,6 +52,38 @@ TEST(OrderFields, ShownWholeInTheirBoxes) {
             }
         }
         for (const auto& [field, count] : fields) EXPECT_EQ(shown.count(o[field]), count) << fieldName(field);
+    }
+}
+
+// A model and the reference after it never run together, on the order and on its receipt stub:
+// the model ends a millimetre or more before its reference begins, as the form's boxes are apart.
+TEST(OrderFields, ModelsStandApartFromTheirReferences) {
+    PaymentOrder o;
+    o[Field::Modelu] = "HR67";
+    o[Field::Pozivu] = "84625193703-15074-8";
+    o[Field::Modelp] = "HR68";
+    o[Field::Pozivp] = "1945-84625193703-15074";
+    for (const OrderForm form : {OrderForm::Hub3, OrderForm::Hub3a}) {
+        std::vector<const TextRun*> models, references;
+        const std::vector<Page> pages = orderPages(formLayout(form), Paper::a4(), {o});
+        for (const PageItem& item : pages.at(0).items()) {
+            const auto* t = std::get_if<TextRun>(&item);
+            if (t && (t->text == "HR67" || t->text == "HR68")) models.push_back(t);
+            if (t && (t->text.startsWith("8462") || t->text.startsWith("1945"))) references.push_back(t);
+        }
+        std::size_t pairs = 0;
+        for (const TextRun* m : models) {
+            const TextRun* next = nullptr;  // the reference that follows the model on its line
+            for (const TextRun* r : references) {
+                const bool after = std::abs(m->at.y() - r->at.y()) < 0.5 && r->at.x() > m->at.x();
+                if (after && (!next || r->at.x() < next->at.x())) next = r;
+            }
+            if (!next) continue;
+            ++pairs;
+            EXPECT_GE(next->at.x() - (m->at.x() + textWidthMm(m->font, m->text)), 1.0 - 1e-9)
+                << m->text.toStdString() << " at " << m->at.x() << " mm, form " << static_cast<int>(form);
+        }
+        EXPECT_EQ(pairs, form == OrderForm::Hub3 ? 2u : 4u);  // HUB-3 shows the payer's model without a reference
     }
 }
 

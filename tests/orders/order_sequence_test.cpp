@@ -55,7 +55,8 @@ TEST_F(OrdersTest, TwoPayeesInTwoMunicipalities) {
          "Autorski honorar - Ivan Horvat"},
         {K::Tax, "****237,77", "Porez i prirez", "na dohodak", "ZAGREB", "HR1110010051713312009", "HR68",
          "1945-12345678903-15074", "Uplata poreza i prireza na dohodak - Ivan Horvat"},
-        {K::Payee, "**1.000,00", "", "Ana Kovačević", "Split, Marmontova 3", "", "", "", "Autorski honorar - Ana Kovačević"},
+        {K::Payee, "**1.000,00", "", "Ana Kovačević", "Split, Marmontova 3", "NEDOSTAJE RAČUN", "", "",
+         "Autorski honorar - Ana Kovačević"},  // she has no account
         {K::Tax, "****218,13", "Porez i prirez", "na dohodak", "SPLIT", "HR2710010051740912004", "HR68",
          "1945-12345678903-15074", "Uplata poreza i prireza na dohodak - Ana Kovačević"},
         {K::PillarI, "****349,43", "DRŽAVNI PRORAČUN", "MO I.stup", "", "HR1210010051863000160", "HR68",

@@ -6,12 +6,18 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "records/layouts/id1.h"
+#include "records/layouts/opcine.h"
+#include "records/layouts/osobe.h"
+#include "records/layouts/subjekti.h"
+#include "records/store/read_linked.h"
 #include "reports/id1/id1_xml.h"
 #include "reports/id1/popratni_dopis.h"
 #include "reports/year_office.h"
+#include "xml/xml_text.h"
 
 namespace pramo {
 namespace {
@@ -61,6 +67,15 @@ protected:
                        .konprezime = "Šimunović", .konpoz1 = 1, .kontel1 = "4567890", .konemail = "marija@pramo.hr"});
     }
     Id1XmlOutcome write(std::int32_t header = 1) { return writeId1Xml(data.files, header, data.dir.path().string()); }
+
+public:
+    template <class R>
+    void change(std::int32_t number, const std::function<void(R&)>& f) {
+        R rec;
+        ASSERT_EQ(readLinked(data.store, number, rec), StoreCode::Ok);
+        f(rec);
+        ASSERT_EQ(data.store.put(rec), StoreCode::Ok);
+    }
     std::string path() const { return data.dir.file("ID-1_12345678903_01.xml"); }
     static std::string payee(const char* prezime, const char* rest) {
         return "//i:Obveznik[i:Prezime='" + std::string(prezime) + "']/" + rest;
@@ -146,6 +161,46 @@ TEST_F(Id1Xml, Messages) {
                                                "NIJE UNESENA SHIFRA POREZA U VRSTI DOHOTKA Bez računa",
                                                "Šimić Đurđa NEMA UNESEN OIB",
                                                "NIJE UNESENA SHIFRA POREZA U VRSTI DOHOTKA Naknada troškova"}));
+}
+
+// A return carrying what the tax authority or an XML parser would refuse is not written: the
+// message names the record, the field or OIB, and what is wrong with it. Each case sets its fault
+// in the office (`bad`), and takes it back afterwards.
+TEST_F(Id1Xml, RefusedNamingRecordAndField) {
+    using Change = std::function<void(Id1Xml&, bool bad)>;
+    const struct {
+        const char* name;
+        Change change;
+        const char* says;
+    } cases[] = {
+        {"a payee OIB with a wrong check digit",
+         [](Id1Xml& t, bool bad) { t.change<Osobe>(1, [&](Osobe& o) { o.oib = bad ? "69435151531" : "69435151530"; }); },
+         "primatelj Horvat Ivan (šifra 1): OIB 69435151531 nije ispravan"},
+        {"an encoded surrogate in a payee's name",
+         [](Id1Xml& t, bool bad) { t.change<Osobe>(1, [&](Osobe& o) { o.prezime = bad ? "Hor\xED\xA0\x80" : "Horvat"; }); },
+         "(šifra 1), polje OSO:PREZIME ne može se zapisati u XML: bajtovi ED A0 80 nisu ispravan UTF-8 (4. znak)"},
+        {"a bell in the code of the payee's municipality",
+         [](Id1Xml& t, bool bad) { t.change<Opcine>(1, [&](Opcine& o) { o.shifra = bad ? "13\x07" : "1333"; }); },
+         "polje OPC:SHIFRA ne može se zapisati u XML: kontrolni znak U+0007 (3. znak)"},
+        {"U+FFFE in the contact's name",
+         [](Id1Xml& t, bool bad) { t.change<Id1>(1, [&](Id1& h) { h.konime = bad ? "Marija\xEF\xBF\xBE" : "Marija  Ana"; }); },
+         "ID-1 obrazac (šifra 1), polje ID1:KONIME ne može se zapisati u XML: znak U+FFFE, koji XML ne dopušta (7. znak)"},
+        {"a payer OIB that would name a file elsewhere",
+         [](Id1Xml& t, bool bad) { t.change<Subjekti>(1, [&](Subjekti& s) { s.oib = bad ? "../../x" : "12345678903"; }); },
+         "isplatitelj Pramo d.o.o. (šifra 1): OIB \"../../x\" nije ispravan"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.change(*this, true);
+        const Id1XmlOutcome out = write();
+        EXPECT_FALSE(out.written());
+        EXPECT_NE(out.problem.find(c.says), std::string::npos) << out.problem;
+        EXPECT_EQ(out.poruka, out.problem);
+        EXPECT_EQ(xmlTextFault(out.problem), std::nullopt) << "the message echoes what it refuses";
+        EXPECT_FALSE(std::filesystem::exists(path()));
+        c.change(*this, false);
+    }
+    EXPECT_TRUE(write().written());  // every fault taken back
 }
 
 // A return that cannot be written says why and changes nothing: no file appears, and a return

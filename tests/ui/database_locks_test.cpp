@@ -10,6 +10,7 @@
 #include "preview/ui/preview_host.h"
 #include "records/layouts/osobe.h"
 #include "records/store/files.h"
+#include "shell/file_dialogs.h"
 #include "support/own_locks.h"
 #include "support/run_command.h"
 #include "support/scripted_messages.h"
@@ -66,6 +67,7 @@ TEST(DatabaseLocks, SurviveEveryFileDialogListingTheDataDirectory) {
              QPrinter printer;
              host.choosePrinter(parent, printer);
          }},
+        {"folder", [](PreviewHost&, QWidget* parent) { askDirectory(parent, "Mapa s podacima", QDir::homePath()); }},
     };
     const QByteArray home = qgetenv("HOME");
     for (const DialogCase& c : cases) {

@@ -1,4 +1,5 @@
-// The payments list's "HUB3A" button: the orders of the payment in the full preview.
+// The payments list's "HUB3A" button: the orders of the payment in the full preview, after a word
+// about any order without the recipient's account.
 
 #include "orders/ui/orders_commands.h"
 #include "preview/ui/full_preview.h"
@@ -16,16 +17,21 @@ TEST(OrdersUi, Hub3aOpensTheFullPreview) {
     office.standardRegisters();
     office.add(Isplate{.oznaka = 1, .isplatitelj = 1, .rsid = "15074", .datum = test::date(2015, 3, 15)});
     office.item({.oznaka = 1, .rednibroj = 1, .isplata = 1, .djelatnik = 1, .vrstadohotka = 2, .neto = test::money("1000")});
+    office.item({.oznaka = 2, .rednibroj = 2, .isplata = 1, .djelatnik = 2, .vrstadohotka = 2, .neto = test::money("500")});
     Integrity ri{data.files};
     Globals glo;
     AppContext ctx{data.store, data.files, ri, data.messages, glo, office.clock(), data.dir.path().string()};
     test::ScriptedHost host;
     test::whenModalOpens<FullPreview>([](FullPreview* p) {
         EXPECT_EQ(p->windowTitle(), "Nalozi za plaćanje HUB-3A");
-        EXPECT_EQ(p->pages().count(), 2);  // five orders, three to a sheet
+        EXPECT_EQ(p->pages().count(), 3);  // seven orders, three to a sheet
         p->command("exit")->trigger();
     });
     EXPECT_FALSE(printHub3a(1, PrinterKind::Laser, ctx, host, nullptr));
+    // Before the preview, the bookkeeper is told which order has no account to pay to.
+    ASSERT_EQ(data.messages.shown.size(), 1u);
+    EXPECT_EQ(data.messages.shown[0].text,
+              "Nalog 3 (Autorski honorar - Ana Kovačević): nema ispravnog IBAN-a primatelja; ispisan je bez računa i bez 2D koda.");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -253,9 +254,11 @@ TEST_F(Frame, AboutWindow) {
     choose("Po&moć", "&O programu");
     EXPECT_TRUE(steps.allDone());
     EXPECT_EQ(title, "O programu Pramo V1.01");
-    ASSERT_EQ(lines.size(), 2);
+    ASSERT_EQ(lines.size(), 3);
     EXPECT_FALSE(lines[0].isEmpty());
     EXPECT_EQ(lines[1], "JOPPD obrasce, ispis virmana (HUB3 ili HUB 3A), potvrde na kraju godine.");
+    EXPECT_TRUE(QRegularExpression("^Verzija 1\\.01, stope općina i šifarnici: stanje \\d\\d\\.\\d\\d\\.\\d{4}\\.$").match(lines[2]).hasMatch())
+        << lines[2].toStdString();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

@@ -11,6 +11,7 @@
 #include "support/temp_dir.h"
 #include "xml/schema_reason.h"
 #include "xml/xml_file.h"
+#include "xml/xml_text.h"
 #include "xml/xml_writer.h"
 
 namespace pramo {
@@ -49,7 +50,9 @@ TEST(XmlWriter, TextComesBackUnchanged) {
 }
 
 TEST(XmlWriter, TextXmlCannotCarryFailsNamingTheElement) {
-    for (const std::string& text : {std::string("\xC5"), std::string("bell\x07"), std::string("nul\0x", 5)}) {
+    for (const std::string& text : {std::string("\xC5"), std::string("bell\x07"), std::string("nul\0x", 5),
+                                    std::string("Ana\xED\xA0\x80"), std::string("\xC0\xAF"), std::string("\xEF\xBF\xBE"),
+                                    std::string("\x1B[31m"), std::string("\xF4\x90\x80\x80")}) {
         XmlWriter w;
         w.begin("R");
         w.leaf("P5", text);
@@ -57,6 +60,31 @@ TEST(XmlWriter, TextXmlCannotCarryFailsNamingTheElement) {
         EXPECT_FALSE(w.finish()) << text;
         EXPECT_NE(w.problem().find("P5"), std::string::npos) << w.problem();
     }
+}
+
+// The one test of what XML may carry: the shortest UTF-8 form of XML's characters, less the
+// controls; the fault named by its bytes or its character and where it is.
+TEST(XmlText, WhatAnXmlFileCanCarry) {
+    const std::pair<std::string, const char*> cases[] = {
+        {"Ana\xED\xA0\x80", "bajtovi ED A0 80 nisu ispravan UTF-8 (4. znak)"},   // an encoded surrogate
+        {"a\xC0\xAF", "bajtovi C0 AF nisu ispravan UTF-8 (2. znak)"},             // an overlong "/"
+        {"\xE0\x80\xAF", "bajtovi E0 80 AF nisu ispravan UTF-8 (1. znak)"},      // overlong in three bytes
+        {"\xF4\x90\x80\x80", "bajtovi F4 90 80 80 nisu ispravan UTF-8 (1. znak)"}, // past U+10FFFF
+        {"Š\xC5", "bajt C5 nije ispravan UTF-8 (2. znak)"},                        // cut short at the end
+        {"\xE2\x82x", "bajtovi E2 82 nisu ispravan UTF-8 (1. znak)"},              // cut short before a letter
+        {"\xA0", "bajt A0 nije ispravan UTF-8 (1. znak)"},                         // a lone continuation byte
+        {"x\xEF\xBF\xBE", "znak U+FFFE, koji XML ne dopušta (2. znak)"},
+        {"\xEF\xBF\xBF", "znak U+FFFF, koji XML ne dopušta (1. znak)"},
+        {std::string("a\0", 2), "kontrolni znak U+0000 (2. znak)"},
+        {"Đ\x07", "kontrolni znak U+0007 (2. znak)"},
+        {"\x1B[31m", "kontrolni znak U+001B (1. znak)"},
+        {"\x7F", "kontrolni znak U+007F (1. znak)"},
+        {"\xC2\x85", "kontrolni znak U+0085 (1. znak)"},
+    };
+    for (const auto& [text, fault] : cases) EXPECT_EQ(xmlTextFault(text), fault) << testing::PrintToString(text);
+    for (const std::string text : {"tab\t LF\n CR\r", "\xED\x9F\xBF \xEE\x80\x80 \xEF\xBF\xBD", "\xF0\x90\x80\x80 \xF4\x8F\xBF\xBF",
+                                   "Šimić Đurđa ä €", ""})
+        EXPECT_EQ(xmlTextFault(text), std::nullopt) << testing::PrintToString(text);  // U+D7FF, U+E000, U+FFFD, U+10000, U+10FFFF
 }
 
 TEST(SchemaReason, ValidatorWordsBecomePlainWords) {
@@ -101,6 +129,19 @@ TEST(XmlFile, ARefusedDocumentLeavesTheEarlierFile) {
     EXPECT_EQ(last.detail.find("urn:x"), std::string::npos) << last.detail;  // namespaces left out of the words
     EXPECT_EQ(contentOf(target), "earlier");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
+}
+
+// A document without a schema is parsed back before it replaces the file: one that is not
+// well-formed is refused.
+TEST(XmlFile, ADocumentWithoutSchemaIsParsedBack) {
+    test::TempDir dir;
+    const std::string target = dir.file("ID-1_12345678903_01.xml");
+    std::ofstream(target) << "earlier";
+    const auto describe = [](const SchemaProblem& p) { return p.reason; };
+    EXPECT_EQ(writeXmlFile(target, "<R>\xED\xA0\x80</R>", {}, describe), "datoteka nije ispravan XML");
+    EXPECT_EQ(contentOf(target), "earlier");
+    EXPECT_EQ(writeXmlFile(target, document("Š"), {}, describe), std::nullopt);
+    EXPECT_EQ(readBack(contentOf(target)).first, "Š");
 }
 
 }  // namespace

@@ -108,7 +108,9 @@ DemoOutcome makeDemoOffice(Store& store, const Clock& clock) {
     }
     Transaction tx(store, Store::lockWaitSeconds);
     if (!tx.began()) return refused("the data directory is locked: " + store.error().text());
-    if (const ImportOutcome opc = importOpcine(store, shippedMunicipalities()); !ok(opc.code) || !opc.problems.empty())
+    const refdata::FileText municipalities = shippedMunicipalities();
+    if (!municipalities.ok()) return refused("the municipalities could not be loaded: " + municipalities.problem);
+    if (const ImportOutcome opc = importOpcine(store, municipalities.text); !ok(opc.code) || !opc.problems.empty())
         return refused("the municipalities could not be loaded: " + store.error().text());
     DemoOutcome out{.made = true};
     std::string problem;

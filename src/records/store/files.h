@@ -61,7 +61,8 @@ private:
 };
 
 // Loads a delivered reference table (data/<name>.tsv) into its empty table. Tables without
-// delivered data are left as they are.
+// delivered data are left as they are; delivered data that cannot be read is a file-system error
+// (90) naming the file.
 StoreCode loadReferenceData(Store& store, const TableDef& t);
 
 }  // namespace pramo

@@ -30,20 +30,15 @@ bool setField(const FieldDef& f, void* rec, std::string_view text) {
     return true;
 }
 
-}  // namespace
-
 // The first line that is not a comment names the columns; every other line is one record.
-StoreCode loadReferenceData(Store& store, const TableDef& t) {
-    std::string file(t.label);
-    const auto data = refdata::find(file + ".tsv");
-    if (!data) return StoreCode::Ok;
+StoreCode addLines(Store& store, const TableDef& t, std::string_view data) {
     std::vector<const FieldDef*> columns;
     void* rec = t.create();
     StoreCode c = StoreCode::Ok;
-    for (std::size_t start = 0; start < data->size() && ok(c);) {
-        auto end = data->find('\n', start);
-        if (end == std::string_view::npos) end = data->size();
-        std::string_view line = data->substr(start, end - start);
+    for (std::size_t start = 0; start < data.size() && ok(c);) {
+        auto end = data.find('\n', start);
+        if (end == std::string_view::npos) end = data.size();
+        std::string_view line = data.substr(start, end - start);
         start = end + 1;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.empty() || line.front() == '#') continue;
@@ -63,6 +58,17 @@ StoreCode loadReferenceData(Store& store, const TableDef& t) {
     }
     t.destroy(rec);
     return c;
+}
+
+}  // namespace
+
+StoreCode loadReferenceData(Store& store, const TableDef& t) {
+    const std::string file = std::string(t.label) + ".tsv";
+    if (!refdata::delivered(file)) return StoreCode::Ok;
+    const refdata::FileText delivered = refdata::read(file);
+    if (delivered.ok()) return addLines(store, t, delivered.text);
+    store.setError({StoreCode::FileSystem, storeMessage(StoreCode::FileSystem), delivered.error, delivered.problem});
+    return StoreCode::FileSystem;
 }
 
 }  // namespace pramo

@@ -111,6 +111,7 @@ public:
     bool hasSavedError() const { return saved_.present(); }
     StoreError takeErrorForWarning();  // the saved error if any (then forgotten), else the current one
     void setError(StoreCode code);     // for callers that report a code of their own
+    void setError(StoreError error) { error_ = std::move(error); }
 
     std::uint64_t writeCount() const { return writes_; }  // changes made through this connection
 

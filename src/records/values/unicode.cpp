@@ -25,7 +25,8 @@ std::string visibleUtf8(std::string_view s) {
     out.reserve(s.size());
     forEachCodePoint(s, [&](char32_t cp) {
         const bool control = cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
-        appendUtf8(out, control ? U'\uFFFD' : cp);
+        const bool noCharacter = (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF;  // an encoded surrogate, past Unicode
+        appendUtf8(out, control || noCharacter ? U'\uFFFD' : cp);
     });
     return out;
 }

@@ -34,8 +34,9 @@ void forEachCodePoint(std::string_view s, F&& f) {
 
 void appendUtf8(std::string& out, char32_t cp);
 
-// The text with every control character (C0, DEL, C1) and every malformed byte replaced by
-// U+FFFD "�": for printing what another tool may have stored without it driving a terminal.
+// The text with every control character (C0, DEL, C1), every malformed byte and every encoded
+// surrogate or code past U+10FFFF replaced by U+FFFD "�": for printing what another tool may have
+// stored without it driving a terminal; the result is always well-formed UTF-8.
 std::string visibleUtf8(std::string_view s);
 char32_t toLower(char32_t cp);
 char32_t toUpper(char32_t cp);

@@ -8,7 +8,11 @@
 #include "records/store/atomic_file.h"
 #include "records/store/read_linked.h"
 #include "records/store/store_code.h"
+#include "records/values/unicode.h"
+#include "registers/check_digits.h"
 #include "reports/id1/id1_sums.h"
+#include "xml/xml_file.h"
+#include "xml/xml_text.h"
 #include "xml/xml_writer.h"
 
 namespace pramo {
@@ -79,6 +83,38 @@ Id1Sums obveznici(XmlWriter& w, Messages& messages, const std::vector<Id1Payee>&
     return file;
 }
 
+std::string numbered(std::string_view what, std::int64_t number) {
+    return std::string(what) + " (šifra " + std::to_string(number) + ")";
+}
+
+// Why a payee written into the return cannot be: an OIB given but wrong, or a text XML cannot
+// carry. (A payee without OIB is written with a blank one, after a message.)
+std::optional<std::string> payeeFault(const Id1Payee& p) {
+    const std::string who = "primatelj " + numbered(visibleUtf8(p.oso.prezime.str() + " " + p.oso.ime.str()), p.oso.oznaka);
+    if (!p.oso.oib.blank() && !validOib(p.oso.oib.view()))
+        return who + ": OIB " + visibleUtf8(p.oso.oib.view()) + " nije ispravan (nije 11 znamenki s ispravnom kontrolnom znamenkom)";
+    auto fault = xmlFieldFault(p.oso, {"IME", "PREZIME"});
+    if (!fault && p.opc) fault = xmlFieldFault(*p.opc, {"SHIFRA"});
+    if (fault) return who + ", " + *fault;
+    return std::nullopt;
+}
+
+// Everything the return carries that it cannot carry as it is, checked before anything is
+// written: the header's texts, the payer's OIB (which also names the file) and the payees written.
+std::optional<std::string> returnFault(const Id1& h, const Subjekti& sub, const std::vector<Id1Payee>& payees) {
+    if (auto fault = xmlFieldFault(h, {"STORNO", "GODINA", "KONIME", "KONPREZIME", "KONTEL1", "KONTEL2", "KONEMAIL"}))
+        return numbered("ID-1 obrazac", h.oznaka) + ", " + *fault;
+    if (!validOib(sub.oib.view()))
+        return "isplatitelj " + numbered(visibleUtf8(sub.naziv.view()), sub.oznaka) + ": OIB \"" + visibleUtf8(sub.oib.view()) +
+               "\" nije ispravan (nije 11 znamenki s ispravnom kontrolnom znamenkom)";
+    std::vector<const Id1Item*> untaxed;
+    for (const Id1Payee& p : payees) {
+        if (!returnSums(p, untaxed).taxed()) continue;
+        if (auto fault = payeeFault(p)) return fault;
+    }
+    return std::nullopt;
+}
+
 int yearOf(const Id1& h) {
     int year = 0;
     const std::string_view g = h.godina.view();
@@ -113,6 +149,10 @@ std::optional<std::string> id1Document(Store& store, Messages& messages, const I
         problem = "cannot read the payments of the year: " + store.error().text();
         return std::nullopt;
     }
+    if (auto fault = returnFault(header, payer, payees)) {
+        problem = "Greška - " + *fault + ".";
+        return std::nullopt;
+    }
     XmlWriter w;
     w.begin("Id1", {{"storno", header.storno.view()}, {"xmlns", id1Namespace},
                     {"xmlns:xsi", "http://www.w3.org/2001/XMLSchema-instance"}});
@@ -143,7 +183,11 @@ Id1XmlOutcome writeId1Xml(Files& files, std::int32_t header, const std::string& 
     const std::optional<std::string> document = id1Document(files.store(), files.messages(), h, sub, problem);
     if (!document) return refused(problem, problem);
     const std::string path = (std::filesystem::path(dir) / id1FileName(sub.oib.view())).string();
-    if (const WriteOutcome failed = writeFileAtomically(path, *document)) return refused(failed->text(), failed->croatian());
+    std::optional<std::string> notXml;
+    const auto describe = [](const SchemaProblem& p) { return "XML datoteka nije ispravna: " + p.reason + " (" + p.detail + ")"; };
+    if (const WriteOutcome failed = writeXmlFile(path, *document, {}, describe, notXml))
+        return refused(failed->text(), failed->croatian());
+    if (notXml) return refused(*notXml, *notXml);
     return {path, {}, {}};
 }
 

@@ -18,6 +18,11 @@ bool startReport(const ReportSpec& spec, const ReportArgs& args, AppContext& ctx
         showWarning(ctx.messages, ctx.store, Warning::RetrievalError, result.failedFile);
     }
     if (result.end != RunEnd::Pages) return false;
+    if (!result.notes.empty()) {
+        std::string text;
+        for (const std::string& note : result.notes) text += (text.empty() ? "" : "\n") + note;
+        ctx.messages.ask(MessageBox{.title = spec.title.toStdString(), .text = text, .icon = Icon::Exclamation});
+    }
     if (spec.preview == PreviewKind::Full) return showFullPreview(std::move(result.pages), spec.title, host, parent);
     return previewAndPrint(std::move(result.pages), spec.title, host, parent);
 }

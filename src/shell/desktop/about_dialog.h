@@ -1,5 +1,6 @@
 #pragma once
-// The About window (OPROGRAMU): what the program covers, and a button that closes it.
+// The About window (OPROGRAMU): what the program covers, its version with the date of the rates
+// and code books delivered, and a button that closes it.
 
 #include <QDialog>
 
