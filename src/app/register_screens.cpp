@@ -2,6 +2,7 @@
 
 #include "crisistax/ui/kriznica_screens.h"
 #include "joppd/ui/joppd_screens.h"
+#include "payments/payment_dates.h"
 #include "payments/positions.h"
 #include "payments/ui/screens.h"
 #include "preview/ui/screens.h"
@@ -22,7 +23,7 @@ void registerAllScreens(ScreenRegistry& registry) {
 }
 
 std::vector<DataUpgrade> dataUpgrades() {
-    return {upgradePositions};
+    return {upgradePositions, upgradePaymentYears};
 }
 
 }  // namespace pramo

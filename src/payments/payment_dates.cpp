@@ -39,4 +39,11 @@ StoreCode nextPaymentNumber(Store& store, std::int32_t& number) {
     return c;
 }
 
+StoreCode upgradePaymentYears(Store& store) {
+    if (store.checkTable(Isplate::table) != StoreCode::Ok) return StoreCode::Ok;
+    std::int64_t stale = 0;
+    if (const StoreCode c = store.verifyKeys(Isplate::table, stale); !ok(c) || stale == 0) return c;
+    return store.rebuildKeys(Isplate::table);
+}
+
 }  // namespace pramo

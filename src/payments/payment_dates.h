@@ -20,7 +20,8 @@ std::string rsIdOf(Date d);
 inline constexpr int lastKeptRsId = 13366;
 
 // After the payment's date was set or moved: from 2014 on the RS Id becomes the one the date
-// gives; earlier dates keep the RS Id as it is. The year is never changed by the date.
+// gives; earlier dates keep the RS Id as it is. (The year follows the date whenever the payment is
+// stored: yearFollowsDate.)
 void rsIdFromDate(Isplate& isp);
 
 // The first day from `from` on for which payer `isplatitelj` has no payment with that day's year
@@ -29,5 +30,11 @@ StoreCode firstFreeDay(Store& store, std::int32_t isplatitelj, Date from, Isplat
 
 // The number a new payment gets: one above the highest (1 when there is none).
 StoreCode nextPaymentNumber(Store& store, std::int32_t& number);
+
+// Start-up upgrade of books kept by earlier versions, which could store a payment under a year
+// other than its date's: when any payment's keys disagree with the year its date gives, the keys
+// are rebuilt, which writes that year into the payment. A missing file, or one whose keys are
+// rebuilt when it is opened anyway, is left alone.
+StoreCode upgradePaymentYears(Store& store);
 
 }  // namespace pramo

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "records/store/atomic_file.h"
+#include "support/own_locks.h"
 #include "support/test_data.h"
 
 namespace pramo {
@@ -97,7 +98,9 @@ TEST(AtomicFile, AClosedDatabaseOfNoSqliteContentIsNoLongerGuarded) {
     EXPECT_FALSE(writeFileAtomically(db, "x"));
 }
 
-TEST(AtomicFile, WritesThroughLinksToTheFileTheyName) {
+// A symbolic link at the name is replaced by the document; the file it named, anywhere on disk,
+// is left as it was. The document keeps the permissions of the file the name showed.
+TEST(AtomicFile, ReplacesALinkAtTheNameNeverTheFileItNames) {
     test::TempDir dir;
     fs::create_directory(dir.file("docs"));
     std::ofstream(dir.file("docs/old.txt")) << "old";
@@ -106,11 +109,32 @@ TEST(AtomicFile, WritesThroughLinksToTheFileTheyName) {
     fs::create_symlink("docs/new.txt", dir.file("dangling"));
     ASSERT_FALSE(writeFileAtomically(dir.file("link"), "new content"));
     ASSERT_FALSE(writeFileAtomically(dir.file("dangling"), "made"));
-    EXPECT_TRUE(fs::is_symlink(dir.file("link")));
-    EXPECT_EQ(contentOf(dir.file("docs/old.txt")), "new content");
-    EXPECT_EQ(contentOf(dir.file("docs/new.txt")), "made");
-    EXPECT_EQ(fs::status(dir.file("docs/old.txt")).permissions() & fs::perms::all,
+    for (const char* name : {"link", "dangling"}) EXPECT_FALSE(fs::is_symlink(dir.file(name))) << name;
+    EXPECT_EQ(contentOf(dir.file("link")), "new content");
+    EXPECT_EQ(contentOf(dir.file("dangling")), "made");
+    EXPECT_EQ(contentOf(dir.file("docs/old.txt")), "old");
+    EXPECT_FALSE(fs::exists(dir.file("docs/new.txt")));
+    EXPECT_EQ(fs::status(dir.file("link")).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(entries(dir), 3u);  // no temporary left behind
+}
+
+// The database open here is recognised by its device and inode, never by opening it: closing a
+// descriptor of it would drop SQLite's locks. Here its folder was renamed after it was opened.
+TEST(AtomicFile, NeverOpensTheDatabaseOpenHere) {
+    test::TempDir dir;
+    fs::create_directory(dir.file("a"));
+    Store store;
+    ASSERT_EQ(store.openDatabase(dir.file("a/pramo.db")), StoreCode::Ok);
+    fs::rename(dir.file("a"), dir.file("b"));
+    fs::create_symlink("b/pramo.db-shm", dir.file("to-shm"));
+    for (const char* name : {"b/pramo.db", "b/pramo.db-wal", "b/pramo.db-shm", "b/pramo.db-journal", "to-shm"}) {
+        const auto problem = checkWritableTarget(dir.file(name));
+        ASSERT_TRUE(problem) << name;
+        EXPECT_EQ(problem->kind, FileProblem::Kind::Database) << name;
+        EXPECT_TRUE(test::holdsOwnLock(dir.file("b/pramo.db"))) << name;
+        EXPECT_TRUE(test::holdsOwnLock(dir.file("b/pramo.db-shm"))) << name;
+    }
 }
 
 TEST(AtomicFile, ProblemsAreToldInTheUsersTerms) {

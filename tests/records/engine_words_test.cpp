@@ -39,6 +39,7 @@ TEST(EngineWords, ExtendedCodesMeanWhatTheirFamilyMeans) {
         {SQLITE_BUSY_TIMEOUT, StoreCode::FileLocked, locked},
         {SQLITE_LOCKED_SHAREDCACHE, StoreCode::FileLocked, locked},
         {SQLITE_CONSTRAINT_UNIQUE, StoreCode::DuplicateKey, "slog s tom vrijednošću ključa već postoji"},
+        {SQLITE_CONSTRAINT_COMMITHOOK, StoreCode::FileSystem, "baza podataka odbila je radnju"},
         {SQLITE_NOTADB, StoreCode::LayoutMismatch, "datoteka nije baza podataka"},
         {SQLITE_ERROR_RETRY, StoreCode::FileSystem, "baza podataka odbila je radnju"},
     };

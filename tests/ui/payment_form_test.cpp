@@ -48,7 +48,7 @@ protected:
 };
 
 // With today's and tomorrow's RS Id taken, the day after tomorrow is proposed; typed dates give
-// their RS Id (the year stays); the buttons and numeric + and − move the date and the RS Id.
+// their RS Id and year; the buttons and numeric + and − move the date and the RS Id.
 TEST_F(PaymentForm, NewPaymentDateAndRsId) {
     pay(1, date(2015, 3, 14));
     pay(2, date(2015, 3, 15));
@@ -63,6 +63,7 @@ TEST_F(PaymentForm, NewPaymentDateAndRsId) {
         for (const auto& [d, rsid] : dates) {
             typeDate(form, d);
             EXPECT_EQ(shown(form, "RSID"), rsid) << d;
+            EXPECT_EQ(shown(form, "GODINA"), QString(d).right(4)) << d;
         }
         EXPECT_EQ(shown(form, "GODINA"), "2015");
         dateButton(form, 0)->click();
@@ -82,7 +83,7 @@ TEST_F(PaymentForm, NewPaymentDateAndRsId) {
 }
 
 // A payment of 2013 keeps its RS Id when its date changes within 2013 (and on opening); from 2014
-// the date's RS Id replaces it, also the one stored for a later date.
+// the date's RS Id replaces it, also the one stored for a later date. The year follows the date.
 TEST_F(PaymentForm, RsIdOf2013IsKept) {
     pay(1, date(2013, 4, 10), "13777");
     pay(2, date(2015, 3, 2), "15999");
@@ -102,7 +103,7 @@ TEST_F(PaymentForm, RsIdOf2013IsKept) {
         dateButton(form, 0)->click();
         dateButton(form, 0)->click();
         EXPECT_EQ(shown(form, "RSID"), "14001");
-        EXPECT_EQ(shown(form, "GODINA"), "2013");
+        EXPECT_EQ(shown(form, "GODINA"), "2014");
         form.cancelButton()->click();
     });
 }

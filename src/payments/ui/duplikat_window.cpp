@@ -109,6 +109,7 @@ QWidget* DuplikatWindow::buildNew() {
     rsid_ = entry(5, "[0-9]*", box);
     form->addRow("ID:", rsid_);
     godina_ = entry(4, "[0-9]*", box);
+    godina_->setReadOnly(true);  // the year follows the date
     form->addRow("Godina:", godina_);
     for (QLineEdit* e : {datum_, rsid_, godina_}) e->installEventFilter(this);
     return box;
@@ -140,7 +141,9 @@ bool DuplikatWindow::acceptDate() {
     req_.datum = *d;
     Isplate isp{.rsid = rsid_->text().toStdString(), .datum = *d};
     rsIdFromDate(isp);
+    yearFollowsDate(isp);
     rsid_->setText(q(isp.rsid.str()));
+    godina_->setText(q(isp.godina.str()));
     datum_->setText(q(d->toString()));
     return true;
 }

@@ -33,9 +33,10 @@ QString payerField(FormScreen& f, std::string_view field) {
     return QString::fromStdString(field == "OIB" ? sub.oib.str() : sub.naziv.str());
 }
 
-// LOCDAN: from 2014 on the date gives the RS Id.
+// LOCDAN: from 2014 on the date gives the RS Id; the year always follows the date.
 void locdan(FormScreen& f) {
     rsIdFromDate(f.as<Isplate>());
+    yearFollowsDate(f.as<Isplate>());
     f.refreshFields();
 }
 
@@ -128,7 +129,7 @@ const FormSpec upisIsplate{
                 .steps = {{.arrow = Qt::UpArrow, .delta = 1}, {.arrow = Qt::DownArrow, .delta = -1}}, .keypadStep = 1},
                {.label = "", .kind = FieldKind::Shown,
                 .shown = [](FormScreen& f) { return QString::fromStdString(rsIdOf(f.as<Isplate>().datum)); }},
-               {.field = "GODINA", .label = "Godina:"},
+               {.field = "GODINA", .label = "Godina:", .readOnly = true},
                {.kind = FieldKind::List, .list = &upisIsplateDohoci}},
     .duplicateOrder = {&Isplate::keyOznaka, &Isplate::keyRsidIsplatitelj},
     .help = false,

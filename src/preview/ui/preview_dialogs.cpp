@@ -199,7 +199,7 @@ void SaveAllDialog::accept() {
         tellNoPages(host_);
         return;
     }
-    if (const WriteOutcome problem = writePagesAsText(pages, fileName())) {
+    if (const WriteOutcome problem = writePagesAsText(pages, host_.documentPath(fileName()))) {
         tellNotSaved(host_, *problem);
         return;
     }

@@ -1,5 +1,7 @@
 #include "records/layouts/isplate.h"
 
+#include <string>
+
 namespace pramo {
 
 const KeyDef Isplate::keyOznaka{.name = "ISP:KEYOZNAKA", .display = "ISP:KeyOznaka", .parts = {{"OZNAKA"}}, .unique = true};
@@ -14,6 +16,15 @@ const TableDef Isplate::table = declareTable<Isplate>(
     {field<&Isplate::oznaka>("OZNAKA"), field<&Isplate::isplatitelj>("ISPLATITELJ"),
      field<&Isplate::rsid>("RSID"), field<&Isplate::datum>("DATUM"),
      field<&Isplate::godina>("GODINA"), field<&Isplate::biljeske>("BILJESKE")},
-    {&keyOznaka, &keyIsplatitelj, &keyDatum, &keyRsid, &keyGodina, &keyRsidIsplatitelj});
+    {&keyOznaka, &keyIsplatitelj, &keyDatum, &keyRsid, &keyGodina, &keyRsidIsplatitelj}, {},
+    [](void* rec) { return yearFollowsDate(*static_cast<Isplate*>(rec)); });
+
+bool yearFollowsDate(Isplate& isp) {
+    if (isp.datum.isNull()) return false;
+    const std::string year = std::to_string(isp.datum.year());
+    if (isp.godina == std::string_view(year)) return false;
+    isp.godina = year;
+    return true;
+}
 
 }  // namespace pramo

@@ -20,4 +20,9 @@ struct Isplate {
     static const KeyDef keyOznaka, keyIsplatitelj, keyDatum, keyRsid, keyGodina, keyRsidIsplatitelj;
 };
 
+// The year a payment belongs to is the year of its date, whoever wrote it; a payment without a
+// date keeps the year it has. Answers whether the year changed. The store applies it to every
+// payment it reads and writes, so a payment moved into another year counts in that year alone.
+bool yearFollowsDate(Isplate& isp);
+
 }  // namespace pramo

@@ -25,17 +25,26 @@ constexpr int maxLinkHops = 40;
 
 std::mutex guardedMutex;
 
-// The resolved paths of the databases this process has open, one entry per guard.
-std::vector<std::string>& guardedDatabases() {
-    static std::vector<std::string> paths;
-    return paths;
+// A database this process has open: its resolved name and, while it exists, its device and inode.
+struct Guarded {
+    std::string path;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    bool identified = false;
+};
+
+std::vector<Guarded>& guardedDatabases() {
+    static std::vector<Guarded> databases;
+    return databases;
 }
 
-// The target as the write will reach it: its folder resolved and symbolic links followed to the
-// name they point at (which need not exist yet).
+// The target as the write will reach it. The file goes to `place`: the folder resolved, the name
+// as given, so that a symbolic link at the name is replaced, never the file it points to. What
+// the name shows now is `resolved` (every link followed), which decides the refusals.
 struct Target {
-    fs::path path;
-    bool exists = false;
+    fs::path place;
+    fs::path resolved;
+    bool exists = false;  // `resolved` exists; `st` is its status
     struct stat st {};
 };
 
@@ -66,10 +75,41 @@ std::optional<fs::path> resolve(const std::string& target) {
     return std::nullopt;
 }
 
+bool sameInode(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+bool isGuardedInode(const Guarded& g, const struct stat& st) {
+    if (g.identified) return g.dev == st.st_dev && g.ino == st.st_ino;
+    struct stat now {};
+    return ::stat(g.path.c_str(), &now) == 0 && sameInode(now, st);
+}
+
+// Whether `path` is a database this process has open or one of its companions (-wal, -shm,
+// -journal, which need not exist yet). Decided from the files' status alone: opening and closing
+// any of them here would drop the locks SQLite holds on them for this process.
+bool isOpenDatabaseFile(const fs::path& path) {
+    const std::lock_guard lock(guardedMutex);
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    const std::string name = path.string();
+    for (const Guarded& g : guardedDatabases()) {
+        if (exists && isGuardedInode(g, st)) return true;
+        for (std::string_view suffix : companionSuffixes) {
+            struct stat other {};
+            if (exists && ::stat((g.path + std::string(suffix)).c_str(), &other) == 0 && sameInode(other, st)) return true;
+            if (!name.ends_with(suffix)) continue;
+            if (::stat(name.substr(0, name.size() - suffix.size()).c_str(), &other) == 0 && isGuardedInode(g, other)) return true;
+            if (name == g.path + std::string(suffix)) return true;
+        }
+    }
+    return false;
+}
+
+// Reads the header of a file that is not open as a database here.
 bool holdsSqliteDatabase(const fs::path& path) {
     static constexpr char magic[] = "SQLite format 3";  // with its terminating zero: 16 bytes
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if (isOpenDatabaseFile(path)) return true;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     char head[sizeof magic] = {};
@@ -79,27 +119,11 @@ bool holdsSqliteDatabase(const fs::path& path) {
     return found;
 }
 
-bool sameFile(const fs::path& a, const Target& b) {
-    struct stat st {};
-    if (b.exists && ::stat(a.c_str(), &st) == 0) return st.st_dev == b.st.st_dev && st.st_ino == b.st.st_ino;
-    return a == b.path;
-}
-
-bool isGuarded(const Target& t) {
-    const std::lock_guard lock(guardedMutex);
-    for (const fs::path base : guardedDatabases()) {
-        if (sameFile(base, t)) return true;
-        for (std::string_view suffix : companionSuffixes) {
-            if (sameFile(base.string() + std::string(suffix), t)) return true;
-        }
-    }
-    return false;
-}
-
-// A database file, or a companion (-wal, -shm, -journal) of one, by its content and name.
+// A database file, or a companion (-wal, -shm, -journal) of one: this process's open databases
+// by their status, any other by its content.
 bool isDatabaseFile(const Target& t) {
-    if (isGuarded(t) || (t.exists && holdsSqliteDatabase(t.path))) return true;
-    const std::string name = t.path.string();
+    if (isOpenDatabaseFile(t.resolved) || (t.exists && holdsSqliteDatabase(t.resolved))) return true;
+    const std::string name = t.resolved.string();
     for (std::string_view suffix : companionSuffixes) {
         if (name.ends_with(suffix) && holdsSqliteDatabase(name.substr(0, name.size() - suffix.size()))) return true;
     }
@@ -110,12 +134,15 @@ WriteOutcome problem(const std::string& file, Kind kind, int error = 0) { return
 
 WriteOutcome examine(const std::string& target, Target& t) {
     if (target.empty()) return problem(target, Kind::NoName);
-    const auto path = resolve(target);
-    if (!path) return problem(target, Kind::NoDirectory, errno);
-    t.path = *path;
-    t.exists = ::stat(t.path.c_str(), &t.st) == 0;
+    const fs::path given(target);
+    const auto folder = realFolder(given.parent_path());
+    const auto resolved = folder ? resolve(target) : std::nullopt;
+    if (!resolved) return problem(target, Kind::NoDirectory, errno);
+    t.resolved = *resolved;
+    t.place = given.has_filename() ? *folder / given.filename() : *folder;
+    t.exists = ::stat(t.resolved.c_str(), &t.st) == 0;
     if (t.exists && !S_ISREG(t.st.st_mode)) return problem(target, Kind::NotRegular);
-    if (!t.path.has_filename()) return problem(target, Kind::NotRegular);
+    if (!t.resolved.has_filename() || !given.has_filename()) return problem(target, Kind::NotRegular);
     if (isDatabaseFile(t)) return problem(target, Kind::Database);
     return std::nullopt;
 }
@@ -128,7 +155,7 @@ bool syncFile(const std::string& path) {
 }
 
 // New files get the usual permissions (what the umask leaves of rw-rw-rw-); a replaced file
-// keeps its own.
+// keeps its own, and a replaced link those of the file it named.
 void setMode(const std::string& temporary, const Target& t) {
     mode_t mode = 0666;
     if (t.exists) {
@@ -231,14 +258,14 @@ WriteOutcome checkWritableTarget(const std::string& target) {
 WriteOutcome writeFileAtomically(const std::string& target, const std::function<bool(const std::string&)>& fill) {
     Target t;
     if (auto refused = examine(target, t)) return refused;
-    Temporary temporary(t.path);
+    Temporary temporary(t.place);
     if (!temporary.made()) return problem(target, Kind::NoDirectory, errno);
     setMode(temporary.path(), t);
     errno = 0;
     if (!fill(temporary.path())) return problem(target, Kind::NotWritten, errno);
     if (!syncFile(temporary.path())) return problem(target, Kind::NotWritten, errno);
-    if (!temporary.placeAt(t.path)) return problem(target, Kind::NotPlaced, errno);
-    syncFile(t.path.parent_path().string());
+    if (!temporary.placeAt(t.place)) return problem(target, Kind::NotPlaced, errno);
+    syncFile(t.place.parent_path().string());
     return std::nullopt;
 }
 
@@ -249,15 +276,18 @@ WriteOutcome writeFileAtomically(const std::string& target, std::string_view con
 DatabaseWriteGuard::DatabaseWriteGuard(const std::string& path) {
     const auto resolved = resolve(path);
     path_ = resolved ? resolved->string() : path;
+    Guarded g{.path = path_};
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) == 0) g = {path_, st.st_dev, st.st_ino, true};
     const std::lock_guard lock(guardedMutex);
-    guardedDatabases().push_back(path_);
+    guardedDatabases().push_back(g);
 }
 
 DatabaseWriteGuard::~DatabaseWriteGuard() {
     const std::lock_guard lock(guardedMutex);
-    auto& paths = guardedDatabases();
-    const auto it = std::find(paths.begin(), paths.end(), path_);
-    if (it != paths.end()) paths.erase(it);
+    auto& all = guardedDatabases();
+    const auto it = std::find_if(all.begin(), all.end(), [&](const Guarded& g) { return g.path == path_; });
+    if (it != all.end()) all.erase(it);
 }
 
 }  // namespace pramo

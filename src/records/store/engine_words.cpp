@@ -5,6 +5,8 @@
 namespace pramo {
 
 EngineMeaning engineMeaning(int engineCode) {
+    // A commit refused by a hook is a constraint by family, but no key is involved.
+    if (engineCode == SQLITE_CONSTRAINT_COMMITHOOK) return {StoreCode::FileSystem, "baza podataka odbila je radnju"};
     switch (engineCode & 0xFF) {  // an extended code carries its primary code in the low byte
     case SQLITE_BUSY:
     case SQLITE_LOCKED: return {StoreCode::FileLocked, "bazu podataka drži zaključanom drugi program"};

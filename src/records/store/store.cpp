@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "records/store/cursor.h"
+#include "records/store/heap_record.h"
 #include "records/store/key_encoding.h"
 #include "records/store/stmt_use.h"
 #include "records/store/store_sql.h"
@@ -62,6 +63,7 @@ StoreCode Store::getRaw(const KeyDef& key, void* rec) {
 }
 
 StoreCode Store::addRaw(const TableDef& t, void* rec) {
+    if (t.derive) t.derive(rec);
     Stmt* s = statement(sql::insert(t));
     if (!s) return error_.code;
     StmtUse use(s->st);
@@ -81,6 +83,7 @@ StoreCode Store::putRaw(const TableDef& t, void* rec) {
         setError(StoreCode::NoMoreRecords);
         return StoreCode::NoMoreRecords;
     }
+    if (t.derive) t.derive(rec);
     Stmt* s = statement(sql::update(t));
     if (!s) return error_.code;
     StmtUse use(s->st);
@@ -129,9 +132,11 @@ StoreCode Store::regetRaw(const TableDef& t, const Position& p, void* rec) {
 }
 
 bool Store::collidesRaw(const KeyDef& key, const void* rec) {
-    const auto v = encodeKey(key, rec);
-    if (!v) return false;
     const TableDef& t = *key.table;
+    const HeapRecord stored(t, rec);  // as it would be written
+    if (t.derive) t.derive(stored.get());
+    const auto v = encodeKey(key, stored.get());
+    if (!v) return false;
     Stmt* s = statement("SELECT 1 FROM " + sql::quoted(t.name) + " WHERE " + sql::quoted(key.column()) +
                         " = ?1 AND _id <> ?2 LIMIT 1");
     if (!s) return false;

@@ -61,7 +61,9 @@ public:
     // 0; 2 missing (never made here); 36 lost (made here, gone now); 46 keys to rebuild; 47 other layout; 32; 90
     StoreCode checkTable(const TableDef& t);
     StoreCode createTable(const TableDef& t);  // creates it empty with its keys
-    StoreCode rebuildKeys(const TableDef& t);  // recomputes every key; 40 when a unique key now collides
+    // Recomputes every key, and writes the derived fields a row holds otherwise; 40 when a unique
+    // key now collides.
+    StoreCode rebuildKeys(const TableDef& t);
     StoreCode removeAll(const TableDef& t);    // erases every record of the file
     // Recomputes every record's keys and counts those that differ from what the file holds.
     // Records with a value their fields cannot hold are left to findBadValues.
@@ -143,8 +145,10 @@ public:
     Stmt* statement(const std::string& sql);
     StoreCode fail(int sqliteCode);
     // Reads the current row into `rec`; a value its field cannot hold fails the read (47), and the
-    // error names the file, the row (_id), the field and the value.
+    // error names the file, the row (_id), the field and the value. The table's derived fields
+    // are set by its rule; `derivedChanged` tells whether the row held them otherwise.
     StoreCode readRow(const TableDef& t, sqlite3_stmt* st, void* rec);
+    StoreCode readRow(const TableDef& t, sqlite3_stmt* st, void* rec, bool& derivedChanged);
 
 private:
     StoreCode exec(const std::string& sql);

@@ -3,6 +3,7 @@
 
 #include <sqlite3.h>
 
+#include <memory>
 #include <vector>
 
 #include "records/store/heap_record.h"
@@ -52,24 +53,38 @@ StoreCode keysComplete(Store& store, const TableDef& t, bool& complete) {
     return StoreCode::Ok;
 }
 
-// Rows with their key values computed afresh, in row order.
-using KeyBatch = std::vector<std::pair<std::int64_t, std::vector<std::optional<std::string>>>>;
+// Rows with their key values computed afresh, in row order; a row whose derived fields it held
+// otherwise is kept whole, to be written with them.
+struct KeyBatch {
+    std::vector<std::pair<std::int64_t, std::vector<std::optional<std::string>>>> keys;
+    std::vector<std::unique_ptr<HeapRecord>> rewritten;
+    std::int64_t last = 0;  // the last row read
+    std::size_t rows = 0;
+};
 constexpr std::size_t keyBatchSize = 512;
 
-StoreCode readKeyBatch(Store& store, const TableDef& t, std::int64_t after, KeyBatch& batch) {
-    batch.clear();
+StoreCode readKeyBatch(Store& store, const TableDef& t, KeyBatch& batch) {
+    const std::int64_t after = batch.last;
+    batch = KeyBatch{.last = after};
     Store::Stmt* s = store.statement("SELECT " + sql::selectColumns(t) + " FROM " + sql::quoted(t.name) +
                                      " WHERE _id > ?1 ORDER BY _id LIMIT " + std::to_string(keyBatchSize));
     if (!s) return store.error().code;
     StmtUse use(s->st);
     sqlite3_bind_int64(use.get(), 1, after);
-    HeapRecord rec(t);
     int rc;
     while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
-        if (const StoreCode c = store.readRow(t, use.get(), rec.get()); !ok(c)) return c;
+        auto rec = std::make_unique<HeapRecord>(t);
+        bool derived = false;
+        if (const StoreCode c = store.readRow(t, use.get(), rec->get(), derived); !ok(c)) return c;
+        batch.last = t.row(rec->get()).id;
+        ++batch.rows;
+        if (derived) {
+            batch.rewritten.push_back(std::move(rec));
+            continue;
+        }
         std::vector<std::optional<std::string>> keys;
-        for (const KeyDef* k : t.keys) keys.push_back(encodeKey(*k, rec.get()));
-        batch.emplace_back(t.row(rec.get()).id, std::move(keys));
+        for (const KeyDef* k : t.keys) keys.push_back(encodeKey(*k, rec->get()));
+        batch.keys.emplace_back(batch.last, std::move(keys));
     }
     return rc == SQLITE_DONE ? StoreCode::Ok : store.fail(rc);
 }
@@ -77,7 +92,7 @@ StoreCode readKeyBatch(Store& store, const TableDef& t, std::int64_t after, KeyB
 StoreCode writeKeyBatch(Store& store, const TableDef& t, const KeyBatch& batch) {
     Store::Stmt* s = store.statement(sql::updateKeys(t));
     if (!s) return store.error().code;
-    for (const auto& [id, keys] : batch) {
+    for (const auto& [id, keys] : batch.keys) {
         StmtUse use(s->st);
         int i = 1;
         for (const auto& v : keys) {
@@ -87,6 +102,8 @@ StoreCode writeKeyBatch(Store& store, const TableDef& t, const KeyBatch& batch) 
         sqlite3_bind_int64(use.get(), i, id);
         if (const int rc = sqlite3_step(use.get()); rc != SQLITE_DONE) return store.fail(rc);
     }
+    for (const auto& rec : batch.rewritten)
+        if (const StoreCode c = store.putRaw(t, rec->get()); !ok(c)) return c;
     return StoreCode::Ok;
 }
 
@@ -180,10 +197,10 @@ StoreCode Store::rebuildKeys(const TableDef& t) {
     for (const KeyDef* k : t.keys) c = ok(c) ? exec("DROP INDEX IF EXISTS " + sql::quoted(sql::indexName(*k))) : c;
     for (const auto& n : sql::triggerNames(t)) c = ok(c) ? exec("DROP TRIGGER IF EXISTS " + sql::quoted(n)) : c;
     KeyBatch batch;
-    for (std::int64_t last = 0; ok(c); last = batch.back().first) {
-        c = readKeyBatch(*this, t, last, batch);
+    while (ok(c)) {
+        c = readKeyBatch(*this, t, batch);
         if (ok(c)) c = writeKeyBatch(*this, t, batch);
-        if (batch.size() < keyBatchSize) break;
+        if (batch.rows < keyBatchSize) break;
     }
     for (const auto& s : sql::createIndexes(t)) c = ok(c) ? exec(s) : c;
     for (const auto& s : sql::createTriggers(t)) c = ok(c) ? exec(s) : c;

@@ -79,6 +79,12 @@ std::string where(const TableDef& t, std::int64_t id, const FieldDef& f) {
 }  // namespace
 
 StoreCode Store::readRow(const TableDef& t, sqlite3_stmt* st, void* rec) {
+    bool derived = false;
+    return readRow(t, st, rec, derived);
+}
+
+StoreCode Store::readRow(const TableDef& t, sqlite3_stmt* st, void* rec, bool& derivedChanged) {
+    derivedChanged = false;
     RowRef& row = t.row(rec);
     row.id = sqlite3_column_int64(st, 0);
     row.version = sqlite3_column_int64(st, 1);
@@ -96,6 +102,7 @@ StoreCode Store::readRow(const TableDef& t, sqlite3_stmt* st, void* rec) {
         }
         ++col;
     }
+    if (t.derive) derivedChanged = t.derive(rec);
     return StoreCode::Ok;
 }
 

@@ -49,9 +49,9 @@ std::string KeyDef::column() const {
 }
 
 TableDef::TableDef(std::string_view name_, std::string_view prefix_, std::vector<FieldDef> fields_,
-                   std::vector<const KeyDef*> keys_, const RecordOps& ops, std::string_view label_)
+                   std::vector<const KeyDef*> keys_, const RecordOps& ops, std::string_view label_, DeriveFields derive_)
     : name(name_), prefix(prefix_), fields(std::move(fields_)), keys(std::move(keys_)), clear(ops.clear),
-      row(ops.row), create(ops.create), destroy(ops.destroy), copy(ops.copy) {
+      row(ops.row), create(ops.create), destroy(ops.destroy), copy(ops.copy), derive(derive_) {
     label = label_.empty() ? std::string(name) : std::string(label_);
     for (char& c : label) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     for (std::size_t k = 0; k < keys.size(); ++k) {

@@ -76,9 +76,14 @@ struct KeyDef {
     std::string_view displayName() const { return display.empty() ? name : display; }
 };
 
+// Sets the fields a record derives from its others (a payment's year from its date) and answers
+// whether any of them changed.
+using DeriveFields = bool (*)(void* rec);
+
 struct TableDef {
     TableDef(std::string_view name, std::string_view prefix, std::vector<FieldDef> fields,
-             std::vector<const KeyDef*> keys, const struct RecordOps& ops, std::string_view label = {});
+             std::vector<const KeyDef*> keys, const struct RecordOps& ops, std::string_view label = {},
+             DeriveFields derive = nullptr);
 
     std::string_view name;    // table name in the database: "OSOBE"
     std::string_view prefix;  // field prefix: "OSO"
@@ -90,6 +95,9 @@ struct TableDef {
     void* (*create)();                // a new cleared record on the heap
     void (*destroy)(void* rec);
     void (*copy)(void* to, const void* from);
+    // Null, or the rule for the derived fields: the store applies it to every record it reads,
+    // writes or rebuilds the keys of, so no reader sees a derived field another tool left stale.
+    DeriveFields derive = nullptr;
 
     int fieldIndex(std::string_view field) const;  // -1 when there is no such field
     const FieldDef* field(std::string_view name) const;
@@ -160,14 +168,14 @@ FieldDef field(std::string_view name) {
 // Declares the table of record type R (which has a member `RowRef row`).
 template <class R>
 TableDef declareTable(std::string_view name, std::string_view prefix, std::vector<FieldDef> fields,
-                      std::vector<const KeyDef*> keys, std::string_view label = {}) {
+                      std::vector<const KeyDef*> keys, std::string_view label = {}, DeriveFields derive = nullptr) {
     static const RecordOps ops{
         [](void* r) { *static_cast<R*>(r) = R{}; },
         [](void* r) -> RowRef& { return static_cast<R*>(r)->row; },
         []() -> void* { return new R{}; },
         [](void* r) { delete static_cast<R*>(r); },
         [](void* to, const void* from) { *static_cast<R*>(to) = *static_cast<const R*>(from); }};
-    return TableDef(name, prefix, std::move(fields), std::move(keys), ops, label);
+    return TableDef(name, prefix, std::move(fields), std::move(keys), ops, label, derive);
 }
 
 }  // namespace pramo

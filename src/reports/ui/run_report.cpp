@@ -28,7 +28,7 @@ bool startReport(const ReportSpec& spec, const ReportArgs& args, AppContext& ctx
 }
 
 bool startReport(const ReportSpec& spec, const ReportArgs& args, AppContext& ctx, QWidget* parent) {
-    PreviewHost host(ctx.messages);
+    PreviewHost host(ctx.messages, ctx.dataDir);
     return startReport(spec, args, ctx, host, parent);
 }
 

@@ -1,7 +1,6 @@
 #include "shell/desktop/data_dir_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "shell/desktop/data_dir_choice.h"
+#include "shell/file_dialogs.h"
 
 namespace pramo {
 
@@ -66,7 +66,7 @@ void DataDirDialog::accept() {
 
 void DataDirDialog::browse() {
     const QString start = QString::fromStdString(typedDataDir(edit_->text(), home_).parent_path().string());
-    const QString dir = QFileDialog::getExistingDirectory(this, windowTitle(), start);
+    const QString dir = askDirectory(this, windowTitle(), start);
     if (!dir.isEmpty()) edit_->setText(dir);
 }
 

@@ -1,10 +1,8 @@
 #include "shell/desktop/printer_setup.h"
 
-#include <QDialogButtonBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPrinterInfo>
-#include <QPushButton>
+
+#include "shell/file_dialogs.h"
 
 namespace pramo {
 
@@ -19,13 +17,7 @@ void printSetup(QPrinter& printer, Messages& messages, QWidget* parent) {
         messages.ask(none);
         return;
     }
-    // Only the printer and its properties are chosen here; what to print is chosen when printing.
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
-    dialog.setOptions({});
-    if (auto* box = dialog.findChild<QDialogButtonBox*>(); box && box->button(QDialogButtonBox::Ok))
-        box->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    dialog.exec();
+    askPrinter(printer, PrinterDialog::PrintSetup, parent);
 }
 
 }  // namespace pramo

@@ -1,0 +1,21 @@
+# scan_includes(<list file> <pattern> <allowed source> <out>): appends to <out> one line
+# "  source:line includes NAME" for every #include whose header matches <pattern> (its first group
+# is the NAME told), in every source the list file names but the allowed one.
+function(scan_includes list_file pattern allowed out)
+  file(STRINGS "${list_file}" sources)
+  set(faults "${${out}}")
+  foreach(source IN LISTS sources)
+    if(source STREQUAL allowed)
+      continue()
+    endif()
+    file(STRINGS "${source}" lines)
+    set(number 0)
+    foreach(line IN LISTS lines)
+      math(EXPR number "${number} + 1")
+      if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*[<\"]${pattern}")
+        string(APPEND faults "\n  ${source}:${number} includes ${CMAKE_MATCH_1}")
+      endif()
+    endforeach()
+  endforeach()
+  set(${out} "${faults}" PARENT_SCOPE)
+endfunction()

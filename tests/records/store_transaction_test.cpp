@@ -1,0 +1,91 @@
+// Transactions that end otherwise than planned, and the key rebuild over more rows than it reads
+// at a time: what must hold whoever looks at the file afterwards.
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "records/layouts/osobe.h"
+#include "store_fixture.h"
+#include "support/raw_db.h"
+
+namespace pramo {
+namespace {
+
+void addPayee(Store& store, int n, std::string surname) {
+    Osobe o;
+    o.oznaka = n;
+    o.prezime = surname;
+    ASSERT_EQ(store.add(o), StoreCode::Ok) << surname;
+}
+
+class StoreTransaction : public test::StoreTest {
+protected:
+    // The surnames another program sees, in row order.
+    std::string seenElsewhere() { return test::RawDb(dir.file("pramo.db")).value("SELECT group_concat(PREZIME) FROM OSOBE"); }
+    sqlite3* connection() { return sqlite3_db_handle(store.statement("SELECT 1")->st); }
+};
+
+// An inner step that fails is undone alone: the outer transaction commits what it did itself.
+TEST_F(StoreTransaction, AFailedInnerStepIsUndoneWhenTheOuterCommits) {
+    {
+        Transaction outer(store, 2);
+        ASSERT_TRUE(outer.began());
+        addPayee(store, 1, "A");
+        {
+            Transaction inner(store, 2);
+            ASSERT_TRUE(inner.began());
+            addPayee(store, 2, "B");
+        }  // the inner step gave up
+        addPayee(store, 3, "C");
+        ASSERT_EQ(outer.commit(), StoreCode::Ok);
+    }
+    EXPECT_EQ(store.transactionDepth(), 0);
+    EXPECT_EQ(seenElsewhere(), "A,C");
+}
+
+// A commit the database refuses is reported, leaves no transaction open (the next one is not
+// nested in it) and loses nothing of the next one.
+TEST_F(StoreTransaction, ARefusedCommitLeavesNothingOpen) {
+    sqlite3_commit_hook(connection(), [](void*) { return 1; }, nullptr);
+    {
+        Transaction tx(store, 2);
+        addPayee(store, 1, "A");
+        EXPECT_NE(tx.commit(), StoreCode::Ok);
+    }
+    EXPECT_NE(store.error().code, StoreCode::Ok);
+    EXPECT_EQ(store.transactionDepth(), 0);
+    EXPECT_NE(sqlite3_get_autocommit(connection()), 0);
+    sqlite3_commit_hook(connection(), nullptr, nullptr);
+    {
+        Transaction tx(store, 2);
+        addPayee(store, 2, "B");
+        EXPECT_EQ(tx.commit(), StoreCode::Ok);
+    }
+    EXPECT_EQ(store.transactionDepth(), 0);
+    EXPECT_EQ(seenElsewhere(), "B");
+}
+
+// Every row changed by another tool gets its keys back, not only the first few hundred.
+TEST_F(StoreTransaction, TheKeyRebuildReachesEveryRow) {
+    constexpr int rows = 1200;
+    {
+        Transaction tx(store, 2);
+        for (int n = 1; n <= rows; ++n) addPayee(store, n, "P" + std::to_string(10000 + n));
+        ASSERT_EQ(tx.commit(), StoreCode::Ok);
+    }
+    files.close(Osobe::table);
+    ASSERT_EQ(test::RawDb(dir.file("pramo.db")).exec("UPDATE OSOBE SET PREZIME = 'Z' || PREZIME"), SQLITE_OK);
+    messages.answers = {ButtonYes};
+    ASSERT_EQ(files.open(Osobe::table), StoreCode::Ok);
+    ASSERT_EQ(messages.shown.size(), 1u);  // the question whether to rebuild
+    std::int64_t stale = -1;
+    ASSERT_EQ(store.verifyKeys(Osobe::table, stale), StoreCode::Ok);
+    EXPECT_EQ(stale, 0);
+    Osobe last;
+    last.prezime = "ZP" + std::to_string(10000 + rows);
+    ASSERT_EQ(store.get(Osobe::keyPrezimeIme, last), StoreCode::Ok);
+    EXPECT_EQ(last.oznaka, rows);
+}
+
+}  // namespace
+}  // namespace pramo
