@@ -12,7 +12,7 @@
 #include "preview/page_painter.h"
 #include "records/store/atomic_file.h"
 #include "preview/page_text.h"
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo::cli {
 namespace {

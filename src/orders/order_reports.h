@@ -5,7 +5,7 @@
 // (the given one, else the first in the file) or on a laser printer's sheets. Their text form
 // lists each order's fields, one "NAME=value" a line.
 
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 

@@ -1,7 +1,7 @@
 #include "reports/idd_page.h"
 
 #include "preview/text_metrics.h"
-#include "reports/form_drawing.h"
+#include "preview/form_drawing.h"
 #include "reports/report_text.h"
 
 namespace pramo {

@@ -10,7 +10,7 @@
 #include "reports/obracun_ispis.h"
 #include "reports/opcine_ispis.h"
 #include "reports/potvrde.h"
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 #include "reports/rsm/rsm.h"
 #include "reports/vrste_dohotka_ispis.h"
 

@@ -17,7 +17,7 @@
 #include "records/layouts/osobe.h"
 #include "records/layouts/param.h"
 #include "records/layouts/vrstedoh.h"
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 #include "support/office.h"
 #include "support/test_data.h"
 

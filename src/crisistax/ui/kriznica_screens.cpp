@@ -10,7 +10,7 @@
 #include "records/layouts/subjekti.h"
 #include "records/store/read_linked.h"
 #include "registers/ui/register_lists.h"
-#include "reports/ui/run_report.h"
+#include "preview/ui/run_report.h"
 #include "shell/form/form_screen.h"
 #include "shell/list/list_panel.h"
 #include "shell/screen_registry.h"

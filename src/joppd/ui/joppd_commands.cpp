@@ -15,7 +15,7 @@
 #include "records/layouts/svasta.h"
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
-#include "reports/ui/run_report.h"
+#include "preview/ui/run_report.h"
 #include "shell/app_context.h"
 
 namespace pramo {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 class QWidget;
 

@@ -1,7 +1,7 @@
 #include "orders/ui/orders_commands.h"
 
 #include "orders/order_reports.h"
-#include "reports/ui/run_report.h"
+#include "preview/ui/run_report.h"
 
 namespace pramo {
 

@@ -18,7 +18,7 @@
 
 #include "payments/ui/item_form_flow.h"
 #include "payments/ui/item_lists.h"
-#include "payments/ui/payee_selection.h"
+#include "registers/ui/payee_selection.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/obracun.h"
 #include "records/layouts/opcine.h"

@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "records/layouts/param.h"
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 #include "shell/app_context.h"
 
 class QAction;

@@ -4,7 +4,7 @@
 #include "payments/ui/payments_screen.h"
 #include "payments/ui/item_form.h"
 #include "payments/ui/item_lists.h"
-#include "payments/ui/payee_selection.h"
+#include "registers/ui/payee_selection.h"
 #include "shell/screen_registry.h"
 
 namespace pramo {

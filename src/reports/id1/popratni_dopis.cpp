@@ -2,7 +2,7 @@
 
 #include "records/layouts/id1.h"
 #include "records/store/read_linked.h"
-#include "reports/form_drawing.h"
+#include "preview/form_drawing.h"
 #include "reports/id1/id1_data.h"
 #include "reports/payer_address.h"
 

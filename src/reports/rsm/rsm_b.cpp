@@ -3,7 +3,7 @@
 #include "records/layouts/mjesta.h"
 #include "records/layouts/obracun.h"
 #include "records/store/read_linked.h"
-#include "reports/form_drawing.h"
+#include "preview/form_drawing.h"
 #include "reports/rsm/rsm.h"
 #include "reports/rsm/rsm_data.h"
 

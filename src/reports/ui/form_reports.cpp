@@ -4,7 +4,7 @@
 
 #include "reports/id1/id1_print.h"
 #include "reports/rsm/rsm.h"
-#include "reports/ui/run_report.h"
+#include "preview/ui/run_report.h"
 
 namespace pramo {
 

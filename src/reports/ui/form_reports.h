@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 class QMenu;
 class QWidget;

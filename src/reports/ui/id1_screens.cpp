@@ -7,7 +7,7 @@
 #include "registers/ui/register_lists.h"
 #include "reports/id1/id1_xml.h"
 #include "reports/id1/popratni_dopis.h"
-#include "reports/ui/run_report.h"
+#include "preview/ui/run_report.h"
 #include "shell/form/form_screen.h"
 #include "shell/list/list_panel.h"
 

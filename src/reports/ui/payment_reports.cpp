@@ -2,7 +2,7 @@
 
 #include "reports/idd.h"
 #include "reports/obracun_ispis.h"
-#include "reports/ui/run_report.h"
+#include "preview/ui/run_report.h"
 
 namespace pramo {
 

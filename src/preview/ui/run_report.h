@@ -3,7 +3,7 @@
 // finished pages go to the simple or the full preview, from which the user prints. A run that
 // finds nothing ends quietly; a store error is shown as a retrieval warning naming the file.
 
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 class QWidget;
 

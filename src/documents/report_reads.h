@@ -8,7 +8,7 @@
 
 #include "records/store/read_linked.h"
 #include "records/store/store.h"
-#include "reports/report_run.h"
+#include "documents/report_run.h"
 
 namespace pramo {
 

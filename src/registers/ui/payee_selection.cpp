@@ -1,4 +1,4 @@
-#include "payments/ui/payee_selection.h"
+#include "registers/ui/payee_selection.h"
 
 #include "registers/ui/register_lists.h"
 #include "shell/list/list_panel.h"

@@ -1,4 +1,4 @@
-#include "joppd/joppd_text.h"
+#include "xml/authority_text.h"
 
 namespace pramo {
 

@@ -1,4 +1,4 @@
-#include "reports/ui/progress_window.h"
+#include "preview/ui/progress_window.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "reports/ui/run_report.h"
+#include "preview/ui/run_report.h"
 
 #include "preview/ui/preview_host.h"
 #include "preview/ui/report_preview.h"
-#include "reports/ui/progress_window.h"
+#include "preview/ui/progress_window.h"
 #include "shell/app_context.h"
 
 namespace pramo {

@@ -1,4 +1,4 @@
-#include "reports/report_run.h"
+#include "documents/report_run.h"
 
 namespace pramo::detail {
 namespace {

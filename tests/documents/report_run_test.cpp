@@ -3,7 +3,7 @@
 #include "preview/report_builder.h"
 #include "records/store/files.h"
 #include "records/layouts/opcine.h"
-#include "reports/report_run.h"
+#include "documents/report_run.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 

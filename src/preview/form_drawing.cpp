@@ -1,4 +1,4 @@
-#include "reports/form_drawing.h"
+#include "preview/form_drawing.h"
 
 #include "preview/text_metrics.h"
 

@@ -1,4 +1,4 @@
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 

@@ -20,7 +20,7 @@
 
 #include "records/store/files.h"
 #include "records/values/date.h"
-#include "reports/report_run.h"
+#include "documents/report_run.h"
 
 namespace pramo {
 

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 
-#include "reports/report_run.h"
+#include "documents/report_run.h"
 
 class QLabel;
 class QProgressBar;
