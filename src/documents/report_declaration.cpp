@@ -2,8 +2,8 @@
 
 namespace pramo {
 
-const ReportSpec* findReport(std::string_view name) {
-    for (const ReportSpec* spec : allReports()) {
+const ReportSpec* ReportCatalog::find(std::string_view name) const {
+    for (const ReportSpec* spec : reports_) {
         if (spec->name == name) return spec;
     }
     return nullptr;

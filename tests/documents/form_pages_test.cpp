@@ -10,6 +10,7 @@
 #include <sstream>
 #include <vector>
 
+#include "app/register_reports.h"
 #include "crisistax/azuriranje_podataka.h"
 #include "documents/page_dump.h"
 #include "records/layouts/id1.h"
@@ -118,9 +119,11 @@ std::string readFile(const std::string& path) {
 
 TEST_F(FormPages, EachFormDrawsItsGoldenPages) {
     const bool refresh = std::getenv("PRAMO_REFRESH_PAGES") != nullptr;
+    ReportCatalog catalog;
+    registerAllReports(catalog);
     for (const FormCase& c : formCases()) {
         SCOPED_TRACE(c.file);
-        const ReportSpec* spec = findReport(c.report);
+        const ReportSpec* spec = catalog.find(c.report);
         ASSERT_NE(spec, nullptr) << c.report;
         SilentProgress progress;
         const ReportResult r = runDeclaredReport(*spec, data.files, c.args, office.clock(), progress);
