@@ -75,6 +75,12 @@ const ListSpec jopoObrasci{
 
 void registerJoppdScreens(ScreenRegistry& registry) {
     registry.add(MenuCommand::JopObrasci, jopoObrasci);
+    registry.command({"JOP - A", {}, {}, CommandPlace::Jop,
+                      forPayment([](CommandCall& c) { printJoppdA(c.ctx, c.args.payment, c.window); })});
+    registry.command({"JOP kreiranje", "Priprema podataka za formiranje xml obrasca", {}, CommandPlace::Jop,
+                      forPayment([](CommandCall& c) { jopKreiranje(c.ctx, c.args.payment, c.window); })});
+    registry.command({"JOP - B", {}, {}, CommandPlace::Jop,
+                      forPayment([](CommandCall& c) { printJoppdB(c.ctx, c.args.payment, c.args.printer, c.window); })});
 }
 
 }  // namespace pramo

@@ -28,4 +28,9 @@ bool printHub3(std::int32_t payment, PrinterKind printer, std::int32_t param, Ap
                QWidget* parent);
 bool printHub3a(std::int32_t payment, PrinterKind printer, AppContext& ctx, PreviewHost& host, QWidget* parent);
 
+class ScreenRegistry;
+
+// The two buttons in the payments window (called from app/register_screens.cpp).
+void registerOrdersScreens(ScreenRegistry& registry);
+
 }  // namespace pramo
