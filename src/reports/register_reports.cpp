@@ -6,6 +6,7 @@
 #include "reports/obracun_ispis.h"
 #include "reports/opcine_ispis.h"
 #include "reports/potvrde.h"
+#include "reports/primatelji_ispis.h"
 #include "reports/rsm/rsm.h"
 #include "reports/vrste_dohotka_ispis.h"
 
@@ -23,6 +24,7 @@ void registerReportsReports(ReportCatalog& catalog) {
     catalog.add(iddReport);
     catalog.add(obracunIspReport);
     catalog.add(obrIsplateIspReport);
+    catalog.add(primateljiIsplateReport);
 }
 
 }  // namespace pramo
