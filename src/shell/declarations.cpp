@@ -50,7 +50,7 @@ std::string Declarations::unchosenLookup() const {
     for (const FormSpec* form : forms)
         for (const FieldSpec& f : form->fields)
             if (f.lookup.registered && f.lookup.key && !chooser(*f.lookup.key->table))
-                return named(form->insertCaption, f.label.toStdString() + ": no list chooses a record of " +
+                return named(form->insertCaption, "the look-up " + f.label.toStdString() + " finds no list registered for " +
                                                       std::string(f.lookup.key->table->name));
     return {};
 }
