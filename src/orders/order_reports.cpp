@@ -109,10 +109,6 @@ const std::vector<ArgSpec> orderArgs{{ReportArg::Payment}, {ReportArg::Printer, 
 
 }  // namespace
 
-ReportArgs hub3Args(std::int32_t payment, PrinterKind printer, std::int32_t param) {
-    return {.payment = payment, .param = param, .printer = printer};
-}
-
 ReportArgs hub3aArgs(std::int32_t payment, PrinterKind printer) { return {.payment = payment, .printer = printer}; }
 
 const ReportSpec hub3Report{

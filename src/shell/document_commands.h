@@ -39,10 +39,10 @@ struct DocumentCommand {
     std::function<void(CommandCall&)> run;  // null: not available (disabled)
 };
 
-// Runs `run` only when the window has a payment highlighted.
-inline std::function<void(CommandCall&)> forPayment(std::function<void(CommandCall&)> run) {
-    return [run = std::move(run)](CommandCall& c) {
-        if (c.args.payment != 0) run(c);
+// Runs `run` only when the window has that value (a payment, an item, a payer) highlighted.
+inline std::function<void(CommandCall&)> when(std::int32_t ReportArgs::*value, std::function<void(CommandCall&)> run) {
+    return [value, run = std::move(run)](CommandCall& c) {
+        if (c.args.*value != 0) run(c);
     };
 }
 

@@ -15,7 +15,8 @@ void registerPaymentsScreens(ScreenRegistry& registry) {
     registry.declare(obracunStavke);
     registry.declare(svastaStavke);
     registry.command({"Duplikat(Ctrl2)", {}, QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_2)),
-                      CommandPlace::Row, forPayment([](CommandCall& c) { duplicatePaymentWindow(c.ctx, c.args.payment, c.window); })});
+                      CommandPlace::Row,
+                      when(&ReportArgs::payment, [](CommandCall& c) { duplicatePaymentWindow(c.ctx, c.args.payment, c.window); })});
 }
 
 }  // namespace pramo

@@ -32,4 +32,8 @@ bool startReport(const ReportSpec& spec, const ReportArgs& args, AppContext& ctx
     return startReport(spec, args, ctx, host, parent);
 }
 
+std::function<void(CommandCall&)> reportCommand(const ReportSpec& spec) {
+    return [&spec](CommandCall& c) { startReport(spec, c.args, c.ctx, c.window); };
+}
+
 }  // namespace pramo

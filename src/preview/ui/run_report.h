@@ -4,6 +4,7 @@
 // finds nothing ends quietly; a store error is shown as a retrieval warning naming the file.
 
 #include "documents/report_declaration.h"
+#include "shell/document_commands.h"
 
 class QWidget;
 
@@ -16,5 +17,8 @@ class PreviewHost;
 bool startReport(const ReportSpec& spec, const ReportArgs& args, AppContext& ctx, PreviewHost& host, QWidget* parent);
 // The same with the platform's file and printer dialogs.
 bool startReport(const ReportSpec& spec, const ReportArgs& args, AppContext& ctx, QWidget* parent);
+
+// The document command that starts `spec` for the window's values (it reads those it declares).
+std::function<void(CommandCall&)> reportCommand(const ReportSpec& spec);
 
 }  // namespace pramo
