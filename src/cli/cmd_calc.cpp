@@ -261,8 +261,7 @@ int recalculateItem(Options& o) {
     if (!o.ok()) return refused(*o.problem);
     DataDir d;
     if (auto problem = openDataDir(o["--data"], false, d)) return refused({"--data: " + *problem});
-    if (!openFiles(d, {&Dohoci::table, &Obracun::table, &Osobe::table, &Mjesta::table, &Opcine::table,
-                       &Vrstedoh::table, &Porstope::table}))
+    if (!openFiles(d, calculationFiles()))
         return ExitFailed;
     if (const int rc = readItem(o, d, doh); rc != ExitOk) return rc;
     return calculateItem(d, doh, o.json);

@@ -1,5 +1,5 @@
-// pramo-cli import: loads the municipality register (shipped or from a file) and payees from a
-// spreadsheet, each in one transaction that writes everything or nothing, into books made before
+// pramo-cli import: loads the municipality register and the municipal income-tax rates (shipped
+// or from a file) and payees from a spreadsheet, each in one transaction that writes everything or nothing, into books made before
 // (an import never makes a data directory: a mistyped --data must not leave one behind).
 
 #include <filesystem>
@@ -15,26 +15,48 @@
 #include "records/layouts/mjesta.h"
 #include "records/layouts/opcine.h"
 #include "records/layouts/osobe.h"
+#include "records/layouts/stopeopcina.h"
 #include "records/layouts/ulice.h"
 #include "records/values/unicode.h"
 #include "registers/opcine_import.h"
 #include "registers/osobe_import.h"
+#include "registers/stope_import.h"
 
 namespace pramo::cli {
 namespace {
 
 struct Args {
     std::string what, file, dataDir;
+    Date od;  // import stope: the day the rates are in force from
 };
+
+// The day of --od for the rates: needed with FILE; without it the shipped table's day, which --od
+// may repeat but not change (the shipped rates are those of their day only).
+std::optional<std::string> ratesDay(const CommandLine& line, Args& a) {
+    const Date shipped = shippedRatesTable().from;
+    if (!line.has("--od")) {
+        a.od = shipped;
+        return a.file.empty() ? std::nullopt : std::optional<std::string>("import stope FILE needs --od DD.MM.YYYY, the day its rates are in force from");
+    }
+    const auto od = Date::parse(line.value("--od"));
+    if (!od || od->isNull()) return "--od " + line.value("--od") + " is not a date DD.MM.YYYY";
+    if (*od < municipalRatesFrom()) return "--od: municipal rates are taken from " + municipalRatesFrom().toString() + " on";
+    if (a.file.empty() && *od != shipped)
+        return "the shipped rates are in force from " + shipped.toString() + "; rates of another day come from a FILE";
+    a.od = *od;
+    return std::nullopt;
+}
 
 std::optional<std::string> parse(const std::vector<std::string>& args, Args& a) {
     CommandLine line;
-    if (auto problem = readCommandLine(args, 0, {.valued = {"--data"}, .words = 2}, line)) return problem->text();
+    if (auto problem = readCommandLine(args, 0, {.valued = {"--data", "--od"}, .words = 2}, line)) return problem->text();
     a.what = line.words.empty() ? std::string() : line.words[0];
     a.file = line.words.size() < 2 ? std::string() : line.words[1];
     a.dataDir = line.value("--data");
-    if (a.what != "opcine" && a.what != "osobe") return "name what to import: opcine or osobe";
+    if (a.what != "opcine" && a.what != "osobe" && a.what != "stope") return "name what to import: opcine, stope or osobe";
     if (a.what == "osobe" && a.file.empty()) return "import osobe needs the CSV file of the payees";
+    if (a.what == "stope") return ratesDay(line, a);
+    if (line.has("--od")) return "--od belongs to import stope";
     return std::nullopt;
 }
 
@@ -68,7 +90,7 @@ int report(const Args& a, DataDir& d, const ImportOutcome& out) {
         return ExitFailed;
     }
     for (const std::string& r : out.remarks) std::cout << r << "\n";
-    const TableDef& t = a.what == "opcine" ? Opcine::table : Osobe::table;
+    const TableDef& t = a.what == "opcine" ? Opcine::table : a.what == "stope" ? Stopeopcina::table : Osobe::table;
     std::int64_t n = 0;
     (void)d.store.count(t, n);
     std::cout << t.name << ": dodano " << out.added << ", promijenjeno " << out.updated << ", nepromijenjeno "
@@ -76,11 +98,11 @@ int report(const Args& a, DataDir& d, const ImportOutcome& out) {
     return ExitOk;
 }
 
-// The text to import: the shipped list (only opcine goes without FILE) or FILE. When it cannot be
-// read the message has been printed and the exit code is answered.
+// The text to import: the shipped list or table (osobe never goes without FILE) or FILE. When it
+// cannot be read the message has been printed and the exit code is answered.
 std::optional<int> readSource(const Args& a, std::string& text) {
     if (a.file.empty()) {
-        const refdata::FileText shipped = shippedMunicipalities();
+        const refdata::FileText shipped = a.what == "stope" ? shippedMunicipalRates() : shippedMunicipalities();
         if (shipped.ok()) text = shipped.text;
         else std::cerr << "pramo-cli import: " << shipped.problem << "\n";
         return shipped.ok() ? std::nullopt : std::optional<int>(ExitFailed);
@@ -103,6 +125,10 @@ int run(const Args& a) {
         if (!openFiles(d, {&Opcine::table})) return ExitFailed;
         return report(a, d, importOpcine(d.store, text));
     }
+    if (a.what == "stope") {
+        if (!openFiles(d, {&Opcine::table, &Stopeopcina::table})) return ExitFailed;
+        return report(a, d, importStope(d.store, text, a.od));
+    }
     if (!openFiles(d, {&Osobe::table, &Mjesta::table, &Ulice::table, &Banke::table, &Opcine::table})) return ExitFailed;
     return report(a, d, importOsobe(d.store, text));
 }
@@ -121,6 +147,10 @@ const Registration registration{
      fixedUsage("  import opcine [FILE] [--data DIR]\n"
                 "      loads the municipalities with their codes, surtax rates and tax accounts: the list\n"
                 "      shipped with the program, or FILE (tab-separated: code, name, unused, rate in percent)\n"
+                "  import stope [FILE --od DD.MM.YYYY] [--data DIR]\n"
+                "      loads the municipalities' income-tax rates in force from a day (taken from 2024 on):\n"
+                "      the table shipped with the program (in force from " + shippedRatesTable().from.toString() + "), or FILE\n"
+                "      (tab-separated: five-digit code, name, lower rate, higher rate in percent) from --od\n"
                 "  import osobe FILE [--data DIR]\n"
                 "      adds the payees of a CSV file whose first line names the payee fields (IME, PREZIME,\n"
                 "      OIB, MJESTO, ULICA, KUCNIBROJ, BANKA, RACUN, ...)"),

@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <iostream>
 
+#include "records/layouts/all_tables.h"
+#include "records/store/books_upgrade.h"
+
 namespace pramo::cli {
 
 namespace fs = std::filesystem;
@@ -59,6 +62,15 @@ std::optional<std::string> checkDirectory(const fs::path& dir, bool create) {
     return std::nullopt;
 }
 
+// Books kept by an earlier version get this version's layouts first; what changed goes to stderr,
+// so that a command's own output stays as it is.
+std::optional<std::string> upgradeLayouts(Store& store) {
+    const BooksUpgrade up = upgradeBooks(store, allTables());
+    if (up.result == BooksUpgrade::Result::Failed) return up.problem;
+    if (up.result == BooksUpgrade::Result::Done) std::cerr << upgradeSummary(up) << "\n";
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> directoryArgument(const std::vector<std::string>& args, std::string& dir) {
@@ -77,7 +89,7 @@ std::optional<std::string> openDataDir(const std::string& dir, bool create, Data
     out.dir = path.string();
     const fs::path db = path / databaseFile;
     const StoreCode c = out.store.openDatabase(db.string());
-    if (ok(c)) return std::nullopt;
+    if (ok(c)) return upgradeLayouts(out.store);
     if (c == StoreCode::LayoutMismatch) return db.string() + " is not a Pramo database";
     return "cannot open " + db.string() + ": " + out.store.error().text();
 }

@@ -27,10 +27,10 @@ TEST(CliInit, CreatesOneDatabaseWithEveryTableAndTheReferenceData) {
     test::TempDir dir;
     const auto r = runCommand(PRAMO_CLI, {"init", dir.file("podaci")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_NE(r.out.find("22 of 22 tables created"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("23 of 23 tables created"), std::string::npos) << r.out;
 
     test::RawDb raw(dir.file("podaci/pramo.db"));
-    EXPECT_EQ(raw.value("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name NOT LIKE '\\_%' ESCAPE '\\'"), "22");
+    EXPECT_EQ(raw.value("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name NOT LIKE '\\_%' ESCAPE '\\'"), "23");
     for (const char* t : {"OSOBE", "ISPLATE", "DOHOCI", "OBRACUN", "SVASTA", "VRSTEDOH", "SUBJEKTI", "OPCINE", "MJESTA",
                           "POZICIJE", "PORSTOPE", "ULICE", "BANKE", "NEOPOREZ", "VBRAT", "JOPO", "ID1", "KRIZNICA",
                           "DETKRIZ", "PARAM", "UPLATNIR", "JOPOZIJE"}) {
@@ -147,7 +147,7 @@ TEST(CliInit, SixAtOnceOnOneEmptyDirectoryMakeOneDatabase) {
             ASSERT_EQ(r.err, "") << "run " << run;
         }
         test::RawDb raw(dir.file("pramo.db"));
-        ASSERT_EQ(raw.value("SELECT count(*) FROM sqlite_master WHERE type = 'table'"), "24") << "run " << run;
+        ASSERT_EQ(raw.value("SELECT count(*) FROM sqlite_master WHERE type = 'table'"), "25") << "run " << run;
         ASSERT_EQ(raw.value("SELECT count(*) FROM VBRAT"), "62") << "run " << run;
     }
 }

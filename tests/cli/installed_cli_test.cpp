@@ -61,7 +61,7 @@ TEST(InstalledCli, ReadsTheInstalledFilesAndNamesAMissingOne) {
          {{{"--version"}, 0, "pramo-cli 1.01\nstope općina i šifarnici: stanje "},
           {{"demo", "BOOKS"}, 0, "25 payees"},
           {{"check", "BOOKS"}, 0, "all files sound"},
-          {{"import", "opcine", "--data", "BOOKS"}, 0, "556 records"}}},
+          {{"import", "opcine", "--data", "BOOKS"}, 0, ": 556\n"}}},
         {"no data directory", {}, "",
          {{{"import", "opcine", "--data", "BOOKS"}, 1,
            "the program's data directory is missing (looked in ROOT/usr/share/pramo and ROOT/usr/bin/share/pramo)"},

@@ -116,6 +116,7 @@ private:
     QLabel* opcina_ = nullptr;
     QLabel* opcinaRada_ = nullptr;
     QLabel* stopaPrireza_ = nullptr;
+    QLabel* porezStopa_ = nullptr;
     QPushButton* typeButton_ = nullptr;
     QLabel* type_ = nullptr;
     QLineEdit* neto_ = nullptr;
@@ -184,6 +185,10 @@ QWidget* ItemForm::buildHeader() {
     g->addWidget(opcinaRada_, 2, 3);
     g->addWidget(new QLabel("Stopa prireza:", box), 3, 0);
     g->addWidget(stopaPrireza_, 3, 1);
+    porezStopa_ = new QLabel(box);
+    porezStopa_->setObjectName("POREZSTOPA");
+    g->addWidget(new QLabel("Stopa poreza:", box), 3, 2);
+    g->addWidget(porezStopa_, 3, 3);
     typeButton_ = button("...", &ItemForm::chooseType);
     type_ = new QLabel(box);
     g->addWidget(new QLabel("Vrsta doh.:", box), 4, 0);
@@ -275,6 +280,7 @@ void ItemForm::refresh() {
     opcina_->setText(qs(payee.opcina));
     opcinaRada_->setText(qs(payee.opcinaRada));
     stopaPrireza_->setText(qs(payee.stopaPrireza));
+    porezStopa_->setText(qs(flow_.taxRateText()));
     drugiStup_->setText(qs(payee.drugiStup));
     Vrstedoh vrs;
     type_->setText(ok(readLinked(store, doh.vrstadohotka, vrs)) ? qs(vrs.naziv.str()) : QString());
@@ -378,6 +384,13 @@ bool ItemForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+// What the calculation reads, and the slots and position names the form lists.
+std::vector<const TableDef*> itemFormFiles() {
+    std::vector<const TableDef*> files = calculationFiles();
+    files.insert(files.end(), {&Svasta::table, &Pozicije::table});
+    return files;
+}
+
 Response runItemForm(AppContext& ctx, const FormSpec&, Request request, RecordBuffer& rec, QWidget* parent) {
     ItemForm form(ctx, rec, request, parent);
     if (form.start()) runCalledWindow(form, parent);
@@ -390,8 +403,7 @@ const FormSpec updateDohoci{
     .table = &Dohoci::table,
     .insertCaption = "Unos dohotka",
     .changeCaption = "Promjene",
-    .alsoReads = {&Obracun::table, &Svasta::table, &Osobe::table, &Mjesta::table, &Opcine::table, &Vrstedoh::table,
-                  &Porstope::table, &Pozicije::table},
+    .alsoReads = itemFormFiles(),
     .duplicateOrder = {&Dohoci::keyOznaka},
     .help = false,
     .window = runItemForm,
