@@ -1,5 +1,7 @@
 #include "orders/hub3_code.h"
 
+#include "records/values/currency.h"
+
 #include <QString>
 #include <algorithm>
 #include <array>
@@ -90,9 +92,7 @@ bool validModel(std::string_view m) {
            std::isdigit(static_cast<unsigned char>(m[3]));
 }
 
-std::string currencyOf(Date datum) {
-    return !datum.isNull() && datum < *Date::fromYmd(2023, 1, 1) ? "HRK" : "EUR";
-}
+std::string currencyOf(Date datum) { return std::string(currencyOn(datum).code); }
 
 std::string cents(OrderAmount amount) {
     const std::string digits = std::to_string(amount.raw());
