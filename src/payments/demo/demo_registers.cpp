@@ -56,7 +56,7 @@ struct Payee {
     const char* radnaOpcina = "";  // code of the municipality the payee works in, when another one
 };
 
-// Payees 1 to 25; the last has no OIB.
+// Payees 1 to 25; the last was registered by her JMBG long ago and has her OIB since.
 const Payee payees[] = {
     {"Ivan", "Horvat", 1, 1, "12", 1, true},
     {"Ana", "Kovačević", 2, 4, "3", 2, false, "1333"},
@@ -84,7 +84,7 @@ const Payee payees[] = {
     {"Ljiljana", "Perković", 11, 12, "52", 2, true},
     {"Đurđa", "Šimić", 1, 1, "40", 1, true},
 };
-constexpr std::size_t withoutOib = 24;  // Đurđa Šimić: known by her JMBG only
+constexpr std::size_t withJmbg = 24;  // Đurđa Šimić
 
 // A valid OIB made from ten digits.
 std::string oibOf(const std::string& ten) { return ten + static_cast<char>('0' + mod11_10(ten)); }
@@ -151,8 +151,8 @@ Osobe payeeOf(std::size_t i) {
     Osobe oso{.oznaka = n, .ime = p.ime, .prezime = p.prezime, .mjesto = p.mjesto, .ulica = p.ulica,
               .kucnibroj = p.kucnibroj, .banka = static_cast<std::uint16_t>(p.banka),
               .drugistup = p.drugiStup ? "DA" : "NE", .faktorodbitka = Rate::fromRaw(100)};
-    if (i == withoutOib) oso.jmbg = "0101990335008";
-    else oso.oib = oibOf(digits(5, n));
+    if (i == withJmbg) oso.jmbg = "0101990335008";
+    oso.oib = oibOf(digits(5, n));
     if (p.banka != 0) {
         oso.racun = digits(3, n);
         oso.rkont = hrIbanCheck(banks[p.banka - 1].vodecibroj, oso.racun.view());

@@ -73,8 +73,8 @@ public:
     enum class Layout { Current, Missing, Earlier, Other };
     StoreCode layoutOf(const TableDef& t, Layout& layout);
     // Inside the caller's transaction, a file of an earlier layout gets the declared one: every
-    // record is kept with its row and version, a field it lacked gets the field's addedWith value,
-    // and every key is computed anew. `added` names the fields that were added.
+    // record is kept in its row, a field it lacked gets the field's addedWith value, and every key
+    // is computed anew (which counts as a change of the record). `added` names the fields added.
     StoreCode reshape(const TableDef& t, std::vector<std::string_view>& added);
     // A consistent copy of the whole database, written into the empty file `path` (outside any
     // transaction).

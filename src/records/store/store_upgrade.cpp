@@ -110,8 +110,8 @@ StoreCode Store::layoutOf(const TableDef& t, Layout& layout) {
     return StoreCode::Ok;
 }
 
-// The earlier file is renamed aside, the declared one made, the records copied over with their
-// rows and versions, and the keys computed for all of them.
+// The earlier file is renamed aside, the declared one made, the records copied over in their rows,
+// and the keys computed for all of them.
 StoreCode Store::reshape(const TableDef& t, std::vector<std::string_view>& added) {
     added.clear();
     std::optional<std::string> signature;
