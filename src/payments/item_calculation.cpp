@@ -4,6 +4,7 @@
 
 #include "payments/lines.h"
 #include "payments/rates_check.h"
+#include "records/values/number_format.h"
 
 namespace pramo {
 
@@ -89,11 +90,13 @@ bool ItemCalculation::found(LookUp result, const Dohoci& doh, CalcOutcome& out) 
     return false;
 }
 
-std::string ItemCalculation::taxRateText(const Dohoci& doh) {
+ItemCalculation::RatesShown ItemCalculation::ratesShown(const Dohoci& doh) {
     CalcOutcome out;
     const LookUp result = pramo::lookUp(store_, doh, refs_);
     if (result == LookUp::NoPayee || result == LookUp::PayeeMissing || result == LookUp::TypeMissing) return {};
-    return found(result, doh, out) ? taxRateTaken(refs_).screenText() : out.message;
+    if (!found(result, doh, out)) return {.porez = out.message};
+    const TaxRateTaken taken = taxRateTaken(refs_);
+    return {.porez = taken.screenText(), .prirez = taken.basis == TaxBasis::Municipality ? screenAmount(taken.surtax) : ""};
 }
 
 void ItemCalculation::finish(const Flags& flags, const std::function<StoreCode()>& write, Loc& work, Loc& loc,

@@ -54,9 +54,12 @@ public:
     // What the last calculation looked up (the form shows the municipality and the surtax rate).
     const References& references() const { return refs_; }
 
-    // The tax rate a calculation of the item would take now, as the form shows it: its text, or
-    // why none can be taken.
-    std::string taxRateText(const Dohoci& doh);
+    // The rates a calculation of the item would take now, as the form shows them.
+    struct RatesShown {
+        std::string porez;   // the tax rate and where it comes from, or why none can be taken
+        std::string prirez;  // the surtax rate when it is not the municipality's register's ("0,00" from 2024)
+    };
+    RatesShown ratesShown(const Dohoci& doh);
 
 private:
     bool lookUp(const Dohoci& doh, CalcOutcome& out);

@@ -96,7 +96,7 @@ protected:
         loc.bruto = c.bruto ? money(c.bruto) : Money{};
         const CalcOutcome out = c.bruto ? calc.calculateFromGross(doh, loc) : calc.calculate(doh, loc);
         EXPECT_EQ(out.written(), !c.lines.empty()) << out.message;
-        EXPECT_EQ(calc.taxRateText(doh), c.said);
+        EXPECT_EQ(calc.ratesShown(doh).porez, c.said);
         std::vector<Obracun> stored;
         ASSERT_EQ(readLines(office.store(), doh.oznaka, stored), StoreCode::Ok);
         Lines12 got;

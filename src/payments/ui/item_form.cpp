@@ -179,6 +179,7 @@ QWidget* ItemForm::buildHeader() {
     opcina_ = new QLabel(box);
     opcinaRada_ = new QLabel(box);
     stopaPrireza_ = new QLabel(box);
+    stopaPrireza_->setObjectName("STOPAPRIREZA");
     g->addWidget(new QLabel("Šifra općine:", box), 2, 0);
     g->addWidget(opcina_, 2, 1);
     g->addWidget(new QLabel("općina rada:", box), 2, 2);
@@ -279,8 +280,9 @@ void ItemForm::refresh() {
     payee_->setText(qs(payee.name));
     opcina_->setText(qs(payee.opcina));
     opcinaRada_->setText(qs(payee.opcinaRada));
-    stopaPrireza_->setText(qs(payee.stopaPrireza));
-    porezStopa_->setText(qs(flow_.taxRateText()));
+    const ItemCalculation::RatesShown rates = flow_.ratesShown();
+    stopaPrireza_->setText(qs(rates.prirez.empty() ? payee.stopaPrireza : rates.prirez));
+    porezStopa_->setText(qs(rates.porez));
     drugiStup_->setText(qs(payee.drugiStup));
     Vrstedoh vrs;
     type_->setText(ok(readLinked(store, doh.vrstadohotka, vrs)) ? qs(vrs.naziv.str()) : QString());
