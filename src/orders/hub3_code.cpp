@@ -1,13 +1,12 @@
 #include "orders/hub3_code.h"
 
-#include "records/values/currency.h"
-
 #include <QString>
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdint>
 
+#include "records/values/currency.h"
 #include "records/values/text.h"
 
 namespace pramo {

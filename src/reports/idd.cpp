@@ -2,13 +2,13 @@
 
 #include <map>
 
-#include "records/values/currency.h"
 #include "records/layouts/isplate.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/obracun.h"
 #include "records/layouts/subjekti.h"
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
+#include "records/values/currency.h"
 #include "reports/idd_page.h"
 #include "reports/report_text.h"
 #include "reports/tax_rates_taken.h"

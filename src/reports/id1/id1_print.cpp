@@ -1,11 +1,11 @@
 #include "reports/id1/id1_print.h"
 
-#include "records/values/currency.h"
 #include "records/layouts/isplate.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/subjekti.h"
 #include "records/layouts/ulice.h"
 #include "records/store/read_linked.h"
+#include "records/values/currency.h"
 #include "reports/form_drawing.h"
 #include "reports/id1/id1_sums.h"
 #include "reports/payer_address.h"
