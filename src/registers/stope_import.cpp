@@ -44,24 +44,12 @@ std::variant<Row, std::string> parseRow(const TextLine& line, const std::vector<
     return Row{line.number, code.substr(1), cells[1], *niza, *visa};
 }
 
-void checkUnique(const Row& row, std::map<std::string, int>& lines, ImportOutcome& out) {
-    const auto [it, fresh] = lines.try_emplace(row.code, row.line);
-    if (!fresh)
-        out.problems.push_back(lineProblem(row.line, "šifra '0" + row.code + "' već je u retku " + std::to_string(it->second)));
-}
-
 std::vector<Row> parse(std::string_view tsv, ImportOutcome& out) {
     std::vector<Row> rows;
     std::map<std::string, int> codeLines;
-    bool first = true;
-    for (const TextLine& line : textLines(tsv)) {
-        if (line.text.starts_with('#')) continue;
-        const auto cells = tabCells(line.text);
-        const bool heading = first && !allDigits(cells[0]);
-        first = false;
-        if (heading) continue;
+    for (const auto& [line, cells] : tableLines(tsv)) {
         auto row = parseRow(line, cells);
-        if (auto* r = std::get_if<Row>(&row)) checkUnique(*r, codeLines, out);
+        if (auto* r = std::get_if<Row>(&row)) refuseRepeatedCode(r->code, r->line, codeLines, out);
         if (auto* r = std::get_if<Row>(&row)) rows.push_back(*r);
         else out.problems.push_back(std::get<std::string>(row));
     }
@@ -134,17 +122,9 @@ ShippedRates shippedRatesTable() { return {"porez_na_dohodak_od_2025-03-01.tsv",
 refdata::FileText shippedMunicipalRates() { return refdata::read(shippedRatesTable().file); }
 
 ImportOutcome importStope(Store& store, std::string_view tsv, Date from) {
-    ImportOutcome out;
-    if (auto problem = encodingProblem(tsv)) {
-        out.problems.push_back(*problem);
-        return out;
-    }
-    const std::vector<Row> rows = parse(tsv, out);
-    if (!out.problems.empty()) return out;
-    Transaction tx(store, Store::lockWaitSeconds);
-    out.code = tx.began() ? writeAll(store, rows, from, out) : tx.code();
-    if (ok(out.code)) out.code = tx.commit();
-    return out;
+    return importText<Row>(store, tsv, parse, [&](const std::vector<Row>& rows, ImportOutcome& out) {
+        return writeAll(store, rows, from, out);
+    });
 }
 
 }  // namespace pramo
