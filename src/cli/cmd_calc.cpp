@@ -176,7 +176,8 @@ Terms termsFrom(Options& o) {
     if (!o.has("--net") && !o.has("--gross")) o.refuse("--net", "is missing (or --gross)");
     if (!o.ok()) return t;
     t.rates = ratesFrom(o);
-    t.stopaprireza = number<Rate7>(o, "--surtax", o["--surtax"]);
+    t.bezPrireza = o["--surtax"] == "none";  // from 2024: no surtax, the tax rounded once
+    if (!t.bezPrireza) t.stopaprireza = number<Rate7>(o, "--surtax", o["--surtax"]);
     t.drugiStup = pillar2From(o);
     readBracketGroup(o, t);
     if (!o.ok()) return t;
@@ -275,9 +276,10 @@ int run(const std::vector<std::string>& args) {
 
 const Registration registration{Command{
     "calc",
-    fixedUsage("  calc (--net AMOUNT | --gross AMOUNT) --rates NEOP:PRIZN:MOI:MOII:ZO:POREZ --surtax RATE\n"
+    fixedUsage("  calc (--net AMOUNT | --gross AMOUNT) --rates NEOP:PRIZN:MOI:MOII:ZO:POREZ --surtax (RATE|none)\n"
     "       [--pillar2 DA|NE] [--brackets RATE@LIMIT,RATE@LIMIT,... --allowance AMOUNT --factor F] [--json]\n"
-    "      the income calculation: lines 1 to 12 as POSITION<TAB>AMOUNT (or a JSON object)\n"
+    "      the income calculation: lines 1 to 12 as POSITION<TAB>AMOUNT (or a JSON object); --surtax none\n"
+    "      calculates as from 2024, POREZ being the municipality's lower rate\n"
     "  calc --data DIR --item N [--json]\n"
     "      recalculates the stored income item N, writes its lines 1 to 12 and prints them"),
     run}};
