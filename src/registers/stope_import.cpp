@@ -90,9 +90,13 @@ StoreCode write(Store& store, const Row& row, Date from, std::int32_t& last, Imp
     return store.add(sto);
 }
 
+// The municipalities passed over, the first ten by code and name.
 std::string unregistered(const std::vector<const Row*>& rows) {
+    constexpr std::size_t named = 10;
     std::string names;
-    for (const Row* r : rows) names += (names.empty() ? "" : ", ") + ("0" + r->code) + " " + r->name;
+    for (std::size_t i = 0; i < rows.size() && i < named; ++i)
+        names += (names.empty() ? "" : ", ") + ("0" + rows[i]->code) + " " + rows[i]->name;
+    if (rows.size() > named) names += " i još " + std::to_string(rows.size() - named);
     return "općine kojih nema u registru općina (njihove stope nisu uvezene; uvezite najprije općine): " + names;
 }
 

@@ -41,6 +41,7 @@ TEST_F(StopeImport, TheShippedTableLoadsTheRegisteredMunicipalitiesOnce) {
     EXPECT_EQ(first.skipped, 554);
     ASSERT_EQ(first.remarks.size(), 1u);
     EXPECT_NE(first.remarks.front().find("00019 ANDRIJAŠEVCI, 00027 ANTUNOVAC"), std::string::npos);
+    EXPECT_TRUE(first.remarks.front().ends_with(" i još 544")) << first.remarks.front();  // ten named of 554
     EXPECT_EQ(rates("1333", march2025), "23.00/33.00");
     EXPECT_EQ(rates("4090", march2025), "21.00/32.00");
 
