@@ -1,6 +1,7 @@
 // pramo-cli report: writes any declared report as PDF or as text without a display.
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
@@ -22,12 +23,7 @@ struct Options {
     ReportArgs args;
 };
 
-bool declares(const ReportSpec& spec, ReportArg arg) {
-    for (const ArgSpec& a : spec.args) {
-        if (a.arg == arg) return true;
-    }
-    return false;
-}
+bool declares(const ReportSpec& spec, ReportArg arg) { return std::ranges::find(spec.args, arg, &ArgSpec::arg) != spec.args.end(); }
 
 std::string reportNames() {
     std::string names;

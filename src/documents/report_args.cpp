@@ -1,5 +1,6 @@
 #include "documents/report_args.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -63,9 +64,8 @@ const std::vector<ArgOption>& argOptions() {
 const ArgOption& argOption(ReportArg arg) { return argOptions()[static_cast<std::size_t>(arg)]; }
 
 const ArgOption* argOption(std::string_view option) {
-    for (const ArgOption& o : argOptions())
-        if (o.option == option) return &o;
-    return nullptr;
+    const auto it = std::ranges::find(argOptions(), option, &ArgOption::option);
+    return it == argOptions().end() ? nullptr : &*it;
 }
 
 }  // namespace pramo

@@ -109,8 +109,6 @@ const std::vector<ArgSpec> orderArgs{{ReportArg::Payment}, {ReportArg::Printer, 
 
 }  // namespace
 
-ReportArgs hub3aArgs(std::int32_t payment, PrinterKind printer) { return {.payment = payment, .printer = printer}; }
-
 const ReportSpec hub3Report{
     .name = "hub3",
     .title = QStringLiteral("Nalozi za plaćanje HUB-3"),

@@ -12,9 +12,4 @@ namespace pramo {
 extern const ReportSpec hub3Report;
 extern const ReportSpec hub3aReport;
 
-// What the payments list's "HUB3A" runs it for: the payment and the printer kind only; a matrix
-// printer's offsets come from the first printer-parameter record whatever the list shows. ("HUB3"
-// runs for the list's printer kind and the printer-parameter record it shows.)
-ReportArgs hub3aArgs(std::int32_t payment, PrinterKind printer);
-
 }  // namespace pramo
