@@ -6,10 +6,6 @@
 
 namespace pramo {
 
-bool printHub3a(std::int32_t payment, PrinterKind printer, AppContext& ctx, PreviewHost& host, QWidget* parent) {
-    return startReport(hub3aReport, {.payment = payment, .printer = printer}, ctx, host, parent);
-}
-
 void registerOrdersScreens(ScreenRegistry& registry) {
     registry.command({"HUB3", "Dugme za ispis naloga za plaćanje (HUB1)", {}, CommandPlace::Orders,
                       when(&ReportArgs::payment, reportCommand(hub3Report))});

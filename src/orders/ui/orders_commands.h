@@ -7,20 +7,7 @@
 // group "Podešenost matričnog pisača" shows); HUB-3A forms, with the 2D code, to a laser printer:
 // the button first sets "Vrsta pisača" to "Laserski".
 
-#include <cstdint>
-
-#include "documents/report_declaration.h"
-
-class QWidget;
-
 namespace pramo {
-
-struct AppContext;
-class PreviewHost;
-
-// The HUB-3A forms with the preview's host given (its file and printer dialogs), for tests. True when
-// pages were printed.
-bool printHub3a(std::int32_t payment, PrinterKind printer, AppContext& ctx, PreviewHost& host, QWidget* parent);
 
 class ScreenRegistry;
 
