@@ -212,7 +212,7 @@ const ReportSpec ispisKrizniceReport{
     .preview = PreviewKind::Simple,
     .files = {&Kriznica::table, &Detkriz::table, &Subjekti::table, &Mjesta::table, &Ulice::table},
     .args = {{ReportArg::Kriznica}},
-    .summary = "the crisis-tax return (form IPP) of one return",
+    .summary = "prijava posebnog poreza (obrazac IPP) jedne prijave",
     .run = ispisKriznice,
 };
 

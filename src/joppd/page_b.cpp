@@ -147,7 +147,7 @@ const ReportSpec joppBStranaReport{
     .files = {&Isplate::table, &Subjekti::table, &Mjesta::table, &Ulice::table, &Dohoci::table, &Osobe::table,
               &Opcine::table, &Vrstedoh::table, &Obracun::table, &Svasta::table},
     .args = {{ReportArg::Payment}, {ReportArg::Printer, false}},
-    .summary = "page B of the JOPPD return of a payment: one row per income item",
+    .summary = "stranica B obrasca JOPPD isplate: redak po stavci dohotka",
     .run = joppBStrana,
 };
 

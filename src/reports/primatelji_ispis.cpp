@@ -47,7 +47,7 @@ const ReportSpec primateljiIsplateReport{
     .title = QStringLiteral("Primatelji isplate"),
     .files = {&Dohoci::table, &Osobe::table, &Mjesta::table},
     .args = {{ReportArg::Payment}},
-    .summary = "the payees of a payment, one row per income item with the net paid",
+    .summary = "primatelji isplate, redak po stavci dohotka s isplaćenim netom",
     .run = primateljiIsplate,
 };
 

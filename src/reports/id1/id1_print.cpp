@@ -176,7 +176,7 @@ const ReportSpec id1Report{
     .preview = PreviewKind::Full,
     .files = id1DataFiles(),
     .args = {{ReportArg::Payer}, {ReportArg::Year}},
-    .summary = "the printed ID-1 form of a payer's year: tax and surtax per payee and revenue account",
+    .summary = "obrazac ID-1 isplatitelja za godinu: porez i prirez po primatelju i uplatnom računu",
     .run = id1Ispis,
 };
 

@@ -187,7 +187,7 @@ const ReportSpec rsmAReport{
     .files = {&Isplate::table, &Subjekti::table, &Mjesta::table, &Opcine::table, &Ulice::table, &Dohoci::table,
               &Obracun::table, &Osobe::table, &Vrstedoh::table},
     .args = {{ReportArg::Payment}, {ReportArg::Printer, false}},
-    .summary = "page A of the R-Sm form of a payment: the payer and the pension contribution totals",
+    .summary = "stranica A obrasca R-Sm isplate: isplatitelj i zbrojevi doprinosa za mirovinsko osiguranje",
     .run = rsmA,
 };
 

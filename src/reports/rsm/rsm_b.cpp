@@ -180,7 +180,7 @@ const ReportSpec rsmBReport{
     .files = {&Isplate::table, &Subjekti::table, &Dohoci::table, &Obracun::table, &Osobe::table, &Mjesta::table,
               &Opcine::table, &Vrstedoh::table},
     .args = {{ReportArg::Payment}, {ReportArg::Printer, false}},
-    .summary = "pages B of the R-Sm form of a payment: one row per insured person",
+    .summary = "stranice B obrasca R-Sm isplate: redak po osiguraniku",
     .run = rsmB,
 };
 
