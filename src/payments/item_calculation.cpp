@@ -46,7 +46,7 @@ void ItemCalculation::storeFailed(CalcOutcome& out, const TableDef& file) {
 bool ItemCalculation::lookUp(const Dohoci& doh, CalcOutcome& out) {
     switch (pramo::lookUp(store_, doh, refs_)) {
     case LookUp::Found: break;
-    case LookUp::NoPayee: fail(out, CalcStatus::NoPayee, "Odaberi djelatnika"); return false;
+    case LookUp::NoPayee: fail(out, CalcStatus::NoPayee, odaberiDjelatnika); return false;
     case LookUp::PayeeMissing:
         fail(out, CalcStatus::PayeeMissing, "Primatelj " + num(doh.djelatnik) + " nije upisan; obračun nije napravljen.");
         return false;
