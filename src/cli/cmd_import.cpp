@@ -1,6 +1,7 @@
-// pramo-cli import: loads the municipality register (shipped or from a file) and payees from a
-// spreadsheet, each in one transaction that writes everything or nothing, into books made before
-// (an import never makes a data directory: a mistyped --data must not leave one behind).
+// pramo-cli import: loads the municipality register and the income types (shipped or from a file)
+// and payees from a spreadsheet, each in one transaction that writes everything or nothing, into
+// books made before (an import never makes a data directory: a mistyped --data must not leave one
+// behind).
 
 #include <filesystem>
 #include <fstream>
@@ -14,12 +15,16 @@
 #include "cli/options.h"
 #include "records/layouts/banke.h"
 #include "records/layouts/mjesta.h"
+#include "records/layouts/neoporez.h"
 #include "records/layouts/opcine.h"
 #include "records/layouts/osobe.h"
 #include "records/layouts/ulice.h"
+#include "records/layouts/vbrat.h"
+#include "records/layouts/vrstedoh.h"
 #include "records/values/unicode.h"
 #include "registers/opcine_import.h"
 #include "registers/osobe_import.h"
+#include "registers/vrste_import.h"
 
 namespace pramo::cli {
 namespace {
@@ -34,7 +39,7 @@ std::optional<std::string> parse(const std::vector<std::string>& args, Args& a) 
     a.what = line.words.empty() ? std::string() : line.words[0];
     a.file = line.words.size() < 2 ? std::string() : line.words[1];
     a.dataDir = line.value("--data");
-    if (a.what != "opcine" && a.what != "osobe") return "navedite što uvesti: opcine ili osobe";
+    if (a.what != "opcine" && a.what != "vrste" && a.what != "osobe") return "navedite što uvesti: opcine, vrste ili osobe";
     if (a.what == "osobe" && a.file.empty()) return "import osobe traži CSV datoteku primatelja";
     return std::nullopt;
 }
@@ -70,7 +75,7 @@ int report(const Args& a, DataDir& d, const ImportOutcome& out) {
     }
     std::string said;
     for (const std::string& r : out.remarks) said += r + "\n";
-    const TableDef& t = a.what == "opcine" ? Opcine::table : Osobe::table;
+    const TableDef& t = a.what == "opcine" ? Opcine::table : a.what == "vrste" ? Vrstedoh::table : Osobe::table;
     std::int64_t n = 0;
     (void)d.store.count(t, n);
     said += std::string(t.name) + ": dodano " + std::to_string(out.added) + ", promijenjeno " + std::to_string(out.updated) +
@@ -79,11 +84,11 @@ int report(const Args& a, DataDir& d, const ImportOutcome& out) {
     return printSaved(said, "uvoz u " + std::string(t.name) + " je spremljen");
 }
 
-// The text to import: the shipped list (only opcine goes without FILE) or FILE. When it cannot be
+// The text to import: the shipped list (osobe never goes without FILE) or FILE. When it cannot be
 // read the message has been printed and the exit code is answered.
 std::optional<int> readSource(const Args& a, std::string& text) {
     if (a.file.empty()) {
-        const refdata::FileText shipped = shippedMunicipalities();
+        const refdata::FileText shipped = a.what == "vrste" ? shippedIncomeTypes() : shippedMunicipalities();
         if (shipped.ok()) text = shipped.text;
         else std::cerr << "pramo-cli import: " << shipped.problem << "\n";
         return shipped.ok() ? std::nullopt : std::optional<int>(ExitFailed);
@@ -106,6 +111,10 @@ int run(const Args& a) {
         if (!openFiles(d, {&Opcine::table})) return ExitFailed;
         return report(a, d, importOpcine(d.store, text));
     }
+    if (a.what == "vrste") {
+        if (!openFiles(d, {&Vrstedoh::table, &Vbrat::table, &Neoporez::table})) return ExitFailed;
+        return report(a, d, importVrste(d.store, text));
+    }
     if (!openFiles(d, {&Osobe::table, &Mjesta::table, &Ulice::table, &Banke::table, &Opcine::table})) return ExitFailed;
     return report(a, d, importOsobe(d.store, text));
 }
@@ -124,6 +133,10 @@ const Registration registration{
      fixedUsage("  import opcine [DATOTEKA] [--data DIR]\n"
                 "      učitava općine s njihovim šiframa, stopama prireza i poreznim računima: popis isporučen\n"
                 "      s programom ili DATOTEKU (odvojeno tabulatorom: šifra, naziv, neupotrijebljeno, stopa u postocima)\n"
+                "  import vrste [DATOTEKA] [--data DIR]\n"
+                "      dodaje vrste dohotka sa stopama, računima i šiframa za JOPPD: početne vrste isporučene s\n"
+                "      programom ili DATOTEKU (odvojeno tabulatorom, prvi redak navodi polja: OZNAKA, NAZIV, ...);\n"
+                "      vrsta čiji je naziv već upisan ostaje kakva jest\n"
                 "  import osobe DATOTEKA [--data DIR]\n"
                 "      dodaje primatelje iz CSV datoteke čiji prvi redak navodi polja primatelja (IME, PREZIME,\n"
                 "      OIB, MJESTO, ULICA, KUCNIBROJ, BANKA, RACUN, ...)"),
