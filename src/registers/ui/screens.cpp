@@ -12,6 +12,7 @@ void registerRegistersScreens(ScreenRegistry& registry) {
     registry.add(MenuCommand::Banke, bankeList);
     registry.add(MenuCommand::Isplatitelji, subjektiList);
     registry.add(MenuCommand::Primatelji, osobeList);
+    registerFirstRunSteps(registry);
 }
 
 }  // namespace pramo
