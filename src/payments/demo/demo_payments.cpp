@@ -33,7 +33,9 @@ struct Payment {
     std::vector<Item> items;
 };
 
-// Every payee is paid once; payees without a bank (15 and 23) in cash.
+// Every payee but the last is paid once, Horvat twice; payees without a bank (15 and 23) in cash.
+// The last payee, known by her JMBG only, is in the register but paid nothing: a return names
+// every payee by OIB.
 const std::vector<Payment> payments = {
     {1, 70, {{1, 1, "1500.00", 1}, {2, 2, "2400.00", 1}, {3, 1, "800.00", 1}, {4, 4, "1250.00", 1},
              {5, 2, "3000.00", 1}, {6, 1, "650.00", 1}, {7, 3, "1800.00", 1}, {8, 5, "340.00", 1}}},
@@ -42,7 +44,7 @@ const std::vector<Payment> payments = {
     {1, 10, {{15, 1, "700.00", 4}, {16, 2, "1100.00", 1}, {17, 1, "1350.00", 1}, {18, 3, "2750.00", 1},
              {19, 5, "510.00", 1}}},
     {2, 50, {{20, 1, "980.00", 1}, {21, 1, "1600.00", 1}, {22, 6, "236.40", 1}}},
-    {2, 20, {{23, 1, "1450.00", 4}, {24, 1, "850.00", 1}, {25, 4, "1325.00", 1}}},
+    {2, 20, {{23, 1, "1450.00", 4}, {24, 1, "850.00", 1}, {1, 4, "1325.00", 1}}},
 };
 
 StoreCode addItem(Store& store, ItemCalculation& calc, const Dohoci& doh, std::int16_t method, std::string& problem) {

@@ -55,7 +55,7 @@ struct Payee {
     const char* radnaOpcina = "";  // code of the municipality the payee works in, when another one
 };
 
-// Payees 1 to 25; the last has no OIB.
+// Payees 1 to 25; the last has no OIB and is paid nothing.
 const Payee payees[] = {
     {"Ivan", "Horvat", 1, 1, "12", 1, true},
     {"Ana", "Kovačević", 2, 4, "3", 2, false, "1333"},
