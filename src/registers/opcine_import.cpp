@@ -25,7 +25,7 @@ enum class LineKind { Record, Skipped, Heading };
 LineKind kindOf(const std::vector<std::string>& cells, bool first) {
     const std::string& code = cells[0];
     if (first && !allDigits(code)) return LineKind::Heading;
-    if (code == "00000" || code.starts_with("99")) return LineKind::Skipped;
+    if (code == "00000") return LineKind::Skipped;
     return LineKind::Record;
 }
 
@@ -36,7 +36,8 @@ std::variant<Row, std::string> parseRow(const TextLine& line, const std::vector<
     const auto bad = [&](std::string_view what) { return lineProblem(line.number, what); };
     if (cells.size() < 2) return bad(std::string("očekuju se ") + columns);
     const std::string& code = cells[0];
-    if (!allDigits(code, 5) || code[0] != '0') return bad("šifra " + shownValue(code) + " nije pet znamenki s 0 na početku");
+    if (!allDigits(code, 5) || (code[0] != '0' && !abroadCode(code)))
+        return bad("šifra " + shownValue(code) + " nije pet znamenki s 0 (općina) ili 99 (država) na početku");
     const std::string& name = cells[1];
     if (name.empty()) return bad("naziv je prazan");
     if (auto fault = xmlTextFault(name)) return bad("naziv (stupac 2) se ne može uvesti: " + *fault);
@@ -45,7 +46,7 @@ std::variant<Row, std::string> parseRow(const TextLine& line, const std::vector<
     const std::string rateText = rateGiven ? cells[3] : std::string();
     const auto rate = decimalCell(rateText, Rate7::places, 0, 10000);
     if (!rate) return bad("stopa prireza " + shownValue(rateText) + " nije postotak od 0 do 100 s najviše dvije decimale");
-    Opcine opc{.shifra = code.substr(1), .naziv = name, .stopaprireza = Rate7::fromRaw(*rate)};
+    Opcine opc{.shifra = registerCode(code), .naziv = name, .stopaprireza = Rate7::fromRaw(*rate)};
     return Row{line.number, opc, rateGiven};
 }
 
@@ -53,7 +54,7 @@ std::variant<Row, std::string> parseRow(const TextLine& line, const std::vector<
 void checkUnique(const Row& row, std::map<std::string, int>& lines, ImportOutcome& out) {
     const auto [it, fresh] = lines.try_emplace(row.values.shifra.str(), row.line);
     if (!fresh)
-        out.problems.push_back(lineProblem(row.line, "šifra '0" + row.values.shifra.str() + "' već je u retku " +
+        out.problems.push_back(lineProblem(row.line, "šifra '" + joppdCode(row.values.shifra.view()) + "' već je u retku " +
                                                          std::to_string(it->second)));
 }
 

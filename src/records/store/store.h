@@ -161,6 +161,7 @@ private:
     StoreCode claimDatabase();
     StoreCode makeBookkeeping();
     StoreCode restoreLayout(const TableDef& t);
+    StoreCode recordWidened(const TableDef& t);
     StoreCode missing(const TableDef& t);
     StoreCode columnsMatch(std::string_view table, const std::vector<std::string>& columns, bool& match);
     std::string lockedMessage();

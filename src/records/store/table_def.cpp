@@ -19,6 +19,13 @@ std::string FieldDef::typeName() const {
     return "?";
 }
 
+std::string FieldDef::earlierTypeName() const {
+    if (earlierSize == 0) return typeName();
+    FieldDef earlier = *this;
+    earlier.size = earlierSize;
+    return earlier.typeName();
+}
+
 std::int64_t FieldDef::minValue() const {
     switch (type) {
     case FieldType::Byte:
@@ -84,14 +91,21 @@ const KeyDef* TableDef::key(std::string_view keyName) const {
     return nullptr;
 }
 
-std::string TableDef::layoutSignature() const {
+namespace {
+
+std::string signatureOf(const std::vector<FieldDef>& fields, std::string (FieldDef::*type)() const) {
     std::string sig;
     for (const FieldDef& f : fields) {
         if (!sig.empty()) sig += ';';
-        sig += std::string(f.name) + ' ' + f.typeName();
+        sig += std::string(f.name) + ' ' + (f.*type)();
     }
     return sig;
 }
+
+}  // namespace
+
+std::string TableDef::layoutSignature() const { return signatureOf(fields, &FieldDef::typeName); }
+std::string TableDef::earlierLayoutSignature() const { return signatureOf(fields, &FieldDef::earlierTypeName); }
 
 bool sameFields(const TableDef& t, const void* a, const void* b) {
     for (const FieldDef& f : t.fields) {

@@ -36,9 +36,12 @@ struct FieldDef {
     void (*setInt)(void* rec, std::int64_t v);
     std::string_view (*getText)(const void* rec);
     void (*setText)(void* rec, std::string_view v);
+    // A text field a later version widened: its width in books kept before (0: never widened).
+    int earlierSize = 0;
 
     bool isText() const { return type == FieldType::String || type == FieldType::Memo; }
     std::string typeName() const;  // "STRING(25)", "DECIMAL(11,2)", "LONG" ...
+    std::string earlierTypeName() const;  // the same at the width of books kept before a widening
     std::int64_t minValue() const;
     std::int64_t maxValue() const;
 };
@@ -104,6 +107,8 @@ struct TableDef {
     const KeyDef* key(std::string_view keyName) const;
     const KeyDef& primaryKey() const { return *keys.front(); }
     std::string layoutSignature() const;  // fields with types and widths, to detect a foreign layout
+    // The signature of books kept before a text field was widened; layoutSignature() when none was.
+    std::string earlierLayoutSignature() const;
 };
 
 // A declared record type: a struct with its table declaration (Osobe, Dohoci ...).
@@ -162,6 +167,13 @@ FieldDef field(std::string_view name) {
         f.getInt = [](const void* r) -> std::int64_t { return static_cast<const C*>(r)->*Member; };
         f.setInt = [](void* r, std::int64_t v) { static_cast<C*>(r)->*Member = static_cast<M>(v); };
     }
+    return f;
+}
+
+// A text field a later version widened from `earlierSize` characters: books kept before open as
+// they are (a text column takes any width), and their layout is recorded as this version's.
+inline FieldDef widened(FieldDef f, int earlierSize) {
+    f.earlierSize = earlierSize;
     return f;
 }
 
