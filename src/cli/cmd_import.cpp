@@ -1,7 +1,7 @@
-// pramo-cli import: loads the municipality register and the income types (shipped or from a file)
-// and payees from a spreadsheet, each in one transaction that writes everything or nothing, into
-// books made before (an import never makes a data directory: a mistyped --data must not leave one
-// behind).
+// pramo-cli import: loads the municipality register, the municipal income-tax rates and the
+// income types (shipped or from a file) and payees from a spreadsheet, each in one transaction that
+// writes everything or nothing, into books made before (an import never makes a data directory: a
+// mistyped --data must not leave one behind).
 
 #include <filesystem>
 #include <fstream>
@@ -18,12 +18,14 @@
 #include "records/layouts/neoporez.h"
 #include "records/layouts/opcine.h"
 #include "records/layouts/osobe.h"
+#include "records/layouts/stopeopcina.h"
 #include "records/layouts/ulice.h"
 #include "records/layouts/vbrat.h"
 #include "records/layouts/vrstedoh.h"
 #include "records/values/unicode.h"
 #include "registers/opcine_import.h"
 #include "registers/osobe_import.h"
+#include "registers/stope_import.h"
 #include "registers/vrste_import.h"
 
 namespace pramo::cli {
@@ -31,16 +33,37 @@ namespace {
 
 struct Args {
     std::string what, file, dataDir;
+    Date od;  // import stope: the day the rates are in force from
 };
+
+// The day of --od for the rates: needed with FILE; without it the shipped table's day, which --od
+// may repeat but not change (the shipped rates are those of their day only).
+std::optional<std::string> ratesDay(const CommandLine& line, Args& a) {
+    const Date shipped = shippedRatesTable().from;
+    if (!line.has("--od")) {
+        a.od = shipped;
+        return a.file.empty() ? std::nullopt : std::optional<std::string>("import stope DATOTEKA traži --od DD.MM.GGGG, dan od kojega njezine stope vrijede");
+    }
+    const auto od = Date::parse(line.value("--od"));
+    if (!od || od->isNull()) return "--od " + line.value("--od") + " nije datum DD.MM.GGGG";
+    if (*od < municipalRatesFrom()) return "--od: stope općina uzimaju se od " + municipalRatesFrom().toString() + " nadalje";
+    if (a.file.empty() && *od != shipped)
+        return "isporučene stope vrijede od " + shipped.toString() + "; stope drugog dana učitavaju se iz DATOTEKE";
+    a.od = *od;
+    return std::nullopt;
+}
 
 std::optional<std::string> parse(const std::vector<std::string>& args, Args& a) {
     CommandLine line;
-    if (auto problem = readCommandLine(args, 0, {.valued = {"--data"}, .words = 2}, line)) return problem->text();
+    if (auto problem = readCommandLine(args, 0, {.valued = {"--data", "--od"}, .words = 2}, line)) return problem->text();
     a.what = line.words.empty() ? std::string() : line.words[0];
     a.file = line.words.size() < 2 ? std::string() : line.words[1];
     a.dataDir = line.value("--data");
-    if (a.what != "opcine" && a.what != "vrste" && a.what != "osobe") return "navedite što uvesti: opcine, vrste ili osobe";
+    if (a.what != "opcine" && a.what != "vrste" && a.what != "osobe" && a.what != "stope")
+        return "navedite što uvesti: opcine, stope, vrste ili osobe";
     if (a.what == "osobe" && a.file.empty()) return "import osobe traži CSV datoteku primatelja";
+    if (a.what == "stope") return ratesDay(line, a);
+    if (line.has("--od")) return "--od ide samo uz import stope";
     return std::nullopt;
 }
 
@@ -75,7 +98,10 @@ int report(const Args& a, DataDir& d, const ImportOutcome& out) {
     }
     std::string said;
     for (const std::string& r : out.remarks) said += r + "\n";
-    const TableDef& t = a.what == "opcine" ? Opcine::table : a.what == "vrste" ? Vrstedoh::table : Osobe::table;
+    const TableDef& t = a.what == "opcine" ? Opcine::table
+                        : a.what == "stope"  ? Stopeopcina::table
+                        : a.what == "vrste"  ? Vrstedoh::table
+                                             : Osobe::table;
     std::int64_t n = 0;
     (void)d.store.count(t, n);
     said += std::string(t.name) + ": dodano " + std::to_string(out.added) + ", promijenjeno " + std::to_string(out.updated) +
@@ -84,11 +110,13 @@ int report(const Args& a, DataDir& d, const ImportOutcome& out) {
     return printSaved(said, "uvoz u " + std::string(t.name) + " je spremljen");
 }
 
-// The text to import: the shipped list (osobe never goes without FILE) or FILE. When it cannot be
-// read the message has been printed and the exit code is answered.
+// The text to import: the shipped list or table (osobe never goes without FILE) or FILE. When it
+// cannot be read the message has been printed and the exit code is answered.
 std::optional<int> readSource(const Args& a, std::string& text) {
     if (a.file.empty()) {
-        const refdata::FileText shipped = a.what == "vrste" ? shippedIncomeTypes() : shippedMunicipalities();
+        const refdata::FileText shipped = a.what == "stope"   ? shippedMunicipalRates()
+                                          : a.what == "vrste" ? shippedIncomeTypes()
+                                                              : shippedMunicipalities();
         if (shipped.ok()) text = shipped.text;
         else std::cerr << "pramo-cli import: " << shipped.problem << "\n";
         return shipped.ok() ? std::nullopt : std::optional<int>(ExitFailed);
@@ -110,6 +138,10 @@ int run(const Args& a) {
     if (a.what == "opcine") {
         if (!openFiles(d, {&Opcine::table})) return ExitFailed;
         return report(a, d, importOpcine(d.store, text));
+    }
+    if (a.what == "stope") {
+        if (!openFiles(d, {&Opcine::table, &Stopeopcina::table})) return ExitFailed;
+        return report(a, d, importStope(d.store, text, a.od));
     }
     if (a.what == "vrste") {
         if (!openFiles(d, {&Vrstedoh::table, &Vbrat::table, &Neoporez::table})) return ExitFailed;
@@ -133,6 +165,10 @@ const Registration registration{
      fixedUsage("  import opcine [DATOTEKA] [--data DIR]\n"
                 "      učitava općine s njihovim šiframa, stopama prireza i poreznim računima: popis isporučen\n"
                 "      s programom ili DATOTEKU (odvojeno tabulatorom: šifra, naziv, neupotrijebljeno, stopa u postocima)\n"
+                "  import stope [DATOTEKA --od DD.MM.GGGG] [--data DIR]\n"
+                "      učitava stope poreza na dohodak općina koje vrijede od nekog dana (od 2024. nadalje): tablicu\n"
+                "      isporučenu s programom (vrijedi od " + shippedRatesTable().from.toString() + ") ili DATOTEKU (odvojeno\n"
+                "      tabulatorom: peteroznamenkasta šifra, naziv, niža stopa, viša stopa u postocima) od dana --od\n"
                 "  import vrste [DATOTEKA] [--data DIR]\n"
                 "      dodaje vrste dohotka sa stopama, računima i šiframa za JOPPD: početne vrste isporučene s\n"
                 "      programom ili DATOTEKU (odvojeno tabulatorom, prvi redak navodi polja: OZNAKA, NAZIV, ...);\n"

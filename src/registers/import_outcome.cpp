@@ -1,11 +1,17 @@
 #include "registers/import_outcome.h"
 
 #include "records/values/exact.h"
+#include "registers/tax_account.h"
 
 namespace pramo {
 
 std::string lineProblem(int line, std::string_view text) {
     return "redak " + std::to_string(line) + ": " + std::string(text);
+}
+
+void refuseRepeatedCode(const std::string& code, int line, std::map<std::string, int>& seen, ImportOutcome& out) {
+    const auto [it, fresh] = seen.try_emplace(code, line);
+    if (!fresh) out.problems.push_back(lineProblem(line, "šifra '" + joppdCode(code) + "' već je u retku " + std::to_string(it->second)));
 }
 
 std::optional<std::int64_t> decimalCell(std::string_view text, int places, std::int64_t low, std::int64_t high) {

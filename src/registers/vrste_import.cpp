@@ -158,20 +158,14 @@ StoreCode write(Store& store, TypeRow row, Registered& reg, ImportOutcome& out) 
 refdata::FileText shippedIncomeTypes() { return refdata::read("vrste_dohotka.tsv"); }
 
 ImportOutcome importVrste(Store& store, std::string_view tsv) {
-    ImportOutcome out;
-    if (auto problem = encodingProblem(tsv)) {
-        out.problems.push_back(*problem);
-        return out;
-    }
-    const std::vector<TypeRow> rows = TypeFile(store, out).read(tsv);
-    if (!out.problems.empty()) return out;
-    Transaction tx(store, Store::lockWaitSeconds);
-    Registered reg;
-    out.code = tx.began() ? readRegistered(store, reg) : tx.code();
-    for (std::size_t i = 0; i < rows.size() && ok(out.code) && out.problems.empty(); ++i)
-        out.code = write(store, rows[i], reg, out);
-    if (ok(out.code) && out.problems.empty()) out.code = tx.commit();
-    return out;
+    return importText<TypeRow>(
+        store, tsv, [&](std::string_view text, ImportOutcome& out) { return TypeFile(store, out).read(text); },
+        [&](const std::vector<TypeRow>& rows, ImportOutcome& out) {
+            Registered reg;
+            StoreCode c = readRegistered(store, reg);
+            for (std::size_t i = 0; i < rows.size() && ok(c) && out.problems.empty(); ++i) c = write(store, rows[i], reg, out);
+            return c;
+        });
 }
 
 }  // namespace pramo

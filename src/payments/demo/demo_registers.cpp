@@ -168,34 +168,29 @@ StoreCode addPayees(Store& store, int& count) {
     return addAll(store, out);
 }
 
-// A taxed income type at a single rate with pension and health contributions, paid to the
-// payer's accounts ("I"); income tax and surtax go to the revenue account of other income
-// (1422), which the ID-1 form has a column for.
-Vrstedoh taxed(std::uint8_t oznaka, const char* naziv, const char* receipt, int expenses, int pillarI, int pillarII,
-               int health) {
-    return {.oznaka = oznaka, .naziv = naziv, .poreznastopa = Rate::fromRaw(2500), .rnporez = "1422", .tipporez = "I",
-            .visestopa = "NE", .priznatitroskovi = Rate::fromRaw(expenses * 100),
-            .mirovinskoistup = Rate::fromRaw(pillarI * 10), .rnmoi = "8168", .tipmoi = "I",
-            .mirovinskoiistup = Rate::fromRaw(pillarII * 10), .rnmoii = "2003", .tipmoii = "I",
-            .zdravstvenoosiguranje = Rate::fromRaw(health * 10), .rnzo = "8486", .tipzo = "I",
-            .osnovaobracuna = "DD", .stupacidd = 3, .rezstringa = "02", .rezstringb = receipt};
+// An income type of the rules of 2015 and 2016 at a single rate (tax 25 %, pension 15 % and 5 %,
+// health 15 %), for the payment the office made in 2016; otherwise like `today`'s type.
+Vrstedoh of2015(Vrstedoh vrs, std::uint8_t oznaka, const char* naziv, const char* receipt, int expenses) {
+    vrs.row = {};
+    vrs.oznaka = oznaka;
+    vrs.naziv = naziv;
+    vrs.rezstringb = receipt;
+    vrs.poreznastopa = Rate::whole(25);
+    vrs.priznatitroskovi = Rate::whole(expenses);
+    vrs.mirovinskoistup = Rate::whole(15);
+    vrs.mirovinskoiistup = Rate::whole(5);
+    vrs.zdravstvenoosiguranje = Rate::whole(15);
+    vrs.porezopcine = "NE";
+    return vrs;
 }
 
-// A non-taxable receipt: wholly non-taxable, no levies; `neoporez` is its JOPPD code.
-Vrstedoh nonTaxable(std::uint8_t oznaka, const char* naziv, int neoporez) {
-    return {.oznaka = oznaka, .naziv = naziv, .neoporezividio = Rate::fromRaw(10000), .visestopa = "NE", .stupacidd = 4,
-            .rezstringa = "00", .rezstringb = "0000", .rezdecimala = Dec<9, 2>::fromRaw(neoporez * 100)};
-}
-
-// Rates in tenths of a percent: 150 is 15,0 %.
+// Beside today's types (the starter set delivered with the program, loaded before), those of
+// 2015 and 2016, made from the first of today's.
 StoreCode addIncomeTypes(Store& store) {
-    return addAll(store, std::vector<Vrstedoh>{
-        taxed(1, "Ugovor o djelu", "4030", 0, 150, 50, 150),
-        taxed(2, "Autorski honorar", "4001", 30, 75, 25, 75),
-        taxed(3, "Naknada za umjetničko djelo", "4002", 30, 75, 25, 75),
-        taxed(4, "Prevoditeljske usluge", "4010", 0, 150, 50, 150),
-        nonTaxable(5, "Dnevnice za službeni put", 17),
-        nonTaxable(6, "Naknada za korištenje privatnog automobila", 18)});
+    Vrstedoh today{.oznaka = 1};
+    if (const StoreCode c = store.get(Vrstedoh::keyOznaka, today); !ok(c)) return c;
+    return addAll(store, std::vector<Vrstedoh>{of2015(today, 7, "Ugovor o djelu (2015.-2016.)", "4030", 0),
+                                               of2015(today, 8, "Autorski honorar (2015.-2016.)", "4001", 30)});
 }
 
 }  // namespace

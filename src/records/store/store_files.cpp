@@ -127,10 +127,6 @@ StoreCode Store::checkTable(const TableDef& t) {
         if (auto c = restoreLayout(t); !ok(c)) return c;
         sig = t.layoutSignature();
     }
-    if (sound && *sig != t.layoutSignature() && *sig == t.earlierLayoutSignature()) {
-        if (auto c = recordWidened(t); !ok(c)) return c;
-        sig = t.layoutSignature();
-    }
     if (!sound || *sig != t.layoutSignature()) {
         setError(StoreCode::LayoutMismatch);
         return StoreCode::LayoutMismatch;
@@ -171,16 +167,6 @@ StoreCode Store::restoreLayout(const TableDef& t) {
     const std::string name(t.name);
     StoreCode c = exec("INSERT OR IGNORE INTO _pramo_layout (tbl, signature) VALUES ('" + name + "', '" + t.layoutSignature() + "')");
     if (ok(c)) c = exec("INSERT OR IGNORE INTO _pramo_dirty (tbl) VALUES ('" + name + "')");
-    return ok(c) ? tx.commit() : c;
-}
-
-// A file kept before one of its text fields was widened holds every value the wider field does (a
-// text column takes any width): only its recorded layout changes.
-StoreCode Store::recordWidened(const TableDef& t) {
-    Transaction tx(*this, lockWaitSeconds);
-    if (!tx.began()) return tx.code();
-    const StoreCode c = exec("UPDATE _pramo_layout SET signature = '" + t.layoutSignature() + "' WHERE tbl = '" +
-                             std::string(t.name) + "'");
     return ok(c) ? tx.commit() : c;
 }
 

@@ -91,21 +91,14 @@ const KeyDef* TableDef::key(std::string_view keyName) const {
     return nullptr;
 }
 
-namespace {
-
-std::string signatureOf(const std::vector<FieldDef>& fields, std::string (FieldDef::*type)() const) {
+std::string TableDef::layoutSignature() const {
     std::string sig;
     for (const FieldDef& f : fields) {
         if (!sig.empty()) sig += ';';
-        sig += std::string(f.name) + ' ' + (f.*type)();
+        sig += std::string(f.name) + ' ' + f.typeName();
     }
     return sig;
 }
-
-}  // namespace
-
-std::string TableDef::layoutSignature() const { return signatureOf(fields, &FieldDef::typeName); }
-std::string TableDef::earlierLayoutSignature() const { return signatureOf(fields, &FieldDef::earlierTypeName); }
 
 bool sameFields(const TableDef& t, const void* a, const void* b) {
     for (const FieldDef& f : t.fields) {

@@ -36,6 +36,10 @@ struct FieldDef {
     void (*setInt)(void* rec, std::int64_t v);
     std::string_view (*getText)(const void* rec);
     void (*setText)(void* rec, std::string_view v);
+    // A field a later version added to its file: the value every record of books kept before it
+    // gets when they are upgraded (the text of a text field; a whole number in units of the last
+    // place otherwise). Null for a field the file always had.
+    const char* addedWith = nullptr;
     // A text field a later version widened: its width in books kept before (0: never widened).
     int earlierSize = 0;
 
@@ -107,8 +111,6 @@ struct TableDef {
     const KeyDef* key(std::string_view keyName) const;
     const KeyDef& primaryKey() const { return *keys.front(); }
     std::string layoutSignature() const;  // fields with types and widths, to detect a foreign layout
-    // The signature of books kept before a text field was widened; layoutSignature() when none was.
-    std::string earlierLayoutSignature() const;
 };
 
 // A declared record type: a struct with its table declaration (Osobe, Dohoci ...).
@@ -148,7 +150,7 @@ FieldDef field(std::string_view name) {
     using C = typename Info::Class;
     using M = typename Info::Type;
     constexpr FieldType type = detail::fieldTypeOf<M>();
-    FieldDef f{name, type, 0, 0, nullptr, nullptr, nullptr, nullptr};
+    FieldDef f{name, type, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr};
     if constexpr (type == FieldType::String || type == FieldType::Memo) {
         f.size = static_cast<int>(M::capacity);
         f.getText = [](const void* r) -> std::string_view { return (static_cast<const C*>(r)->*Member).view(); };
@@ -170,8 +172,15 @@ FieldDef field(std::string_view name) {
     return f;
 }
 
-// A text field a later version widened from `earlierSize` characters: books kept before open as
-// they are (a text column takes any width), and their layout is recorded as this version's.
+// A field that books kept by an earlier version lack: their records get `valueInOldBooks` when the
+// books are upgraded (see books_upgrade.h): added(field<&Vrstedoh::porezopcine>("POREZOPCINE"), "NE").
+inline FieldDef added(FieldDef f, const char* valueInOldBooks) {
+    f.addedWith = valueInOldBooks;
+    return f;
+}
+
+// A text field a later version widened from `earlierSize` characters: books kept before are
+// upgraded (see books_upgrade.h) keeping every value as it is, a text column taking any width.
 inline FieldDef widened(FieldDef f, int earlierSize) {
     f.earlierSize = earlierSize;
     return f;

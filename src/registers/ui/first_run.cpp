@@ -1,12 +1,15 @@
-// The first-run steps of the registers: the municipalities and the starter income types delivered
-// with the program, each loaded when the user asks, and the first payer entered in its form.
+// The first-run steps of the registers: the municipalities with their income-tax rates and the
+// starter income types delivered with the program, each loaded when the user asks, and the first
+// payer entered in its form.
 
 #include "records/layouts/neoporez.h"
 #include "records/layouts/opcine.h"
+#include "records/layouts/stopeopcina.h"
 #include "records/layouts/subjekti.h"
 #include "records/layouts/vbrat.h"
 #include "records/layouts/vrstedoh.h"
 #include "registers/opcine_import.h"
+#include "registers/stope_import.h"
 #include "registers/ui/screens.h"
 #include "registers/vrste_import.h"
 #include "shell/screen_registry.h"
@@ -31,13 +34,28 @@ std::string loadShipped(AppContext& ctx, std::initializer_list<const TableDef*> 
     return loaded(ctx, what, import(ctx.store, text.text));
 }
 
+ImportOutcome importShippedRates(Store& store, std::string_view tsv) { return importStope(store, tsv, shippedRatesTable().from); }
+
+// The municipalities and their income-tax rates, both or neither: from 2024 an income type is taxed
+// at the rate of the payee's municipality.
+std::string loadMunicipalities(AppContext& ctx) {
+    FileUse use(ctx.files, {&Opcine::table, &Stopeopcina::table});
+    if (!use.ok()) return {};
+    Transaction tx(ctx.store, Store::lockWaitSeconds);
+    if (!tx.began()) return loaded(ctx, "Općine", ImportOutcome{.code = tx.code()});
+    const std::string municipalities = loadShipped(ctx, {}, "Općine", shippedMunicipalities, importOpcine);
+    if (municipalities.empty()) return {};
+    const std::string rates = loadShipped(ctx, {}, "Stope poreza na dohodak", shippedMunicipalRates, importShippedRates);
+    if (rates.empty()) return {};
+    if (const StoreCode c = tx.commit(); !ok(c)) return loaded(ctx, "Općine", ImportOutcome{.code = c});
+    return municipalities + " " + rates;
+}
+
 }  // namespace
 
 void registerFirstRunSteps(ScreenRegistry& registry) {
-    registry.addFirstRunStep({.lacking = "Nema općina.", .action = "Učitaj općine isporučene s programom",
-                              .file = &Opcine::table, .load = [](AppContext& ctx) {
-                                  return loadShipped(ctx, {&Opcine::table}, "Općine", shippedMunicipalities, importOpcine);
-                              }});
+    registry.addFirstRunStep({.lacking = "Nema općina.", .action = "Učitaj općine isporučene s programom (sa stopama poreza)",
+                              .file = &Opcine::table, .load = loadMunicipalities});
     registry.addFirstRunStep({.lacking = "Nema vrsta dohotka.",
                               .action = "Učitaj početne vrste dohotka (ugovori o djelu, autorski honorari, neoporezivi primici)",
                               .file = &Vrstedoh::table, .load = [](AppContext& ctx) {
