@@ -1,6 +1,7 @@
-// pramo-cli import: loads the municipality register and the municipal income-tax rates (shipped
-// or from a file) and payees from a spreadsheet, each in one transaction that writes everything or nothing, into books made before
-// (an import never makes a data directory: a mistyped --data must not leave one behind).
+// pramo-cli import: loads the municipality register, the municipal income-tax rates and the
+// income types (shipped or from a file) and payees from a spreadsheet, each in one transaction that
+// writes everything or nothing, into books made before (an import never makes a data directory: a
+// mistyped --data must not leave one behind).
 
 #include <filesystem>
 #include <fstream>
@@ -14,14 +15,18 @@
 #include "cli/options.h"
 #include "records/layouts/banke.h"
 #include "records/layouts/mjesta.h"
+#include "records/layouts/neoporez.h"
 #include "records/layouts/opcine.h"
 #include "records/layouts/osobe.h"
 #include "records/layouts/stopeopcina.h"
 #include "records/layouts/ulice.h"
+#include "records/layouts/vbrat.h"
+#include "records/layouts/vrstedoh.h"
 #include "records/values/unicode.h"
 #include "registers/opcine_import.h"
 #include "registers/osobe_import.h"
 #include "registers/stope_import.h"
+#include "registers/vrste_import.h"
 
 namespace pramo::cli {
 namespace {
@@ -54,7 +59,8 @@ std::optional<std::string> parse(const std::vector<std::string>& args, Args& a) 
     a.what = line.words.empty() ? std::string() : line.words[0];
     a.file = line.words.size() < 2 ? std::string() : line.words[1];
     a.dataDir = line.value("--data");
-    if (a.what != "opcine" && a.what != "osobe" && a.what != "stope") return "navedite što uvesti: opcine, stope ili osobe";
+    if (a.what != "opcine" && a.what != "vrste" && a.what != "osobe" && a.what != "stope")
+        return "navedite što uvesti: opcine, stope, vrste ili osobe";
     if (a.what == "osobe" && a.file.empty()) return "import osobe traži CSV datoteku primatelja";
     if (a.what == "stope") return ratesDay(line, a);
     if (line.has("--od")) return "--od ide samo uz import stope";
@@ -92,7 +98,10 @@ int report(const Args& a, DataDir& d, const ImportOutcome& out) {
     }
     std::string said;
     for (const std::string& r : out.remarks) said += r + "\n";
-    const TableDef& t = a.what == "opcine" ? Opcine::table : a.what == "stope" ? Stopeopcina::table : Osobe::table;
+    const TableDef& t = a.what == "opcine" ? Opcine::table
+                        : a.what == "stope"  ? Stopeopcina::table
+                        : a.what == "vrste"  ? Vrstedoh::table
+                                             : Osobe::table;
     std::int64_t n = 0;
     (void)d.store.count(t, n);
     said += std::string(t.name) + ": dodano " + std::to_string(out.added) + ", promijenjeno " + std::to_string(out.updated) +
@@ -105,7 +114,9 @@ int report(const Args& a, DataDir& d, const ImportOutcome& out) {
 // cannot be read the message has been printed and the exit code is answered.
 std::optional<int> readSource(const Args& a, std::string& text) {
     if (a.file.empty()) {
-        const refdata::FileText shipped = a.what == "stope" ? shippedMunicipalRates() : shippedMunicipalities();
+        const refdata::FileText shipped = a.what == "stope"   ? shippedMunicipalRates()
+                                          : a.what == "vrste" ? shippedIncomeTypes()
+                                                              : shippedMunicipalities();
         if (shipped.ok()) text = shipped.text;
         else std::cerr << "pramo-cli import: " << shipped.problem << "\n";
         return shipped.ok() ? std::nullopt : std::optional<int>(ExitFailed);
@@ -132,6 +143,10 @@ int run(const Args& a) {
         if (!openFiles(d, {&Opcine::table, &Stopeopcina::table})) return ExitFailed;
         return report(a, d, importStope(d.store, text, a.od));
     }
+    if (a.what == "vrste") {
+        if (!openFiles(d, {&Vrstedoh::table, &Vbrat::table, &Neoporez::table})) return ExitFailed;
+        return report(a, d, importVrste(d.store, text));
+    }
     if (!openFiles(d, {&Osobe::table, &Mjesta::table, &Ulice::table, &Banke::table, &Opcine::table})) return ExitFailed;
     return report(a, d, importOsobe(d.store, text));
 }
@@ -154,6 +169,10 @@ const Registration registration{
                 "      učitava stope poreza na dohodak općina koje vrijede od nekog dana (od 2024. nadalje): tablicu\n"
                 "      isporučenu s programom (vrijedi od " + shippedRatesTable().from.toString() + ") ili DATOTEKU (odvojeno\n"
                 "      tabulatorom: peteroznamenkasta šifra, naziv, niža stopa, viša stopa u postocima) od dana --od\n"
+                "  import vrste [DATOTEKA] [--data DIR]\n"
+                "      dodaje vrste dohotka sa stopama, računima i šiframa za JOPPD: početne vrste isporučene s\n"
+                "      programom ili DATOTEKU (odvojeno tabulatorom, prvi redak navodi polja: OZNAKA, NAZIV, ...);\n"
+                "      vrsta čiji je naziv već upisan ostaje kakva jest\n"
                 "  import osobe DATOTEKA [--data DIR]\n"
                 "      dodaje primatelje iz CSV datoteke čiji prvi redak navodi polja primatelja (IME, PREZIME,\n"
                 "      OIB, MJESTO, ULICA, KUCNIBROJ, BANKA, RACUN, ...)"),

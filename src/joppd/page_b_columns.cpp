@@ -3,6 +3,7 @@
 #include "joppd/categories.h"
 #include "joppd/return_rows.h"
 #include "records/values/number_format.h"
+#include "registers/tax_account.h"
 
 namespace pramo {
 namespace {
@@ -76,10 +77,10 @@ std::pair<Date, Date> printedPeriod(Date paid, bool previousMonth) {
 
 void identification(PageBValues& v, const ItemFacts& f, const Kategorija& k, Date paid) {
     v[col("1")] = std::to_string(f.doh.rednibroj);
-    if (f.opc) v[col("2")] = "0" + f.opc->shifra.str();
+    if (f.opc) v[col("2")] = joppdCode(f.opc->shifra.view());
     if (f.opc && f.oso) {
         const bool elsewhere = k.neoporezivo && f.oso->fax == "DA";
-        v[col("3")] = !k.neoporezivo ? std::string("00000") : std::string("0").append(elsewhere ? f.oso->email.view() : f.opc->shifra.view());
+        v[col("3")] = !k.neoporezivo ? std::string("00000") : joppdCode(elsewhere ? f.oso->email.view() : f.opc->shifra.view());
     }
     if (f.oso) v[col("4")] = f.oso->oib.blank() ? f.oso->jmbg.str() : f.oso->oib.str();
     if (f.oso) v[col("5")] = std::string(utf8::prefix(f.oso->prezime.str() + " " + f.oso->ime.str(), 30));

@@ -8,6 +8,7 @@
 #include "payments/working_values.h"
 #include "records/values/unicode.h"
 #include "registers/check_digits.h"
+#include "registers/tax_account.h"
 #include "xml/xml_text.h"
 
 namespace pramo {
@@ -68,9 +69,9 @@ std::string twoDigits(std::int64_t code) {
 
 void identify(ReturnRow& row, const ItemFacts& f, const Kategorija& k, Date paid) {
     const Osobe& oso = *f.oso;
-    const std::string residence = "0" + f.opc->shifra.str();
+    const std::string residence = joppdCode(f.opc->shifra.view());
     row.p2 = residence;
-    row.p3 = !k.neoporezivo ? "00000" : oso.fax == "DA" ? "0" + oso.email.str() : residence;
+    row.p3 = !k.neoporezivo ? "00000" : oso.fax == "DA" ? joppdCode(oso.email.view()) : residence;
     row.p4 = oso.oib.str();
     row.p5 = std::string(cutUtf8(prijenos(oso.ime.view()) + " " + prijenos(oso.prezime.view()), p5Bytes));
     row.p61 = std::string(k.p61);

@@ -1,5 +1,7 @@
 #include "joppd/submission.h"
 
+#include <regex>
+
 #include "records/layouts/isplate.h"
 #include "records/store/read_linked.h"
 
@@ -43,7 +45,32 @@ SubmissionOutcome addFailed(Store& store) {
                    std::string(obrazacVecKreiran) + (duplicate ? "" : "\n(" + store.error().text() + ")"));
 }
 
+bool blank(const std::optional<std::string>& text) {
+    return !text || text->find_first_not_of(' ') == std::string::npos;
+}
+
+// The return's pattern of an e-mail address (tEmail of the tax authority's basic types).
+bool emailTaken(const std::string& email) {
+    static const std::regex pattern(R"(\w+([-+.'_]\w+)*@\w+([-.]\w+)*\.\w+([-.]\w+)*)");
+    return std::regex_match(email, pattern);
+}
+
 }  // namespace
+
+StoreCode carriedAuthor(Store& store, CarriedAuthor& out) {
+    const StoreCode c = readLast(store, out.last);
+    out.complete = ok(c) && !out.last.imeautora.blank() && !out.last.prezimeautora.blank() && !out.last.email.blank();
+    return c;
+}
+
+std::optional<std::string> authorProblem(const AuthorOverride& a) {
+    std::string missing;
+    for (const auto& [text, name] : {std::pair{&a.ime, "ime"}, {&a.prezime, "prezime"}, {&a.email, "e-mail"}})
+        if (blank(*text)) missing += std::string(missing.empty() ? "" : ", ") + name;
+    if (!missing.empty()) return "Upišite autora obrasca: nedostaje " + missing + ".";
+    if (!emailTaken(*a.email)) return "E-mail autora " + *a.email + " nije ispravna adresa (npr. ime.prezime@tvrtka.hr).";
+    return std::nullopt;
+}
 
 SubmissionOutcome createSubmission(Store& store, std::int32_t isplata, RandomSource& random, const AuthorOverride& author) {
     Isplate isp;

@@ -39,6 +39,18 @@ struct SubmissionOutcome {
     std::string message;  // for the user: obrazacKreiran, obrazacVecKreiran or what failed
 };
 
+// The author a new submission would start with: the one of the submission with the highest
+// number, blank when there is none. `complete` tells whether the return can be written with it.
+struct CarriedAuthor {
+    Jopo last;
+    bool complete = false;
+};
+StoreCode carriedAuthor(Store& store, CarriedAuthor& out);
+
+// What keeps a typed author out of the return, for the user ("upišite ime autora", an e-mail the
+// return does not take); nullopt when the author may be written.
+std::optional<std::string> authorProblem(const AuthorOverride& author);
+
 // Creates the submission of payment `isplata` in one transaction.
 SubmissionOutcome createSubmission(Store& store, std::int32_t isplata, RandomSource& random,
                                    const AuthorOverride& author = {});

@@ -70,6 +70,7 @@ struct PaymentOrder {
     CodeParty recipient;
     std::string purpose;  // the code's purpose code
     Date datum;           // the payment's date: it decides the code's currency
+    bool toAccount = true;  // paid into the recipient's account (not a payee paid in cash or in kind)
 
     const std::string& operator[](Field f) const { return fields[static_cast<std::size_t>(f)]; }
     std::string& operator[](Field f) { return fields[static_cast<std::size_t>(f)]; }

@@ -10,6 +10,7 @@
 #include "records/layouts/osobe.h"
 #include "records/layouts/param.h"
 #include "records/layouts/subjekti.h"
+#include "records/layouts/svasta.h"
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
 #include "records/store/cursor.h"
@@ -62,11 +63,12 @@ std::vector<std::string> orderText(const std::vector<PaymentOrder>& orders) {
     return lines;
 }
 
-// A line for each order printed without the recipient's account (and so without a 2D code).
+// A line for each order printed without the recipient's account (and so without a 2D code),
+// unless the payee is not paid into an account (in cash, say) and needs none.
 std::vector<std::string> missingAccounts(const std::vector<PaymentOrder>& orders, OrderForm form) {
     std::vector<std::string> notes;
     for (std::size_t i = 0; i < orders.size(); ++i) {
-        if (wholeHrIban(orders[i][Field::Zirop])) continue;
+        if (!orders[i].toAccount || wholeHrIban(orders[i][Field::Zirop])) continue;
         const std::string what = visibleUtf8(orders[i][Field::Opisplacanja]);
         notes.push_back("Nalog " + std::to_string(i + 1) + " (" + what + "): nema ispravnog IBAN-a primatelja; ispisan je bez računa" +
                         (form == OrderForm::Hub3a ? " i bez 2D koda." : "."));
@@ -103,7 +105,7 @@ ReportResult runOrders(ReportContext& rc, Progress& progress, OrderForm form) {
 
 const std::vector<const TableDef*> orderFiles{&Isplate::table, &Subjekti::table, &Mjesta::table, &Ulice::table,
                                               &Banke::table,   &Dohoci::table,   &Osobe::table,  &Opcine::table,
-                                              &Vrstedoh::table, &Obracun::table, &Param::table};
+                                              &Vrstedoh::table, &Obracun::table, &Svasta::table, &Param::table};
 
 const std::vector<ArgSpec> orderArgs{{ReportArg::Payment}, {ReportArg::Printer, false}, {ReportArg::Param, false}};
 

@@ -8,6 +8,7 @@
 #include "records/layouts/opcine.h"
 #include "records/layouts/osobe.h"
 #include "records/layouts/subjekti.h"
+#include "records/layouts/svasta.h"
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
 #include "records/store/read_linked.h"
@@ -24,6 +25,7 @@ struct OrderItem {
     Opcine opc;
     Vrstedoh vrs;
     OrderAmount moi, moii, porez, prirez, zo, kriznica;
+    std::int16_t method = defaultPaymentMethod;  // how the payee is paid
 };
 
 namespace {
@@ -76,6 +78,7 @@ StoreCode readItem(Store& store, const Dohoci& doh, OrderItem& item, std::string
     std::vector<Obracun> lines;
     if (ok(c) && !ok(c = readLines(store, doh.oznaka, lines))) failedFile = std::string(Obracun::table.name);
     for (const Obracun& line : lines) takeLine(item, line);
+    if (ok(c) && !ok(c = readPaymentMethod(store, doh.oznaka, item.method))) failedFile = std::string(Svasta::table.name);
     return c;
 }
 
@@ -174,6 +177,7 @@ void OrderSequence::addPayeeOrder(const OrderItem& item) {
     set(o, Field::Pozivp, item.oso.racunpoziv.view());
     set(o, Field::Opisplacanja, item.vrs.naziv.str() + " - " + name);
     o.recipient = {name, street, postalPlace(item.mje)};  // the person, not the bank the block starts with
+    o.toAccount = paidToAccount(item.method);
     orders_.push_back(std::move(o));
 }
 

@@ -74,7 +74,7 @@ bool ItemCalculation::lookUp(const Dohoci& doh, CalcOutcome& out) {
 bool ItemCalculation::found(LookUp result, const Dohoci& doh, CalcOutcome& out) {
     switch (result) {
     case LookUp::Found: return true;
-    case LookUp::NoPayee: fail(out, CalcStatus::NoPayee, "Odaberi djelatnika"); return false;
+    case LookUp::NoPayee: fail(out, CalcStatus::NoPayee, odaberiDjelatnika); return false;
     case LookUp::PayeeMissing:
         fail(out, CalcStatus::PayeeMissing, "Primatelj " + num(doh.djelatnik) + " nije upisan; obračun nije napravljen.");
         return false;

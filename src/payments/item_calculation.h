@@ -15,6 +15,9 @@
 
 namespace pramo {
 
+// Asked for when an item is calculated or saved without a payee.
+inline constexpr const char* odaberiDjelatnika = "Odaberi djelatnika";
+
 enum class CalcStatus {
     Done,          // the lines are written
     NoPayee,       // the item has no payee yet

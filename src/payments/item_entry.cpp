@@ -1,5 +1,7 @@
 #include "payments/item_entry.h"
 
+#include <algorithm>
+
 #include "payments/payment_items.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/opcine.h"
@@ -106,6 +108,13 @@ StoreCode ItemEntry::totals(ItemTotals& out) {
     }
     out.pip = Money::round(pip, flags);
     return StoreCode::Ok;
+}
+
+StoreCode ItemEntry::hasAmounts(bool& any) {
+    std::vector<Obracun> lines;
+    const StoreCode c = readLines(store_, doh_.oznaka, lines);
+    any = std::any_of(lines.begin(), lines.end(), [](const Obracun& obr) { return !obr.iznos.isZero(); });
+    return c;
 }
 
 StoreCode ItemEntry::restoreLines() {

@@ -57,6 +57,8 @@ public:
     MethodWrite ubaci(std::int16_t method) { return writePaymentMethod(store_, doh_.oznaka, method); }
 
     StoreCode totals(ItemTotals& out);
+    // Whether any line of the item holds an amount (a calculation made, or lines typed by hand).
+    StoreCode hasAmounts(bool& any);
     // Cancelling a change: the lines as they were when the form opened (nothing written when they
     // still are).
     StoreCode restoreLines();

@@ -33,6 +33,10 @@ inline constexpr std::int16_t firstPaymentMethod = 1;
 inline constexpr std::int16_t lastPaymentMethod = 7;
 inline constexpr std::int16_t defaultPaymentMethod = 2;
 
+// Whether a payment method pays into the recipient's account (current or business account, or
+// another cashless payment to an account), not in cash, in kind, by enforcement or by clearing.
+inline bool paidToAccount(std::int16_t method) { return method >= 1 && method <= 3; }
+
 // The item's payment method; defaultPaymentMethod when the item has no slot 1.
 StoreCode readPaymentMethod(Store& store, std::int32_t item, std::int16_t& method);
 

@@ -1,6 +1,7 @@
 #include "registers/import_outcome.h"
 
 #include "records/values/exact.h"
+#include "registers/tax_account.h"
 
 namespace pramo {
 
@@ -10,7 +11,7 @@ std::string lineProblem(int line, std::string_view text) {
 
 void refuseRepeatedCode(const std::string& code, int line, std::map<std::string, int>& seen, ImportOutcome& out) {
     const auto [it, fresh] = seen.try_emplace(code, line);
-    if (!fresh) out.problems.push_back(lineProblem(line, "šifra '0" + code + "' već je u retku " + std::to_string(it->second)));
+    if (!fresh) out.problems.push_back(lineProblem(line, "šifra '" + joppdCode(code) + "' već je u retku " + std::to_string(it->second)));
 }
 
 std::optional<std::int64_t> decimalCell(std::string_view text, int places, std::int64_t low, std::int64_t high) {

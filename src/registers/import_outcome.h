@@ -30,13 +30,13 @@ struct ImportOutcome {
 // "redak 12: " + text.
 std::string lineProblem(int line, std::string_view text);
 
-// A municipality's code met on an earlier line (`seen` maps the four-digit codes to their lines) is
-// refused, naming both lines.
+// A municipality's code met on an earlier line (`seen` maps the codes as the register keeps them to
+// their lines) is refused, naming both lines and the code in its five digits.
 void refuseRepeatedCode(const std::string& code, int line, std::map<std::string, int>& seen, ImportOutcome& out);
 
 // An import of a text file: refused as a whole when it is not UTF-8, then read into rows by
 // `parse` (which names each line it cannot take), and only when every line was taken written by
-// `write` in one transaction.
+// `write` in one transaction, which is undone when `write` fails or names a problem.
 template <class Row>
 ImportOutcome importText(Store& store, std::string_view text,
                          const std::function<std::vector<Row>(std::string_view, ImportOutcome&)>& parse,
@@ -50,7 +50,7 @@ ImportOutcome importText(Store& store, std::string_view text,
     if (!out.problems.empty()) return out;
     Transaction tx(store, Store::lockWaitSeconds);
     out.code = tx.began() ? write(rows, out) : tx.code();
-    if (ok(out.code)) out.code = tx.commit();
+    if (out.written()) out.code = tx.commit();
     return out;
 }
 

@@ -20,8 +20,8 @@ struct Row {
     bool rateGiven;  // without the rate column a municipality keeps the rate it has
 };
 
-// The blank code "00000" and country codes (99...) are not municipalities.
-bool notMunicipality(const std::string& code) { return code == "00000" || code.starts_with("99"); }
+// The blank code "00000" is no municipality (a country abroad, 99..., is taken as one).
+bool notMunicipality(const std::string& code) { return code == "00000"; }
 
 constexpr const char* columns = "šifra, naziv, (neupotrijebljen stupac) i stopa prireza odvojeni tabulatorom";
 
@@ -30,7 +30,8 @@ std::variant<Row, std::string> parseRow(const TextLine& line, const std::vector<
     const auto bad = [&](std::string_view what) { return lineProblem(line.number, what); };
     if (cells.size() < 2) return bad(std::string("očekuju se ") + columns);
     const std::string& code = cells[0];
-    if (!allDigits(code, 5) || code[0] != '0') return bad("šifra " + shownValue(code) + " nije pet znamenki s 0 na početku");
+    if (!allDigits(code, 5) || (code[0] != '0' && !abroadCode(code)))
+        return bad("šifra " + shownValue(code) + " nije pet znamenki s 0 (općina) ili 99 (država) na početku");
     const std::string& name = cells[1];
     if (name.empty()) return bad("naziv je prazan");
     if (auto fault = xmlTextFault(name)) return bad("naziv (stupac 2) se ne može uvesti: " + *fault);
@@ -39,7 +40,7 @@ std::variant<Row, std::string> parseRow(const TextLine& line, const std::vector<
     const std::string rateText = rateGiven ? cells[3] : std::string();
     const auto rate = decimalCell(rateText, Rate7::places, 0, 10000);
     if (!rate) return bad("stopa prireza " + shownValue(rateText) + " nije postotak od 0 do 100 s najviše dvije decimale");
-    Opcine opc{.shifra = code.substr(1), .naziv = name, .stopaprireza = Rate7::fromRaw(*rate)};
+    Opcine opc{.shifra = registerCode(code), .naziv = name, .stopaprireza = Rate7::fromRaw(*rate)};
     return Row{line.number, opc, rateGiven};
 }
 

@@ -16,11 +16,12 @@ refdata::FileText shippedMunicipalities();
 
 // Imports `tsv` into OPCINE in one transaction. Each row becomes the municipality with the
 // four-digit code (the five-digit code without its leading "0"), its name and surtax rate, and the
-// tax account and IBAN derived from the code; an existing code is updated in place (a line without
-// the rate column keeps its rate) and a new one gets the next number. Comment lines (#), a heading
-// line, the blank code "00000" and country codes (99...) are skipped. A file that is not UTF-8,
-// names no municipality, or gives one code twice is refused, as is a name with a control
-// character. OPCINE must be open.
+// tax account and IBAN derived from the code; a country abroad (99...), under whose code the JOPPD
+// names the residence of a payee living there, keeps its five digits and gets no tax account. An
+// existing code is updated in place (a line without the rate column keeps its rate) and a new one
+// gets the next number. Comment lines (#), a heading line and the blank code "00000" are skipped.
+// A file that is not UTF-8, names no municipality, or gives one code twice is refused, as is a
+// name with a control character. OPCINE must be open.
 ImportOutcome importOpcine(Store& store, std::string_view tsv);
 
 }  // namespace pramo

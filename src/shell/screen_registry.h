@@ -23,6 +23,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,19 @@ enum class MenuCommand {
 // (it has said why). The frame puts it in a child window; the screen ends by closing its widget
 // (QWidget::close()), which closes the child window too.
 using ScreenFactory = std::function<QWidget*(AppContext&)>;
+
+// Something new books lack that the main window offers to do with one key while `file` holds no
+// record (the first run): load what the program delivers, or enter the first record. Nothing is
+// done without the user's key.
+struct FirstRunStep {
+    QString lacking;                  // what is missing: "Nema općina."
+    QString action;                   // what the key does: "Učitaj općine isporučene s programom"
+    const TableDef* file = nullptr;   // the step is offered while this file holds no record
+    // Loads the file and answers what to tell the user; a failure has been told (empty answer).
+    std::function<std::string(AppContext&)> load{};
+    // Or: the list of this command opens with its form for a new record.
+    std::optional<MenuCommand> insertInto{};
+};
 
 class ScreenRegistry {
 public:
@@ -64,11 +78,16 @@ public:
     // Menu commands registered more than once (the first registration stays).
     const std::vector<MenuCommand>& registeredTwice() const { return twice_; }
 
+    // The first-run steps, offered in the order they were added.
+    void addFirstRunStep(FirstRunStep step) { firstRun_.push_back(std::move(step)); }
+    const std::vector<FirstRunStep>& firstRunSteps() const { return firstRun_; }
+
 private:
     std::map<MenuCommand, ScreenFactory> factories_;
     Declarations declarations_;
     std::vector<MenuCommand> twice_;
     std::vector<DocumentCommand> commands_;
+    std::vector<FirstRunStep> firstRun_;
 };
 
 }  // namespace pramo

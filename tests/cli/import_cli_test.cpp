@@ -20,13 +20,35 @@ TEST(CliImport, ShippedMunicipalitiesGiveOneRecordPerCodeWithTheirAccounts) {
     const std::string db = dir.file("pramo.db");
     EXPECT_EQ(test::RawDb(db).value("SELECT count(*) FROM OPCINE"), "0");  // not loaded without being asked
     const char* summary = "SELECT count(*) || '/' || count(DISTINCT SHIFRA) || '/' || sum(RACUNPOREZ GLOB '[0-9]*' "
-                          "AND length(RACUNPOREZ) = 10) || '/' || sum(RKONT GLOB 'HR[0-9][0-9]') FROM OPCINE";
+                          "AND length(RACUNPOREZ) = 10) || '/' || sum(RKONT GLOB 'HR[0-9][0-9]') || '/' || "
+                          "sum(SHIFRA GLOB '99[0-9][0-9][0-9]' AND RACUNPOREZ = '' AND RKONT = '') FROM OPCINE";
     for (int run = 0; run < 2; ++run) {
         const auto r = runCommand(PRAMO_CLI, {"import", "opcine", "--data", dir.path().string()});
         ASSERT_EQ(r.exitCode, 0) << r.err;
-        EXPECT_EQ(test::RawDb(db).value(summary), "556/556/556/556") << "run " << run;
+        EXPECT_EQ(test::RawDb(db).value(summary), "569/569/556/556/13") << "run " << run;  // the 13 countries without account
     }
     EXPECT_EQ(test::RawDb(db).value("SELECT RACUNPOREZ || RKONT FROM OPCINE WHERE SHIFRA = '1333'"), "1713312009HR11");
+}
+
+// The starter income types: loaded only when asked, once however often asked; a file of one's own
+// with a bad line is named and writes nothing.
+TEST(CliImport, StarterIncomeTypesOnceAndABadFileNotAtAll) {
+    test::TempDir dir;
+    ASSERT_EQ(runCommand(PRAMO_CLI, {"init", dir.path().string()}).exitCode, 0);
+    const std::string db = dir.file("pramo.db");
+    EXPECT_EQ(test::RawDb(db).value("SELECT count(*) FROM VRSTEDOH"), "0");
+    for (const char* said : {"VRSTEDOH: dodano 6,", "VRSTEDOH: dodano 0, promijenjeno 0, nepromijenjeno 6,"}) {
+        const auto r = runCommand(PRAMO_CLI, {"import", "vrste", "--data", dir.path().string()});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_NE(r.out.find(said), std::string::npos) << r.out;
+    }
+    EXPECT_EQ(test::RawDb(db).value("SELECT group_concat(REZSTRINGA || REZSTRINGB, ' ') FROM VRSTEDOH"),
+              "024030 024001 024002 024010 000000 000000");
+    std::ofstream(dir.file("vrste.tsv")) << "OZNAKA\tNAZIV\tREZSTRINGB\n7\tNova\t4001\n8\tKriva\t9999\n";
+    const auto r = runCommand(PRAMO_CLI, {"import", "vrste", dir.file("vrste.tsv"), "--data", dir.path().string()});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("redak 3: oznake primitka '9999' nema u šifrarniku"), std::string::npos) << r.err;
+    EXPECT_EQ(test::RawDb(db).value("SELECT count(*) FROM VRSTEDOH"), "6");
 }
 
 TEST(CliImport, AFileWithAnErrorImportsNothingAndNamesTheLine) {

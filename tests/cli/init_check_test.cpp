@@ -335,7 +335,7 @@ TEST(CliOutput, SavedWorkIsSaidSavedWhenItsResultCannotBePrinted) {
     } cases[] = {
         {{"joppd", "create", "--payment", "2", "--data", d}, "obrazac JOPPD 1 je spremljen", "SELECT count(*) FROM JOPO", "1"},
         {{"payment", "duplicate", "--payment", "1", "--data", d}, "nova isplata 7 je spremljena", "SELECT max(OZNAKA) FROM ISPLATE", "7"},
-        {{"import", "opcine", "--data", d}, "uvoz u OPCINE je spremljen", "SELECT count(*) FROM OPCINE", "556"},
+        {{"import", "opcine", "--data", d}, "uvoz u OPCINE je spremljen", "SELECT count(*) FROM OPCINE", "569"},
     };
     for (const auto& c : cases) {
         const auto r = runCommand(PRAMO_CLI, c.args, {}, {.stdoutFull = true});

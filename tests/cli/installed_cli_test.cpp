@@ -61,7 +61,7 @@ TEST(InstalledCli, ReadsTheInstalledFilesAndNamesAMissingOne) {
          {{{"--version"}, 0, "pramo-cli 1.01\nstope općina i šifarnici: stanje "},
           {{"demo", "BOOKS"}, 0, "primatelja: 25"},
           {{"check", "BOOKS"}, 0, "sve datoteke su ispravne"},
-          {{"import", "opcine", "--data", "BOOKS"}, 0, "slogova u ROOT/knjige: 556"}}},
+          {{"import", "opcine", "--data", "BOOKS"}, 0, "slogova u ROOT/knjige: 569"}}},
         {"no data directory", {}, "",
          {{{"import", "opcine", "--data", "BOOKS"}, 1,
            "nema mape s datotekama programa (tražena u ROOT/usr/share/pramo ni u ROOT/usr/bin/share/pramo)"},

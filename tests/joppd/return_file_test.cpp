@@ -10,6 +10,8 @@
 
 #include "joppd/return_file.h"
 #include "support/joppd_office.h"
+#include "records/layouts/mjesta.h"
+#include "records/layouts/opcine.h"
 #include "records/layouts/osobe.h"
 
 namespace pramo {
@@ -202,6 +204,27 @@ TEST(JoppdReturn, NamesInP5) {
         ASSERT_TRUE(w.outcome.created) << w.outcome.message;
         EXPECT_EQ(w.xml->rows().at(0).at("P5"), c.p5);
     }
+}
+
+// A payee living abroad is named by the five digits of the country's code, in P2 and (working in
+// another country, a non-taxable receipt) in P3, without a leading 0 added.
+TEST(JoppdReturn, APayeeAbroadIsNamedByTheCountryCode) {
+    test::JoppdOffice o;
+    o.office.add(Opcine{.oznaka = 3, .shifra = "99404", .naziv = "AUSTRIJA"});
+    o.office.add(Mjesta{.oznaka = 3, .naziv = "Wien", .opcina = 3});
+    o.office.add(Osobe{.oznaka = 4, .ime = "Anna", .prezime = "Huber", .oib = "00000000001", .mjesto = 3,
+                       .fax = "DA", .email = "99705", .drugistup = "DA", .faktorodbitka = test::rate("1")});
+    o.payment(1, test::date(2015, 3, 10));
+    o.item(1, 4, 2, "100.00");
+    o.item(1, 4, 6, "50.00", 0);
+    const Written w = writeReturn(o, o.submission(1));
+    ASSERT_TRUE(w.outcome.created) << w.outcome.message;
+    const auto rows = w.xml->rows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].at("P2"), "99404");
+    EXPECT_EQ(rows[0].at("P3"), "00000");
+    EXPECT_EQ(rows[1].at("P2"), "99404");
+    EXPECT_EQ(rows[1].at("P3"), "99705");
 }
 
 std::string contentOf(const std::string& path) {

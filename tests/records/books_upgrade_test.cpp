@@ -48,6 +48,10 @@ TEST(BooksUpgrade, EarlierLayoutsAreThoseLackingOnlyAddedFields) {
         {"the fields in another order", std::string(now).replace(0, now.find(';') + 1, "") + ";OZNAKA BYTE", "not earlier"},
     };
     for (const auto& c : cases) EXPECT_EQ(names(fieldsAddedSince(Vrstedoh::table, c.signature)), c.lacking) << c.what;
+    const std::string code = Opcine::table.layoutSignature();
+    const auto codeOf = [&](const char* width) { return std::string(code).replace(code.find("SHIFRA STRING(5)"), 16, width); };
+    EXPECT_EQ(names(fieldsAddedSince(Opcine::table, codeOf("SHIFRA STRING(4)"))), "") << "the code before it was widened";
+    EXPECT_EQ(names(fieldsAddedSince(Opcine::table, codeOf("SHIFRA STRING(3)"))), "not earlier") << "a width never declared";
 }
 
 class EarlierBooks : public ::testing::Test {
@@ -89,8 +93,10 @@ TEST_F(EarlierBooks, OpenAsThisVersionsBooksWithACopyBeside) {
     EXPECT_EQ(up.reshaped[0].fields, std::vector<std::string_view>{"POREZOPCINE"});
     EXPECT_EQ(up.reshaped[1].table, &Opcine::table);
     EXPECT_TRUE(up.reshaped[1].fields.empty());
+    EXPECT_EQ(up.reshaped[1].widened, std::vector<std::string_view>{"SHIFRA"});
     ASSERT_EQ(up.made, std::vector<const TableDef*>{&Stopeopcina::table});
     EXPECT_NE(upgradeSummary(up).find("VRSTEDOH: nova polja POREZOPCINE"), std::string::npos) << upgradeSummary(up);
+    EXPECT_NE(upgradeSummary(up).find("OPCINE: šira polja SHIFRA"), std::string::npos) << upgradeSummary(up);
 
     for (const TableDef* t : allTables()) EXPECT_EQ(store.checkTable(*t), StoreCode::Ok) << t->name;
     Vrstedoh vrs{.oznaka = 1};
@@ -102,6 +108,8 @@ TEST_F(EarlierBooks, OpenAsThisVersionsBooksWithACopyBeside) {
     Opcine opc{.shifra = "4090"};
     ASSERT_EQ(store.get(Opcine::keyShifra, opc), StoreCode::Ok);
     EXPECT_EQ(opc.naziv.str(), "SPLIT");
+    Opcine austria{.oznaka = 3, .shifra = "99404", .naziv = "AUSTRIJA"};  // the wider code fits now
+    EXPECT_EQ(store.add(austria), StoreCode::Ok);
     std::int64_t n = -1;
     EXPECT_EQ(store.count(Stopeopcina::table, n), StoreCode::Ok);
     EXPECT_EQ(n, 0);

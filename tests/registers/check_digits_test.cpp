@@ -20,9 +20,10 @@ TEST(Kontrola, DerivesTheTaxAccountAndIbanFromTheFirstThreeDigits) {
         {"281", "1728112002", "HR42"},
         {"2810", "1728112002", "HR42"},
         {"109", "1710912000", "HR83"},  // MOD 11,10 gives 10 there: the check digit is 0
+        {"99404", "", ""},                  // a country abroad has no tax account
     };
     for (const Case& c : cases) {
-        Opcine opc{.shifra = c.shifra};
+        Opcine opc{.shifra = c.shifra, .rkont = "HR00", .racunporez = "9999999999"};
         kontrola(opc);
         EXPECT_EQ(opc.racunporez, c.racunporez) << c.shifra;
         EXPECT_EQ(opc.rkont, c.rkont) << c.shifra;
@@ -44,12 +45,34 @@ TEST(CodeChecks, TheTwoFormsRefuseDifferentCodes) {
         {"0133", CodeCheck::Accepted, CodeCheck::Accepted},
         {"100", CodeCheck::Accepted, CodeCheck::Accepted},
         {"133 ", CodeCheck::Accepted, CodeCheck::Accepted},
+        {"99404", CodeCheck::Accepted, CodeCheck::Accepted},  // a country abroad: no check digit
+        {"12345", CodeCheck::FiveDigits, CodeCheck::FiveDigits},
+        {"90404", CodeCheck::FiveDigits, CodeCheck::FiveDigits},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(checkCode(c.shifra), c.form) << '"' << c.shifra << '"';
         EXPECT_EQ(checkCodeFromSelection(c.shifra), c.fromSelection) << '"' << c.shifra << '"';
     }
     EXPECT_EQ(codeMessage(CodeCheck::TooShort), "Unesi četveroznamenkastu shifru grada ili barem prve tri znamenke");
+}
+
+TEST(CodeChecks, TheRegisterKeepsFourDigitsOfAMunicipalityAndFiveOfACountry) {
+    struct Case {
+        const char* typed;
+        const char* kept;   // OPC:SHIFRA
+        const char* joppd;  // fields 2 and 3 of the return
+    } const cases[] = {
+        {"01333", "1333", "01333"},
+        {"1333", "1333", "01333"},
+        {"99404", "99404", "99404"},
+        {"99404 ", "99404", "99404"},
+        {"012", "012", "0012"},  // short codes are left to the code check
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(registerCode(c.typed), c.kept) << c.typed;
+        EXPECT_EQ(joppdCode(registerCode(c.typed)), c.joppd) << c.typed;
+    }
+    EXPECT_EQ(codeMessage(CodeCheck::FiveDigits), "Peteroznamenkasta šifra je šifra države u inozemstvu i počinje s 99");
 }
 
 TEST(CheckDigits, OibAndIban) {

@@ -43,11 +43,11 @@ TEST_F(ImportTest, ShippedMunicipalitiesLoadOnceAndUpdateByCode) {
 
     const ImportOutcome first = importOpcine(data.store, shippedMunicipalities().text);
     ASSERT_TRUE(first.written()) << (first.problems.empty() ? "" : first.problems.front());
-    EXPECT_EQ(first.added, 554);
+    EXPECT_EQ(first.added, 567);  // with the thirteen countries abroad
     EXPECT_EQ(first.updated, 1);  // SPLIT gets its name back, keeping its number
     EXPECT_EQ(first.unchanged, 1);
-    EXPECT_EQ(first.skipped, 14);  // "00000" and thirteen country codes
-    EXPECT_EQ(count(Opcine::table), 556);
+    EXPECT_EQ(first.skipped, 1);  // "00000"
+    EXPECT_EQ(count(Opcine::table), 569);
     EXPECT_EQ(read<Opcine>(2).naziv, "SPLIT");
 
     const Opcine netretic = read<Opcine>(246 + 2 - 1);  // numbered on after the two existing ones
@@ -55,10 +55,17 @@ TEST_F(ImportTest, ShippedMunicipalitiesLoadOnceAndUpdateByCode) {
     EXPECT_EQ(netretic.racunporez, "1728112002");
     EXPECT_EQ(netretic.rkont, "HR42");
 
+    const Opcine austria = read<Opcine>(569 - 12);  // the first country, after the municipalities
+    EXPECT_EQ(austria.shifra, "99404");  // all five digits: a country has no "0" to drop
+    EXPECT_EQ(austria.naziv, "AUSTRIJA");
+    EXPECT_EQ(austria.racunporez, "");  // no tax account abroad
+    EXPECT_EQ(austria.rkont, "");
+    EXPECT_EQ(austria.stopaprireza, test::rate7("0"));
+
     const ImportOutcome again = importOpcine(data.store, shippedMunicipalities().text);
     EXPECT_EQ(again.added, 0);
-    EXPECT_EQ(again.unchanged, 556);
-    EXPECT_EQ(count(Opcine::table), 556);
+    EXPECT_EQ(again.unchanged, 569);
+    EXPECT_EQ(count(Opcine::table), 569);
 }
 
 TEST_F(ImportTest, AMalformedMunicipalityLineIsNamedAndNothingIsWritten) {
@@ -68,6 +75,8 @@ TEST_F(ImportTest, AMalformedMunicipalityLineIsNamedAndNothingIsWritten) {
         const char* problem;
     } const cases[] = {
         {"1333\tZAGREB\t1333\t18", "redak 3: šifra '1333' nije pet znamenki"},
+        {"12345\tZAGREB\t1333\t18", "redak 3: šifra '12345' nije pet znamenki s 0 (općina) ili 99 (država)"},
+        {"99404\tAUSTRIJA\t404\t0\n99404\tAUSTRIJA\t404\t0", "redak 4: šifra '99404' već je u retku 3"},
         {"01333\t\t1333\t18", "redak 3: naziv je prazan"},
         {"05975\tKAŠTELIR - LABINCI (CASTELLIERE)\t5975\t5", "dulji je od 25 znakova"},
         {"03697\tRAVNA GORA\t3697\t18445", "redak 3: stopa prireza '18445' nije postotak"},

@@ -1,5 +1,6 @@
 #include "support/earlier_books.h"
 
+#include "records/layouts/opcine.h"
 #include "records/layouts/vrstedoh.h"
 #include "support/raw_db.h"
 
@@ -10,6 +11,11 @@ std::string earlierIncomeTypeLayout() {
     return now.substr(0, now.rfind(";POREZOPCINE"));
 }
 
+std::string earlierMunicipalityLayout() {
+    std::string now = Opcine::table.layoutSignature();
+    return now.replace(now.find("SHIFRA STRING(5)"), 16, "SHIFRA STRING(4)");
+}
+
 bool makeEarlierBooks(const std::string& path) {
     RawDb raw(path);
     const std::string steps[] = {
@@ -17,6 +23,7 @@ bool makeEarlierBooks(const std::string& path) {
         "ALTER TABLE \"OPCINE\" DROP COLUMN \"_KEYSHIFRA\"",
         "ALTER TABLE \"VRSTEDOH\" DROP COLUMN \"POREZOPCINE\"",
         "UPDATE _pramo_layout SET signature = '" + earlierIncomeTypeLayout() + "' WHERE tbl = 'VRSTEDOH'",
+        "UPDATE _pramo_layout SET signature = '" + earlierMunicipalityLayout() + "' WHERE tbl = 'OPCINE'",
         "DROP TABLE \"STOPEOPCINA\"",
         "DELETE FROM _pramo_layout WHERE tbl = 'STOPEOPCINA'",
     };

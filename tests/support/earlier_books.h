@@ -1,7 +1,7 @@
 #pragma once
 // Books as the version before the municipal tax rates kept them, made from this version's books
 // with the plain sqlite3 tool's means: VRSTEDOH without POREZOPCINE, OPCINE without its key on the
-// municipality's code, and no STOPEOPCINA. The columns, keys and recorded layouts are then exactly
+// municipality's code and with the code four characters wide, and no STOPEOPCINA. The columns, keys and recorded layouts are then exactly
 // those that version made.
 
 #include <string>
@@ -12,7 +12,8 @@ namespace pramo::test {
 // refused a step.
 bool makeEarlierBooks(const std::string& path);
 
-// VRSTEDOH's recorded layout in those books.
+// VRSTEDOH's and OPCINE's recorded layouts in those books.
 std::string earlierIncomeTypeLayout();
+std::string earlierMunicipalityLayout();
 
 }  // namespace pramo::test

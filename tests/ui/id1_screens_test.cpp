@@ -72,7 +72,7 @@ TEST_F(Id1Screens, NewHeaderFromTheLastContactAndBackIntoIt) {
 }
 
 // "FORMIRAJ DATOTEKU" writes the return of the highlighted header into the data directory and
-// says nothing; a file that cannot be written is told, and nothing changes.
+// says where, whole; a file that cannot be written is told, and nothing changes.
 TEST_F(Id1Screens, XmlFileOfTheHighlightedHeader) {
     Id1 h{.oznaka = 1, .isplatitelj = 7, .storno = "false", .godina = "2014", .konime = "Ivo"};
     ASSERT_EQ(store().add(h), StoreCode::Ok);
@@ -80,7 +80,9 @@ TEST_F(Id1Screens, XmlFileOfTheHighlightedHeader) {
     const std::filesystem::path file = dir.path() / "ID-1_12345678903_01.xml";
     test::buttonNamed(screen.get(), "FORMIRAJ DATOTEKU")->click();
     EXPECT_TRUE(std::filesystem::is_regular_file(file));
-    EXPECT_TRUE(messages.shown.empty());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "XML datoteka kreirana\n" + file.string());
+    messages.shown.clear();
     std::filesystem::remove(file);
     std::filesystem::create_directory(file);
     test::buttonNamed(screen.get(), "FORMIRAJ DATOTEKU")->click();

@@ -143,6 +143,25 @@ TEST_F(IncomeTypesTest, CodeBooksAreChosenFrom) {
     }
 }
 
+// A non-taxable receipt code entered by hand is labelled "0000" unless the user types another label.
+TEST_F(IncomeTypesTest, ANewNonTaxableCodeIsLabelled0000) {
+    RecordBuffer rec(Neoporez::table);
+    QString shown;
+    ModalSteps steps;
+    steps.then([&](QWidget* modal) {
+        FormScreen& form = formOf(modal);
+        shown = entry(form, "KONTROLA")->text();
+        typeAndLeave(form, "SHIFRA", "99");
+        typeAndLeave(form, "NAZIV", "Probni primitak");
+        form.okButton()->click();
+    });
+    EXPECT_EQ(callForm(ctx(), promjenaNeopPrimitaka, Request::Insert, rec, nullptr), Response::Completed);
+    EXPECT_EQ(shown, "0000");
+    Neoporez neo{.shifra = 99};
+    ASSERT_EQ(store().get(Neoporez::keyShifra, neo), StoreCode::Ok);
+    EXPECT_EQ(neo.kontrola.str(), "0000");
+}
+
 // The non-taxable receipts come with a new data directory, and the types list finds a type by its number.
 TEST_F(IncomeTypesTest, StarterCodesAndTheNumberLocator) {
     EXPECT_EQ(count(Neoporez::table), 73);

@@ -5,11 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <array>
 #include <filesystem>
 
 #include "joppd/ui/joppd_commands.h"
 #include "joppd/ui/joppd_screens.h"
 #include "records/layouts/jopo.h"
+#include "records/store/read_linked.h"
 #include "support/joppd_office.h"
 #include "ui/screens_fixture.h"
 
@@ -34,6 +36,11 @@ protected:
         office.reset();
     }
     std::string lastMessage() const { return messages.shown.empty() ? "" : messages.shown.back().text; }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const auto& b : messages.shown) out.push_back(b.text);
+        return out;
+    }
 
     std::unique_ptr<test::JoppdOffice> office;
 };
@@ -61,8 +68,8 @@ TEST_F(JoppdScreens, KreirajXmlDatotekuWritesTheReturnAndShowsItsPath) {
     std::filesystem::create_directory(dir.path() / "XML");
     ListPanel& list = open(jopoObrasci);
     test::buttonNamed(&list, "KREIRAJ XML DATOTEKU (Alt X)")->click();
-    EXPECT_EQ(lastMessage(), "XML datoteka kreirana");
     const std::string path = office->reread(jopo).datoteka.str();
+    EXPECT_EQ(lastMessage(), "XML datoteka kreirana\n" + path);
     EXPECT_EQ(std::filesystem::path(path).parent_path(), dir.path() / "XML");
     EXPECT_TRUE(test::validJoppd(path));
     EXPECT_EQ(highlighted(list, 7), path);
@@ -127,13 +134,64 @@ TEST_F(JoppdScreens, TheFormShowsThePaymentAndItsPayer) {
 }
 
 TEST_F(JoppdScreens, JopKreiranjeOnceAndTwice) {
+    office->submission(2);  // the author is carried over from it
     EXPECT_TRUE(jopKreiranje(ctx(), 1, office->random, nullptr));
     EXPECT_EQ(lastMessage(), "OBRAZAC KREIRAN");
     EXPECT_FALSE(jopKreiranje(ctx(), 1, office->random, nullptr));
     EXPECT_EQ(lastMessage(),
               "GREŠKA! OVAJ OBRAZAC JE VEĆ KREIRAN\nAKO ŽELITE KREIRATI NOVI ZA ISTU ISPLATU\n"
               "UNESITE U JOP OBRASCIMA REDNI BROJ DRUGAČIJI OD 1\nILI IZBRIŠITE OBRAZAC U ISTOJ LISTI");
-    EXPECT_EQ(count(Jopo::table), 1);
+    EXPECT_EQ(count(Jopo::table), 2);
+}
+
+// The first submission of the books asks who compiles the returns; OK takes only a whole author
+// with an e-mail the return accepts, and the next submission starts with that author unasked.
+TEST_F(JoppdScreens, TheFirstSubmissionAsksForItsAuthor) {
+    struct Case {
+        const char* what;
+        std::vector<std::array<const char*, 3>> typed;  // one OK per row; the last row is taken
+        bool created;
+        std::vector<std::string> said;
+    } const cases[] = {
+        {"given at once", {{"Marko", "Marić", "marko@pramo.hr"}}, true, {"OBRAZAC KREIRAN"}},
+        {"the surname and e-mail missing first",
+         {{"Marko", " ", ""}, {"Marko", "Marić", "marko@pramo"}, {"Marko", "Marić", "marko@pramo.hr"}},
+         true,
+         {"Upišite autora obrasca: nedostaje prezime, e-mail.",
+          "E-mail autora marko@pramo nije ispravna adresa (npr. ime.prezime@tvrtka.hr).", "OBRAZAC KREIRAN"}},
+        {"given up", {}, false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        messages.shown.clear();
+        ModalSteps steps;
+        steps.then([&](QWidget* form) {
+            EXPECT_EQ(form->windowTitle(), "Autor JOPPD obrasca");
+            const auto entries = form->findChildren<QLineEdit*>();
+            ASSERT_EQ(entries.size(), 3);
+            for (const auto& row : c.typed) {
+                for (int i = 0; i < 3; ++i) retype(entries[i], QString::fromUtf8(row[i]));
+                test::buttonNamed(form, "OK")->click();
+            }
+            if (c.typed.empty()) test::buttonNamed(form, "Odustani")->click();
+        });
+        EXPECT_EQ(jopKreiranje(ctx(), 1, office->random, nullptr), c.created);
+        EXPECT_TRUE(steps.allDone());
+        EXPECT_EQ(texts(), c.said);
+        if (!c.created) continue;
+        EXPECT_TRUE(jopKreiranje(ctx(), 2, office->random, nullptr));  // no window: its author is carried over
+        Jopo second;
+        ASSERT_EQ(readLast(store(), second), StoreCode::Ok);
+        EXPECT_EQ(second.imeautora, "Marko");
+        EXPECT_EQ(second.prezimeautora, "Marić");
+        EXPECT_EQ(second.email, "marko@pramo.hr");
+        for (std::int32_t n : {1, 2}) {
+            Jopo gone;
+            ASSERT_EQ(readLinked(store(), n, gone), StoreCode::Ok);
+            ASSERT_EQ(ctx().ri.remove(gone), RiResult::Done);
+        }
+    }
+    EXPECT_EQ(count(Jopo::table), 0);
 }
 
 }  // namespace

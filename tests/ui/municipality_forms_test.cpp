@@ -33,12 +33,15 @@ TEST_F(MunicipalityForms, EachFormChecksTheCodeItsWayAndDerivesTheAccount) {
         {&upisOpcine, "0133", "", "1701312002", "HR24"},
         {&upisOpcine, "12", tooShort, "", ""},
         {&upisOpcine, "1a", "Unesi brojčanu šifru", "", ""},
+        {&upisOpcine, "99404", "", "", ""},  // a country abroad: no check digit, no tax account
+        {&upisOpcine, "12345", "Peteroznamenkasta šifra je šifra države u inozemstvu i počinje s 99", "", ""},
         {&upisIzOdabiraOpcine, "133", "", "1713312009", "HR11"},
         {&upisIzOdabiraOpcine, "281", "", "1728112002", "HR42"},
         {&upisIzOdabiraOpcine, "12", tooShort, "", ""},
         {&upisIzOdabiraOpcine, "012", tooShort, "", ""},
         {&upisIzOdabiraOpcine, "0133", "", "1701312002", "HR24"},  // with its IBAN check digits too
         {&upisIzOdabiraOpcine, "2810", "", "1728112002", "HR42"},
+        {&upisIzOdabiraOpcine, "99705", "", "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.form->changeCaption.toStdString()) + " " + c.code);
@@ -60,7 +63,7 @@ TEST_F(MunicipalityForms, EachFormChecksTheCodeItsWayAndDerivesTheAccount) {
         EXPECT_EQ(opc.racunporez, c.racunporez);
         EXPECT_EQ(opc.rkont, c.rkont);
     }
-    EXPECT_EQ(count(Opcine::table), 2 + 9);  // the refused ones left nothing behind
+    EXPECT_EQ(count(Opcine::table), 2 + 11);  // the refused ones left nothing behind
 }
 
 TEST_F(MunicipalityForms, OkChecksTheCodeAgainAndOnlyWarnsOfABlankName) {

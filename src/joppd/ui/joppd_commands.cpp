@@ -1,5 +1,8 @@
 #include "joppd/ui/joppd_commands.h"
 
+#include <filesystem>
+
+#include "joppd/ui/author_form.h"
 #include "joppd/return_file.h"
 #include "joppd/submission.h"
 #include "records/layouts/dohoci.h"
@@ -28,10 +31,19 @@ void tell(AppContext& ctx, const char* title, const std::string& text, bool done
 
 }  // namespace
 
-bool jopKreiranje(AppContext& ctx, std::int32_t isplata, RandomSource& random, QWidget*) {
+// The first submission of the books has no author to carry over: it is asked for, so that the
+// XML return is not refused for it later.
+bool jopKreiranje(AppContext& ctx, std::int32_t isplata, RandomSource& random, QWidget* parent) {
     FileUse use(ctx.files, {&Isplate::table, &Jopo::table});
     if (!use.ok()) return false;
-    const SubmissionOutcome o = createSubmission(ctx.store, isplata, random);
+    CarriedAuthor carried;
+    if (!ok(carriedAuthor(ctx.store, carried))) {
+        showWarning(ctx.messages, ctx.store, Warning::RetrievalError, Jopo::table.label);
+        return false;
+    }
+    AuthorOverride author;
+    if (!carried.complete && !askAuthor(ctx, carried.last, author, parent)) return false;
+    const SubmissionOutcome o = createSubmission(ctx.store, isplata, random, author);
     tell(ctx, "JOP kreiranje", o.message, o.status == SubmissionStatus::Created);
     return o.status == SubmissionStatus::Created;
 }
@@ -47,7 +59,9 @@ bool kreirajXmlDatoteku(AppContext& ctx, std::int32_t jopo, QWidget*) {
                             &Svasta::table});
     if (!use.ok()) return false;
     const ReturnFileOutcome o = writeReturnFile(ctx.store, ctx.clock, jopo, {ctx.dataDir, {}});
-    tell(ctx, "KREIRAJ XML DATOTEKU", o.message, o.created);
+    // Where the file is, whole, so that the user finds it to file it.
+    const std::string said = o.created ? o.message + "\n" + std::filesystem::absolute(o.path).lexically_normal().string() : o.message;
+    tell(ctx, "KREIRAJ XML DATOTEKU", said, o.created);
     return o.created;
 }
 

@@ -13,7 +13,8 @@ struct AppContext;
 class RandomSource;
 
 // Creates the submission of payment `isplata` (serial number 1, a new identifier, the author of
-// the last submission) and shows "OBRAZAC KREIRAN" or why not. True when it was created.
+// the last submission, asked for when that has none) and shows "OBRAZAC KREIRAN" or why not.
+// True when it was created.
 bool jopKreiranje(AppContext& ctx, std::int32_t isplata, QWidget* parent);
 bool jopKreiranje(AppContext& ctx, std::int32_t isplata, RandomSource& random, QWidget* parent);
 

@@ -1,7 +1,7 @@
 #pragma once
 // An example office for a new user to see the program at work: the delivered municipality
 // register with the municipalities' income-tax rates, a dozen places and streets, three banks, two
-// payers (a publishing company and a joiner's workshop), 25 payees, today's income types of
+// payers (a publishing company and a joiner's workshop), 25 payees, the starter income types of
 // contracts for work, author's fees and non-taxable receipts with their JOPPD codes and two of the
 // rules of 2015 and 2016, a few payments per payer in the weeks before today and one of 2016, whose
 // items are calculated by the engine and carry a payment method. No amount is typed in: each item's net is
@@ -30,8 +30,9 @@ DemoOutcome makeDemoOffice(Store& store, const Clock& clock);
 
 namespace demo {
 
-// The registers (places, streets, banks, payers, payees, income types) after the municipalities
-// were loaded; the first failure is returned. Part of makeDemoOffice's transaction.
+// The registers (places, streets, banks, payers, payees, the income types of 2015) after the
+// municipalities, their rates and the starter income types were loaded; the first failure is
+// returned. Part of makeDemoOffice's transaction.
 StoreCode addRegisters(Store& store, int& payees);
 
 // The payments with their calculated items. Part of makeDemoOffice's transaction.

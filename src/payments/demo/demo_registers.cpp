@@ -12,7 +12,6 @@
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
 #include "registers/check_digits.h"
-#include "registers/todays_income_types.h"
 
 namespace pramo::demo {
 namespace {
@@ -56,7 +55,7 @@ struct Payee {
     const char* radnaOpcina = "";  // code of the municipality the payee works in, when another one
 };
 
-// Payees 1 to 25; the last was registered by her JMBG long ago and has her OIB since.
+// Payees 1 to 25; the last has no OIB and is paid nothing.
 const Payee payees[] = {
     {"Ivan", "Horvat", 1, 1, "12", 1, true},
     {"Ana", "Kovačević", 2, 4, "3", 2, false, "1333"},
@@ -84,7 +83,7 @@ const Payee payees[] = {
     {"Ljiljana", "Perković", 11, 12, "52", 2, true},
     {"Đurđa", "Šimić", 1, 1, "40", 1, true},
 };
-constexpr std::size_t withJmbg = 24;  // Đurđa Šimić
+constexpr std::size_t withoutOib = 24;  // Đurđa Šimić: known by her JMBG only
 
 // A valid OIB made from ten digits.
 std::string oibOf(const std::string& ten) { return ten + static_cast<char>('0' + mod11_10(ten)); }
@@ -151,8 +150,8 @@ Osobe payeeOf(std::size_t i) {
     Osobe oso{.oznaka = n, .ime = p.ime, .prezime = p.prezime, .mjesto = p.mjesto, .ulica = p.ulica,
               .kucnibroj = p.kucnibroj, .banka = static_cast<std::uint16_t>(p.banka),
               .drugistup = p.drugiStup ? "DA" : "NE", .faktorodbitka = Rate::fromRaw(100)};
-    if (i == withJmbg) oso.jmbg = "0101990335008";
-    oso.oib = oibOf(digits(5, n));
+    if (i == withoutOib) oso.jmbg = "0101990335008";
+    else oso.oib = oibOf(digits(5, n));
     if (p.banka != 0) {
         oso.racun = digits(3, n);
         oso.rkont = hrIbanCheck(banks[p.banka - 1].vodecibroj, oso.racun.view());
@@ -170,9 +169,9 @@ StoreCode addPayees(Store& store, int& count) {
 }
 
 // An income type of the rules of 2015 and 2016 at a single rate (tax 25 %, pension 15 % and 5 %,
-// health 15 %), for the payment the office made in 2016; otherwise like today's types.
-Vrstedoh of2015(std::uint8_t oznaka, const char* naziv, const char* receipt, int expenses) {
-    Vrstedoh vrs = todaysIncomeTypes().front();
+// health 15 %), for the payment the office made in 2016; otherwise like `today`'s type.
+Vrstedoh of2015(Vrstedoh vrs, std::uint8_t oznaka, const char* naziv, const char* receipt, int expenses) {
+    vrs.row = {};
     vrs.oznaka = oznaka;
     vrs.naziv = naziv;
     vrs.rezstringb = receipt;
@@ -185,12 +184,13 @@ Vrstedoh of2015(std::uint8_t oznaka, const char* naziv, const char* receipt, int
     return vrs;
 }
 
-// Today's types, then those of 2015 and 2016.
+// Beside today's types (the starter set delivered with the program, loaded before), those of
+// 2015 and 2016, made from the first of today's.
 StoreCode addIncomeTypes(Store& store) {
-    std::vector<Vrstedoh> types = todaysIncomeTypes();
-    types.push_back(of2015(7, "Ugovor o djelu (2015.-2016.)", "4030", 0));
-    types.push_back(of2015(8, "Autorski honorar (2015.-2016.)", "4001", 30));
-    return addAll(store, types);
+    Vrstedoh today{.oznaka = 1};
+    if (const StoreCode c = store.get(Vrstedoh::keyOznaka, today); !ok(c)) return c;
+    return addAll(store, std::vector<Vrstedoh>{of2015(today, 7, "Ugovor o djelu (2015.-2016.)", "4030", 0),
+                                               of2015(today, 8, "Autorski honorar (2015.-2016.)", "4001", 30)});
 }
 
 }  // namespace

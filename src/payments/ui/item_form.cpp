@@ -190,6 +190,7 @@ QWidget* ItemForm::buildHeader() {
     g->addWidget(porezStopa_, 3, 3);
     typeButton_ = button("...", &ItemForm::chooseType);
     type_ = new QLabel(box);
+    type_->setObjectName("VRSTA");
     g->addWidget(new QLabel("Vrsta doh.:", box), 4, 0);
     g->addWidget(typeButton_, 4, 1, Qt::AlignLeft);
     g->addWidget(type_, 4, 2, 1, 2);

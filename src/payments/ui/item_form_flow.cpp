@@ -3,6 +3,11 @@
 #include "payments/ui/item_form.h"
 
 namespace pramo {
+namespace {
+
+constexpr const char* noCalculation = "Dohodak nema obračuna: upiši neto i pritisni IZRAČUN";
+
+}  // namespace
 
 ItemFormFlow::ItemFormFlow(AppContext& ctx, RecordBuffer& rec, Request request)
     : ctx_(ctx), rec_(rec), form_(ctx, updateDohoci, rec, request), entry_(ctx.store, ctx.clock, rec.as<Dohoci>()) {}
@@ -22,6 +27,7 @@ bool ItemFormFlow::open() {
         return false;
     }
     const StoreCode c = request() == Request::Insert ? entry_.startNew(ctx_.glo.vrstadoh) : entry_.startChange();
+    if (request() == Request::Change) calculatedFrom_ = inputs();  // the stored lines are taken as its calculation
     if (ok(c)) return true;
     storeFailed(Obracun::table);
     cancel();
@@ -40,6 +46,7 @@ void ItemFormFlow::storeFailed(const TableDef& file) {
 }
 
 void ItemFormFlow::calculated(const CalcOutcome& out) {
+    if (out.written()) calculatedFrom_ = inputs();
     if (!out.message.empty()) tell(out.message);
 }
 
@@ -65,8 +72,28 @@ ItemTotals ItemFormFlow::totals() {
     return t;
 }
 
+bool ItemFormFlow::complete() {
+    if (item().djelatnik == 0) {
+        tell(odaberiDjelatnika);
+        return false;
+    }
+    if (calculatedFrom_ != inputs()) {
+        const CalcOutcome out = entry_.calculate();
+        calculated(out);
+        if (!out.written()) return false;
+    }
+    bool calculatedLines = false;
+    if (!ok(entry_.hasAmounts(calculatedLines))) {
+        storeFailed(Obracun::table);
+        return false;
+    }
+    if (!calculatedLines) tell(noCalculation);
+    return calculatedLines;
+}
+
 bool ItemFormFlow::confirm() {
     if (closed_) return true;
+    if (!complete()) return false;
     ctx_.glo.vrstadoh = item().vrstadohotka;
     if (form_.complete() == RecordForm::Step::Stay) return false;
     if (form_.response() == Response::Completed) close();

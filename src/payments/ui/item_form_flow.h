@@ -4,8 +4,13 @@
 // remembered; a delete carried out), choosing the payee and the type (no recalculation), the net
 // accepted (calculated when it changed), IZRAČUN, the gross button, UBACI, OK and cancel. Messages
 // go to the program's message boxes. The window (item_form.cpp) only shows what this holds.
+//
+// The stored lines always belong to the payee, type and net shown: OK calculates again when any of
+// them changed since the lines were last calculated (lines changed by hand since then stay as the
+// line form saved them), and refuses an item without a payee or without a calculation.
 
 #include <memory>
+#include <optional>
 
 #include "payments/item_entry.h"
 #include "shell/app_context.h"
@@ -43,13 +48,24 @@ public:
     ItemTotals totals();
     ItemCalculation::RatesShown ratesShown() { return entry_.ratesShown(); }
 
-    // OK: true when the item was saved and the form closes; false keeps it open.
+    // OK: true when the item was saved and the form closes; false keeps it open (what is missing
+    // has been told).
     bool confirm();
     // The form closes without OK (Odustani, Esc, the window closed, or after a refused OK): a new
     // item goes with its lines and slots; a changed item gets back the lines it had on opening.
     void cancel();
 
 private:
+    // What a calculation is made from: the lines are the item's as long as these stay.
+    struct CalcInputs {
+        std::int32_t djelatnik = 0;
+        std::uint8_t vrstadohotka = 0;
+        Money neto;
+        bool operator==(const CalcInputs&) const = default;
+    };
+    CalcInputs inputs() { return {item().djelatnik, item().vrstadohotka, item().neto}; }
+    // Whether the item may be saved: calculated for what it shows, with a payee and lines.
+    bool complete();
     void tell(const std::string& text);
     void calculated(const CalcOutcome& out);
     void storeFailed(const TableDef& file);
@@ -60,6 +76,7 @@ private:
     std::unique_ptr<FileUse> files_;
     RecordForm form_;
     ItemEntry entry_;
+    std::optional<CalcInputs> calculatedFrom_;  // none: not calculated since the form opened to insert
     bool closed_ = false;
 };
 

@@ -12,7 +12,7 @@ const KeyDef Opcine::keyParent2{.name = "OPC:KEYPARENT2", .parts = {{"PARENT2"}}
 
 const TableDef Opcine::table = declareTable<Opcine>(
     "OPCINE", "OPC",
-    {field<&Opcine::oznaka>("OZNAKA"), field<&Opcine::shifra>("SHIFRA"),
+    {field<&Opcine::oznaka>("OZNAKA"), widened(field<&Opcine::shifra>("SHIFRA"), 4),
      field<&Opcine::naziv>("NAZIV"), field<&Opcine::rkont>("RKONT"),
      field<&Opcine::racunporez>("RACUNPOREZ"), field<&Opcine::stopaprireza>("STOPAPRIREZA"),
      field<&Opcine::racun1>("RACUN1"), field<&Opcine::racun2>("RACUN2"),

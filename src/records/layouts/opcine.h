@@ -9,7 +9,7 @@ namespace pramo {
 
 struct Opcine {
     std::int32_t  oznaka = 0;                    // municipality number
-    Text<4>       shifra;                        // official four-digit code
+    Text<5>       shifra;                        // official code: four digits, or five for a country abroad (99xxx)
     Text<25>      naziv;                         // name
     Text<4>       rkont;                         // IBAN country code and check digits of the tax account
     Text<10>      racunporez;                    // tax and surtax account number

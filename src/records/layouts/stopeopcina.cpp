@@ -8,7 +8,7 @@ const KeyDef Stopeopcina::keyOpcinaDatum{.name = "STO:KEYOPCINADATUM", .display 
 
 const TableDef Stopeopcina::table = declareTable<Stopeopcina>(
     "STOPEOPCINA", "STO",
-    {field<&Stopeopcina::oznaka>("OZNAKA"), field<&Stopeopcina::opcina>("OPCINA"),
+    {field<&Stopeopcina::oznaka>("OZNAKA"), widened(field<&Stopeopcina::opcina>("OPCINA"), 4),
      field<&Stopeopcina::vrijediod>("VRIJEDIOD"), field<&Stopeopcina::nizastopa>("NIZASTOPA"),
      field<&Stopeopcina::visastopa>("VISASTOPA")},
     {&keyOznaka, &keyOpcinaDatum});

@@ -11,7 +11,7 @@ namespace pramo {
 
 struct Stopeopcina {
     std::int32_t oznaka = 0;                     // record number
-    Text<4>      opcina;                         // the municipality's official code (OPC:SHIFRA)
+    Text<5>      opcina;                         // the municipality's official code (OPC:SHIFRA)
     Date         vrijediod;                      // in force from this day
     Dec<5, 2>    nizastopa;                      // lower rate, percent
     Dec<5, 2>    visastopa;                      // higher rate, percent

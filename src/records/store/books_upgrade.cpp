@@ -47,8 +47,8 @@ BooksUpgrade storeFailed(Store& store, BooksUpgrade out) {
 // Everything the plan names, in the caller's transaction.
 StoreCode carryOut(Store& store, const Plan& plan, BooksUpgrade& out) {
     for (const TableDef* t : plan.earlier) {
-        BooksUpgrade::Reshaped r{t, {}};
-        if (const StoreCode c = store.reshape(*t, r.fields); !ok(c)) return c;
+        BooksUpgrade::Reshaped r{t, {}, {}};
+        if (const StoreCode c = store.reshape(*t, r.fields, r.widened); !ok(c)) return c;
         out.reshaped.push_back(std::move(r));
     }
     for (const TableDef* t : plan.missing) {
@@ -92,8 +92,13 @@ std::string joined(const std::vector<std::string_view>& names) {
 
 std::string upgradeSummary(const BooksUpgrade& up) {
     std::string text = "Podaci su prilagođeni ovoj inačici programa:";
-    for (const auto& r : up.reshaped)
-        text += "\n  " + std::string(r.table->name) + (r.fields.empty() ? ": novi ključevi" : ": nova polja " + joined(r.fields));
+    for (const auto& r : up.reshaped) {
+        std::vector<std::string> changes;
+        if (!r.fields.empty()) changes.push_back("nova polja " + joined(r.fields));
+        if (!r.widened.empty()) changes.push_back("šira polja " + joined(r.widened));
+        if (changes.empty()) changes.push_back("novi ključevi");
+        text += "\n  " + std::string(r.table->name) + ": " + joined({changes.begin(), changes.end()});
+    }
     for (const TableDef* t : up.made) text += "\n  " + std::string(t->name) + ": nova datoteka";
     return text + "\nPodaci kakvi su bili prije nadogradnje spremljeni su u " + up.copy;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Books outlive versions: opening books kept by an earlier version brings them to this version's
 // layouts before anything else reads them. A later version that adds a field declares it with
-// added() (table_def.h), saying what the records of older books get; a file a later version adds
+// added() (table_def.h), saying what the records of older books get, and one that widens a text
+// field declares it with widened() (every value stays as it is); a file a later version adds
 // is simply made, empty (or with its delivered data, as any missing file is). The upgrade first
 // keeps a copy of the whole database beside it, then changes everything in one transaction, so
 // that it is all done or nothing is; nothing but the layouts changes.
@@ -28,7 +29,8 @@ struct BooksUpgrade {
     };
     struct Reshaped {
         const TableDef* table;
-        std::vector<std::string_view> fields;  // the fields added (none when only keys were added)
+        std::vector<std::string_view> fields;   // the fields added (none when only keys were added)
+        std::vector<std::string_view> widened;  // text fields made wider
     };
 
     Result result = Result::NotNeeded;
@@ -47,7 +49,8 @@ std::string upgradeSummary(const BooksUpgrade& up);
 
 // The fields of `t` that a file of layout `signature` (TableDef::layoutSignature) lacks, in their
 // order; nullopt when `signature` is not an earlier layout of `t` (every field it has must be
-// declared in its place with its type, and every field it lacks must be one added later).
+// declared in its place with its type, or its earlier width for a widened one, and every field it
+// lacks must be one added later).
 std::optional<std::vector<const FieldDef*>> fieldsAddedSince(const TableDef& t, std::string_view signature);
 
 }  // namespace pramo

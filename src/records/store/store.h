@@ -85,13 +85,15 @@ public:
 
     // Books kept by an earlier version (books_upgrade.h). How a file stands against its
     // declaration: as declared, missing, of an earlier layout (the declared fields in their order
-    // with some of those a later version added missing), or of another layout.
+    // with some of those a later version added missing, or some text fields at an earlier width),
+    // or of another layout.
     enum class Layout { Current, Missing, Earlier, Other };
     StoreCode layoutOf(const TableDef& t, Layout& layout);
     // Inside the caller's transaction, a file of an earlier layout gets the declared one: every
     // record is kept in its row, a field it lacked gets the field's addedWith value, and every key
-    // is computed anew (which counts as a change of the record). `added` names the fields added.
-    StoreCode reshape(const TableDef& t, std::vector<std::string_view>& added);
+    // is computed anew (which counts as a change of the record). `added` names the fields added,
+    // `widened` those the file held at the width they had before a later version widened them.
+    StoreCode reshape(const TableDef& t, std::vector<std::string_view>& added, std::vector<std::string_view>& widened);
     // A consistent copy of the whole database, written into the empty file `path` (outside any
     // transaction).
     StoreCode copyInto(const std::string& path);

@@ -58,6 +58,23 @@ std::string addedValue(const FieldDef& f) {
     return ec == std::errc{} && end == v.data() + v.size() ? std::to_string(n) : "0";
 }
 
+// Whether `entry` of a recorded layout is field `f`: at its width, or at the width it had before
+// a later version widened it.
+bool isField(std::string_view entry, const FieldDef& f) {
+    const std::string name = std::string(f.name) + ' ';
+    return entry == name + f.typeName() || (f.earlierSize != 0 && entry == name + f.earlierTypeName());
+}
+
+// The fields a file of layout `signature` holds at the width they had before being widened.
+std::vector<std::string_view> fieldsWidenedSince(const TableDef& t, std::string_view signature) {
+    const std::vector<std::string_view> had = split(signature, ';');
+    std::vector<std::string_view> widened;
+    for (const FieldDef& f : t.fields)
+        if (f.earlierSize != 0 && std::ranges::find(had, std::string(f.name) + ' ' + f.earlierTypeName()) != had.end())
+            widened.push_back(f.name);
+    return widened;
+}
+
 }  // namespace
 
 std::optional<std::vector<const FieldDef*>> fieldsAddedSince(const TableDef& t, std::string_view signature) {
@@ -65,7 +82,7 @@ std::optional<std::vector<const FieldDef*>> fieldsAddedSince(const TableDef& t, 
     std::vector<const FieldDef*> lacking;
     std::size_t next = 0;
     for (const FieldDef& f : t.fields) {
-        if (next < had.size() && had[next] == std::string(f.name) + ' ' + f.typeName()) ++next;
+        if (next < had.size() && isField(had[next], f)) ++next;
         else if (f.addedWith) lacking.push_back(&f);
         else return std::nullopt;
     }
@@ -112,7 +129,7 @@ StoreCode Store::layoutOf(const TableDef& t, Layout& layout) {
 
 // The earlier file is renamed aside, the declared one made, the records copied over in their rows,
 // and the keys computed for all of them.
-StoreCode Store::reshape(const TableDef& t, std::vector<std::string_view>& added) {
+StoreCode Store::reshape(const TableDef& t, std::vector<std::string_view>& added, std::vector<std::string_view>& widened) {
     added.clear();
     std::optional<std::string> signature;
     if (auto c = signatureOf(t.name, signature); !ok(c)) return c;
@@ -121,6 +138,7 @@ StoreCode Store::reshape(const TableDef& t, std::vector<std::string_view>& added
         setError(StoreCode::LayoutMismatch);
         return StoreCode::LayoutMismatch;
     }
+    widened = fieldsWidenedSince(t, *signature);
     std::string columns, values;
     for (const FieldDef& f : t.fields) {
         const bool lacked = std::ranges::find(*lacking, &f) != lacking->end();

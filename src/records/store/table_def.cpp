@@ -19,6 +19,13 @@ std::string FieldDef::typeName() const {
     return "?";
 }
 
+std::string FieldDef::earlierTypeName() const {
+    if (earlierSize == 0) return typeName();
+    FieldDef earlier = *this;
+    earlier.size = earlierSize;
+    return earlier.typeName();
+}
+
 std::int64_t FieldDef::minValue() const {
     switch (type) {
     case FieldType::Byte:

@@ -40,9 +40,12 @@ struct FieldDef {
     // gets when they are upgraded (the text of a text field; a whole number in units of the last
     // place otherwise). Null for a field the file always had.
     const char* addedWith = nullptr;
+    // A text field a later version widened: its width in books kept before (0: never widened).
+    int earlierSize = 0;
 
     bool isText() const { return type == FieldType::String || type == FieldType::Memo; }
     std::string typeName() const;  // "STRING(25)", "DECIMAL(11,2)", "LONG" ...
+    std::string earlierTypeName() const;  // the same at the width of books kept before a widening
     std::int64_t minValue() const;
     std::int64_t maxValue() const;
 };
@@ -173,6 +176,13 @@ FieldDef field(std::string_view name) {
 // books are upgraded (see books_upgrade.h): added(field<&Vrstedoh::porezopcine>("POREZOPCINE"), "NE").
 inline FieldDef added(FieldDef f, const char* valueInOldBooks) {
     f.addedWith = valueInOldBooks;
+    return f;
+}
+
+// A text field a later version widened from `earlierSize` characters: books kept before are
+// upgraded (see books_upgrade.h) keeping every value as it is, a text column taking any width.
+inline FieldDef widened(FieldDef f, int earlierSize) {
+    f.earlierSize = earlierSize;
     return f;
 }
 

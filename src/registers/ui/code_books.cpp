@@ -27,6 +27,7 @@ const FormSpec promjenaNeopPrimitaka{
                {.field = "SHIFRA", .label = "Shifra:"},
                {.field = "KONTROLA", .label = ""},
                {.field = "NAZIV", .label = "Naziv:"}},
+    .defaults = {{.field = "KONTROLA", .value = "0000"}},
     .duplicateOrder = {&Neoporez::keyShifra, &Neoporez::keyOznaka},
     .help = false,
 };

@@ -19,6 +19,7 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 // The code check of a municipality form: a refused code is cleared after its message.
 bool codeAccepted(FormScreen& form, CodeCheck (*check)(std::string_view)) {
     Opcine& opc = form.as<Opcine>();
+    opc.shifra = registerCode(opc.shifra.view());
     const CodeCheck c = check(opc.shifra.view());
     if (c == CodeCheck::Accepted) return true;
     tell(form, codeMessage(c));

@@ -16,6 +16,7 @@ void registerRegistersScreens(ScreenRegistry& registry) {
     registry.add(MenuCommand::Primatelji, osobeList);
     registry.chooser(subjektiList);       // a return's or an ID-1 form's payer
     registry.chooser(odabirOsobeZaDoh);   // an income item's payee
+    registerFirstRunSteps(registry);
 }
 
 }  // namespace pramo

@@ -6,5 +6,7 @@ namespace pramo {
 class ScreenRegistry;
 
 void registerRegistersScreens(ScreenRegistry& registry);
+// What the main window offers while new books lack municipalities, income types or a payer.
+void registerFirstRunSteps(ScreenRegistry& registry);
 
 }  // namespace pramo

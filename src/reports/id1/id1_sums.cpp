@@ -1,5 +1,7 @@
 #include "reports/id1/id1_sums.h"
 
+#include <algorithm>
+
 #include "payments/working_values.h"
 
 namespace pramo {
@@ -38,12 +40,19 @@ void addPrintLine(Id1Sums& s, const Obracun& obr, std::size_t account) {
     if (positionOf(obr) != Pozicija::Kriznica) addReturnLine(s, obr, account);
 }
 
+// Whether the item withheld income tax or surtax, which the return puts on a revenue account.
+bool withheldTax(const Id1Item& item) {
+    return std::any_of(item.lines.begin(), item.lines.end(), [](const Obracun& obr) {
+        return (positionOf(obr) == Pozicija::Porez || positionOf(obr) == Pozicija::Prirez) && !obr.iznos.isZero();
+    });
+}
+
 }  // namespace
 
 Id1Sums returnSums(const Id1Payee& payee, std::vector<const Id1Item*>& untaxed) {
     Id1Sums s;
     for (const Id1Item& item : payee.items) {
-        if (accountOf(item).empty()) untaxed.push_back(&item);
+        if (accountOf(item).empty() && withheldTax(item)) untaxed.push_back(&item);
         const auto account = id1AccountIndex(accountOf(item));
         for (const Obracun& obr : item.lines) addReturnLine(s, obr, account);
     }

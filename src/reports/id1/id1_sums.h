@@ -24,7 +24,8 @@ struct Id1Sums {
 };
 
 // The return's sums of one payee. Items whose income type has no tax account are still counted
-// (their tax only in `porez`); they are listed in `untaxed` for the message about them.
+// (their tax only in `porez`); those that withheld tax or surtax are listed in `untaxed` for the
+// message about them (an item of a non-taxable receipt has no tax to put on an account).
 Id1Sums returnSums(const Id1Payee& payee, std::vector<const Id1Item*>& untaxed);
 
 // The printed form's sums of one payee.

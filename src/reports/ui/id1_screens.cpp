@@ -1,6 +1,7 @@
 #include "reports/ui/id1_screens.h"
 
 #include <charconv>
+#include <filesystem>
 
 #include "records/layouts/id1.h"
 #include "records/layouts/subjekti.h"
@@ -39,14 +40,19 @@ void coverLetter(ListPanel& list) {
     list.refresh();
 }
 
-// Writes the return of the highlighted header into the data directory; only a failure is told.
+// Writes the return of the highlighted header into the data directory and says where, whole, so
+// that the user finds the file to file it; or why it was not written.
 void xmlFile(ListPanel& list) {
     const Id1* h = list.highlighted<Id1>();
     if (!h) return;
     AppContext& ctx = list.context();
     const Id1XmlOutcome out = writeId1Xml(ctx.files, h->oznaka, ctx.dataDir);
-    if (!out.written())
-        ctx.messages.ask(MessageBox{.title = "FORMIRAJ DATOTEKU", .text = out.poruka, .icon = Icon::Exclamation});
+    MessageBox box{.title = "FORMIRAJ DATOTEKU", .text = out.poruka, .icon = Icon::Exclamation};
+    if (out.written()) {
+        box.text = "XML datoteka kreirana\n" + std::filesystem::absolute(out.path).lexically_normal().string();
+        box.icon = Icon::Information;
+    }
+    ctx.messages.ask(box);
 }
 
 }  // namespace

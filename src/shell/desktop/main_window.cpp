@@ -16,13 +16,17 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "shell/declarations.h"
 #include "shell/desktop/about_dialog.h"
+#include "shell/desktop/first_run_panel.h"
 #include "shell/desktop/printer_setup.h"
 #include "shell/desktop/reinit.h"
 #include "shell/desktop/wallpaper.h"
+#include "shell/list/list_panel.h"
+#include "shell/list/list_screen.h"
 
 namespace pramo {
 namespace {
@@ -67,9 +71,15 @@ MainWindow::MainWindow(AppContext& ctx, const ScreenRegistry& screens, QWidget* 
     : QMainWindow(parent), ctx_(ctx), screens_(screens), area_(new WallpaperArea(this)),
       printer_(std::make_unique<QPrinter>()) {
     setWindowTitle(QString::fromUtf8(caption));
-    setCentralWidget(area_);
+    auto* centre = new QWidget(this);
+    auto* column = new QVBoxLayout(centre);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(area_, 1);
+    setCentralWidget(centre);
     buildMenus();
     buildToolBar();
+    buildFirstRun();
     statusBar()->addPermanentWidget(new QLabel(QString::fromStdString(ctx.dataDir), this));
     // Most of the screen, so that the payments' three lists fit side by side; never below 1024 × 720.
     resize(QSize(1024, 720).expandedTo(screen() ? screen()->availableGeometry().size() * 0.9 : QSize()));
@@ -115,6 +125,32 @@ void MainWindow::buildToolBar() {
         bar->addWidget(button);
         toolKeys_[QKeySequence::mnemonic(button->text())] = button;
     }
+}
+
+// The first-run band goes above the child windows, and has the focus when the window opens; it
+// looks again at what the books lack whenever another child window becomes active (one closed,
+// say, after the user entered a payer through the menu).
+void MainWindow::buildFirstRun() {
+    if (screens_.firstRunSteps().empty()) return;
+    firstRun_ = new FirstRunPanel(ctx_, screens_.firstRunSteps(), centralWidget());
+    static_cast<QVBoxLayout*>(centralWidget()->layout())->insertWidget(0, firstRun_);
+    connect(firstRun_, &FirstRunPanel::insertRequested, this, &MainWindow::insertInto);
+    connect(firstRun_, &FirstRunPanel::said, this, [this](const QString& text) { statusBar()->showMessage(text, 15000); });
+    connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
+        if (firstRun_->isHidden() || !firstRun_->refresh() || active) return;
+        firstRun_->focusFirst();
+    });
+    if (firstRun_->refresh()) QTimer::singleShot(0, firstRun_, [this] { firstRun_->focusFirst(); });
+}
+
+void MainWindow::insertInto(MenuCommand command) {
+    QMdiSubWindow* sub = openScreen(command);
+    auto* list = sub ? qobject_cast<ListScreen*>(sub->widget()) : nullptr;
+    if (!list) return;
+    connect(list->panel(), &ListPanel::formReturned, list, [list](Request request, Response) {
+        if (request == Request::Insert) QTimer::singleShot(0, list, &QWidget::close);
+    });
+    QTimer::singleShot(0, list->panel(), &ListPanel::insertRecord);
 }
 
 bool MainWindow::exists(const Command& command) const {

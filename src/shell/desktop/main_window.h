@@ -19,6 +19,8 @@ class QToolButton;
 
 namespace pramo {
 
+class FirstRunPanel;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -27,6 +29,8 @@ public:
     ~MainWindow() override;
 
     QMdiArea* mdiArea() const { return area_; }
+    // The first-run band above the child windows; null when no step is registered.
+    FirstRunPanel* firstRunPanel() const { return firstRun_; }
     // The printer chosen in Print Setup, for the printouts of this run.
     QPrinter& printer() { return *printer_; }
 
@@ -42,6 +46,10 @@ protected:
 
 private:
     void buildMenus();
+    void buildFirstRun();
+    // A first-run step enters the first record: the list of `command` opens with its form for a
+    // new record, and closes when the form returns.
+    void insertInto(MenuCommand command);
     void buildToolBar();
     bool exists(const Command& command) const;
     QAbstractButton* screenButton(const QKeySequence& key) const;
@@ -52,6 +60,7 @@ private:
     AppContext& ctx_;
     const ScreenRegistry& screens_;
     QMdiArea* area_;
+    FirstRunPanel* firstRun_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     std::map<QKeySequence, QToolButton*> toolKeys_;
     QPointer<QWidget> lastField_;  // the text field last focused, for Edit → Cut/Copy/Paste
