@@ -39,8 +39,8 @@ TEST(SimplePreview, PrintOrExitIsTheAnswer) {
     actionNamed(leaving, "exit")->trigger();
     EXPECT_EQ(leaving.response(), Response::Cancelled);
     EXPECT_FALSE(leaving.isVisible());
-    EXPECT_EQ(actionNamed(leaving, "exit")->toolTip(), "Izađi van bez ispisa");
-    EXPECT_EQ(actionNamed(leaving, "print")->toolTip(), "Ispiši ");
+    EXPECT_EQ(actionNamed(leaving, "exit")->toolTip(), "Izađi van bez ispisa (Esc)");
+    EXPECT_EQ(actionNamed(leaving, "print")->toolTip(), "Ispiši (Ctrl+P)");
     EXPECT_EQ(actionNamed(leaving, "&Izlaz")->statusTip(), "Exit without printing the report");
 }
 

@@ -1,9 +1,12 @@
 #include "preview/ui/preview_window.h"
 
+#include <QAction>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -85,6 +88,19 @@ void PreviewWindow::askForGrid(const DisplayTexts& texts) {
     s.down = std::max(1, dialog.down());
     s.zoom = Zoom::NoZoom;
     display(s);
+}
+
+void PreviewWindow::reachByKeyboard(QToolBar& bar) {
+    for (QAction* a : bar.actions()) {
+        if (QWidget* button = bar.widgetForAction(a)) button->setFocusPolicy(Qt::TabFocus);
+        if (!a->shortcut().isEmpty()) a->setToolTip(tipWithKey(a->toolTip(), a->shortcut()));
+    }
+}
+
+// Keys are named as their caps are (PgDown, Del), not in Qt's translation of their names.
+QString PreviewWindow::tipWithKey(const QString& tip, const QKeySequence& key) {
+    const QString separator = tip.isEmpty() || tip.endsWith(' ') ? QString() : QStringLiteral(" ");
+    return tip + separator + '(' + key.toString(QKeySequence::PortableText) + ')';
 }
 
 bool PreviewWindow::event(QEvent* event) {
