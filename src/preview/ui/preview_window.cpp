@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -94,6 +95,11 @@ void PreviewWindow::reachByKeyboard(QToolBar& bar) {
     for (QAction* a : bar.actions()) {
         if (QWidget* button = bar.widgetForAction(a)) button->setFocusPolicy(Qt::TabFocus);
         if (!a->shortcut().isEmpty()) a->setToolTip(tipWithKey(a->toolTip(), a->shortcut()));
+    }
+    // An entry is reached with the underlined letter of its label ("&Strana:" - Alt+S).
+    for (QLabel* label : bar.findChildren<QLabel*>()) {
+        const QKeySequence key = QKeySequence::mnemonic(label->text());
+        if (label->buddy() && !key.isEmpty()) label->buddy()->setToolTip(tipWithKey(label->buddy()->toolTip(), key));
     }
 }
 
