@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QVariant>
 
+#include "shell/screen_fit.h"
+
 namespace pramo {
 
 QWidget* windowOfWork(QWidget* w) {
@@ -87,6 +89,7 @@ int runCalledWindow(QDialog& window, QWidget* caller) {
         work->setEnabled(false);
         refuser = new CloseRefuser(work);
     }
+    fitOnScreen(window);
     window.setWindowModality(Qt::NonModal);
     window.setProperty(calledWindowProperty, true);
     QEventLoop loop;

@@ -167,7 +167,7 @@ TEST_F(PaymentForm, CancelledNewPaymentLeavesNothing) {
                       .neto = test::money("50")}, 4);
         form.list()->refresh();
         EXPECT_EQ(column(*form.list(), 2), (std::vector<std::string>{"Kovačević", "Šimić"}));
-        EXPECT_EQ(column(*form.list(), 4), (std::vector<std::string>{"1000,00", "50,00"}));
+        EXPECT_EQ(column(*form.list(), 4), (std::vector<std::string>{"1.000,00", "50,00"}));
         messages.answers = {1};  // DA: throw the new payment away
         form.cancelButton()->click();
     });

@@ -1,10 +1,8 @@
 #include "preview/ui/preview_window.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
-#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -14,6 +12,7 @@
 #include "preview/ui/preview_area.h"
 #include "preview/ui/preview_dialogs.h"
 #include "preview/ui/print_job.h"
+#include "shell/screen_fit.h"
 
 namespace pramo {
 
@@ -27,9 +26,8 @@ PreviewWindow::PreviewWindow(PageList pages, PreviewHost& host, QWidget* parent)
     outer->addWidget(view_, 1);
     outer->addWidget(status_);
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize available = screen ? screen->availableSize() : QSize(1024, 768);
-    resize(std::min(1000, available.width()), std::min(800, available.height()));
+    resize(1000, 800);
+    fitOnScreen(*this);
     connect(view_, &PreviewArea::thumbnailClicked, this, [this](int page) {
         PreviewState s = state();
         s.current = page;

@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "shell/declarations.h"
+#include "shell/screen_fit.h"
 #include "shell/desktop/about_dialog.h"
 #include "shell/desktop/alt_keys.h"
 #include "shell/desktop/printer_setup.h"
@@ -71,8 +72,10 @@ MainWindow::MainWindow(AppContext& ctx, const ScreenRegistry& screens, QWidget* 
     altKeys_ = new AltKeys(*this, [this] { return focusedChild(); });
     buildToolBar();
     statusBar()->addPermanentWidget(new QLabel(QString::fromStdString(ctx.dataDir), this));
-    // Most of the screen, so that the payments' three lists fit side by side; never below 1024 × 720.
+    // Most of the screen, so that the payments' three lists fit side by side: at least 1024 × 720,
+    // where the screen has room for it.
     resize(QSize(1024, 720).expandedTo(screen() ? screen()->availableGeometry().size() * 0.9 : QSize()));
+    fitOnScreen(*this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (QWidget* field = clipboardTarget(now)) lastField_ = field;
     });
