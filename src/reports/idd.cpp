@@ -8,14 +8,17 @@
 #include "records/layouts/subjekti.h"
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
+#include "records/values/currency.h"
 #include "reports/idd_page.h"
 #include "reports/report_text.h"
+#include "reports/tax_rates_taken.h"
 
 namespace pramo {
 namespace {
 
 StoreCode readHeader(ReportReads& reads, const ReportContext& rc, IddHeader& h) {
     h.uMjesecu = QStringLiteral("%1.  %2.").arg(rc.args.month).arg(rc.args.year);
+    h.iznosi = QStringLiteral("(iznosi u ") + pageText(currencyOfMonth(rc.args.year, rc.args.month).inUnits) + u')';
     h.datumSastavljanja = pageText(rc.clock.today().toString());
     std::optional<Subjekti> sub;
     if (const StoreCode c = reads.linked(rc.args.payer, sub); !ok(c) || !sub) return c;
@@ -32,12 +35,16 @@ public:
     StoreCode addItem(const Dohoci& doh) {
         int column = 0;
         PositionSums lines;
+        std::optional<TaxRateTaken> rate;
         if (const StoreCode c = columnOf(doh.vrstadohotka, column); !ok(c)) return c;
         if (const StoreCode c = addItemLines(reads_, doh.oznaka, lines); !ok(c)) return c;
+        if (const StoreCode c = municipalRateOf(reads_, doh, rate); !ok(c)) return c;
         figures_.addItem(column, lines);
+        rates_.add(rate);
         return StoreCode::Ok;
     }
     const IddFigures& figures() const { return figures_; }
+    const RatesTaken& rates() const { return rates_; }
 
 private:
     StoreCode columnOf(std::uint8_t type, int& column) {
@@ -53,6 +60,7 @@ private:
 
     ReportReads& reads_;
     IddFigures figures_;
+    RatesTaken rates_;
     std::map<std::uint8_t, int> columns_;
 };
 
@@ -74,15 +82,18 @@ ReportResult idd(ReportContext& rc, Progress& progress) {
             if (isp.datum.isNull() || isp.datum.year() != year || isp.datum.month() != month) return StoreCode::Ok;
             return forPaymentItems(reads, isp.oznaka, [&](const Dohoci& doh) { return items.addItem(doh); });
         },
-        [&] { return std::vector<Page>{iddPage(header, items.figures())}; }));
+        [&] {
+            header.porezStope = items.rates().text();
+            return std::vector<Page>{iddPage(header, items.figures())};
+        }));
 }
 
 const ReportSpec iddReport{
     .name = "idd",
     .title = QStringLiteral("Obrazac IDD"),
     .preview = PreviewKind::Full,
-    .files = {&Isplate::table, &Dohoci::table, &Obracun::table, &Vrstedoh::table, &Subjekti::table, &Mjesta::table,
-              &Ulice::table},
+    .files = withRateFiles({&Isplate::table, &Dohoci::table, &Obracun::table, &Vrstedoh::table, &Subjekti::table,
+                            &Mjesta::table, &Ulice::table}),
     .args = {{ReportArg::Payer}, {ReportArg::Year}, {ReportArg::Month}},
     .summary = "the IDD form of a payer's month: other income paid, contributions, tax and surtax by kind of receipt",
     .run = idd,

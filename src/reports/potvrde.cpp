@@ -6,6 +6,7 @@
 #include "records/layouts/subjekti.h"
 #include "records/layouts/ulice.h"
 #include "reports/potvrde_pages.h"
+#include "reports/tax_rates_taken.h"
 
 namespace pramo {
 namespace {
@@ -61,9 +62,9 @@ ReportResult ispisPotvrde(ReportContext& rc, Progress& progress, CertificateKind
 
 namespace {
 
-const std::vector<const TableDef*> certificateFiles{&Isplate::table, &Dohoci::table,   &Obracun::table,
-                                                    &Vrstedoh::table, &Subjekti::table, &Osobe::table,
-                                                    &Mjesta::table,   &Ulice::table};
+const std::vector<const TableDef*> certificateFiles =
+    withRateFiles({&Isplate::table, &Dohoci::table, &Obracun::table, &Vrstedoh::table, &Subjekti::table,
+                   &Osobe::table, &Mjesta::table, &Ulice::table});
 const std::vector<ArgSpec> certificateArgs{{ReportArg::Payer}, {ReportArg::Year}, {ReportArg::Payee, false},
                                            {ReportArg::ReportDate, false}};
 

@@ -1,5 +1,7 @@
 #include "reports/potvrde_data.h"
 
+#include "reports/tax_rates_taken.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -78,7 +80,10 @@ StoreCode CertificateCollector::addItem(const Dohoci& doh, const Isplate& isp) {
     if (const StoreCode c = incomeType(doh.vrstadohotka, vrs); !ok(c)) return c;
     if (!shows(*vrs)) return StoreCode::Ok;
     CertificateRow row{.order = doh.row.id, .datum = isp.datum};
+    std::optional<TaxRateTaken> rate;
     if (const StoreCode c = addItemLines(reads_, doh.oznaka, row.amounts); !ok(c)) return c;
+    if (const StoreCode c = municipalRateOf(reads_, doh, rate); !ok(c)) return c;
+    if (rate) row.porezStopa = plainRate(rate->rate) + u'%';
     CertificateGroup& group = cert->groups.try_emplace(vrs->oznaka, CertificateGroup{.vrs = *vrs}).first->second;
     group.subtotal.add(row.amounts);
     cert->total.add(row.amounts);

@@ -35,6 +35,7 @@ struct CertificateRow {
     std::int64_t order = 0;  // the item's place in the payee's items (the order they were entered)
     Date datum;              // the payment's date
     PositionSums amounts;
+    QString porezStopa;      // the municipality's rate the tax was taken at ("23%"); empty: the type's
 };
 
 struct CertificateGroup {
