@@ -1,21 +1,36 @@
-# scan_includes(<list file> <pattern> <allowed source> <out>): appends to <out> one line
-# "  source:line includes NAME" for every #include whose header matches <pattern> (its first group
-# is the NAME told), in every source the list file names but the allowed one.
-function(scan_includes list_file pattern allowed out)
+# include_lines(<list file> <out>): every #include of every source the list file names, one entry
+# "source|line|header" each (the header as written, without its quotes or angle brackets).
+function(include_lines list_file out)
   file(STRINGS "${list_file}" sources)
-  set(faults "${${out}}")
+  set(found "")
   foreach(source IN LISTS sources)
-    if(source STREQUAL allowed)
-      continue()
-    endif()
     file(STRINGS "${source}" lines)
     set(number 0)
     foreach(line IN LISTS lines)
       math(EXPR number "${number} + 1")
-      if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*[<\"]${pattern}")
-        string(APPEND faults "\n  ${source}:${number} includes ${CMAKE_MATCH_1}")
+      if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]*)[>\"]")
+        list(APPEND found "${source}|${number}|${CMAKE_MATCH_1}")
       endif()
     endforeach()
+  endforeach()
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
+# scan_includes(<list file> <pattern> <allowed source> <out>): appends to <out> one line
+# "  source:line includes NAME" for every #include whose header matches <pattern> (its first group
+# is the NAME told), in every source the list file names but the allowed one.
+function(scan_includes list_file pattern allowed out)
+  include_lines("${list_file}" includes)
+  set(faults "${${out}}")
+  foreach(entry IN LISTS includes)
+    string(REPLACE "|" ";" parts "${entry}")
+    list(GET parts 0 source)
+    list(GET parts 1 number)
+    list(GET parts 2 header)
+    # The pattern may end with the closing quote or bracket; either stands as ">".
+    if(NOT source STREQUAL allowed AND "${header}>" MATCHES "^${pattern}")
+      string(APPEND faults "\n  ${source}:${number} includes ${CMAKE_MATCH_1}")
+    endif()
   endforeach()
   set(${out} "${faults}" PARENT_SCOPE)
 endfunction()

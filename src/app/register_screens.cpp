@@ -2,6 +2,7 @@
 
 #include "crisistax/ui/kriznica_screens.h"
 #include "joppd/ui/joppd_screens.h"
+#include "orders/ui/orders_commands.h"
 #include "payments/data_upgrades.h"
 #include "payments/ui/screens.h"
 #include "preview/ui/screens.h"
@@ -11,14 +12,17 @@
 
 namespace pramo {
 
+// The payments window shows the document commands of one place in the order they are registered
+// here: the payments' own first.
 void registerAllScreens(ScreenRegistry& registry) {
     registerPreviewScreens(registry);
-    registerCrisisTaxScreens(registry);
-    registerJoppdScreens(registry);
-    registerReportsScreens(registry);
+    registerRegistersScreens(registry);
     registerIncomeTypeScreens(registry);
     registerPaymentsScreens(registry);
-    registerRegistersScreens(registry);
+    registerReportsScreens(registry);
+    registerJoppdScreens(registry);
+    registerOrdersScreens(registry);
+    registerCrisisTaxScreens(registry);
 }
 
 std::vector<DataUpgrade> dataUpgrades() {

@@ -1,7 +1,7 @@
 // pramo-cli report: writes any declared report as PDF or as text without a display.
 
 #include <QGuiApplication>
-#include <charconv>
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
@@ -12,40 +12,10 @@
 #include "preview/page_painter.h"
 #include "records/store/atomic_file.h"
 #include "preview/page_text.h"
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo::cli {
 namespace {
-
-// The command-line option of each value a report can be run for.
-struct ArgOption {
-    ReportArg arg;
-    std::string_view option;
-    std::string_view meta;
-};
-
-constexpr ArgOption argOptions[] = {
-    {ReportArg::Payer, "--payer", "N"},          {ReportArg::Payee, "--payee", "N"},
-    {ReportArg::Payment, "--payment", "N"},      {ReportArg::Item, "--item", "N"},
-    {ReportArg::Submission, "--submission", "N"}, {ReportArg::Header, "--header", "N"},
-    {ReportArg::Kriznica, "--return", "N"},       {ReportArg::Param, "--param", "N"},
-    {ReportArg::Year, "--year", "Y"},             {ReportArg::Month, "--month", "M"},
-    {ReportArg::Printer, "--printer", "M|L"},     {ReportArg::ReportDate, "--date", "DD.MM.GGGG"},
-};
-
-const ArgOption* optionNamed(std::string_view name) {
-    for (const ArgOption& o : argOptions) {
-        if (o.option == name) return &o;
-    }
-    return nullptr;
-}
-
-const ArgOption& optionOf(ReportArg arg) {
-    for (const ArgOption& o : argOptions) {
-        if (o.arg == arg) return o;
-    }
-    std::abort();  // every ReportArg has its option above
-}
 
 struct Options {
     const ReportSpec* spec = nullptr;
@@ -53,71 +23,30 @@ struct Options {
     ReportArgs args;
 };
 
-std::optional<std::string> number(std::string_view text, std::string_view option, int low, int high, int& out) {
-    int v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc{} || end != text.data() + text.size() || v < low || v > high)
-        return std::string(option) + " traži cijeli broj od " + std::to_string(low) + " do " + std::to_string(high) +
-               ", a ne '" + std::string(text) + "'";
-    out = v;
-    return std::nullopt;
-}
-
-std::optional<std::string> setArg(ReportArgs& a, ReportArg arg, std::string_view option, std::string_view v) {
-    int n = 0;
-    std::optional<std::string> bad;
-    switch (arg) {
-    case ReportArg::Year: return number(v, option, 1900, 2999, a.year);
-    case ReportArg::Month: return number(v, option, 1, 12, a.month);
-    case ReportArg::Printer:
-        if (v != "M" && v != "L") return "--printer traži M (matrični) ili L (laserski), a ne '" + std::string(v) + "'";
-        a.printer = v == "M" ? PrinterKind::Matrix : PrinterKind::Laser;
-        return std::nullopt;
-    case ReportArg::ReportDate:
-        a.reportDate = Date::parse(v);
-        if (!a.reportDate || a.reportDate->isNull()) return "--date traži dan kao DD.MM.GGGG, a ne '" + std::string(v) + "'";
-        return std::nullopt;
-    default: break;
-    }
-    bad = number(v, option, arg == ReportArg::Payee || arg == ReportArg::Param ? 0 : 1, 2147483647, n);
-    if (bad) return bad;
-    std::int32_t* target = arg == ReportArg::Payer ? &a.payer : arg == ReportArg::Payee ? &a.payee
-                         : arg == ReportArg::Payment ? &a.payment : arg == ReportArg::Item ? &a.item
-                         : arg == ReportArg::Submission ? &a.submission : arg == ReportArg::Header ? &a.header
-                         : arg == ReportArg::Kriznica ? &a.kriznica : &a.param;
-    *target = n;
-    return std::nullopt;
-}
-
-bool declares(const ReportSpec& spec, ReportArg arg) {
-    for (const ArgSpec& a : spec.args) {
-        if (a.arg == arg) return true;
-    }
-    return false;
-}
+bool declares(const ReportSpec& spec, ReportArg arg) { return std::ranges::find(spec.args, arg, &ArgSpec::arg) != spec.args.end(); }
 
 std::string reportNames() {
     std::string names;
-    for (const ReportSpec* s : allReports()) names += (names.empty() ? "" : ", ") + std::string(s->name);
+    for (const ReportSpec* s : reportCatalog().all()) names += (names.empty() ? "" : ", ") + std::string(s->name);
     return names;
 }
 
 OptionRules rules() {
     OptionRules r{.valued = {"--data", "--pdf", "--text"}, .words = 1};
-    for (const ArgOption& o : argOptions) r.valued.emplace(o.option);
+    for (const ArgOption& o : argOptions()) r.valued.emplace(o.option);
     return r;
 }
 
 // The values the report is run for, each option one the report declares.
 std::optional<std::string> reportArgs(const CommandLine& line, Options& o) {
     for (const auto& [name, value] : line.values) {
-        const ArgOption* opt = optionNamed(name);
+        const ArgOption* opt = argOption(name);
         if (!opt) continue;  // --data, --pdf, --text
         if (!declares(*o.spec, opt->arg)) return "neočekivani argument '" + name + "'";
-        if (auto bad = setArg(o.args, opt->arg, name, value)) return bad;
+        if (auto bad = opt->read(value, o.args)) return bad;
     }
     for (const ArgSpec& a : o.spec->args) {
-        const std::string option(optionOf(a.arg).option);
+        const std::string option(argOption(a.arg).option);
         if (a.required && !line.has(option)) return "izvještaj " + std::string(o.spec->name) + " traži " + option;
     }
     return std::nullopt;
@@ -127,7 +56,7 @@ std::optional<std::string> parse(const std::vector<std::string>& args, Options& 
     CommandLine line;
     if (auto problem = readCommandLine(args, 0, rules(), line)) return problem->text();
     if (line.words.empty()) return "navedite izvještaj: " + reportNames();
-    o.spec = findReport(line.words[0]);
+    o.spec = reportCatalog().find(line.words[0]);
     if (!o.spec) return "navedite izvještaj: " + reportNames() + " ('" + line.words[0] + "' nije izvještaj)";
     if (auto problem = reportArgs(line, o)) return problem;
     o.dataDir = line.value("--data");
@@ -197,10 +126,10 @@ int report(const std::vector<std::string>& args) {
 std::string usageText() {
     std::string text = "  report IME [OPCIJE] [--data DIR] (--pdf DATOTEKA | --text DATOTEKA)\n"
                        "      zapisuje izvještaj kao PDF ili kao tekst; IME i njegove opcije:";
-    for (const ReportSpec* s : allReports()) {
+    for (const ReportSpec* s : reportCatalog().all()) {
         text += "\n        " + std::string(s->name);
         for (const ArgSpec& a : s->args) {
-            const ArgOption& o = optionOf(a.arg);
+            const ArgOption& o = argOption(a.arg);
             const std::string opt = std::string(o.option) + " " + std::string(o.meta);
             text += " " + (a.required ? opt : "[" + opt + "]");
         }

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+namespace pramo {
+class ReportCatalog;
+}
+
 namespace pramo::cli {
 
 // Exit codes: 0 done, 1 the work failed, 2 the command line or its input was not acceptable,
@@ -20,6 +24,9 @@ struct Command {
 };
 
 std::vector<Command>& registry();
+
+// Every report "report NAME" can write, assembled from each subsystem's registration.
+const ReportCatalog& reportCatalog();
 
 // A usage text known when the command is registered.
 inline std::function<std::string()> fixedUsage(std::string text) {

@@ -4,8 +4,10 @@
 #include <csignal>
 #include <iostream>
 
+#include "app/register_reports.h"
 #include "cli/command.h"
 #include "cli/output.h"
+#include "documents/report_declaration.h"
 #include "pramo_version.h"
 
 namespace pramo::cli {
@@ -13,6 +15,15 @@ namespace pramo::cli {
 std::vector<Command>& registry() {
     static std::vector<Command> commands;
     return commands;
+}
+
+const ReportCatalog& reportCatalog() {
+    static const ReportCatalog catalog = [] {
+        ReportCatalog c;
+        registerAllReports(c);
+        return c;
+    }();
+    return catalog;
 }
 
 namespace {

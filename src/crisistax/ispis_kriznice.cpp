@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "crisistax/vrste_primitka.h"
-#include "preview/report_builder.h"
+#include "preview/form_drawing.h"
 #include "preview/text_metrics.h"
 #include "records/layouts/detkriz.h"
 #include "records/layouts/kriznica.h"
@@ -21,8 +21,8 @@ namespace {
 
 constexpr double left = 20.0;
 constexpr double right = 190.0;
-// The edges of the table's five columns.
-constexpr std::array<double, 6> edges{left, 32.0, 90.0, 112.0, 150.0, right};
+// The table's five columns.
+const TableColumns table(left, right, {12.0, 58.0, 22.0, 38.0, 40.0});
 constexpr double rowHeight = 8.0;
 
 const PageFont body = PageFont{}.sized(9.0);
@@ -111,15 +111,9 @@ Band payer(const Obrazac& o) {
     return band;
 }
 
-// Vertical rules at every column edge and a rule under the row.
-void rules(Band& band, double height, double pen = 0.2) {
-    for (const double x : edges) band.line(x, 0.0, x, height, pen);
-    band.line(left, height, right, height, pen);
-}
-
 void cell(Band& band, std::size_t column, double y, const QString& text, const PageFont& font, Align align) {
     const double pad = align == Align::Centre ? 0.0 : 1.5;
-    band.text(edges[column] + pad, y, text, font, align, edges[column + 1] - edges[column] - 2 * pad);
+    band.text(table.edge(column) + pad, y, text, font, align, table.width(column) - 2 * pad);
 }
 
 Band sectionTwo() {
@@ -147,7 +141,7 @@ Band tableHead(const Kriznica& kri) {
         cell(band, i, captions + 1.0, QString::number(i + 1), small, Align::Centre);
     }
     band.line(left, captions, right, captions, 0.15);
-    rules(band, band.height());
+    table.ruleRow(band, 0.0, band.height(), 0.2);
     return band;
 }
 
@@ -162,7 +156,7 @@ Band row(const QString& number, const QString& label, const Slot& s, const PageF
     cell(band, 2, y, count(s.broj), font, Align::Right);
     cell(band, 3, y, amount(s.osnovica), font, Align::Right);
     cell(band, 4, y, amount(s.iznos), font, Align::Right);
-    rules(band, rowHeight);
+    table.ruleRow(band, 0.0, rowHeight, 0.2);
     return band;
 }
 
@@ -218,7 +212,7 @@ const ReportSpec ispisKrizniceReport{
     .preview = PreviewKind::Simple,
     .files = {&Kriznica::table, &Detkriz::table, &Subjekti::table, &Mjesta::table, &Ulice::table},
     .args = {{ReportArg::Kriznica}},
-    .summary = "the crisis-tax return (form IPP) of one return",
+    .summary = "prijava posebnog poreza (obrazac IPP) jedne prijave",
     .run = ispisKriznice,
 };
 

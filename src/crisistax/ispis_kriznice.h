@@ -4,7 +4,7 @@
 // return has a line of that kind, and their total. Started from the returns list and from
 // pramo-cli ("report kriznica --return N"); a return that does not exist prints nothing.
 
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 

@@ -191,7 +191,7 @@ const ReportSpec joppdIspisReport{
     .files = {&Isplate::table, &Subjekti::table, &Mjesta::table, &Ulice::table, &Dohoci::table, &Osobe::table,
               &Opcine::table, &Vrstedoh::table, &Obracun::table, &Svasta::table, &Jopozije::table},
     .args = {{ReportArg::Payment}},
-    .summary = "page A of the JOPPD return of a payment: submitter, counts and the page's totals",
+    .summary = "stranica A obrasca JOPPD isplate: podnositelj, broj osoba i zbrojevi",
     .run = joppdIspis,
 };
 

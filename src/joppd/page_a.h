@@ -8,7 +8,7 @@
 #include <set>
 
 #include "joppd/item_facts.h"
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 

@@ -5,7 +5,7 @@
 #include "joppd/item_facts.h"
 #include "joppd/page_b_columns.h"
 #include "joppd/printed_payment.h"
-#include "preview/report_builder.h"
+#include "preview/form_drawing.h"
 #include "preview/text_metrics.h"
 #include "records/layouts/dohoci.h"
 #include "records/layouts/isplate.h"
@@ -48,22 +48,17 @@ std::size_t indexOf(std::string_view number) {
     return static_cast<std::size_t>(it - all.begin());
 }
 
-double right() {
-    double x = left;
-    for (const Cell& c : cells()) x += c.width;
-    return x;
+// The grid's columns, one per cell.
+const TableColumns& grid() {
+    static const TableColumns t = [] {
+        std::vector<double> widths;
+        for (const Cell& c : cells()) widths.push_back(c.width);
+        return TableColumns(left, 0.0, widths);
+    }();
+    return t;
 }
 
-// Vertical rules at every cell edge from y0 to y1, and a rule across at y1.
-void grid(Band& band, double y0, double y1) {
-    double x = left;
-    band.line(x, y0, x, y1, 0.2);
-    for (const Cell& c : cells()) {
-        x += c.width;
-        band.line(x, y0, x, y1, 0.2);
-    }
-    band.line(left, y1, right(), y1, 0.2);
-}
+double right() { return grid().right(); }
 
 // The headings of a cell stacked; answers the height they take.
 double headingsOf(Band& band, double x, double y, const Cell& cell) {
@@ -91,7 +86,7 @@ Band header(const PrintedPayment& p, int page) {
         height = std::max(height, headingsOf(band, x, gridTop + pad, c));
         x += c.width;
     }
-    grid(band, gridTop, gridTop + height + 2 * pad);
+    grid().ruleRow(band, gridTop, height + 2 * pad, 0.2);
     band.setHeight(gridTop + height + 2 * pad);
     return band;
 }
@@ -111,7 +106,7 @@ Band row(const PageBValues& v) {
         }
         x += c.width;
     }
-    grid(band, 0.0, height);
+    grid().ruleRow(band, 0.0, height, 0.2);
     return band;
 }
 
@@ -152,7 +147,7 @@ const ReportSpec joppBStranaReport{
     .files = {&Isplate::table, &Subjekti::table, &Mjesta::table, &Ulice::table, &Dohoci::table, &Osobe::table,
               &Opcine::table, &Vrstedoh::table, &Obracun::table, &Svasta::table},
     .args = {{ReportArg::Payment}, {ReportArg::Printer, false}},
-    .summary = "page B of the JOPPD return of a payment: one row per income item",
+    .summary = "stranica B obrasca JOPPD isplate: redak po stavci dohotka",
     .run = joppBStrana,
 };
 

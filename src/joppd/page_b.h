@@ -2,7 +2,7 @@
 // JOPPBSTRANA: page B of the JOPPD return of a payment, printed: one row per income item in a
 // ruled landscape grid under the column headings. Read only; no submission is needed.
 
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "joppd/joppd_text.h"
+#include "xml/authority_text.h"
 #include "records/values/number_format.h"
 #include "xml/xml_writer.h"
 

@@ -4,7 +4,7 @@
 
 #include "joppd/categories.h"
 #include "joppd/item_facts.h"
-#include "joppd/joppd_text.h"
+#include "xml/authority_text.h"
 #include "payments/working_values.h"
 #include "records/values/unicode.h"
 #include "registers/check_digits.h"

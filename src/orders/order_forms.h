@@ -10,7 +10,7 @@
 
 #include "orders/order.h"
 #include "preview/page.h"
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 

@@ -109,19 +109,13 @@ const std::vector<ArgSpec> orderArgs{{ReportArg::Payment}, {ReportArg::Printer, 
 
 }  // namespace
 
-ReportArgs hub3Args(std::int32_t payment, PrinterKind printer, std::int32_t param) {
-    return {.payment = payment, .param = param, .printer = printer};
-}
-
-ReportArgs hub3aArgs(std::int32_t payment, PrinterKind printer) { return {.payment = payment, .printer = printer}; }
-
 const ReportSpec hub3Report{
     .name = "hub3",
     .title = QStringLiteral("Nalozi za plaćanje HUB-3"),
     .preview = PreviewKind::Simple,
     .files = orderFiles,
     .args = orderArgs,
-    .summary = "the payment orders of a payment on HUB-3 forms, one to a sheet",
+    .summary = "nalozi za plaćanje isplate na obrascima HUB-3, jedan na listu",
     .run = [](ReportContext& rc, Progress& p) { return runOrders(rc, p, OrderForm::Hub3); },
 };
 
@@ -131,7 +125,7 @@ const ReportSpec hub3aReport{
     .preview = PreviewKind::Full,
     .files = orderFiles,
     .args = orderArgs,
-    .summary = "the payment orders of a payment on HUB-3A forms, three to a sheet, with the 2D code",
+    .summary = "nalozi za plaćanje isplate na obrascima HUB-3A, tri na listu, s 2D kodom",
     .run = [](ReportContext& rc, Progress& p) { return runOrders(rc, p, OrderForm::Hub3a); },
 };
 

@@ -5,18 +5,11 @@
 // (the given one, else the first in the file) or on a laser printer's sheets. Their text form
 // lists each order's fields, one "NAME=value" a line.
 
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 
 extern const ReportSpec hub3Report;
 extern const ReportSpec hub3aReport;
-
-// What the payments list's buttons run them for. "HUB3": the payment, the printer kind chosen
-// under "Vrsta pisača" and the printer-parameter record the list shows (0: the first record).
-// "HUB3A": the payment and the printer kind only; a matrix printer's offsets come from the first
-// printer-parameter record whatever the list shows.
-ReportArgs hub3Args(std::int32_t payment, PrinterKind printer, std::int32_t param);
-ReportArgs hub3aArgs(std::int32_t payment, PrinterKind printer);
 
 }  // namespace pramo

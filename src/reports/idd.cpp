@@ -95,7 +95,7 @@ const ReportSpec iddReport{
     .files = withRateFiles({&Isplate::table, &Dohoci::table, &Obracun::table, &Vrstedoh::table, &Subjekti::table,
                             &Mjesta::table, &Ulice::table}),
     .args = {{ReportArg::Payer}, {ReportArg::Year}, {ReportArg::Month}},
-    .summary = "the IDD form of a payer's month: other income paid, contributions, tax and surtax by kind of receipt",
+    .summary = "obrazac IDD isplatitelja za mjesec: drugi dohodak, doprinosi, porez i prirez po vrsti primitka",
     .run = idd,
 };
 

@@ -2,7 +2,7 @@
 // IDD: the payer's monthly report of other income paid, with the contributions, income tax and
 // surtax on it, by kind of receipt. Started from the payments list and from pramo-cli.
 
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 

@@ -1,7 +1,7 @@
 #include "reports/idd_page.h"
 
 #include "preview/text_metrics.h"
-#include "reports/form_drawing.h"
+#include "preview/form_drawing.h"
 #include "reports/report_text.h"
 
 namespace pramo {
@@ -16,19 +16,11 @@ constexpr double tableWidth = numberWidth + descriptionWidth + 6 * amountWidth +
 constexpr double rowHeight = 5.0;
 constexpr double shade = 0.12;
 
-double columnX(int column) {  // left edge of form column 1 to 9
-    if (column <= 1) return left;
-    if (column == 2) return left + numberWidth;
-    return left + numberWidth + descriptionWidth + (column - 3) * amountWidth;
-}
-const std::vector<double>& edges() {  // every vertical rule of the matrix
-    static const std::vector<double> e{columnX(1), columnX(2), columnX(3), columnX(4), columnX(5), columnX(6),
-                                       columnX(7), columnX(8), columnX(9), left + tableWidth};
-    return e;
-}
-double columnWidth(int column) {
-    return column == 1 ? numberWidth : column == 2 ? descriptionWidth : column == 9 ? totalWidth : amountWidth;
-}
+// Form columns 1 to 9.
+const TableColumns table(left, left + tableWidth, {numberWidth, descriptionWidth, amountWidth, amountWidth, amountWidth,
+                                                   amountWidth, amountWidth, amountWidth, totalWidth});
+double columnX(int column) { return table.edge(static_cast<std::size_t>(column - 1)); }
+double columnWidth(int column) { return table.width(static_cast<std::size_t>(column - 1)); }
 
 void caption(Band& form, const QRectF& cell, const QStringList& lines) { cellCaption(form, cell, lines, smallFont); }
 
@@ -124,8 +116,7 @@ void matrixRow(Band& form, double y, const IddRow& row, const IddCells& cells, c
     const QRectF total(columnX(9), y, totalWidth, rowHeight);
     if (row.kind == IddRowKind::Count) cellText(form, total, countText(figures.countTotal()), amountFont, Align::Right);
     else if (row.kind == IddRowKind::Amounts) cellText(form, total, amountText(cells.total), amountFont, Align::Right);
-    columnRules(form, edges(), y, rowHeight);
-    form.line(left, y + rowHeight, left + tableWidth, y + rowHeight);
+    table.ruleRow(form, y, rowHeight, 0.2);
 }
 
 double foot(Band& form, double y, const IddHeader& h) {

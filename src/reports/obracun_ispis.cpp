@@ -194,7 +194,7 @@ const ReportSpec obracunIspReport{
     .files = withRateFiles({&Dohoci::table, &Obracun::table, &Pozicije::table, &Isplate::table, &Subjekti::table,
                             &Osobe::table, &Mjesta::table, &Opcine::table}),
     .args = {{ReportArg::Item}},
-    .summary = "the stored calculation lines of one income item, with the position names",
+    .summary = "spremljeni redovi obračuna jedne stavke dohotka, s nazivima pozicija",
     .run = obracunIsp,
 };
 
@@ -204,7 +204,7 @@ const ReportSpec obrIsplateIspReport{
     .preview = PreviewKind::Simple,
     .files = withRateFiles({&Isplate::table, &Dohoci::table, &Obracun::table, &Pozicije::table, &Subjekti::table}),
     .args = {{ReportArg::Payment}},
-    .summary = "the calculation lines of every item of a payment, added up by position",
+    .summary = "redovi obračuna svih stavaka isplate, zbrojeni po pozicijama",
     .run = obrIsplateIsp,
 };
 

@@ -4,7 +4,7 @@
 // line is printed with its position's name from the positions register (blank when it has none),
 // and both end with the payer's whole cost, "Bruto + Zdravstveno osiguranje".
 
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 

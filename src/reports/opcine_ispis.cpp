@@ -42,7 +42,7 @@ const ReportSpec opcineIspisReport{
     .title = QStringLiteral("Report the opcine File"),
     .preview = PreviewKind::Simple,
     .files = {&Opcine::table},
-    .summary = "the municipalities by name, with their tax accounts and surtax rates",
+    .summary = "općine po nazivu, s računima poreza i stopama prireza",
     .run = opcineIspis,
 };
 

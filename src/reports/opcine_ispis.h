@@ -2,7 +2,7 @@
 // OPCINEISPIS: the list of municipalities by name, with their codes, tax accounts and surtax
 // rates. Started from the municipalities list and from pramo-cli.
 
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 

@@ -12,7 +12,7 @@
 
 #include "payments/working_values.h"
 #include "records/layouts/dohoci.h"
-#include "reports/report_reads.h"
+#include "documents/report_reads.h"
 
 namespace pramo {
 

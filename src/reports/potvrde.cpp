@@ -76,7 +76,7 @@ const ReportSpec potvrdeReport{
     .preview = PreviewKind::Full,
     .files = certificateFiles,
     .args = certificateArgs,
-    .summary = "the year's certificates of a payer's payments, for one payee or all (twelve columns for 2009 and 2010)",
+    .summary = "potvrde o isplaćenim primicima isplatitelja za godinu, za jednog primatelja ili sve (dvanaest stupaca za 2009. i 2010.)",
     .run = [](ReportContext& rc, Progress& p) { return ispisPotvrde(rc, p, certificateKindFor(rc.args.year)); },
 };
 
@@ -86,7 +86,7 @@ const ReportSpec potvrdeSKriznicomReport{
     .preview = PreviewKind::Full,
     .files = certificateFiles,
     .args = certificateArgs,
-    .summary = "the certificates with the crisis-tax column, for any year",
+    .summary = "potvrde sa stupcem posebnog poreza, za bilo koju godinu",
     .run = [](ReportContext& rc, Progress& p) { return ispisPotvrde(rc, p, CertificateKind::WithCrisisTax); },
 };
 

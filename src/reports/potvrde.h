@@ -4,7 +4,7 @@
 // payer paid in the year, one certificate each. Started from POTVRDE and from pramo-cli.
 
 #include "reports/potvrde_data.h"
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 

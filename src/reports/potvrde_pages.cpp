@@ -2,7 +2,7 @@
 
 #include "preview/report_builder.h"
 #include "preview/text_metrics.h"
-#include "reports/form_drawing.h"
+#include "preview/form_drawing.h"
 #include "reports/potvrde_columns.h"
 #include "reports/report_text.h"
 

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "records/values/number_format.h"
-#include "reports/form_drawing.h"
-#include "reports/report_reads.h"
+#include "preview/form_drawing.h"
+#include "documents/report_reads.h"
 
 namespace pramo {
 

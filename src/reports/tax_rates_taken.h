@@ -10,7 +10,7 @@
 #include "payments/municipal_rates.h"
 #include "records/layouts/dohoci.h"
 #include "records/store/table_def.h"
-#include "reports/report_reads.h"
+#include "documents/report_reads.h"
 
 namespace pramo {
 

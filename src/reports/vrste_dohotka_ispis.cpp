@@ -73,7 +73,7 @@ const ReportSpec ispisVrstaDohotkaReport{
     .title = QStringLiteral("PREGLED VRSTA DOHOTKA"),
     .preview = PreviewKind::Simple,
     .files = {&Vrstedoh::table, &Vbrat::table},
-    .summary = "the income types with their rates and JOPPD receipt codes",
+    .summary = "vrste dohotka sa stopama i JOPPD oznakama primitka",
     .run = ispisVrstaDohotka,
 };
 

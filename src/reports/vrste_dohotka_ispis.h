@@ -3,7 +3,7 @@
 // with the code's description from the JOPPD code book. Started from the income types list and
 // from pramo-cli.
 
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 

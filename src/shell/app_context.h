@@ -14,6 +14,8 @@
 
 namespace pramo {
 
+class ScreenRegistry;
+
 struct AppContext {
     Store& store;
     Files& files;
@@ -23,6 +25,8 @@ struct AppContext {
     const Clock& clock;
     std::string dataDir;
     FormHistory formHistory{};  // the forms' history copies for ditto, kept for the run
+    // What the program is made of: the lists records are chosen from, the document commands.
+    const ScreenRegistry* screens = nullptr;
 };
 
 }  // namespace pramo

@@ -36,6 +36,25 @@ void Declarations::collect(const FormSpec& form) {
     }
 }
 
+void Declarations::choose(const ListSpec& list) {
+    collect(list);
+    choosers.emplace(list.table, &list);
+}
+
+const ListSpec* Declarations::chooser(const TableDef& table) const {
+    const auto it = choosers.find(&table);
+    return it == choosers.end() ? nullptr : it->second;
+}
+
+std::string Declarations::unchosenLookup() const {
+    for (const FormSpec* form : forms)
+        for (const FieldSpec& f : form->fields)
+            if (f.lookup.registered && f.lookup.key && !chooser(*f.lookup.key->table))
+                return named(form->insertCaption, "the look-up " + f.label.toStdString() + " finds no list registered for " +
+                                                      std::string(f.lookup.key->table->name));
+    return {};
+}
+
 std::string Declarations::firstFault() const {
     for (const ListSpec* l : lists)
         if (auto f = named(l->caption, ownFault(*l)); !f.empty()) return f;

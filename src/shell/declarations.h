@@ -5,6 +5,7 @@
 // file's records before any window opens.
 
 #include <QString>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,13 +19,20 @@ class Messages;
 struct Declarations {
     std::vector<const ListSpec*> lists;
     std::vector<const FormSpec*> forms;
+    std::map<const TableDef*, const ListSpec*> choosers;  // the list a record of each file is chosen from
 
     // Adds the declaration and every one it leads to (each once).
     void collect(const ListSpec& list);
     void collect(const FormSpec& form);
+    // Adds the list as the one to choose a record of its file from (the first one stays).
+    void choose(const ListSpec& list);
+    const ListSpec* chooser(const TableDef& table) const;
     // The first fault among them, naming the declaration ("Pregled mjesta: MJE:NAZV is not a
     // declared field"); empty when every one resolves.
     std::string firstFault() const;
+    // The first look-up that chooses from the registered list of a file none is registered for,
+    // naming its form and field; empty when every one has its list.
+    std::string unchosenLookup() const;
 };
 
 // The first fault of a declaration or of any it leads to; empty when there is none.

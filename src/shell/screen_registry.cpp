@@ -16,6 +16,10 @@ void ScreenRegistry::add(MenuCommand command, ScreenFactory factory, const std::
 void ScreenRegistry::declare(const ListSpec& list) { declarations_.collect(list); }
 void ScreenRegistry::declare(const FormSpec& form) { declarations_.collect(form); }
 
+const ListSpec* registeredChooser(const AppContext& ctx, const TableDef& table) {
+    return ctx.screens ? ctx.screens->declarations().chooser(table) : nullptr;
+}
+
 const ScreenFactory* ScreenRegistry::find(MenuCommand command) const {
     const auto it = factories_.find(command);
     return it == factories_.end() ? nullptr : &it->second;

@@ -13,6 +13,10 @@
 //       registry.declare(odabirOpcine);                       // a list only ever chosen from
 //   }
 //
+// A subsystem also registers the lists other subsystems' screens choose its records from
+// (registry.chooser(subjektiList): a form's look-up declared `.registered`, chooseRecord) and the
+// document commands it adds to the payments window (registry.command(...)).
+//
 // Every declaration registered, and every one it leads to, is resolved by one test
 // (tests/ui/declarations_test.cpp), so a misspelt field name fails the build's tests, not a click.
 
@@ -24,6 +28,7 @@
 
 #include "shell/app_context.h"
 #include "shell/declarations.h"
+#include "shell/document_commands.h"
 
 namespace pramo {
 
@@ -47,10 +52,15 @@ public:
     // Declarations no menu command opens directly (lists only chosen from, forms a screen calls).
     void declare(const ListSpec& list);
     void declare(const FormSpec& form);
+    // The list other screens choose a record of its file from (the first one registered stays).
+    void chooser(const ListSpec& list) { declarations_.choose(list); }
+    // A document command of the payments window; commands of one place keep the order they came in.
+    void command(DocumentCommand c) { commands_.push_back(std::move(c)); }
 
     const ScreenFactory* find(MenuCommand command) const;
     // Every declaration registered and every one they lead to.
     const Declarations& declarations() const { return declarations_; }
+    const std::vector<DocumentCommand>& commands() const { return commands_; }
     // Menu commands registered more than once (the first registration stays).
     const std::vector<MenuCommand>& registeredTwice() const { return twice_; }
 
@@ -58,6 +68,7 @@ private:
     std::map<MenuCommand, ScreenFactory> factories_;
     Declarations declarations_;
     std::vector<MenuCommand> twice_;
+    std::vector<DocumentCommand> commands_;
 };
 
 }  // namespace pramo

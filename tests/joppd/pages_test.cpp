@@ -8,7 +8,7 @@
 #include "joppd/page_b_columns.h"
 #include "support/joppd_office.h"
 #include "records/layouts/vrstedoh.h"
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -12,7 +12,7 @@
 
 #include "preview/page.h"
 #include "reports/position_sums.h"
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 #include "support/office.h"
 #include "support/raw_db.h"
 #include "support/test_data.h"

@@ -1,8 +1,9 @@
-// The payments list's "HUB3A" button: the orders of the payment in the full preview, after a word
-// about any order without the recipient's account.
+// The HUB-3A orders as the payments list's "HUB3A" button starts them: the orders of the payment
+// in the full preview, after a word about any order without the recipient's account.
 
-#include "orders/ui/orders_commands.h"
+#include "orders/order_reports.h"
 #include "preview/ui/full_preview.h"
+#include "preview/ui/run_report.h"
 #include "preview_test_support.h"
 #include "shell/app_context.h"
 #include "support/office.h"
@@ -27,7 +28,7 @@ TEST(OrdersUi, Hub3aOpensTheFullPreview) {
         EXPECT_EQ(p->pages().count(), 3);  // seven orders, three to a sheet
         p->command("exit")->trigger();
     });
-    EXPECT_FALSE(printHub3a(1, PrinterKind::Laser, ctx, host, nullptr));
+    EXPECT_FALSE(startReport(hub3aReport, {.payment = 1}, ctx, host, nullptr));
     // Before the preview, the bookkeeper is told which order has no account to pay to.
     ASSERT_EQ(data.messages.shown.size(), 1u);
     EXPECT_EQ(data.messages.shown[0].text,

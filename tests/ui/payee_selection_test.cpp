@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
 
-#include "payments/ui/payee_selection.h"
+#include "registers/ui/payee_selection.h"
 #include "records/layouts/mjesta.h"
 #include "ui/item_fixture.h"
 

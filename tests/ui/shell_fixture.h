@@ -29,12 +29,19 @@ struct ShellFixture : ::testing::Test {
     ScriptedMessages messages;
     FixedClock clock{*Date::fromYmd(2015, 3, 14)};
     std::unique_ptr<Session> session;
+    ScreenRegistry programScreens = allScreens();  // what the program registers: look-ups, commands
 
     // One start of the program in `dir` (several starts may follow one another).
     bool start() {
         session.reset();
         session = std::make_unique<Session>(messages, clock, dir.path().string(), dataUpgrades());
+        session->context().screens = &programScreens;
         return session->start();
+    }
+    static ScreenRegistry allScreens() {
+        ScreenRegistry r;
+        registerAllScreens(r);
+        return r;
     }
     AppContext& ctx() { return session->context(); }
     Store& store() { return ctx().store; }

@@ -9,8 +9,7 @@
 #include "records/layouts/kriznica.h"
 #include "records/layouts/subjekti.h"
 #include "records/store/read_linked.h"
-#include "registers/ui/register_lists.h"
-#include "reports/ui/run_report.h"
+#include "preview/ui/run_report.h"
 #include "shell/form/form_screen.h"
 #include "shell/list/list_panel.h"
 #include "shell/screen_registry.h"
@@ -119,7 +118,7 @@ const FormSpec unosKriznice{
     .insertCaption = "Unos obrasca",
     .changeCaption = "Promjene",
     .fields = {{.field = "ISPLATITELJ", .label = "Isplatitelj:",
-                .lookup = {.list = &subjektiList, .key = &Subjekti::keyOznaka, .shown = "NAZIV",
+                .lookup = {.registered = true, .key = &Subjekti::keyOznaka, .shown = "NAZIV",
                            .openWhenUnmatched = true, .required = true}},
                {.field = "GODINA", .label = "Godina:"},
                {.field = "MJESEC", .label = "Mjesec:"},

@@ -1,7 +1,5 @@
 #include "joppd/ui/joppd_commands.h"
 
-#include "joppd/page_a.h"
-#include "joppd/page_b.h"
 #include "joppd/return_file.h"
 #include "joppd/submission.h"
 #include "records/layouts/dohoci.h"
@@ -15,7 +13,6 @@
 #include "records/layouts/svasta.h"
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
-#include "reports/ui/run_report.h"
 #include "shell/app_context.h"
 
 namespace pramo {
@@ -52,14 +49,6 @@ bool kreirajXmlDatoteku(AppContext& ctx, std::int32_t jopo, QWidget*) {
     const ReturnFileOutcome o = writeReturnFile(ctx.store, ctx.clock, jopo, {ctx.dataDir, {}});
     tell(ctx, "KREIRAJ XML DATOTEKU", o.message, o.created);
     return o.created;
-}
-
-bool printJoppdA(AppContext& ctx, std::int32_t isplata, QWidget* parent) {
-    return startReport(joppdIspisReport, {.payment = isplata}, ctx, parent);
-}
-
-bool printJoppdB(AppContext& ctx, std::int32_t isplata, PrinterKind printer, QWidget* parent) {
-    return startReport(joppBStranaReport, {.payment = isplata, .printer = printer}, ctx, parent);
 }
 
 }  // namespace pramo

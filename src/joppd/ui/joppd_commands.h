@@ -1,11 +1,9 @@
 #pragma once
-// The JOPPD commands the screens run, each with its messages: "JOP kreiranje" and the buttons
-// "JOP - A" and "JOP - B" of the payments list, and "KREIRAJ XML DATOTEKU" of the submissions
-// list. Each opens the files it needs for as long as it runs.
+// The JOPPD commands the screens run, each with its messages: "JOP kreiranje" of the payments
+// list and "KREIRAJ XML DATOTEKU" of the submissions list (the list's "JOP - A" and "JOP - B" run
+// their reports). Each opens the files it needs for as long as it runs.
 
 #include <cstdint>
-
-#include "reports/report_declaration.h"
 
 class QWidget;
 
@@ -22,10 +20,5 @@ bool jopKreiranje(AppContext& ctx, std::int32_t isplata, RandomSource& random, Q
 // Writes the XML return of submission `jopo` (the XML directory of the data directory, else the
 // data directory) and shows "XML datoteka kreirana" or what stopped it. True when it was written.
 bool kreirajXmlDatoteku(AppContext& ctx, std::int32_t jopo, QWidget* parent);
-
-// Pages A and B of payment `isplata` through the preview (the payments list passes its printer
-// kind to page B, which does not use it). True when pages were printed.
-bool printJoppdA(AppContext& ctx, std::int32_t isplata, QWidget* parent);
-bool printJoppdB(AppContext& ctx, std::int32_t isplata, PrinterKind printer, QWidget* parent);
 
 }  // namespace pramo

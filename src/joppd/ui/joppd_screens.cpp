@@ -1,6 +1,9 @@
 #include "joppd/ui/joppd_screens.h"
 
+#include "joppd/page_a.h"
+#include "joppd/page_b.h"
 #include "joppd/ui/joppd_commands.h"
+#include "preview/ui/run_report.h"
 #include "records/layouts/isplate.h"
 #include "records/layouts/jopo.h"
 #include "records/layouts/subjekti.h"
@@ -75,6 +78,10 @@ const ListSpec jopoObrasci{
 
 void registerJoppdScreens(ScreenRegistry& registry) {
     registry.add(MenuCommand::JopObrasci, jopoObrasci);
+    registry.command({"JOP - A", {}, {}, CommandPlace::Jop, when(&ReportArgs::payment, reportCommand(joppdIspisReport))});
+    registry.command({"JOP kreiranje", "Priprema podataka za formiranje xml obrasca", {}, CommandPlace::Jop,
+                      when(&ReportArgs::payment, [](CommandCall& c) { jopKreiranje(c.ctx, c.args.payment, c.window); })});
+    registry.command({"JOP - B", {}, {}, CommandPlace::Jop, when(&ReportArgs::payment, reportCommand(joppBStranaReport))});
 }
 
 }  // namespace pramo

@@ -1,6 +1,6 @@
 #pragma once
 // The JOPPD submissions list (JOPOOBRASCI) and its form (JOPOPROMJENEOBR), registered for the
-// menu (called from app/register_screens.cpp).
+// menu, and the JOPPD commands of the payments window (called from app/register_screens.cpp).
 
 #include "shell/form/form_declaration.h"
 #include "shell/list/list_declaration.h"

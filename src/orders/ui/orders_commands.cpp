@@ -1,25 +1,20 @@
 #include "orders/ui/orders_commands.h"
 
 #include "orders/order_reports.h"
-#include "reports/ui/run_report.h"
+#include "preview/ui/run_report.h"
+#include "shell/screen_registry.h"
 
 namespace pramo {
 
-bool printHub3(std::int32_t payment, PrinterKind printer, std::int32_t param, AppContext& ctx, QWidget* parent) {
-    return startReport(hub3Report, hub3Args(payment, printer, param), ctx, parent);
-}
-
-bool printHub3a(std::int32_t payment, PrinterKind printer, AppContext& ctx, QWidget* parent) {
-    return startReport(hub3aReport, hub3aArgs(payment, printer), ctx, parent);
-}
-
-bool printHub3(std::int32_t payment, PrinterKind printer, std::int32_t param, AppContext& ctx, PreviewHost& host,
-               QWidget* parent) {
-    return startReport(hub3Report, hub3Args(payment, printer, param), ctx, host, parent);
-}
-
-bool printHub3a(std::int32_t payment, PrinterKind printer, AppContext& ctx, PreviewHost& host, QWidget* parent) {
-    return startReport(hub3aReport, hub3aArgs(payment, printer), ctx, host, parent);
+void registerOrdersScreens(ScreenRegistry& registry) {
+    registry.command({"HUB3", "Dugme za ispis naloga za plaćanje (HUB1)", {}, CommandPlace::Orders,
+                      when(&ReportArgs::payment, reportCommand(hub3Report))});
+    // HUB-3A forms go to a laser printer: the window's printer kind becomes "Laserski" first (so
+    // no matrix printer's offsets are read, whatever record the list shows).
+    registry.command({"HUB3A", "Dugme za ispis naloga za plaćanje (HUB1-1)", {}, CommandPlace::Orders, [](CommandCall& c) {
+                          c.setPrinter(PrinterKind::Laser);
+                          if (c.args.payment != 0) startReport(hub3aReport, {.payment = c.args.payment}, c.ctx, c.window);
+                      }});
 }
 
 }  // namespace pramo

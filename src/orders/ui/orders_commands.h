@@ -1,31 +1,17 @@
 #pragma once
-// Printing a payment's orders from a screen: what the payments list's "HUB3" and "HUB3A" buttons
-// do. Each runs its report with the progress window and shows the pages in its preview (HUB-3 the
-// simple one, HUB-3A the full one), from which the user prints. True when pages were printed.
-
-#include <cstdint>
-
-#include "reports/report_declaration.h"
-
-class QWidget;
+// Printing a payment's orders from the payments list's buttons "HUB3" (tool tip "Dugme za ispis
+// naloga za plaćanje (HUB1)") and "HUB3A" ("Dugme za ispis naloga za plaćanje (HUB1-1)"). Each runs
+// its report with the progress window and shows the pages in its preview (HUB-3 the simple one,
+// HUB-3A the full one), from which the user prints. HUB-3 forms go to the printer kind chosen under
+// "Vrsta pisača" (a matrix printer's paper moved by the offsets of the printer-parameter record the
+// group "Podešenost matričnog pisača" shows); HUB-3A forms, with the 2D code, to a laser printer:
+// the button first sets "Vrsta pisača" to "Laserski".
 
 namespace pramo {
 
-struct AppContext;
-class PreviewHost;
+class ScreenRegistry;
 
-// "HUB3" (tool tip "Dugme za ispis naloga za plaćanje (HUB1)"): the orders on HUB-3 forms for
-// the printer kind chosen under "Vrsta pisača"; a matrix printer's paper is moved by the offsets
-// of printer-parameter record `param`, the one the group "Podešenost matričnog pisača" shows.
-bool printHub3(std::int32_t payment, PrinterKind printer, std::int32_t param, AppContext& ctx, QWidget* parent);
-
-// "HUB3A" (tool tip "Dugme za ispis naloga za plaćanje (HUB1-1)"): the orders on HUB-3A forms
-// with the 2D code. The button first sets "Vrsta pisača" to "Laserski" and passes that kind.
-bool printHub3a(std::int32_t payment, PrinterKind printer, AppContext& ctx, QWidget* parent);
-
-// The same with the preview's host given (its file and printer dialogs), for tests.
-bool printHub3(std::int32_t payment, PrinterKind printer, std::int32_t param, AppContext& ctx, PreviewHost& host,
-               QWidget* parent);
-bool printHub3a(std::int32_t payment, PrinterKind printer, AppContext& ctx, PreviewHost& host, QWidget* parent);
+// The two buttons in the payments window (called from app/register_screens.cpp).
+void registerOrdersScreens(ScreenRegistry& registry);
 
 }  // namespace pramo

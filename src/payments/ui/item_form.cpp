@@ -18,7 +18,6 @@
 
 #include "payments/ui/item_form_flow.h"
 #include "payments/ui/item_lists.h"
-#include "payments/ui/payee_selection.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/obracun.h"
 #include "records/layouts/opcine.h"
@@ -28,7 +27,6 @@
 #include "records/layouts/vrstedoh.h"
 #include "records/store/read_linked.h"
 #include "records/values/number_format.h"
-#include "registers/ui/income_types.h"
 #include "shell/called_window.h"
 #include "shell/form/form_field.h"
 #include "shell/list/list_panel.h"
@@ -331,7 +329,7 @@ bool ItemForm::acceptEntries() {
 void ItemForm::choosePayee() {
     Osobe oso;
     if (!ok(readLinked(flow_.context().store, flow_.item().djelatnik, oso))) oso = Osobe{};
-    if (selectPayeeForItem(flow_.context(), oso, this) != Response::Completed) return;
+    if (chooseRecord(flow_.context(), oso, this) != Response::Completed) return;
     flow_.choosePayee(oso.oznaka);
     refresh();
     typeButton_->setFocus();
@@ -340,7 +338,7 @@ void ItemForm::choosePayee() {
 void ItemForm::chooseType() {
     Vrstedoh vrs;
     if (!ok(readLinked(flow_.context().store, flow_.item().vrstadohotka, vrs))) vrs = Vrstedoh{};
-    if (selectRecord(flow_.context(), vrsteDohotka, vrs, this) != Response::Completed) return;
+    if (chooseRecord(flow_.context(), vrs, this) != Response::Completed) return;
     flow_.chooseType(vrs.oznaka);
     refresh();
     neto_->setFocus();

@@ -17,7 +17,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "payments/ui/payment_commands.h"
 #include "payments/ui/payment_lists.h"
 #include "preview/ui/printer_params.h"
 #include "records/layouts/dohoci.h"
@@ -27,6 +26,7 @@
 #include "shell/declarations.h"
 #include "shell/list/list_panel.h"
 #include "shell/list/page_view.h"
+#include "shell/screen_registry.h"
 
 namespace pramo {
 namespace {
@@ -40,6 +40,12 @@ QLineEdit* digitsEntry(int length, QWidget* parent) {
 }
 
 bool keypad(QKeyEvent* key) { return key->modifiers() & Qt::KeypadModifier; }
+
+// The document commands the subsystems registered for the window.
+const std::vector<DocumentCommand>& commandsOf(const AppContext& ctx) {
+    static const std::vector<DocumentCommand> none;
+    return ctx.screens ? ctx.screens->commands() : none;
+}
 
 }  // namespace
 
@@ -129,7 +135,7 @@ QWidget* IsplateScreen::buildPeriod() {
 }
 
 // The command's action (its key works anywhere in the window); a command not available is disabled.
-QAction* IsplateScreen::commandAction(const PaymentCommand& c) {
+QAction* IsplateScreen::commandAction(const DocumentCommand& c) {
     auto* a = new QAction(c.text, this);
     a->setToolTip(c.toolTip);
     a->setShortcut(c.key);
@@ -137,7 +143,8 @@ QAction* IsplateScreen::commandAction(const PaymentCommand& c) {
     a->setEnabled(static_cast<bool>(c.run));
     connect(a, &QAction::triggered, this, [this, &c] {
         if (!c.run) return;
-        c.run(*this);
+        CommandCall call{ctx_, this, documentArgs(), [this](PrinterKind kind) { setPrinter(kind); }};
+        c.run(call);
         refreshLists();
     });
     addAction(a);
@@ -146,7 +153,7 @@ QAction* IsplateScreen::commandAction(const PaymentCommand& c) {
 
 QBoxLayout* IsplateScreen::commandRow(CommandPlace place, QWidget* parent) {
     auto* row = new QHBoxLayout;
-    for (const PaymentCommand& c : paymentCommands()) {
+    for (const DocumentCommand& c : commandsOf(ctx_)) {
         if (c.place != place) continue;
         QAction* a = commandAction(c);
         auto* b = new QPushButton(c.text, parent);
@@ -162,7 +169,7 @@ QBoxLayout* IsplateScreen::commandRow(CommandPlace place, QWidget* parent) {
 
 void IsplateScreen::buildMenu() {
     QMenu* forms = menu_->addMenu("Ispisi obrazaca");
-    for (const PaymentCommand& c : paymentCommands())
+    for (const DocumentCommand& c : commandsOf(ctx_))
         if (c.place == CommandPlace::Menu) forms->addAction(commandAction(c));
 }
 
@@ -258,6 +265,11 @@ std::int32_t IsplateScreen::item() const {
 std::int32_t IsplateScreen::payer() const {
     const Subjekti* sub = payers_->highlighted<Subjekti>();
     return sub ? sub->oznaka : 0;
+}
+
+ReportArgs IsplateScreen::documentArgs() const {
+    return {.payer = payer(), .payment = payment(), .item = item(), .param = param_.oznaka, .year = yearValue(),
+            .month = monthValue(), .printer = printer()};
 }
 
 PrinterKind IsplateScreen::printer() const { return laser_->isChecked() ? PrinterKind::Laser : PrinterKind::Matrix; }

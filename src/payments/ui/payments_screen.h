@@ -3,8 +3,8 @@
 // the highlighted payment's income items side by side, each a declared list (payment_lists.h);
 // the payment form is called from the payments. Around them the window holds what the documents
 // of a payment are printed with: the month and year of the IDD and ID-1 forms, "Vrsta pisača",
-// the matrix printer's offsets, and the command of every document (payment_commands.h). After each
-// document command the three lists are read again.
+// the matrix printer's offsets, and the document commands the subsystems registered
+// (shell/document_commands.h). After each document command the three lists are read again.
 //
 // Keys: Right moves the focus payers → payments → items → payers, Left items → payments and
 // payers → items (in the payments it is Shift+Tab); F5 goes to the payments; numeric + (outside
@@ -16,8 +16,8 @@
 #include <memory>
 
 #include "records/layouts/param.h"
-#include "reports/report_declaration.h"
 #include "shell/app_context.h"
+#include "shell/document_commands.h"
 
 class QAction;
 class QBoxLayout;
@@ -29,8 +29,6 @@ class QRadioButton;
 namespace pramo {
 
 class ListPanel;
-struct PaymentCommand;
-enum class CommandPlace;
 
 class IsplateScreen : public QWidget {
     Q_OBJECT
@@ -55,6 +53,8 @@ public:
     const Param& param() const { return param_; }
     int monthValue() const;
     int yearValue() const;
+    // All of them as the values the document commands run for.
+    ReportArgs documentArgs() const;
 
     // The three lists read again (after a document command).
     void refreshLists();
@@ -69,7 +69,7 @@ protected:
 
 private:
     void buildLists(QBoxLayout* layout);
-    QAction* commandAction(const PaymentCommand& c);
+    QAction* commandAction(const DocumentCommand& c);
     QBoxLayout* commandRow(CommandPlace place, QWidget* parent);
     void buildMenu();
     QWidget* buildPeriod();

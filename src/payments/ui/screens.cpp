@@ -1,10 +1,10 @@
 #include "payments/ui/screens.h"
 
-#include "payments/ui/payment_lists.h"
-#include "payments/ui/payments_screen.h"
+#include "payments/ui/duplikat_window.h"
 #include "payments/ui/item_form.h"
 #include "payments/ui/item_lists.h"
-#include "payments/ui/payee_selection.h"
+#include "payments/ui/payment_lists.h"
+#include "payments/ui/payments_screen.h"
 #include "shell/screen_registry.h"
 
 namespace pramo {
@@ -14,7 +14,9 @@ void registerPaymentsScreens(ScreenRegistry& registry) {
     registry.declare(updateDohoci);
     registry.declare(obracunStavke);
     registry.declare(svastaStavke);
-    registry.declare(odabirOsobeZaDoh);
+    registry.command({"Duplikat(Ctrl2)", {}, QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_2)),
+                      CommandPlace::Row,
+                      when(&ReportArgs::payment, [](CommandCall& c) { duplicatePaymentWindow(c.ctx, c.args.payment, c.window); })});
 }
 
 }  // namespace pramo

@@ -1,5 +1,6 @@
 #pragma once
-// The screens of payments, registered for the menu (called from app/register_screens.cpp).
+// The screens of payments, registered for the menu, and the payments window's command
+// "Duplikat" (called from app/register_screens.cpp before the other subsystems add theirs).
 
 namespace pramo {
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -141,6 +142,11 @@ public:
 
     std::uint64_t writeCount() const { return writes_; }  // changes made through this connection
 
+    // For tests of what a procedure reads: a statement that reads a table `readable` refuses
+    // fails when it is made, as one the engine may not run (statements made earlier are not
+    // held back). Empty to read everything again. It must not use this store.
+    void setReadFilter(std::function<bool(std::string_view table)> readable);
+
     // Called every few milliseconds while an operation waits for another program's lock, with
     // how long it has waited so far; empty to stop. It must not use this store.
     void setLockWaitObserver(std::function<void(std::int64_t waitedMs)> observer) { waitObserver_ = std::move(observer); }
@@ -180,6 +186,7 @@ private:
     StoreCode signatureOf(std::string_view table, std::optional<std::string>& signature);
     std::string lockedMessage();
     static int onBusy(void* store, int count);
+    static int onAccess(void* store, int action, const char* table, const char*, const char*, const char*);
 
     sqlite3* db_ = nullptr;
     std::string path_;
@@ -189,6 +196,7 @@ private:
     std::int64_t busySinceMs_ = 0;         // when the current wait for a lock began
     std::int64_t waitedMs_ = -1;           // how long the last refused operation waited (-1: did not)
     std::function<void(std::int64_t)> waitObserver_;
+    std::function<bool(std::string_view)> readable_;
     std::uint64_t writes_ = 0;
     StoreError error_;
     StoreError saved_;

@@ -206,6 +206,16 @@ void Store::closeDatabase() {
     depth_ = 0;
 }
 
+void Store::setReadFilter(std::function<bool(std::string_view table)> readable) {
+    readable_ = std::move(readable);
+    sqlite3_set_authorizer(db_, readable_ ? &Store::onAccess : nullptr, this);
+}
+
+int Store::onAccess(void* store, int action, const char* table, const char*, const char*, const char*) {
+    const auto& readable = static_cast<Store*>(store)->readable_;
+    return action == SQLITE_READ && table && !readable(table) ? SQLITE_DENY : SQLITE_OK;
+}
+
 Store::Stmt* Store::statement(const std::string& sqlText) {
     auto it = statements_.find(sqlText);
     if (it != statements_.end()) return it->second.get();

@@ -8,6 +8,7 @@ namespace pramo {
 
 void registerIncomeTypeScreens(ScreenRegistry& registry) {
     registry.add(MenuCommand::VrsteDohotka, vrsteDohotka);
+    registry.chooser(vrsteDohotka);  // an income item's type
     registry.add(MenuCommand::NeoporeziviPrimici, neoporeziviPrimiciPregled);
     registry.add(MenuCommand::PregledOznakaPrimitaka, pregledVelikogBrata);
 }

@@ -5,7 +5,7 @@
 #include "records/layouts/vrstedoh.h"
 #include "registers/income_type_codes.h"
 #include "registers/ui/code_books.h"
-#include "reports/ui/run_report.h"
+#include "preview/ui/run_report.h"
 #include "reports/vrste_dohotka_ispis.h"
 #include "shell/form/form_screen.h"
 #include "shell/list/list_panel.h"

@@ -8,7 +8,7 @@
 #include "registers/ui/form_messages.h"
 #include "registers/ui/register_lists.h"
 #include "reports/opcine_ispis.h"
-#include "reports/ui/run_report.h"
+#include "preview/ui/run_report.h"
 #include "shell/list/list_panel.h"
 
 namespace pramo {

@@ -5,8 +5,8 @@
 #include "records/layouts/subjekti.h"
 #include "records/layouts/ulice.h"
 #include "records/store/read_linked.h"
+#include "preview/form_drawing.h"
 #include "records/values/currency.h"
-#include "reports/form_drawing.h"
 #include "reports/id1/id1_sums.h"
 #include "reports/payer_address.h"
 
@@ -15,33 +15,35 @@ namespace {
 
 constexpr double left = 8.0, right = 289.0;
 constexpr double rowHeight = 8.0;
-constexpr double tableTop = 46.0, captionHeight = 20.0, numberHeight = 4.0;
 const PageFont headFont = PageFont{}.sized(7.5);
-const PageFont captionFont = PageFont{}.sized(5.5);
 const PageFont nameFont = PageFont{}.sized(6.5);
 const PageFont amountFont = PageFont{}.sized(5.5);
+const TableHead columnHead{.top = 46.0, .captionHeight = 20.0, .numberHeight = 4.0, .font = PageFont{}.sized(5.5)};
 
 // The columns of the table, left to right: 1, 2./3., 4, 5, 6, 7, the fourteen accounts, 22, 23.
-constexpr double fixedWidths[] = {6.0, 36.0, 9.0, 18.0, 16.0, 16.0};
-constexpr double totalWidth = 18.0;
 constexpr std::size_t firstAccountColumn = 6, columnCount = firstAccountColumn + id1TaxAccounts + 2;
 
-std::vector<double> columnEdges() {
-    std::vector<double> e{left};
-    for (const double w : fixedWidths) e.push_back(e.back() + w);
-    const double account = (right - e.back() - 2.0 * totalWidth) / static_cast<double>(id1TaxAccounts);
-    for (std::size_t i = 0; i < id1TaxAccounts; ++i) e.push_back(e.back() + account);
-    e.push_back(e.back() + totalWidth);
-    e.push_back(right);
-    return e;
+const TableColumns& table() {
+    static const TableColumns t = [] {
+        std::vector<double> widths{6.0, 36.0, 9.0, 18.0, 16.0, 16.0};
+        widths.insert(widths.end(), id1TaxAccounts, 0.0);
+        widths.insert(widths.end(), {18.0, 18.0});
+        return TableColumns(left, right, widths);
+    }();
+    return t;
 }
 
-const std::vector<double>& edges() {
-    static const std::vector<double> e = columnEdges();
-    return e;
+// The accounts' captions stand under their group's (accountCaptions).
+std::vector<HeadColumn> headColumns() {
+    const auto ruled = [](QStringList caption, QString number) { return HeadColumn{std::move(caption), std::move(number), 0.4}; };
+    std::vector<HeadColumn> h{ruled({"R.", "br."}, "1"), ruled({"Ime i prezime", "poreznog obveznika", "OIB"}, "2./3."),
+                              ruled({"Ozn.", "grada/", "općine"}, "4"), ruled({"Iznos", "primitka"}, "5"),
+                              ruled({"Iznos", "Izdatka"}, "6"), ruled({"Doprinosi", "iz", "primitka"}, "7")};
+    for (std::size_t i = 0; i < id1TaxAccounts; ++i) h.push_back({{}, QString::number(i + 8)});
+    h.push_back(ruled({"Ukupno"}, "22"));
+    h.push_back(ruled({"Isplaćeni", "Iznos", "primitka"}, "23"));
+    return h;
 }
-
-QRectF column(std::size_t i, double top, double height) { return {edges()[i], top, edges()[i + 1] - edges()[i], height}; }
 
 struct Head {
     QString naziv, oib, adresa, naslov;
@@ -66,52 +68,17 @@ void payerSection(Band& b, const Head& h) {
     b.text(left + 6.0, 38.0, QStringLiteral("PODACI O DOHOTKU, UPLAĆENOM POREZU I PRIREZU"), bold);
 }
 
-const QStringList& fixedCaption(std::size_t c) {
-    static const QStringList captions[] = {
-        {QStringLiteral("R."), QStringLiteral("br.")},
-        {QStringLiteral("Ime i prezime"), QStringLiteral("poreznog obveznika"), QStringLiteral("OIB")},
-        {QStringLiteral("Ozn."), QStringLiteral("grada/"), QStringLiteral("općine")},
-        {QStringLiteral("Iznos"), QStringLiteral("primitka")},
-        {QStringLiteral("Iznos"), QStringLiteral("Izdatka")},
-        {QStringLiteral("Doprinosi"), QStringLiteral("iz"), QStringLiteral("primitka")},
-        {QStringLiteral("Ukupno")},
-        {QStringLiteral("Isplaćeni"), QStringLiteral("Iznos"), QStringLiteral("primitka")}};
-    return captions[c < firstAccountColumn ? c : c - id1TaxAccounts];
-}
-
-QString columnNumber(std::size_t c) {
-    if (c == 1) return QStringLiteral("2./3.");
-    return QString::number(c < 1 ? 1 : c + 2);
-}
-
+// The accounts under one caption, in pairs of a heavy and a light rule.
 void accountCaptions(Band& b) {
-    const double groupHeight = 6.0;
-    const QRectF group(edges()[firstAccountColumn], tableTop, edges()[firstAccountColumn + id1TaxAccounts] -
-                                                                   edges()[firstAccountColumn], groupHeight);
-    cellCaption(b, group, {QStringLiteral("IZNOS UPLAĆENOG POREZA I PRIREZA NA RAČUN BROJČANE OZNAKE")}, captionFont);
+    const double groupHeight = 6.0, top = columnHead.top + groupHeight;
+    const QRectF group = table().cells(firstAccountColumn, firstAccountColumn + id1TaxAccounts - 1, columnHead.top, groupHeight);
+    cellCaption(b, group, {QStringLiteral("IZNOS UPLAĆENOG POREZA I PRIREZA NA RAČUN BROJČANE OZNAKE")}, columnHead.font);
     b.line(group.left(), group.bottom(), group.right(), group.bottom(), 0.2);
     for (std::size_t i = 0; i < id1TaxAccounts; ++i) {
-        const std::size_t c = firstAccountColumn + i;
-        const double top = tableTop + groupHeight;
-        cellCaption(b, column(c, top, captionHeight - groupHeight), {pageText(id1Accounts[i])}, captionFont);
-        const double pen = i % 2 == 0 ? 0.4 : 0.1;  // the accounts stand in pairs
-        b.line(edges()[c], i == 0 ? tableTop : top, edges()[c], tableTop + captionHeight + numberHeight, pen);
+        const double x = table().edge(firstAccountColumn + i);
+        cellCaption(b, table().cell(firstAccountColumn + i, top, columnHead.captionHeight - groupHeight), {pageText(id1Accounts[i])}, columnHead.font);
+        b.line(x, i == 0 ? columnHead.top : top, x, columnHead.top + columnHead.captionHeight + columnHead.numberHeight, i % 2 == 0 ? 0.4 : 0.1);
     }
-}
-
-void tableCaptions(Band& b) {
-    const double bottom = tableTop + captionHeight + numberHeight;
-    b.box(QRectF(left, tableTop, right - left, captionHeight + numberHeight), 0.4);
-    b.line(left, tableTop + captionHeight, right, tableTop + captionHeight, 0.2);
-    for (std::size_t c = 0; c < columnCount; ++c) {
-        const bool account = c >= firstAccountColumn && c < firstAccountColumn + id1TaxAccounts;
-        if (!account) {
-            cellCaption(b, column(c, tableTop, captionHeight), fixedCaption(c), captionFont);
-            b.line(edges()[c], tableTop, edges()[c], bottom, 0.4);
-        }
-        cellCaption(b, column(c, tableTop + captionHeight, numberHeight), {columnNumber(c)}, captionFont);
-    }
-    accountCaptions(b);
 }
 
 Band pageHead(const Head& h) {
@@ -120,8 +87,9 @@ Band pageHead(const Head& h) {
     b.text(left, 4.0, h.naslov, PageFont{}.sized(8.5).asBold(), Align::Centre, right - left);
     b.text(left, 8.0, h.iznosi, headFont, Align::Centre, right - left);
     payerSection(b, h);
-    tableCaptions(b);
-    b.setHeight(tableTop + captionHeight + numberHeight);
+    tableHead(b, table(), columnHead, headColumns());
+    accountCaptions(b);
+    b.setHeight(columnHead.top + columnHead.captionHeight + columnHead.numberHeight);
     return b;
 }
 
@@ -140,7 +108,7 @@ Band payeeRow(int rb, const Id1Payee& p, const Id1Sums& s) {
     Band b(rowHeight);
     const double line1 = 0.8, line2 = 4.2;
     const auto put = [&](std::size_t c, double y, const QString& text, const PageFont& font, Align align) {
-        b.fitted(edges()[c] + 0.5, y, text, font, align, edges()[c + 1] - edges()[c] - 1.0);
+        b.fitted(table().edge(c) + 0.5, y, text, font, align, table().width(c) - 1.0);
     };
     put(0, line1, QString::number(rb), nameFont, Align::Right);
     put(1, line1, pageText(utf8::prefix(p.oso.ime.str() + ' ' + p.oso.prezime.str(), 30)), nameFont, Align::Left);
@@ -152,8 +120,7 @@ Band payeeRow(int rb, const Id1Payee& p, const Id1Sums& s) {
     for (std::size_t i = 0; i < id1TaxAccounts; ++i) put(firstAccountColumn + i, line1, amount(s.iznos[i]), amountFont, Align::Right);
     put(columnCount - 2, line1, amount(s.porez), amountFont, Align::Right);
     put(columnCount - 1, line1, amount(s.neto), amountFont, Align::Right);
-    columnRules(b, edges(), 0.0, rowHeight, 0.1);
-    b.line(left, rowHeight, right, rowHeight, 0.1);
+    table().ruleRow(b, 0.0, rowHeight, 0.1);
     return b;
 }
 
@@ -209,7 +176,7 @@ const ReportSpec id1Report{
     .preview = PreviewKind::Full,
     .files = id1DataFiles(),
     .args = {{ReportArg::Payer}, {ReportArg::Year}},
-    .summary = "the printed ID-1 form of a payer's year: tax and surtax per payee and revenue account",
+    .summary = "obrazac ID-1 isplatitelja za godinu: porez i prirez po primatelju i uplatnom računu",
     .run = id1Ispis,
 };
 

@@ -2,7 +2,7 @@
 // The printed ID-1 form of a payer's year: one row per payee from whom income tax or surtax was
 // withheld, with the tax split over the fourteen revenue accounts. Writes nothing.
 
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <filesystem>
 
-#include "joppd/joppd_text.h"
+#include "xml/authority_text.h"
 #include "records/layouts/subjekti.h"
 #include "records/store/atomic_file.h"
 #include "records/store/read_linked.h"

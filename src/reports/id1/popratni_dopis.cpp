@@ -2,7 +2,7 @@
 
 #include "records/layouts/id1.h"
 #include "records/store/read_linked.h"
-#include "reports/form_drawing.h"
+#include "preview/form_drawing.h"
 #include "reports/id1/id1_data.h"
 #include "reports/payer_address.h"
 
@@ -104,7 +104,7 @@ const ReportSpec popratniDopisReport{
     .preview = PreviewKind::Simple,
     .files = {&Id1::table, &Subjekti::table, &Mjesta::table, &Opcine::table, &Ulice::table},
     .args = {{ReportArg::Payer}, {ReportArg::Year}, {ReportArg::Header, false}},
-    .summary = "the cover letter of a payer's ID-1 return of a year (of form N only with --header)",
+    .summary = "popratni dopis uz obrazac ID-1 isplatitelja za godinu (obrazac N samo uz --header)",
     .run = ispisPopratnogDopisa,
 };
 

@@ -2,7 +2,7 @@
 // The cover letter of an ID-1 return: the payer, the contact person and the empty fields of the
 // medium the return is delivered on, one page per header. Writes nothing.
 
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 

@@ -2,7 +2,7 @@
 // The R-Sm form of a payment: page A with the payer and the payment's totals, pages B with one
 // row per income item (an insured person). Both are drawn complete on plain paper and write nothing.
 
-#include "reports/report_declaration.h"
+#include "documents/report_declaration.h"
 
 namespace pramo {
 

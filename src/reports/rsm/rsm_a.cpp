@@ -5,7 +5,7 @@
 #include "records/layouts/obracun.h"
 #include "records/layouts/ulice.h"
 #include "records/store/read_linked.h"
-#include "reports/form_drawing.h"
+#include "preview/form_drawing.h"
 #include "reports/id1/id1_data.h"
 #include "reports/payer_address.h"
 #include "reports/rsm/rsm.h"
@@ -187,7 +187,7 @@ const ReportSpec rsmAReport{
     .files = {&Isplate::table, &Subjekti::table, &Mjesta::table, &Opcine::table, &Ulice::table, &Dohoci::table,
               &Obracun::table, &Osobe::table, &Vrstedoh::table},
     .args = {{ReportArg::Payment}, {ReportArg::Printer, false}},
-    .summary = "page A of the R-Sm form of a payment: the payer and the pension contribution totals",
+    .summary = "stranica A obrasca R-Sm isplate: isplatitelj i zbrojevi doprinosa za mirovinsko osiguranje",
     .run = rsmA,
 };
 

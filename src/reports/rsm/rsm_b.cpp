@@ -3,44 +3,29 @@
 #include "records/layouts/mjesta.h"
 #include "records/layouts/obracun.h"
 #include "records/store/read_linked.h"
+#include "preview/form_drawing.h"
 #include "records/values/currency.h"
-#include "reports/form_drawing.h"
 #include "reports/rsm/rsm.h"
 #include "reports/rsm/rsm_data.h"
 
 namespace pramo {
 namespace {
 
-constexpr double left = 8.0, right = 289.0;
-constexpr double tableTop = 30.0, captionHeight = 24.0, numberHeight = 4.0, rowHeight = 10.0;
+constexpr double left = 8.0, right = 289.0, rowHeight = 10.0;
 constexpr double subCaption = 6.0;  // the sub-cells' captions at the foot of columns 5 and 6
 const PageFont labelFont = PageFont{}.sized(7.5);
-const PageFont captionFont = PageFont{}.sized(6.5);
 const PageFont valueFont = PageFont{}.sized(8.0);
+const TableHead columnHead{.top = 30.0, .captionHeight = 24.0, .numberHeight = 4.0, .font = PageFont{}.sized(6.5)};
 
-// Columns 1 to 11, left to right; 5 has three sub-cells and 6 has four (two for "od", two for "do").
-constexpr double widths[] = {12.0, 56.0, 28.0, 14.0, 21.0, 24.0};
-constexpr std::size_t amountColumns = 5, subCells5 = 3, subCells6 = 4;
-
-std::vector<double> columnEdges() {
-    std::vector<double> e{left};
-    for (const double w : widths) e.push_back(e.back() + w);
-    const double amount = (right - e.back()) / static_cast<double>(amountColumns);
-    for (std::size_t i = 0; i < amountColumns; ++i) e.push_back(e.back() + amount);
-    return e;
-}
-
-const std::vector<double>& edges() {
-    static const std::vector<double> e = columnEdges();
-    return e;
-}
+// Columns 1 to 11, left to right, the five amounts sharing the rest; 5 has three sub-cells and 6
+// has four (two for "od", two for "do").
+const TableColumns table(left, right, {12.0, 56.0, 28.0, 14.0, 21.0, 24.0, 0.0, 0.0, 0.0, 0.0, 0.0});
+constexpr std::size_t subCells5 = 3, subCells6 = 4;
 
 // The left edge of sub-cell `k` of column `c` (4 or 5, counted from 0) cut in `n` cells.
 double subEdge(std::size_t c, std::size_t n, std::size_t k) {
-    return edges()[c] + (edges()[c + 1] - edges()[c]) * static_cast<double>(k) / static_cast<double>(n);
+    return table.edge(c) + table.width(c) * static_cast<double>(k) / static_cast<double>(n);
 }
-
-QRectF cell(std::size_t c, double top, double height) { return {edges()[c], top, edges()[c + 1] - edges()[c], height}; }
 
 struct Head {
     QString rsid, godina, obveznik;
@@ -64,55 +49,43 @@ void heading(Band& b, const Head& h, int page) {
     b.text(left + 50.0, 23.0, h.iznosi, labelFont);
 }
 
-const QStringList& caption(std::size_t c) {
-    static const QStringList captions[] = {
-        {QStringLiteral("Red."), QStringLiteral("broj")},
-        {QStringLiteral("Prezime i ime osiguranika")},
-        {QStringLiteral("Identifikacijski"), QStringLiteral("broj osiguranika")},
-        {QStringLiteral("Šifra"), QStringLiteral("općine/"), QStringLiteral("grada"), QStringLiteral("rada")},
-        {QStringLiteral("Osnova"), QStringLiteral("obračuna")},
-        {QStringLiteral("Razdoblje"), QStringLiteral("obračuna"), QStringLiteral("s istom osn.")},
-        {QStringLiteral("Iznos obračunane"), QStringLiteral("plaće /naknade/"), QStringLiteral("drugog dohotka")},
-        {QStringLiteral("Iznos osnovice"), QStringLiteral("za obračun"), QStringLiteral("doprinosa")},
-        {QStringLiteral("Iznos"), QStringLiteral("obračunanog"), QStringLiteral("doprinosa"), QStringLiteral("za I.stup")},
-        {QStringLiteral("Iznos"), QStringLiteral("obračunanog"), QStringLiteral("doprinosa"), QStringLiteral("za II. stup")},
-        {QStringLiteral("Iznos isplaćene"), QStringLiteral("plaće/naknade"), QStringLiteral("drugog dohotka")}};
-    return captions[c];
+const std::vector<HeadColumn>& headColumns() {
+    static const std::vector<HeadColumn> h{
+        {{"Red.", "broj"}, "1", 0.3},
+        {{"Prezime i ime osiguranika"}, "2", 0.3},
+        {{"Identifikacijski", "broj osiguranika"}, "3", 0.3},
+        {{"Šifra", "općine/", "grada", "rada"}, "4", 0.3},
+        {{"Osnova", "obračuna"}, "5", 0.3, subCaption},
+        {{"Razdoblje", "obračuna", "s istom osn."}, "6", 0.3, subCaption},
+        {{"Iznos obračunane", "plaće /naknade/", "drugog dohotka"}, "7", 0.3},
+        {{"Iznos osnovice", "za obračun", "doprinosa"}, "8", 0.3},
+        {{"Iznos", "obračunanog", "doprinosa", "za I.stup"}, "9", 0.3},
+        {{"Iznos", "obračunanog", "doprinosa", "za II. stup"}, "10", 0.3},
+        {{"Iznos isplaćene", "plaće/naknade", "drugog dohotka"}, "11", 0.3}};
+    return h;
 }
 
 void subCaptions(Band& b) {
-    const double top = tableTop + captionHeight - subCaption, bottom = tableTop + captionHeight;
+    const double bottom = columnHead.top + columnHead.captionHeight, top = bottom - subCaption;
     const QString five[] = {QStringLiteral("O"), QStringLiteral("O"), QStringLiteral("B")};
-    const double w = (edges()[5] - edges()[4]) / static_cast<double>(subCells5);
     for (std::size_t k = 0; k < subCells5; ++k) {
-        cellCaption(b, QRectF(subEdge(4, subCells5, k), top, w, subCaption), {five[k]}, captionFont);
+        cellCaption(b, QRectF(subEdge(4, subCells5, k), top, table.width(4) / static_cast<double>(subCells5), subCaption), {five[k]},
+                    columnHead.font);
         if (k > 0) b.line(subEdge(4, subCells5, k), top, subEdge(4, subCells5, k), bottom, 0.1);
     }
-    const double half = (edges()[6] - edges()[5]) / 2.0;
-    cellCaption(b, QRectF(edges()[5], top, half, subCaption), {QStringLiteral("od")}, captionFont);
-    cellCaption(b, QRectF(edges()[5] + half, top, half, subCaption), {QStringLiteral("do")}, captionFont);
-    b.line(edges()[5] + half, top, edges()[5] + half, bottom, 0.2);
-    b.line(edges()[4], top, edges()[6], top, 0.1);
-}
-
-void tableCaptions(Band& b) {
-    const double bottom = tableTop + captionHeight + numberHeight;
-    b.box(QRectF(left, tableTop, right - left, captionHeight + numberHeight), 0.4);
-    b.line(left, tableTop + captionHeight, right, tableTop + captionHeight, 0.2);
-    for (std::size_t c = 0; c + 1 < edges().size(); ++c) {
-        const bool split = c == 4 || c == 5;
-        cellCaption(b, cell(c, tableTop, captionHeight - (split ? subCaption : 0.0)), caption(c), captionFont);
-        cellCaption(b, cell(c, tableTop + captionHeight, numberHeight), {QString::number(c + 1)}, captionFont);
-        b.line(edges()[c], tableTop, edges()[c], bottom, 0.3);
-    }
-    subCaptions(b);
+    const double half = table.width(5) / 2.0;
+    cellCaption(b, QRectF(table.edge(5), top, half, subCaption), {QStringLiteral("od")}, columnHead.font);
+    cellCaption(b, QRectF(table.edge(5) + half, top, half, subCaption), {QStringLiteral("do")}, columnHead.font);
+    b.line(table.edge(5) + half, top, table.edge(5) + half, bottom, 0.2);
+    b.line(table.edge(4), top, table.edge(6), top, 0.1);
 }
 
 Band pageHead(const Head& h, int page) {
     Band b;
     heading(b, h, page);
-    tableCaptions(b);
-    b.setHeight(tableTop + captionHeight + numberHeight);
+    tableHead(b, table, columnHead, headColumns());
+    subCaptions(b);
+    b.setHeight(columnHead.top + columnHead.captionHeight + columnHead.numberHeight);
     return b;
 }
 
@@ -125,7 +98,7 @@ Band pageFoot() {
     return b;
 }
 
-void put(Band& b, std::size_t c, const QString& text, Align align) { cellText(b, cell(c, 0.0, rowHeight), text, valueFont, align); }
+void put(Band& b, std::size_t c, const QString& text, Align align) { cellText(b, table.cell(c, 0.0, rowHeight), text, valueFont, align); }
 
 // Character `k` of a text (empty past its end).
 std::string_view characterAt(std::string_view s, std::size_t k) {
@@ -134,13 +107,13 @@ std::string_view characterAt(std::string_view s, std::size_t k) {
 
 void subCells(Band& b, const RsmItem& item) {
     const double y = (rowHeight - lineHeightMm(valueFont)) / 2.0;
-    const double w5 = (edges()[5] - edges()[4]) / static_cast<double>(subCells5);
+    const double w5 = table.width(4) / static_cast<double>(subCells5);
     for (std::size_t k = 0; k < subCells5; ++k) {
         const double x = subEdge(4, subCells5, k);
         b.text(x, y, pageText(characterAt(item.vrs.osnovaobracuna.view(), k)), valueFont, Align::Centre, w5);
         if (k > 0) b.line(x, 0.0, x, rowHeight, 0.1);
     }
-    const double w6 = (edges()[6] - edges()[5]) / static_cast<double>(subCells6);
+    const double w6 = table.width(5) / static_cast<double>(subCells6);
     for (std::size_t k = 0; k < subCells6; ++k) {
         const double x = subEdge(5, subCells6, k);
         b.text(x, y, QStringLiteral("0"), valueFont, Align::Centre, w6);
@@ -161,8 +134,7 @@ Band itemRow(const RsmItem& item) {
     put(b, 8, amount(item.mirovinskoI), Align::Right);
     put(b, 9, amount(item.mirovinskoII), Align::Right);
     put(b, 10, amount(item.isplaceno), Align::Right);
-    columnRules(b, edges(), 0.0, rowHeight, 0.2);
-    b.line(left, rowHeight, right, rowHeight, 0.2);
+    table.ruleRow(b, 0.0, rowHeight, 0.2);
     return b;
 }
 
@@ -208,7 +180,7 @@ const ReportSpec rsmBReport{
     .files = {&Isplate::table, &Subjekti::table, &Dohoci::table, &Obracun::table, &Osobe::table, &Mjesta::table,
               &Opcine::table, &Vrstedoh::table},
     .args = {{ReportArg::Payment}, {ReportArg::Printer, false}},
-    .summary = "pages B of the R-Sm form of a payment: one row per insured person",
+    .summary = "stranice B obrasca R-Sm isplate: redak po osiguraniku",
     .run = rsmB,
 };
 

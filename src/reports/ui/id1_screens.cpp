@@ -4,10 +4,9 @@
 
 #include "records/layouts/id1.h"
 #include "records/layouts/subjekti.h"
-#include "registers/ui/register_lists.h"
 #include "reports/id1/id1_xml.h"
 #include "reports/id1/popratni_dopis.h"
-#include "reports/ui/run_report.h"
+#include "preview/ui/run_report.h"
 #include "shell/form/form_screen.h"
 #include "shell/list/list_panel.h"
 
@@ -58,7 +57,7 @@ const FormSpec upisId1Obrasca{
     .changeCaption = "Promjene ID-1 obrasca",
     .fields = {{.field = "OZNAKA", .label = "Oznaka:", .readOnly = true},
                {.field = "ISPLATITELJ", .label = "Isplatitelj:",
-                .lookup = {.list = &subjektiList, .key = &Subjekti::keyOznaka, .shown = "NAZIV",
+                .lookup = {.registered = true, .key = &Subjekti::keyOznaka, .shown = "NAZIV",
                            .openWhenUnmatched = true, .required = true}},
                {.field = "STORNO", .label = "Storno", .kind = FieldKind::Options,
                 .options = {{"DA", "true"}, {"NE", "false"}}},

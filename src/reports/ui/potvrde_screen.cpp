@@ -16,7 +16,7 @@
 #include "records/layouts/subjekti.h"
 #include "records/store/read_linked.h"
 #include "reports/potvrde.h"
-#include "reports/ui/run_report.h"
+#include "preview/ui/run_report.h"
 #include "shell/declarations.h"
 #include "shell/list/list_panel.h"
 

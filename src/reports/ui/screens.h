@@ -1,6 +1,6 @@
 #pragma once
-// The screens of the annual and periodic reports, registered for the menu (called from
-// app/register_screens.cpp).
+// The screens of the annual and periodic reports, registered for the menu, and their document
+// commands in the payments window (called from app/register_screens.cpp).
 
 namespace pramo {
 

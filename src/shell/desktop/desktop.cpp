@@ -45,6 +45,7 @@ int runDesktop(const ScreenRegistry& screens, std::vector<DataUpgrade> upgrades)
     QtMessages messages;
     const SystemClock clock;
     Session session(messages, clock, dataDir->string(), std::move(upgrades));
+    session.context().screens = &screens;
     bool started = false;
     {
         const LockWaitNotice notice(session.context().store, QString::fromStdString(dataDir->string()));

@@ -14,7 +14,7 @@ std::string missingField(const TableDef& t, std::string_view name) {
 
 std::string lookupFault(const FieldSpec& f) {
     const LookupSpec& l = f.lookup;
-    if (!l.key) return l.list ? f.label.toStdString() + ": a look-up without its number key" : std::string();
+    if (!l.key) return l.list || l.registered ? f.label.toStdString() + ": a look-up without its number key" : std::string();
     if (l.list && l.list->table != l.key->table)
         return f.label.toStdString() + ": the look-up's list does not show " + std::string(l.key->table->name);
     return l.shown.empty() ? std::string() : missingField(*l.key->table, l.shown);

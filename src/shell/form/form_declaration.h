@@ -59,6 +59,9 @@ struct StepButton {
 // component of `key`: a number (a decimal field holding a whole number gives its units) or a code.
 struct LookupSpec {
     const ListSpec* list = nullptr;
+    // No list named: the one registered to choose a record of the key's file (another subsystem's
+    // list, ScreenRegistry::chooser).
+    bool registered = false;
     const KeyDef* key = nullptr;    // the linked file's key, usually its number key
     std::string_view shown{};         // the linked record's field shown beside the number
     QString buttonText = "...";

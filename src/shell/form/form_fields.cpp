@@ -135,7 +135,7 @@ void FormScreen::buildOptions(Field& f, QHBoxLayout* layout) {
 // An entry, with its look-up button before it, its step buttons and the linked record's field after.
 void FormScreen::buildEntry(Field& f, QHBoxLayout* layout) {
     const FieldSpec& fs = *f.spec;
-    if (fs.lookup.list) {
+    if (lookupList(fs)) {
         f.button = new QPushButton(fs.lookup.buttonText, f.row);
         f.button->setAutoDefault(false);
         connect(f.button, &QPushButton::clicked, this, [this, &fs] { openLookup(fs.field); });
@@ -299,13 +299,18 @@ bool FormScreen::lookupMissing(Field& f) {
     return readLookedUp(ctx_.store, *f.spec->lookup.key, *f.def, record().get(), linked) == StoreCode::NotFound;
 }
 
+const ListSpec* FormScreen::lookupList(const FieldSpec& fs) const {
+    if (fs.lookup.list || !fs.lookup.registered || !fs.lookup.key) return fs.lookup.list;
+    return registeredChooser(ctx_, *fs.lookup.key->table);
+}
+
 bool FormScreen::lookupAllowed(Field& f) {
     return !f.spec->lookup.allowed || f.spec->lookup.allowed(*this);
 }
 
 void FormScreen::openLookup(std::string_view field) {
     Field* f = fieldOf(field);
-    if (!f || !f->spec->lookup.list || !f->spec->lookup.key || !acceptEntry(*f) || !lookupAllowed(*f)) return;
+    if (!f || !lookupList(*f->spec) || !f->spec->lookup.key || !acceptEntry(*f) || !lookupAllowed(*f)) return;
     runLookup(*f);
 }
 
@@ -313,7 +318,8 @@ void FormScreen::runLookup(Field& f) {
     const KeyDef& key = *f.spec->lookup.key;
     RecordBuffer linked(*key.table);
     if (!ok(readLookedUp(ctx_.store, key, *f.def, record().get(), linked))) linked.clear();
-    if (selectRecord(ctx_, *f.spec->lookup.list, linked, this) == Response::Completed) {
+    const ListSpec* list = lookupList(*f.spec);
+    if (list && selectRecord(ctx_, *list, linked, this) == Response::Completed) {
         takeLookedUp(key, linked, *f.def, record().get());
         refreshField(f);
         focusFieldAfter(f);  // typing goes on where Tab would take it; a hook may send it elsewhere

@@ -88,6 +88,7 @@ private:
     void ditto(Field& f);
     void refreshField(Field& f, bool keepTyped = false);
     bool lookupMissing(Field& f);
+    const ListSpec* lookupList(const FieldSpec& fs) const;  // the list the look-up chooses from
     bool lookedUpIfRequired(Field& f);
     bool lookupAllowed(Field& f);
     void runLookup(Field& f);

@@ -65,6 +65,17 @@ Response selectRecord(AppContext& ctx, const ListSpec& spec, R& rec, QWidget* pa
     return r;
 }
 
+// The list registered to choose a record of `table` from (ScreenRegistry::chooser); null when
+// none is.
+const ListSpec* registeredChooser(const AppContext& ctx, const TableDef& table);
+
+// Opens that list for selection on `rec`, as selectRecord; Cancelled when there is none.
+template <class R>
+Response chooseRecord(AppContext& ctx, R& rec, QWidget* parent) {
+    const ListSpec* list = registeredChooser(ctx, R::table);
+    return list ? selectRecord(ctx, *list, rec, parent) : Response::Cancelled;
+}
+
 // The window of a list started from the menu (a plain list); null when its declaration, or one it
 // leads to, is faulty (which has been reported).
 QWidget* openList(AppContext& ctx, const ListSpec& spec);
