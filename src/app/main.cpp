@@ -5,9 +5,9 @@
 #include <csignal>
 
 #include "app/register_screens.h"
+#include "shell/desktop/application_setup.h"
 #include "shell/desktop/desktop.h"
 #include "shell/desktop/start_options.h"
-#include "shell/keypad_shortcuts.h"
 
 int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit makes a write fail with a message, not end the program
@@ -17,8 +17,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Pramo");
     QApplication::setDesktopFileName("hr.pramo.Pramo");
     QApplication::setWindowIcon(QIcon::fromTheme("pramo"));
-    pramo::KeypadShortcuts keypad;
-    app.installEventFilter(&keypad);
+    pramo::setUpApplication(app);
     pramo::ScreenRegistry screens;
     pramo::registerAllScreens(screens);
     return pramo::runDesktop(screens, pramo::dataUpgrades());

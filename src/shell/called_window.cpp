@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QVariant>
 
+#include "shell/screen_fit.h"
+
 namespace pramo {
 
 QWidget* windowOfWork(QWidget* w) {
@@ -62,12 +64,17 @@ void placeAbove(QDialog& window, QWidget* work) {
     window.move(centre - QPoint(window.width() / 2, window.height() / 2));
 }
 
-// Gives the caller its window and focus back once the called window has gone.
-void returnTo(QWidget* work, QWidget* caller) {
+// Gives the caller its window and focus back once the called window has gone. A caller that is a
+// window itself (a form calling its look-up) gets the focus where it was, as a window made active
+// again does: no entry takes that for the user's arrival.
+void returnTo(QWidget* work, QWidget* caller, QWidget* hadFocus) {
     work->setEnabled(true);
     work->window()->activateWindow();
     if (auto* child = qobject_cast<QMdiSubWindow*>(work); child && child->mdiArea()) child->mdiArea()->setActiveSubWindow(child);
-    if (caller) caller->setFocus(Qt::OtherFocusReason);
+    if (caller && caller->isWindow() && hadFocus && hadFocus->window() == caller && hadFocus->isEnabled())
+        hadFocus->setFocus(Qt::ActiveWindowFocusReason);
+    else if (caller)
+        caller->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace
@@ -75,12 +82,14 @@ void returnTo(QWidget* work, QWidget* caller) {
 int runCalledWindow(QDialog& window, QWidget* caller) {
     QPointer<QWidget> work = caller ? windowOfWork(caller) : nullptr;
     QPointer<QWidget> back = caller;
+    QPointer<QWidget> hadFocus = QApplication::focusWidget();  // disabling the caller's window takes it away
     QPointer<CloseRefuser> refuser;
     if (work) {
         placeAbove(window, work);
         work->setEnabled(false);
         refuser = new CloseRefuser(work);
     }
+    fitOnScreen(window);
     window.setWindowModality(Qt::NonModal);
     window.setProperty(calledWindowProperty, true);
     QEventLoop loop;
@@ -90,7 +99,7 @@ int runCalledWindow(QDialog& window, QWidget* caller) {
     window.activateWindow();
     if (window.isVisible()) loop.exec(QEventLoop::DialogExec);
     delete refuser;
-    if (work) returnTo(work, back);
+    if (work) returnTo(work, back, hadFocus);
     return window.result();
 }
 

@@ -13,7 +13,8 @@ namespace pramo {
 // Shows `window` and returns when it has finished (QDialog::finished), answering its result. The
 // caller may be null (nothing is disabled then). `window` is made a window of the frame (so that
 // disabling its caller does not disable it) and opens centred on the caller's window of work,
-// which refuses to close while `window` runs and gets the focus back afterwards.
+// which refuses to close while `window` runs and gets the focus back afterwards; it never reaches
+// beyond the screen (shell/screen_fit.h).
 int runCalledWindow(QDialog& window, QWidget* caller);
 
 // The window a screen works in: its MDI child window, or the top-level window it is in.

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <optional>
 
 namespace pramo {
 namespace {
@@ -27,14 +28,25 @@ QAction* actionFor(QWidget* w, QKeyCombination key) {
     return nullptr;
 }
 
+// The keypad key a key press stands for: itself when it comes from the keypad; a digit of the main
+// keyboard held with Ctrl or Alt stands for the same digit of the keypad too (it types nothing,
+// and a laptop has no keypad). Nothing for any other key.
+std::optional<QKeyCombination> keypadKeyOf(const QKeyEvent& key) {
+    if (key.modifiers() & Qt::KeypadModifier) return key.keyCombination();
+    const bool digit = key.key() >= Qt::Key_0 && key.key() <= Qt::Key_9;
+    if (!digit || !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return std::nullopt;
+    return QKeyCombination(key.modifiers() | Qt::KeypadModifier, static_cast<Qt::Key>(key.key()));
+}
+
 }  // namespace
 
 bool KeypadShortcuts::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || watched != QApplication::focusWidget()) return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (!(key.modifiers() & Qt::KeypadModifier)) return false;
+    const auto keypad = keypadKeyOf(key);
+    if (!keypad) return false;
     auto* w = static_cast<QWidget*>(watched);
-    QAction* action = claimedBy(w, key) ? nullptr : actionFor(w, key.keyCombination());
+    QAction* action = claimedBy(w, key) ? nullptr : actionFor(w, *keypad);
     if (action) action->trigger();
     return action != nullptr;
 }

@@ -4,8 +4,10 @@
 // shortcut that names the keypad never fires there and the key arrives as a plain key press.
 // KeypadShortcuts, installed on the application, finishes that work: a keypad key press that the
 // focused widget does not claim for itself (as a number field claims numeric +) triggers the
-// enabled action of that key on the focused widget or one of its parents within its window.
-// Where Qt matches the shortcut itself the key press never comes, so nothing fires twice.
+// enabled action of that key on the focused widget or one of its parents within its window. A
+// digit of the main keyboard held with Ctrl or Alt does the same as that digit of the keypad
+// ("Duplikat(Ctrl2)" answers Ctrl+2 too). Where Qt matches the shortcut itself the key press
+// never comes, so nothing fires twice.
 
 #include <QObject>
 

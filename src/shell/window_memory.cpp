@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "shell/list/list_declaration.h"
+#include "shell/screen_fit.h"
 
 namespace pramo {
 namespace {
@@ -54,9 +55,10 @@ void restoreWindow(QWidget* work, const QString& key, QSize preferred) {
         at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())));
         at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
         work->setGeometry(QRect(at, size));
-        return;
+    } else {
+        work->resize(frameFor(work, preferred).boundedTo(room.size()));
     }
-    work->resize(frameFor(work, preferred).boundedTo(room.size()));
+    if (work->isWindow()) fitOnScreen(*work);  // with its title bar and frame
 }
 
 void saveWindow(const QWidget* work, const QString& key) { QSettings().setValue(key + geometryKey(work), work->geometry()); }

@@ -25,11 +25,19 @@ TEST(NumberFormat, ThousandsAndDecimalComma) {
 
 TEST(NumberFormat, EachUse) {
     const Money m = Money::fromRaw(-143926);
-    EXPECT_EQ(screenAmount(m), "-1439,26");
+    EXPECT_EQ(screenAmount(m), "-1.439,26");
     EXPECT_EQ(printAmount(m), "-1.439,26");
     EXPECT_EQ(xmlAmount(m), "-1439.26");
     EXPECT_EQ(xmlAmount(Money{}), "0.00");
     EXPECT_EQ(formatNumber(Money{}, {NumberUse::Xml, true}), "");
+}
+
+// Screens write amounts as printed pages do; a whole number there is a code or a count.
+TEST(NumberFormat, ScreensGroupAmountsOnly) {
+    const struct { std::int64_t raw; int places; const char* text; } cases[] = {
+        {123450, 2, "1.234,50"}, {-99999999999, 2, "-999.999.999,99"}, {99999, 2, "999,99"},
+        {12345678, 4, "1.234,5678"}, {12345, 0, "12345"}, {1000, 0, "1000"}};
+    for (const auto& c : cases) EXPECT_EQ(formatDecimal(c.raw, c.places, {NumberUse::Screen}), c.text) << c.raw;
 }
 
 TEST(NumberFormat, TrailingZerosDropped) {

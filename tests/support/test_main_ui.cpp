@@ -1,5 +1,6 @@
-// main() of the screen tests: a QApplication, offscreen unless a display is asked for, whose
-// remembered window places go to a settings folder of the run's own.
+// main() of the screen tests: a QApplication set up as the program sets up its own (Qt's words in
+// Croatian, the keypad's keys), offscreen unless a display is asked for, whose remembered window
+// places go to a settings folder of the run's own.
 
 #include <gtest/gtest.h>
 
@@ -8,10 +9,13 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "shell/desktop/application_setup.h"
+
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    pramo::setUpApplication(app);
     QApplication::setOrganizationName("Pramo");
     QApplication::setApplicationName("Pramo-tests");
     const QTemporaryDir settings;

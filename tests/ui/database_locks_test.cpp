@@ -61,7 +61,7 @@ struct DialogCase {
 TEST(DatabaseLocks, SurviveEveryFileDialogListingTheDataDirectory) {
     const DialogCase cases[] = {
         {"save as", [](PreviewHost& host, QWidget* parent) {
-             host.saveFileName(parent, "Save as PDF", "PDF File (*.pdf)", "Save.pdf");
+             host.saveFileName(parent, "Snimi kao PDF", "PDF datoteka (*.pdf)", "Save.pdf");
          }},
         {"printer", [](PreviewHost& host, QWidget* parent) {
              QPrinter printer;

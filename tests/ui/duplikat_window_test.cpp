@@ -25,13 +25,15 @@ protected:
         office->item({.oznaka = 1, .rednibroj = 1, .isplata = 1, .djelatnik = 1, .vrstadohotka = 1, .neto = test::money("800")}, 1);
         office->item({.oznaka = 2, .rednibroj = 2, .isplata = 1, .djelatnik = 2, .vrstadohotka = 2, .neto = test::money("90")}, 2);
     }
-    // Opens DUPLIKAT on the second payment of the list (at first payment 1) and runs `step` on it.
-    void duplicate(ModalSteps::Step step) {
+    // Opens DUPLIKAT on the second payment of the list (at first payment 1) with Ctrl and 2 (of
+    // the keypad unless said otherwise) and runs `step` on it.
+    void duplicate(ModalSteps::Step step, Qt::KeyboardModifiers keys = Qt::ControlModifier | Qt::KeypadModifier) {
         IsplateScreen& s = openPayments();
         key(*s.payments(), Qt::Key_Down);
         ModalSteps steps;
         steps.then(std::move(step));
-        QTest::keyClick(s.payments()->view(), Qt::Key_2, Qt::ControlModifier | Qt::KeypadModifier);
+        s.payments()->view()->setFocus();
+        QTest::keyClick(s.payments()->view(), Qt::Key_2, keys);
         EXPECT_TRUE(steps.allDone());
     }
     static DuplikatWindow& windowOf(QWidget* modal) { return *qobject_cast<DuplikatWindow*>(modal); }
@@ -62,6 +64,15 @@ TEST_F(DuplikatTest, CopiesOnceAndRefusesTheSecondTime) {
     });
     EXPECT_EQ(counts(), (std::vector<std::int64_t>{before[0] + 1, before[1] + 2, before[2] + 28, before[3] + 2}));
     EXPECT_EQ(column(*isplate->payments(), 0), (std::vector<std::string>{"15074", "15073", "15061"}));
+}
+
+// "Duplikat(Ctrl2)": the 2 above the letters opens it as the keypad's does (a laptop has no keypad).
+TEST_F(DuplikatTest, CtrlAndTheTwoAboveTheLettersOpenIt) {
+    duplicate([](QWidget* modal) {
+        DuplikatWindow& w = windowOf(modal);
+        EXPECT_EQ(w.windowTitle(), "Dupliciranje postojeće isplate");
+        w.reject();
+    }, Qt::ControlModifier);
 }
 
 // The up button moves the date and the RS Id; an impossible date is refused with a message and no

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "preview/ui/printer_params.h"
+#include "records/layouts/dohoci.h"
 #include "records/layouts/isplate.h"
 #include "records/layouts/opcine.h"
 #include "shell/form/entry_check.h"
@@ -70,9 +71,31 @@ TEST(EntryFault, NamesWhatTheFieldTakes) {
     const FieldDef& rate = *Opcine::table.field("STOPAPRIREZA");
     const FieldDef& date = *Isplate::table.field("DATUM");
     EXPECT_EQ(entryFault(rate, "% Prireza:", "12,345", false), "% Prireza smije imati najviše 2 decimale.");
-    EXPECT_EQ(entryFault(rate, "% Prireza:", "100000", false), "% Prireza mora biti između -99999,99 i 99999,99.");
+    EXPECT_EQ(entryFault(rate, "% Prireza:", "100000", false), "% Prireza mora biti između -99.999,99 i 99.999,99.");
     EXPECT_EQ(entryFault(rate, "% Prireza:", "18,00", false), "");
+    EXPECT_EQ(entryFault(rate, "% Prireza:", "1.000", false), "% Prireza: točka može značiti tisuće ili decimale; decimale upišite zarezom.");
     EXPECT_EQ(entryFault(date, "&Datum:", "31.02.2015", false), "Datum: datum nije ispravan (dd.mm.gggg).");
+}
+
+// An amount is read back as the screens write it, with its thousands points; a lone point with
+// no comma is the keypad's decimal point, unless it may as well be a thousands point: refused.
+TEST(ParseField, AmountsAreReadAsTheScreensWriteThem) {
+    const FieldDef& neto = *Dohoci::table.field("NETO");
+    const struct { const char* typed; std::optional<std::int64_t> raw; } cases[] = {
+        {"1.234,50", 123450},        {"-1.234,50", -123450}, {"1234,5", 123450},  {"1234.5", 123450},
+        {"12.5", 1250},              {"1.000", std::nullopt},      {"1.000.000", 100000000}, {"999.999.999,99", 99999999999},
+        {"1.000,5", 100050},         {"1.23.4", std::nullopt}, {"12.34,00", std::nullopt}, {"1.234", std::nullopt},
+        {"1.234.5", std::nullopt},   {".500", 50},       {"-12.345", std::nullopt}, {"1234.500", 123450},
+    };
+    for (const auto& c : cases) {
+        const auto v = parseField(neto, c.typed);
+        EXPECT_EQ(v ? std::optional<std::int64_t>(v->number) : std::nullopt, c.raw) << c.typed;
+    }
+    for (const std::int64_t raw : {std::int64_t{123456789}, std::int64_t{-100000}, std::int64_t{5}}) {
+        Dohoci doh;
+        doh.neto = Money::fromRaw(raw);
+        EXPECT_EQ(parseField(neto, fieldText(neto, &doh))->number, raw) << fieldText(neto, &doh);
+    }
 }
 
 // Change detection covers every field: a change of only the last field of the form, or of the

@@ -60,19 +60,19 @@ TEST_F(FullPreviewTest, CaptionAndPageNumbers) {
 TEST_F(FullPreviewTest, MarkingTipAndStatus) {
     open(3);
     QAction* mark = preview->command("mark");
-    EXPECT_EQ(mark->toolTip(), "Označi stranicu za ispis");
+    EXPECT_EQ(mark->toolTip(), "Označi stranicu za ispis (Ctrl+M)");
     EXPECT_EQ(preview->markStatus()->text(), "");
     trigger("mark");
-    EXPECT_EQ(mark->toolTip(), "Unmark Page");
+    EXPECT_EQ(mark->toolTip(), "Unmark Page (Ctrl+M)");
     EXPECT_EQ(preview->markStatus()->text(), "Marked");
     EXPECT_EQ(preview->pages().markedCount(), 1);
     trigger("next");
-    EXPECT_EQ(mark->toolTip(), "Mark Page");
+    EXPECT_EQ(mark->toolTip(), "Mark Page (Ctrl+M)");
     EXPECT_EQ(preview->markStatus()->text(), "");
     trigger("previous");
     EXPECT_EQ(preview->markStatus()->text(), "Marked");
     trigger("mark");
-    EXPECT_EQ(mark->toolTip(), "Mark Page");
+    EXPECT_EQ(mark->toolTip(), "Mark Page (Ctrl+M)");
     EXPECT_EQ(preview->pages().markedCount(), 0);
 }
 

@@ -1,6 +1,7 @@
 // A keypad key that Qt did not match to a shortcut (on X11 it never does) reaches the focused
 // widget as a plain key press; the application's keypad filter then triggers the action of that
-// key, unless the focused widget takes the key itself.
+// key, unless the focused widget takes the key itself. A digit of the main keyboard held with Ctrl
+// stands for the keypad's.
 
 #include <gtest/gtest.h>
 
@@ -45,7 +46,9 @@ TEST(KeypadShortcuts, AKeypadKeyTriggersItsActionUnlessTheFocusedFieldTakesIt) {
         {list, Qt::Key_Plus, Qt::KeypadModifier, "+", {"insert"}},
         {field, Qt::Key_2, Qt::ControlModifier | Qt::KeypadModifier, "", {"copy"}},
         {field, Qt::Key_Plus, Qt::KeypadModifier, "+", {}},  // the field types it
-        {list, Qt::Key_2, Qt::ControlModifier, "", {}},       // the 2 above the letters is another key
+        {list, Qt::Key_2, Qt::ControlModifier, "", {"copy"}},  // the 2 above the letters, held with Ctrl, too
+        {field, Qt::Key_2, Qt::ControlModifier, "", {"copy"}},
+        {field, Qt::Key_2, Qt::NoModifier, "2", {}},           // the field types it
     };
     for (const Case& c : cases) {
         fired.clear();

@@ -167,10 +167,59 @@ TEST_F(PaymentForm, CancelledNewPaymentLeavesNothing) {
                       .neto = test::money("50")}, 4);
         form.list()->refresh();
         EXPECT_EQ(column(*form.list(), 2), (std::vector<std::string>{"Kovačević", "Šimić"}));
-        EXPECT_EQ(column(*form.list(), 4), (std::vector<std::string>{"1000,00", "50,00"}));
+        EXPECT_EQ(column(*form.list(), 4), (std::vector<std::string>{"1.000,00", "50,00"}));
+        messages.answers = {1};  // DA: throw the new payment away
         form.cancelButton()->click();
     });
     EXPECT_EQ(counts(), before);
+}
+
+// Every way out of a new payment that holds items (Odustani, Esc in a field or in the items list,
+// closing the window) asks first: NE, the default, keeps the form and everything in it; DA leaves
+// nothing. Without items nothing is asked.
+TEST_F(PaymentForm, LeavingANewPaymentWithItemsAsksFirst) {
+    const auto before = counts();
+    using Leave = std::function<void(FormScreen&)>;
+    const auto escIn = [](QWidget* w) {
+        QApplication::setActiveWindow(w->window());
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_Escape);
+    };
+    const std::pair<const char*, Leave> ways[] = {
+        {"Odustani", [](FormScreen& f) { f.cancelButton()->click(); }},
+        {"Esc in the date", [&](FormScreen& f) { escIn(entry(f, "DATUM")); }},
+        {"Esc in the items", [&](FormScreen& f) { escIn(f.list()->view()); }},
+        {"window closed", [](FormScreen& f) { f.close(); }},
+    };
+    for (const auto& [way, leave] : ways) {
+        SCOPED_TRACE(way);
+        withForm(Request::Insert, [&, &leave = leave](QWidget* modal) {
+            FormScreen& form = formOf(modal);
+            leave(form);  // no items yet: it just goes
+            EXPECT_FALSE(form.isVisible());
+            EXPECT_TRUE(messages.shown.empty());
+        });
+        withForm(Request::Insert, [&, &leave = leave](QWidget* modal) {
+            FormScreen& form = formOf(modal);
+            const std::int32_t isplata = form.as<Isplate>().oznaka;
+            office->item({.oznaka = 1, .rednibroj = 1, .isplata = isplata, .djelatnik = 1, .vrstadohotka = 1,
+                          .neto = test::money("100")}, 1);
+            form.list()->refresh();
+            messages.shown.clear();
+            leave(form);  // Enter on the question: NE
+            ASSERT_EQ(messages.shown.size(), 1u);
+            EXPECT_EQ(messages.shown[0].text, dropNewPaymentQuestion);
+            EXPECT_EQ(messages.shown[0].named, (std::vector<std::string>{"DA", "NE"}));
+            EXPECT_EQ(messages.shown[0].defaultButton, 2);
+            EXPECT_TRUE(form.isVisible());
+            EXPECT_EQ(count(Dohoci::table), before[1] + 1);
+            messages.answers = {1};
+            leave(form);
+            EXPECT_FALSE(form.isVisible());
+        });
+        EXPECT_EQ(counts(), before);
+        messages.shown.clear();
+    }
 }
 
 // Delete asks first and then takes the payment's items, lines and slots along; the form is not shown.

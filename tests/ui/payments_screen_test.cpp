@@ -40,7 +40,7 @@ TEST_F(PaymentsScreen, TheThreeLinkedLists) {
     EXPECT_EQ(column(*s.payments(), 0), (std::vector<std::string>{"15070", "14300"}));
     EXPECT_EQ(column(*s.payments(), 2), (std::vector<std::string>{"11.03.2015", "27.10.2014"}));
     EXPECT_EQ(column(*s.items(), 1), (std::vector<std::string>{"Kovačević", "Horvat"}));
-    EXPECT_EQ(column(*s.items(), 3), (std::vector<std::string>{"1000,00", "250,50"}));
+    EXPECT_EQ(column(*s.items(), 3), (std::vector<std::string>{"1.000,00", "250,50"}));
     EXPECT_EQ(column(*s.items(), 4), (std::vector<std::string>{"4001", "4030"}));
     EXPECT_EQ(column(*s.items(), 5)[0], "Autorski honorar");
     EXPECT_EQ(std::make_pair(s.month()->text(), s.year()->text()), std::make_pair(QString("03"), QString("2015")));

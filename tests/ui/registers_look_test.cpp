@@ -1,10 +1,12 @@
 // The payees' list and form as they look: every column as wide as what it shows, every label and
 // entry of the form's four tabs as wide as it needs.
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "shell/window_memory.h"
 #include "ui/registers_fixture.h"
 
 namespace pramo {
@@ -43,6 +45,22 @@ TEST_F(RegistersLook, PayeesListColumnsFitWhatTheyShow) {
     EXPECT_EQ(list.belowValue(0)->text(), "Horvat Ivan");
     EXPECT_EQ(list.belowValue(1)->text(), "69435151530");
     shoot(screen.get(), "osobe_list");
+}
+
+// Every heading shows whole: as the list first opens, and when column widths remembered from an
+// earlier run (another font, a column dragged narrow) are narrower than their headings.
+TEST_F(RegistersLook, ColumnsShowTheirHeadingsWhole) {
+    for (const bool narrowRemembered : {false, true}) {
+        SCOPED_TRACE(narrowRemembered ? "narrow widths remembered" : "first opening");
+        if (narrowRemembered) rememberColumns(memoryKey("Stupci", osobeList), std::vector<int>(osobeList.columns.size(), 8));
+        ListPanel& list = open(osobeList);
+        const QHeaderView* header = list.view()->horizontalHeader();
+        for (int c = 0; c < header->count(); ++c) {
+            if (list.view()->isColumnHidden(c)) continue;
+            EXPECT_GE(list.view()->columnWidth(c), header->sectionSizeHint(c)) << list.view()->model()->headerData(c, Qt::Horizontal).toString().toStdString();
+        }
+        screen.reset();
+    }
 }
 
 TEST_F(RegistersLook, PayeeFormTabsShowEveryFieldWhole) {

@@ -6,17 +6,21 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <map>
 
 #include "records/layouts/dohoci.h"
 #include "records/layouts/isplate.h"
 #include "shell/desktop/about_dialog.h"
+#include "shell/desktop/main_menu.h"
 #include "shell/desktop/main_window.h"
 #include "shell/desktop/message_boxes.h"
 #include "shell/desktop/printer_setup.h"
@@ -140,7 +144,8 @@ TEST_F(Frame, HighlightedItemShowsItsStatusText) {
 
 TEST_F(Frame, ToolBarButtonsWithTheirTips) {
     const std::vector<std::tuple<QString, QString, bool>> expected{
-        {"&Isplatitelji", "Brze tipke: istodobno Alt I", true}, {"&Primatelji", "Brze tipke: istodobno Alt P", false},
+        {"&Isplatitelji", "Brze tipke: istodobno Alt I", true},
+        {"&Primatelji", "Brze tipke: istodobno Alt P\nAlt P: prvi put izbornik Pregledi, drugi put ovaj gumb.", false},
         {"I&splate", "Brze tipke: istodobno Alt S", false},     {"Potvr&de", "Brze tipke: istodobno Alt D", false},
         {"&JOP obrasci", "", false}};
     auto buttons = window->findChild<QToolBar*>()->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
@@ -171,9 +176,72 @@ TEST_F(Frame, ScreensOpenAsChildWindows) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-// Alt P is the payees button's key and the "&Pregledi" menu's: the button's tool tip promises it,
-// so the button wins; while the button is disabled the menu opens.
-TEST_F(Frame, ToolBarKeysOpenTheirScreens) {
+// Alt letters of the frame that name more than one place: every one is listed, and pressing it
+// again and again reaches each place in turn (the menu first, then the toolbar button). While a
+// child window holds the focus its own places come first; F10 opens the menu bar from anywhere.
+TEST_F(Frame, EveryClashingAltLetterReachesEachOfItsPlaces) {
+    std::map<QKeySequence, QStringList> places;
+    for (const MenuDef& m : menuBarDef()) places[QKeySequence::mnemonic(m.title)] << m.title;
+    for (const ToolButtonDef& b : toolBarDef()) places[QKeySequence::mnemonic(b.text)] << b.text;
+    std::erase_if(places, [](const auto& p) { return p.second.size() < 2; });
+    const std::map<QKeySequence, QStringList> expected{{QKeySequence(Qt::ALT | Qt::Key_P), {"&Pregledi", "&Primatelji"}}};
+    EXPECT_EQ(places, expected);
+    EXPECT_EQ(toolButton("&Primatelji")->toolTip(),
+              "Brze tipke: istodobno Alt P\nAlt P: prvi put izbornik Pregledi, drugi put ovaj gumb.");
+
+    screens.add(MenuCommand::Primatelji, probeScreen);
+    screens.add(MenuCommand::Isplate, probeScreen);
+    screens.add(MenuCommand::Banke, [](AppContext&) -> QWidget* {  // a list with a tab and a button of its own
+        auto* w = new QWidget;
+        auto* tabs = new QTabBar(w);
+        tabs->addTab("Po pr&ezimenu");
+        tabs->addTab("Po mje&stu");
+        auto* change = new QPushButton("&Mijenjaj", w);
+        QObject::connect(change, &QPushButton::clicked, w, [w] { w->setProperty("changed", true); });
+        auto* layout = new QVBoxLayout(w);
+        layout->addWidget(tabs);
+        layout->addWidget(change);
+        return w;
+    });
+    MainWindow frame(ctx(), screens);
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    const auto popupTitle = [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        return menu ? menu->title() : QString();
+    };
+    const auto altP = [] {
+        QWidget* to = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+        QTest::keyClick(to ? to : QApplication::activeWindow(), Qt::Key_P, Qt::AltModifier);
+    };
+    for (int round = 0; round < 2; ++round) {
+        altP();
+        EXPECT_EQ(popupTitle(), "&Pregledi");
+        altP();
+        EXPECT_EQ(popupTitle(), "");
+        QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), round + 1);
+    }
+
+    QMdiSubWindow* list = frame.openScreen(MenuCommand::Banke);
+    auto* tabs = list->widget()->findChild<QTabBar*>();
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_S, Qt::AltModifier);  // the list's tab, then the toolbar's "I&splate"
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    const qsizetype before = frame.mdiArea()->subWindowList().size();
+    QTest::keyClick(tabs, Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(frame.mdiArea()->subWindowList().size(), before + 1);
+    frame.mdiArea()->setActiveSubWindow(list);
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_M, Qt::AltModifier);  // the list's "&Mijenjaj" over "Po&moć"
+    EXPECT_TRUE(list->widget()->property("changed").toBool());
+    QTest::keyClick(tabs, Qt::Key_F10);
+    EXPECT_EQ(popupTitle(), "&File");
+    QApplication::activePopupWidget()->close();
+}
+
+// While the payees button is disabled Alt P opens the menu alone.
+TEST_F(Frame, ADisabledButtonLeavesItsLetterToTheMenu) {
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(window.get(), Qt::Key_P, Qt::AltModifier);
@@ -181,15 +249,6 @@ TEST_F(Frame, ToolBarKeysOpenTheirScreens) {
     ASSERT_NE(QApplication::activePopupWidget(), nullptr);
     EXPECT_EQ(qobject_cast<QMenu*>(QApplication::activePopupWidget())->title(), "&Pregledi");
     QApplication::activePopupWidget()->close();
-
-    screens.add(MenuCommand::Primatelji, probeScreen);
-    MainWindow withPayees(ctx(), screens);
-    withPayees.show();
-    QApplication::setActiveWindow(&withPayees);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&withPayees));
-    for (Qt::Key key : {Qt::Key_P, Qt::Key_P, Qt::Key_I}) QTest::keyClick(&withPayees, key, Qt::AltModifier);
-    QTRY_COMPARE(withPayees.mdiArea()->subWindowList().size(), 3);
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 // A screen that closes itself takes its child window with it; one that refuses to close stays.

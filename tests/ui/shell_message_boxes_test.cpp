@@ -66,16 +66,16 @@ TEST(MessageBoxes, StandardWarningsShowTheirButtonsAndAnswer) {
     };
     const StoreError error{StoreCode::DuplicateKey, "Creating Duplicate Key", 0, {}};
     const Case cases[] = {
-        {Warning::InvalidKey, "Invalid Key", QMessageBox::Question, {"Yes", "No"}, "Yes", click("No"), ButtonNo},
-        {Warning::ChangeRetry, "Record Update Error", QMessageBox::Warning, {"Yes", "No", "Cancel"}, "Cancel",
-         click("Yes"), ButtonYes},
-        {Warning::DeleteRetry, "Record Update Error", QMessageBox::Warning, {"Yes", "No", "Cancel"}, "Cancel",
+        {Warning::InvalidKey, "Invalid Key", QMessageBox::Question, {"Da", "Ne"}, "Da", click("Ne"), ButtonNo},
+        {Warning::ChangeRetry, "Record Update Error", QMessageBox::Warning, {"Da", "Ne", "Odustani"}, "Odustani",
+         click("Da"), ButtonYes},
+        {Warning::DeleteRetry, "Record Update Error", QMessageBox::Warning, {"Da", "Ne", "Odustani"}, "Odustani",
          press(Qt::Key_Return), ButtonCancel},
-        {Warning::AutoIncrementError, "Auto Increment Error", QMessageBox::Warning, {"Retry", "Cancel"}, "Cancel",
-         click("Retry"), ButtonRetry},
-        {Warning::ConfirmDelete, "Potvrda brisanja", QMessageBox::Question, {"OK", "Cancel"}, "Cancel", click("OK"),
+        {Warning::AutoIncrementError, "Auto Increment Error", QMessageBox::Warning, {"Pokušaj ponovo", "Odustani"},
+         "Odustani", click("Pokušaj ponovo"), ButtonRetry},
+        {Warning::ConfirmDelete, "Potvrda brisanja", QMessageBox::Question, {"OK", "Odustani"}, "Odustani", click("OK"),
          ButtonOk},
-        {Warning::ConfirmDelete, "Potvrda brisanja", QMessageBox::Question, {"OK", "Cancel"}, "Cancel",
+        {Warning::ConfirmDelete, "Potvrda brisanja", QMessageBox::Question, {"OK", "Odustani"}, "Odustani",
          press(Qt::Key_Escape), ButtonCancel},
         {Warning::DuplicateKey, "Greška dupliciranja", QMessageBox::Warning, {"OK"}, "OK", press(Qt::Key_Return),
          ButtonOk},
@@ -124,8 +124,8 @@ TEST(MessageBoxes, TheProgramEndsAfterTheLastMessage) {
     };
     const Case cases[] = {
         {Warning::FileInvalid, click("OK"), "Datoteka ne valja!"},
-        {Warning::InvalidKey, click("No"), "Invalid Key!"},
-        {Warning::InvalidKey, click("Yes"), ""},
+        {Warning::InvalidKey, click("Ne"), "Invalid Key!"},
+        {Warning::InvalidKey, click("Da"), ""},
         {Warning::KeyRebuildError, click("OK"), "Error Rebuilding Key!"},
         {Warning::FileCreationError, click("OK"), "File Creation Error!"},
         {Warning::CreatedFileOpenError, click("OK"), "File Creation Error!"},

@@ -24,7 +24,7 @@ TEST(SimplePreview, OnePageReportHasItsPageEntriesDisabled) {
     EXPECT_FALSE(preview.pageEntry()->isEnabled());
     EXPECT_FALSE(preview.acrossEntry()->isEnabled());
     EXPECT_FALSE(preview.downEntry()->isEnabled());
-    EXPECT_EQ(preview.pageEntry()->toolTip(), "Unesi br. strane od 1 do 1");
+    EXPECT_EQ(preview.pageEntry()->toolTip(), "Unesi br. strane od 1 do 1 (Alt+S)");
     EXPECT_EQ(preview.response(), Response::Cancelled);
 }
 
@@ -39,8 +39,8 @@ TEST(SimplePreview, PrintOrExitIsTheAnswer) {
     actionNamed(leaving, "exit")->trigger();
     EXPECT_EQ(leaving.response(), Response::Cancelled);
     EXPECT_FALSE(leaving.isVisible());
-    EXPECT_EQ(actionNamed(leaving, "exit")->toolTip(), "Izađi van bez ispisa");
-    EXPECT_EQ(actionNamed(leaving, "print")->toolTip(), "Ispiši ");
+    EXPECT_EQ(actionNamed(leaving, "exit")->toolTip(), "Izađi van bez ispisa (Esc)");
+    EXPECT_EQ(actionNamed(leaving, "print")->toolTip(), "Ispiši (Ctrl+P)");
     EXPECT_EQ(actionNamed(leaving, "&Izlaz")->statusTip(), "Exit without printing the report");
 }
 
@@ -50,7 +50,7 @@ TEST(SimplePreview, MovingThroughPagesAndTheGrid) {
     preview.show();
     QApplication::setActiveWindow(&preview);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&preview));
-    EXPECT_EQ(preview.pageEntry()->toolTip(), "Unesi br. strane od 1 do 9");
+    EXPECT_EQ(preview.pageEntry()->toolTip(), "Unesi br. strane od 1 do 9 (Alt+S)");
     QTest::keyClick(&preview, Qt::Key_PageDown);
     EXPECT_EQ(preview.current(), 2);
     QTest::keyClick(&preview, Qt::Key_PageUp);

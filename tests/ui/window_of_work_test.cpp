@@ -157,7 +157,7 @@ TEST_F(WindowOfWork, AListOpensWideEnoughAndWhereItWasLeft) {
 // the frame is no place on the screen.
 TEST_F(WindowOfWork, ACalledListOpensOverItsCaller) {
     addParam(1, "Epson");
-    window->setGeometry(300, 200, 1024, 720);
+    window->setGeometry(200, 150, 560, 420);  // away from the screen's corner, within the screen
     ListPanel* list = openPrinterList();
     childOf(list)->setGeometry(0, 0, 500, 300);
     childOf(list)->close();

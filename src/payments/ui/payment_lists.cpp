@@ -49,6 +49,15 @@ bool noClash(FormScreen& f) {
     return key == nullptr;
 }
 
+// A new payment that already holds items is thrown away, items and all, only when the user says
+// so ("NE" the default, so that Enter keeps them).
+bool mayDropNewPayment(FormScreen& f) {
+    const ListPanel* items = f.list();
+    if (!items || items->page().empty()) return true;
+    constexpr int answerDa = 1;
+    return f.context().messages.ask(destroyingQuestion(f.windowTitle().toStdString(), dropNewPaymentQuestion)) == answerDa;
+}
+
 // A new payment left without OK goes with every item entered for it, their lines and slots: one
 // transaction.
 void removeNewPayment(FormScreen& f) {
@@ -136,6 +145,7 @@ const FormSpec upisIsplate{
     .hooks = {.opened = locdan,
               .accepted = [](FormScreen& f, std::string_view field) { if (field == "DATUM") locdan(f); },
               .validate = noClash,
+              .mayCancelInsert = mayDropNewPayment,
               .cancelInsert = removeNewPayment},
 };
 

@@ -14,4 +14,8 @@ extern const ListSpec isplateDohoci;        // "Primatelji:": the highlighted pa
 extern const ListSpec upisIsplateDohoci;    // "Primatelji" on the payment form
 extern const FormSpec upisIsplate;          // UPISISPLATE
 
+// Asked before a new payment that holds items is left without OK.
+inline constexpr const char* dropNewPaymentQuestion =
+    "ŽELITE LI STVARNO ODUSTATI OD NOVE ISPLATE?\nIsplata i svi njezini primatelji bit će izbrisani.";
+
 }  // namespace pramo

@@ -35,6 +35,7 @@ struct PreviewCommand {
     const char* text;
     const char* tip;
     void (FullPreview::*slot)();
+    QKeyCombination key{};
     QStyle::StandardPixmap icon = QStyle::SP_CustomBase;  // none
 };
 
@@ -43,26 +44,31 @@ namespace {
 // The buttons in the order they stand; an entry without a name is a gap, one without an action
 // the zoom list.
 const PreviewCommand commandDefs[] = {
-    {"print", "Ispis", "Ispiši report", &FullPreview::print},
-    {"printCurrent", "Ispis str.", "Ispiši samo trenutnu stranicu", &FullPreview::printCurrent},
-    {"saveCurrent", "Snimi str.", "Snimi trenutnu stranu u datoteku", &FullPreview::saveCurrent, QStyle::SP_DialogSaveButton},
-    {"saveAll", "Snimi sve", "Snimi sve strane u datoteku", &FullPreview::saveAll},
-    {"pdf", "PDF", "Save as PDF", &FullPreview::saveAsPdf},
+    {"print", "Ispis", "Ispiši report", &FullPreview::print, Qt::CTRL | Qt::Key_P},
+    {"printCurrent", "Ispis str.", "Ispiši samo trenutnu stranicu", &FullPreview::printCurrent, Qt::CTRL | Qt::SHIFT | Qt::Key_P},
+    {"saveCurrent", "Snimi str.", "Snimi trenutnu stranu u datoteku", &FullPreview::saveCurrent, Qt::CTRL | Qt::Key_S,
+     QStyle::SP_DialogSaveButton},
+    {"saveAll", "Snimi sve", "Snimi sve strane u datoteku", &FullPreview::saveAll, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+    {"pdf", "PDF", "Snimi kao PDF", &FullPreview::saveAsPdf, Qt::CTRL | Qt::Key_D},
     {nullptr, nullptr, nullptr, nullptr},
-    {"first", "", "Skok na 1. stranu", &FullPreview::first, QStyle::SP_MediaSkipBackward},
-    {"previous", "", "Prethodna strana", &FullPreview::previous, QStyle::SP_MediaSeekBackward},
-    {"next", "", "Slijedeća strana", &FullPreview::next, QStyle::SP_MediaSeekForward},
-    {"last", "", "Skok na posljednju stranu", &FullPreview::last, QStyle::SP_MediaSkipForward},
-    {"jump", "Skok", "Skok na stranu: ??", &FullPreview::jump},
+    {"first", "", "Skok na 1. stranu", &FullPreview::first, Qt::CTRL | Qt::Key_Home, QStyle::SP_MediaSkipBackward},
+    {"previous", "", "Prethodna strana", &FullPreview::previous, QKeyCombination(Qt::Key_PageUp), QStyle::SP_MediaSeekBackward},
+    {"next", "", "Slijedeća strana", &FullPreview::next, QKeyCombination(Qt::Key_PageDown), QStyle::SP_MediaSeekForward},
+    {"last", "", "Skok na posljednju stranu", &FullPreview::last, Qt::CTRL | Qt::Key_End, QStyle::SP_MediaSkipForward},
+    {"jump", "Skok", "Skok na stranu: ??", &FullPreview::jump, Qt::CTRL | Qt::Key_G},
     {nullptr, nullptr, nullptr, nullptr},
-    {"thumbnails", "Sličice", "Prikaži sličice", &FullPreview::changeDisplay},
+    {"thumbnails", "Sličice", "Prikaži sličice", &FullPreview::changeDisplay, Qt::CTRL | Qt::Key_T},
     {"zoomList", nullptr, nullptr, nullptr},
     {nullptr, nullptr, nullptr, nullptr},
-    {"mark", "Označi", "Označi stranicu za ispis", &FullPreview::toggleMark},
-    {"delete", "Briši", "Briši stranicu", &FullPreview::deleteCurrent, QStyle::SP_TrashIcon},
+    {"mark", "Označi", "Označi stranicu za ispis", &FullPreview::toggleMark, Qt::CTRL | Qt::Key_M},
+    {"delete", "Briši", "Briši stranicu", &FullPreview::deleteCurrent, Qt::CTRL | Qt::Key_Delete, QStyle::SP_TrashIcon},
     {nullptr, nullptr, nullptr, nullptr},
-    {"exit", "Izlaz", "Izlazak bez ispisa reporta", &FullPreview::reject, QStyle::SP_DialogCloseButton},
+    {"exit", "Izlaz", "Izlazak bez ispisa reporta", &FullPreview::reject, QKeyCombination(Qt::Key_Escape),
+     QStyle::SP_DialogCloseButton},
 };
+
+// The zoom list takes the focus, open, with this key.
+constexpr QKeyCombination zoomKey = Qt::CTRL | Qt::Key_U;
 
 }  // namespace
 
@@ -70,6 +76,7 @@ QAction* FullPreview::add(const PreviewCommand& def) {
     auto* a = new QAction(QString::fromUtf8(def.text), this);
     a->setObjectName(QString::fromLatin1(def.name));
     a->setToolTip(QString::fromUtf8(def.tip));
+    a->setShortcut(def.key);
     if (def.icon != QStyle::SP_CustomBase) a->setIcon(style()->standardIcon(def.icon));
     connect(a, &QAction::triggered, this, def.slot);
     addAction(a);
@@ -93,14 +100,20 @@ void FullPreview::buildToolBar() {
     }
     command("print")->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
     command("mark")->setCheckable(true);
-    command("previous")->setShortcut(Qt::Key_PageUp);
-    command("next")->setShortcut(Qt::Key_PageDown);
+    reachByKeyboard(*bar);
 }
 
 QComboBox* FullPreview::buildZoomList(QWidget* parent) {
     zoomList_ = new QComboBox(parent);
     zoomList_->setObjectName(QStringLiteral("zoomList"));
-    zoomList_->setToolTip(QStringLiteral("Uvećanje"));
+    zoomList_->setToolTip(tipWithKey(QStringLiteral("Uvećanje"), zoomKey));
+    auto* open = new QAction(this);
+    open->setShortcut(zoomKey);
+    connect(open, &QAction::triggered, zoomList_, [this] {
+        zoomList_->setFocus(Qt::ShortcutFocusReason);
+        zoomList_->showPopup();
+    });
+    addAction(open);
     for (const ZoomEntry& e : zoomEntries()) zoomList_->addItem(e.listText);
     connect(zoomList_, &QComboBox::activated, this, [this](int i) { setZoom(zoomEntries()[static_cast<std::size_t>(i)].zoom); });
     return zoomList_;
@@ -121,7 +134,8 @@ void FullPreview::updateControls() {
     for (const char* name : {"printCurrent", "saveCurrent", "delete", "mark"}) command(name)->setEnabled(single);
     command("delete")->setEnabled(single && pages().count() > 1);
     command("mark")->setChecked(marked);
-    if (!tipFromTable_) command("mark")->setToolTip(marked ? QStringLiteral("Unmark Page") : QStringLiteral("Mark Page"));
+    if (!tipFromTable_)
+        command("mark")->setToolTip(tipWithKey(marked ? QStringLiteral("Unmark Page") : QStringLiteral("Mark Page"), command("mark")->shortcut()));
     tipFromTable_ = false;
     markStatus_->setText(marked ? QStringLiteral("Marked") : QString());
     pageStatus_->setText(QStringLiteral("Strana %1 / %2").arg(current()).arg(pages().count()));

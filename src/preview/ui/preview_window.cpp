@@ -1,15 +1,18 @@
 #include "preview/ui/preview_window.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <QAction>
+#include <QKeySequence>
+#include <QLabel>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "preview/ui/preview_area.h"
 #include "preview/ui/preview_dialogs.h"
 #include "preview/ui/print_job.h"
+#include "shell/screen_fit.h"
 
 namespace pramo {
 
@@ -23,9 +26,8 @@ PreviewWindow::PreviewWindow(PageList pages, PreviewHost& host, QWidget* parent)
     outer->addWidget(view_, 1);
     outer->addWidget(status_);
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize available = screen ? screen->availableSize() : QSize(1024, 768);
-    resize(std::min(1000, available.width()), std::min(800, available.height()));
+    resize(1000, 800);
+    fitOnScreen(*this);
     connect(view_, &PreviewArea::thumbnailClicked, this, [this](int page) {
         PreviewState s = state();
         s.current = page;
@@ -85,6 +87,24 @@ void PreviewWindow::askForGrid(const DisplayTexts& texts) {
     s.down = std::max(1, dialog.down());
     s.zoom = Zoom::NoZoom;
     display(s);
+}
+
+void PreviewWindow::reachByKeyboard(QToolBar& bar) {
+    for (QAction* a : bar.actions()) {
+        if (QWidget* button = bar.widgetForAction(a)) button->setFocusPolicy(Qt::TabFocus);
+        if (!a->shortcut().isEmpty()) a->setToolTip(tipWithKey(a->toolTip(), a->shortcut()));
+    }
+    // An entry is reached with the underlined letter of its label ("&Strana:" - Alt+S).
+    for (QLabel* label : bar.findChildren<QLabel*>()) {
+        const QKeySequence key = QKeySequence::mnemonic(label->text());
+        if (label->buddy() && !key.isEmpty()) label->buddy()->setToolTip(tipWithKey(label->buddy()->toolTip(), key));
+    }
+}
+
+// Keys are named as their caps are (PgDown, Del), not in Qt's translation of their names.
+QString PreviewWindow::tipWithKey(const QString& tip, const QKeySequence& key) {
+    const QString separator = tip.isEmpty() || tip.endsWith(' ') ? QString() : QStringLiteral(" ");
+    return tip + separator + '(' + key.toString(QKeySequence::PortableText) + ')';
 }
 
 bool PreviewWindow::event(QEvent* event) {

@@ -8,7 +8,9 @@
 #include "preview/page_list.h"
 #include "preview/preview_layout.h"
 
+class QKeySequence;
 class QStatusBar;
+class QToolBar;
 class QVBoxLayout;
 
 namespace pramo {
@@ -49,6 +51,10 @@ protected:
     // Asks for a page to go to, or for the thumbnail grid, in the preview's own words.
     void askForPage(const JumpTexts& texts);
     void askForGrid(const DisplayTexts& texts);
+    // Every command of `bar` takes the focus with Tab, and its tool tip ends with its key.
+    static void reachByKeyboard(QToolBar& bar);
+    // A command's tool tip followed by its key: "Ispiši report (Ctrl+P)".
+    static QString tipWithKey(const QString& tip, const QKeySequence& key);
     // The window's own controls go above the page area.
     QVBoxLayout* layout() const { return layout_; }
     PageList& pageList() { return pages_; }

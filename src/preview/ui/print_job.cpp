@@ -33,7 +33,7 @@ bool printPages(const std::vector<const Page*>& pages, const QString& printerNam
 }
 
 bool savePagesAsPdf(const std::vector<const Page*>& pages, const QString& title, PreviewHost& host, QWidget* parent) {
-    const QString path = host.saveFileName(parent, QStringLiteral("Save as PDF"), QStringLiteral("PDF File (*.pdf)"),
+    const QString path = host.saveFileName(parent, QStringLiteral("Snimi kao PDF"), QStringLiteral("PDF datoteka (*.pdf)"),
                                            QStringLiteral("Save.pdf"));
     if (path.isEmpty()) return false;
     const WriteOutcome problem = writePdf(pages, path, title);

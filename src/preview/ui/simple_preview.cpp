@@ -48,8 +48,8 @@ void SimplePreview::buildMenus() {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     QAction* printAction = file->addAction(QStringLiteral("&Print"), this, &SimplePreview::print);
     printAction->setStatusTip(QStringLiteral("Print the report"));
-    QAction* pdf = file->addAction(QStringLiteral("Save as &PDF"), this, &SimplePreview::saveAsPdf);
-    pdf->setStatusTip(QStringLiteral("Save as PDF"));
+    QAction* pdf = file->addAction(QStringLiteral("Snimi kao &PDF"), this, &SimplePreview::saveAsPdf);
+    pdf->setStatusTip(QStringLiteral("Snimi kao PDF"));
     QAction* exit = file->addAction(QStringLiteral("&Izlaz"), this, &QDialog::reject);
     exit->setStatusTip(QStringLiteral("Exit without printing the report"));
 
@@ -85,25 +85,34 @@ void SimplePreview::buildToolBar() {
     layout()->addWidget(bar);
     QAction* printAction = action(QStringLiteral("Ispis"), QStringLiteral("Ispiši "), QStringLiteral("print"));
     printAction->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
+    printAction->setShortcut(Qt::CTRL | Qt::Key_P);
     connect(printAction, &QAction::triggered, this, &SimplePreview::print);
     QAction* exit = action(QStringLiteral("Izlaz"), QStringLiteral("Izađi van bez ispisa"), QStringLiteral("exit"));
     exit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    exit->setShortcut(Qt::Key_Escape);
     connect(exit, &QAction::triggered, this, &QDialog::reject);
-    QAction* pdf = action(QStringLiteral("PDF"), QStringLiteral("Save as PDF"), QStringLiteral("pdf"));
+    QAction* pdf = action(QStringLiteral("PDF"), QStringLiteral("Snimi kao PDF"), QStringLiteral("pdf"));
     pdf->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    pdf->setShortcut(Qt::CTRL | Qt::Key_D);
     connect(pdf, &QAction::triggered, this, &SimplePreview::saveAsPdf);
     bar->addActions({printAction, exit, pdf});
     bar->addWidget(zoomButton(bar));
     bar->addSeparator();
     addEntries(bar);
+    reachByKeyboard(*bar);
 }
 
 QToolButton* SimplePreview::zoomButton(QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QStringLiteral("zoom"));
     button->setText(QStringLiteral("Uvećaj"));
-    button->setToolTip(QStringLiteral("Uvećaj stranicu izvještaja"));
+    const QKeySequence key(Qt::CTRL | Qt::Key_U);
+    button->setToolTip(tipWithKey(QStringLiteral("Uvećaj stranicu izvještaja"), key));
     button->setPopupMode(QToolButton::InstantPopup);
+    auto* open = new QAction(this);
+    open->setShortcut(key);
+    connect(open, &QAction::triggered, button, &QToolButton::showMenu);
+    addAction(open);
     auto* popup = new QMenu(button);
     addZoomChoices(new QActionGroup(popup), popupZoomTexts, popupZoom_);
     popup->addAction(popupZoom_[Zoom::NoZoom]);

@@ -9,7 +9,7 @@ std::string formatDecimal(std::int64_t raw, int places, NumberFormat format) {
     const auto p = static_cast<std::size_t>(places);
     if (digits.size() <= p) digits.insert(0, p + 1 - digits.size(), '0');
     const std::size_t whole = digits.size() - p;
-    const bool grouped = format.use == NumberUse::Print;
+    const bool grouped = format.use == NumberUse::Print || (format.use == NumberUse::Screen && places > 0);
     std::string out = raw < 0 ? "-" : "";
     for (std::size_t i = 0; i < whole; ++i) {
         if (grouped && i > 0 && (whole - i) % 3 == 0) out += '.';

@@ -1,6 +1,8 @@
 #pragma once
 // How a decimal is written, one function for every use, locale-free:
-//   Screen  "1439,26"   entries and list columns: decimal comma, no grouping
+//   Screen  "1.439,26"  entries, list columns and shown values: an amount (a number written with
+//                       decimals) with a point between thousands and a decimal comma; a whole
+//                       number ("12345", a code held in a decimal field) is written plain
 //   Print   "1.439,26"  printed pages: a point between thousands, decimal comma
 //   Xml     "1439.26"   XML files and plain data: decimal point, no grouping
 // Every form may be blank for zero (printed pages and lists leave most zeros empty), and may drop

@@ -1,6 +1,5 @@
 #include "shell/desktop/main_window.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -11,7 +10,6 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QScreen>
-#include <QShortcutEvent>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -20,8 +18,10 @@
 #include <algorithm>
 
 #include "shell/declarations.h"
+#include "shell/screen_fit.h"
 #include "shell/desktop/about_dialog.h"
 #include "shell/desktop/first_run_panel.h"
+#include "shell/desktop/alt_keys.h"
 #include "shell/desktop/printer_setup.h"
 #include "shell/desktop/reinit.h"
 #include "shell/desktop/wallpaper.h"
@@ -78,12 +78,14 @@ MainWindow::MainWindow(AppContext& ctx, const ScreenRegistry& screens, QWidget* 
     column->addWidget(area_, 1);
     setCentralWidget(centre);
     buildMenus();
+    altKeys_ = new AltKeys(*this, [this] { return focusedChild(); });
     buildToolBar();
     buildFirstRun();
     statusBar()->addPermanentWidget(new QLabel(QString::fromStdString(ctx.dataDir), this));
-    // Most of the screen, so that the payments' three lists fit side by side; never below 1024 × 720.
+    // Most of the screen, so that the payments' three lists fit side by side: at least 1024 × 720,
+    // where the screen has room for it.
     resize(QSize(1024, 720).expandedTo(screen() ? screen()->availableGeometry().size() * 0.9 : QSize()));
-    qApp->installEventFilter(this);
+    fitOnScreen(*this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (QWidget* field = clipboardTarget(now)) lastField_ = field;
     });
@@ -123,7 +125,8 @@ void MainWindow::buildToolBar() {
         const MenuCommand command = def.command;
         connect(button, &QToolButton::clicked, this, [this, command] { openScreen(command); });
         bar->addWidget(button);
-        toolKeys_[QKeySequence::mnemonic(button->text())] = button;
+        if (const QString shared = altKeys_->sharedKeyTip(button->text()); !shared.isEmpty())
+            button->setToolTip(def.tip[0] ? button->toolTip() + '\n' + shared : shared);
     }
 }
 
@@ -193,33 +196,10 @@ QMdiSubWindow* MainWindow::openScreen(MenuCommand command) {
     return sub;
 }
 
-// The enabled button of the child window holding the focus whose underlined letter is `key`.
-QAbstractButton* MainWindow::screenButton(const QKeySequence& key) const {
+// The child window whose widget holds the focus, or null.
+QWidget* MainWindow::focusedChild() const {
     QMdiSubWindow* child = area_->activeSubWindow();
-    if (!child || !child->isAncestorOf(QApplication::focusWidget())) return nullptr;
-    for (QAbstractButton* b : child->findChildren<QAbstractButton*>())
-        if (b->isVisible() && b->isEnabled() && QKeySequence::mnemonic(b->text()) == key) return b;
-    return nullptr;
-}
-
-// Qt hands a key that two places of one window claim to neither: it focuses one of them. A
-// button's underlined letter in the child window holding the focus wins over the menu bar's
-// ("&Mijenjaj" over "Po&moć"); the toolbar's tool tips promise their Alt keys, so those press the
-// button next.
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Shortcut && isActiveWindow()) {
-        const auto* shortcut = static_cast<QShortcutEvent*>(event);
-        if (QAbstractButton* button = shortcut->isAmbiguous() ? screenButton(shortcut->key()) : nullptr) {
-            button->click();
-            return true;
-        }
-        const auto it = toolKeys_.find(shortcut->key());
-        if (shortcut->isAmbiguous() && it != toolKeys_.end() && it->second->isEnabled()) {
-            it->second->click();
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
+    return child && child->isAncestorOf(QApplication::focusWidget()) ? child : nullptr;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -3,23 +3,20 @@
 // directory), in whose wallpapered MDI area every screen started from the menu opens as a child
 // window.
 
-#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
-#include <map>
 #include <memory>
 
 #include "shell/desktop/main_menu.h"
 
-class QAbstractButton;
 class QMdiArea;
 class QMdiSubWindow;
 class QPrinter;
-class QToolButton;
 
 namespace pramo {
 
 class FirstRunPanel;
+class AltKeys;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -41,8 +38,6 @@ public:
 protected:
     // Closing the frame closes every child window first; a child that refuses keeps it open.
     void closeEvent(QCloseEvent* event) override;
-    // The toolbar's Alt keys win when they are a menu's too ("&Primatelji" and "&Pregledi").
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -52,7 +47,7 @@ private:
     void insertInto(MenuCommand command);
     void buildToolBar();
     bool exists(const Command& command) const;
-    QAbstractButton* screenButton(const QKeySequence& key) const;
+    QWidget* focusedChild() const;
     void clipboardCommand(const char* method);
     void run(const Command& command);
     void runFrameCommand(FrameCommand command);
@@ -62,7 +57,7 @@ private:
     QMdiArea* area_;
     FirstRunPanel* firstRun_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
-    std::map<QKeySequence, QToolButton*> toolKeys_;
+    AltKeys* altKeys_ = nullptr;  // Alt letters shared by menus, toolbar and the child window
     QPointer<QWidget> lastField_;  // the text field last focused, for Edit → Cut/Copy/Paste
 };
 

@@ -29,10 +29,18 @@ constexpr std::pair<Button, QMessageBox::StandardButton> standardButtons[] = {
     {ButtonRetry, QMessageBox::Retry}, {ButtonCancel, QMessageBox::Cancel},
 };
 
+// A standard button in Qt's Croatian, except OK: the program's texts ask the user to press "OK"
+// ("Pritisnite OK za potvrdu brisanja."), as its forms' OK button is named.
+QPushButton* addStandardButton(QMessageBox& q, QMessageBox::StandardButton qt) {
+    QPushButton* b = q.addButton(qt);
+    if (qt == QMessageBox::Ok) b->setText(QStringLiteral("OK"));
+    return b;
+}
+
 void addStandardButtons(QMessageBox& q, const MessageBox& box) {
     for (const auto& [value, qt] : standardButtons) {
         if ((box.buttons & value) == 0) continue;
-        QPushButton* b = q.addButton(qt);
+        QPushButton* b = addStandardButton(q, qt);
         b->setProperty(answerProperty, static_cast<int>(value));
         if (box.defaultButton == value) q.setDefaultButton(b);
     }
@@ -78,8 +86,9 @@ int QtMessages::ask(const MessageBox& box) {
 }
 
 void QtMessages::halt(const std::string& text) {
-    QMessageBox q(QMessageBox::Critical, haltTitle, QString::fromStdString(text), QMessageBox::Ok,
+    QMessageBox q(QMessageBox::Critical, haltTitle, QString::fromStdString(text), QMessageBox::NoButton,
                   QApplication::activeWindow());
+    q.setDefaultButton(addStandardButton(q, QMessageBox::Ok));
     q.setTextFormat(Qt::PlainText);
     q.exec();
     exit_(EXIT_FAILURE);

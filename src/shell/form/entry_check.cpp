@@ -45,6 +45,7 @@ std::string entryFault(const FieldDef& field, const QString& label, std::string_
     if (const auto v = parseField(field, typed)) return refuseZero && v->number == 0 ? name + " ne smije biti 0." : "";
     if (field.isText()) return name + " smije imati najviše " + std::to_string(field.size) + " znakova.";
     if (field.type == FieldType::Date) return name + ": datum nije ispravan (dd.mm.gggg).";
+    if (ambiguousPoint(field, typed)) return name + ": točka može značiti tisuće ili decimale; decimale upišite zarezom.";
     std::string_view s = typed;
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
     while (!s.empty() && s.back() == ' ') s.remove_suffix(1);

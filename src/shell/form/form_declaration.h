@@ -117,6 +117,9 @@ struct FormHooks {
     std::function<bool(FormScreen&)> validate{};
     // After the record was saved or deleted (response 1), before the form closes.
     std::function<void(FormScreen&)> saved{};
+    // An insert about to end without OK (Odustani, Esc, the window closed): false keeps the form
+    // open (the hook asked the user whether to throw the new record away and was told no).
+    std::function<bool(FormScreen&)> mayCancelInsert{};
     // An insert that ends without response 1: removes what it reserved. Without the hook the
     // reserved record itself is deleted.
     std::function<void(FormScreen&)> cancelInsert{};

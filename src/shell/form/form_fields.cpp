@@ -322,6 +322,7 @@ void FormScreen::runLookup(Field& f) {
     if (list && selectRecord(ctx_, *list, linked, this) == Response::Completed) {
         takeLookedUp(key, linked, *f.def, record().get());
         refreshField(f);
+        focusFieldAfter(f);  // typing goes on where Tab would take it; a hook may send it elsewhere
         changed(f);
         if (spec_.hooks.lookedUp) spec_.hooks.lookedUp(*this, f.spec->field);
     }

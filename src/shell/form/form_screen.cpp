@@ -5,12 +5,14 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <stdexcept>
 
 #include "shell/called_window.h"
 #include "shell/declarations.h"
 #include "shell/form/form_field.h"
 #include "shell/form/record_form.h"
+#include "shell/list/page_view.h"
 
 namespace pramo {
 
@@ -148,7 +150,9 @@ void FormScreen::accept() {
 }
 
 void FormScreen::reject() {
-    if (!closing_) finish(false);
+    if (closing_) return;
+    const bool asked = request() == Request::Insert && spec_.hooks.mayCancelInsert;
+    if (!asked || spec_.hooks.mayCancelInsert(*this)) finish(false);
 }
 
 bool FormScreen::validateAll() {
@@ -167,16 +171,31 @@ void FormScreen::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, [this] { opening_ = false; });
 }
 
+// The widget of a field where typing or choosing starts; null for a field that takes nothing now.
+QWidget* FormScreen::focusTarget(const Field& f) const {
+    if (!f.row->isEnabled() || !f.row->isVisibleTo(this)) return nullptr;  // on another tab
+    if (f.entry) return f.entry->isReadOnly() ? nullptr : f.entry;
+    if (f.group && !f.group->buttons().isEmpty()) {
+        QAbstractButton* b = f.group->checkedButton();
+        return b ? b : f.group->buttons().front();
+    }
+    return f.list ? f.list->view() : nullptr;
+}
+
 // The focus on the first entry or option group that takes a value, where typing starts.
 void FormScreen::focusFirstField() {
     for (const auto& f : fields_) {
-        if (!f->row->isEnabled()) continue;
-        if (f->entry && !f->entry->isReadOnly()) return f->entry->setFocus();
-        if (f->group && !f->group->buttons().isEmpty()) {
-            QAbstractButton* b = f->group->checkedButton();
-            return (b ? b : f->group->buttons().front())->setFocus();
-        }
+        if (f->list) continue;
+        if (QWidget* w = focusTarget(*f)) return w->setFocus();
     }
+}
+
+// The focus on the field after `f` that takes a value (as Tab goes), else on OK.
+void FormScreen::focusFieldAfter(const Field& f) {
+    auto at = std::find_if(fields_.begin(), fields_.end(), [&f](const auto& p) { return p.get() == &f; });
+    for (at = at == fields_.end() ? at : at + 1; at != fields_.end(); ++at)
+        if (QWidget* w = focusTarget(**at)) return w->setFocus(Qt::TabFocusReason);
+    ok_->setFocus(Qt::TabFocusReason);
 }
 
 void FormScreen::finish(bool completed) {

@@ -94,7 +94,9 @@ private:
     void runLookup(Field& f);
     void lookupOnFocus(std::string_view field);
     bool validateAll();
+    QWidget* focusTarget(const Field& f) const;
     void focusFirstField();
+    void focusFieldAfter(const Field& f);
     void finish(bool completed);
     void showHelp();
 

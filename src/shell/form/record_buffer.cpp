@@ -1,5 +1,6 @@
 #include "shell/form/record_buffer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <stdexcept>
 
@@ -60,6 +61,36 @@ std::optional<std::int64_t> wholeNumber(std::string_view s) {
     return v;
 }
 
+// Whether `s` is 1 to 3 digits followed by groups of exactly three, each after a point.
+bool groupedDigits(std::string_view s) {
+    const auto first = s.find('.');
+    if (first == 0 || first > 3 || s.find_first_not_of("0123456789.") != std::string_view::npos) return false;
+    for (std::size_t at = first; at < s.size(); at += 4)
+        if (s[at] != '.' || s.size() < at + 4 || s.substr(at + 1, 3).find('.') != std::string_view::npos) return false;
+    return true;
+}
+
+// `s` without its sign.
+std::string_view withoutSign(std::string_view s) {
+    if (!s.empty() && (s.front() == '-' || s.front() == '+')) s.remove_prefix(1);
+    return s;
+}
+
+// An amount as the screens write it ("1.234,50", "-12.345.678,00", "1.000.000") without its
+// grouping points; any other text as it is. A single point with no comma is a decimal point
+// ("12.5", as the keypad types it).
+std::string ungrouped(std::string_view s) {
+    const std::size_t sign = s.size() - withoutSign(s).size();
+    const std::size_t comma = s.find(',');
+    const std::string_view whole = s.substr(sign, comma == std::string_view::npos ? std::string_view::npos : comma - sign);
+    const auto points = std::count(whole.begin(), whole.end(), '.');
+    if (points == 0 || (points == 1 && comma == std::string_view::npos) || !groupedDigits(whole)) return std::string(s);
+    std::string out(s.substr(0, sign));
+    for (const char c : whole)
+        if (c != '.') out += c;
+    return out + std::string(comma == std::string_view::npos ? std::string_view() : s.substr(comma));
+}
+
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
     while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
@@ -77,6 +108,12 @@ std::string fieldText(const FieldDef& f, const void* rec, FieldFormat format) {
     return std::to_string(v);
 }
 
+bool ambiguousPoint(const FieldDef& f, std::string_view typed) {
+    const std::string_view s = withoutSign(trimmed(typed));
+    return f.type == FieldType::Decimal && f.places < 3 && s.find(',') == std::string_view::npos &&
+           std::count(s.begin(), s.end(), '.') == 1 && groupedDigits(s);
+}
+
 std::optional<FieldValue> parseField(const FieldDef& f, std::string_view typed) {
     if (f.isText()) {
         if (utf8::length(utf8::trimRight(typed)) > static_cast<std::size_t>(f.size)) return std::nullopt;
@@ -88,7 +125,8 @@ std::optional<FieldValue> parseField(const FieldDef& f, std::string_view typed) 
         const auto d = Date::parse(s);
         if (d) v = d->serial();
     } else if (f.type == FieldType::Decimal) {
-        const auto e = s.empty() ? std::optional<Exact>(Exact{}) : Exact::parse(s);
+        if (ambiguousPoint(f, s)) return std::nullopt;
+        const auto e = s.empty() ? std::optional<Exact>(Exact{}) : Exact::parse(ungrouped(s));
         if (e && e->roundScaled(f.places) && Exact::scaled(*e->roundScaled(f.places), f.places) == *e)
             v = e->roundScaled(f.places);
     } else {

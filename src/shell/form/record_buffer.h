@@ -74,13 +74,19 @@ struct FieldFormat {
 std::string fieldText(const FieldDef& f, const void* rec, FieldFormat format = {});
 
 // The stored value of a typed text, or nullopt when the field cannot take it (not a number,
-// beyond the field's range or digits, too many decimals, no such date, text too long).
+// beyond the field's range or digits, too many decimals, no such date, text too long, a point
+// that may mean either thousands or decimals). Amounts are read as the screens write them
+// ("1.234,50"); a lone point is the keypad's decimal point ("12.5").
 struct FieldValue {
     std::int64_t number = 0;
     std::string text;
 };
 std::optional<FieldValue> parseField(const FieldDef& f, std::string_view typed);
 void setField(const FieldDef& f, void* rec, const FieldValue& v);
+
+// Whether `typed` is an amount whose only point may be a decimal point or a thousands point
+// ("1.000", "-12.345" in a field of fewer than three decimals): refused, never guessed.
+bool ambiguousPoint(const FieldDef& f, std::string_view typed);
 
 // The record numbered `number` of the file whose number key is `numberKey` into `rec` (Ok,
 // NotFound or the store's error): the record a look-up field or column names.

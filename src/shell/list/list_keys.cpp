@@ -34,11 +34,14 @@ bool closesList(const QKeyEvent* key) {
 }  // namespace
 
 bool ListPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_ && event->type() == QEvent::ShortcutOverride && closesList(static_cast<QKeyEvent*>(event))) {
+    // A list on a form closes nothing of its own: Esc goes on to the form, which cancels.
+    const bool closes = watched == view_ && !owner_ && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+                        closesList(static_cast<QKeyEvent*>(event));
+    if (closes && event->type() == QEvent::ShortcutOverride) {
         event->accept();
         return true;
     }
-    if (watched == view_ && event->type() == QEvent::KeyPress && closesList(static_cast<QKeyEvent*>(event))) {
+    if (closes) {
         closeList();
         return true;
     }

@@ -126,9 +126,9 @@ QWidget* ListPanel::buildView() {
     view_->setModel(model_);
     setColumnWidths();
     const std::vector<int> remembered = rememberedColumns(columnsKey_);
-    if (remembered.size() == columns_.size())
+    if (remembered.size() == columns_.size())  // never narrower than the heading
         for (std::size_t i = 0; i < remembered.size(); ++i)
-            if (remembered[i] > 0) view_->setColumnWidth(static_cast<int>(i), remembered[i]);
+            if (remembered[i] > 0) view_->setColumnWidth(static_cast<int>(i), std::max(remembered[i], headingWidth(static_cast<int>(i))));
     view_->installEventFilter(this);
     view_->viewport()->installEventFilter(this);
     connect(view_, &PageView::resized, this, &ListPanel::resized);
@@ -169,9 +169,14 @@ void ListPanel::setColumnWidths() {
         else if (f && f->type == FieldType::Date) chars = 10;
         else if (f) chars = std::min(static_cast<int>(std::to_string(f->maxValue()).size()), 7) + 2;  // wider ones widen the column when shown
         if (spec_.columns[i].chars > 0) chars = spec_.columns[i].chars;
-        const int title = metrics.horizontalAdvance(spec_.columns[i].title) + 16;
-        view_->setColumnWidth(static_cast<int>(i), std::max(title, chars * metrics.averageCharWidth() + 12));
+        view_->setColumnWidth(static_cast<int>(i), std::max(headingWidth(static_cast<int>(i)), chars * metrics.averageCharWidth() + 12));
     }
+}
+
+// The width that shows column `i`'s heading whole, as the header draws it (its font, margins).
+int ListPanel::headingWidth(int i) const {
+    const int text = view_->fontMetrics().horizontalAdvance(spec_.columns[static_cast<std::size_t>(i)].title) + 16;
+    return std::max(text, view_->horizontalHeader()->sectionSizeHint(i));
 }
 
 void ListPanel::hideEvent(QHideEvent* event) {

@@ -105,6 +105,7 @@ private:
     QString buttonCaption(ListButton b) const;
     void showExtraButtons();
     void setColumnWidths();
+    int headingWidth(int i) const;
     void widenColumns();
     void bindTab();
     void showPage();
