@@ -41,6 +41,7 @@ int id1(const std::vector<std::string>& args) {
         return ExitBadInput;
     }
     const Id1XmlOutcome out = writeId1Xml(data.files, o.header, o.outDir.empty() ? data.dir : o.outDir);
+    for (const MessageBox& note : out.notes) data.messages.ask(note);
     if (!out.written()) {
         std::cerr << "pramo-cli id1: ništa nije zapisano: " << out.poruka << "\n";
         return ExitBadInput;

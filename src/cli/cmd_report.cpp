@@ -176,6 +176,7 @@ int run(const Options& o) {
     switch (r.end) {
     case RunEnd::Pages: return write(r, o);
     case RunEnd::NothingToPrint: std::cerr << "pramo-cli: nema ništa za ispis, izvještaj nije našao nijedan slog\n"; return ExitFailed;
+    case RunEnd::Refused: std::cerr << "pramo-cli: " << r.refusal << "\n"; return ExitFailed;
     case RunEnd::Cancelled:
     case RunEnd::Failed: break;
     }

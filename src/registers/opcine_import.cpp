@@ -133,12 +133,13 @@ ImportOutcome importOpcine(Store& store, std::string_view tsv) {
     }
     const std::vector<Row> rows = parse(tsv, out);
     if (!out.problems.empty()) return out;
-    Transaction tx(store, Store::lockWaitSeconds);
     std::map<std::string, Opcine> byCode;
     std::int32_t last = 0;
-    out.code = tx.began() ? readExisting(store, byCode, last) : tx.code();
-    for (std::size_t i = 0; i < rows.size() && ok(out.code); ++i) out.code = write(store, rows[i], byCode, last, out);
-    if (ok(out.code)) out.code = tx.commit();
+    out.code = inTransaction(store, [&] {
+        StoreCode c = readExisting(store, byCode, last);
+        for (std::size_t i = 0; i < rows.size() && ok(c); ++i) c = write(store, rows[i], byCode, last, out);
+        return c;
+    });
     return out;
 }
 

@@ -152,7 +152,7 @@ void CertificatePageBuilder::group(const CertificateGroup& g, int& redbr) {
         const QString date = pageText(r.datum.toString());
         builder_.add(row({QString::number(++redbr) + u'.', date, name, rate, &r.amounts}, RowKind::Detail));
     }
-    if (g.subtotal[Pozicija::Bruto] <= Sum{}) return;  // no subtotal when the type's gross is nothing
+    if (g.subtotal[Pozicija::Bruto] <= Total{}) return;  // no subtotal when the type's gross is nothing
     builder_.add(row({{}, {}, QStringLiteral("Ukupno ") + name, rate, &g.subtotal}, RowKind::Total));
     builder_.add(row({}, RowKind::Spacer));
 }

@@ -46,6 +46,7 @@ void xmlFile(ListPanel& list) {
     if (!h) return;
     AppContext& ctx = list.context();
     const Id1XmlOutcome out = writeId1Xml(ctx.files, h->oznaka, ctx.dataDir);
+    for (const MessageBox& note : out.notes) ctx.messages.ask(note);
     if (!out.written())
         ctx.messages.ask(MessageBox{.title = "FORMIRAJ DATOTEKU", .text = out.poruka, .icon = Icon::Exclamation});
 }

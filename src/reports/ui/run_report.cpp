@@ -17,6 +17,8 @@ bool startReport(const ReportSpec& spec, const ReportArgs& args, AppContext& ctx
         if (ctx.store.error().code != result.code) ctx.store.setError(result.code);
         showWarning(ctx.messages, ctx.store, Warning::RetrievalError, result.failedFile);
     }
+    if (result.end == RunEnd::Refused)
+        ctx.messages.ask(MessageBox{.title = spec.title.toStdString(), .text = result.refusal, .icon = Icon::Exclamation});
     if (result.end != RunEnd::Pages) return false;
     if (!result.notes.empty()) {
         std::string text;
