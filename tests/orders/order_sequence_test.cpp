@@ -170,5 +170,13 @@ TEST_F(OrdersTest, HealthAccountByDate) {
     }
 }
 
+// Every kind of order finds a rule of its own kind, on either form, for any date and category.
+TEST(OrderRules, EveryKindAndFormHasARule) {
+    for (const OrderKind kind : {OrderKind::Payee, OrderKind::Tax, OrderKind::PillarI, OrderKind::PillarII, OrderKind::Health})
+        for (const OrderForm form : {OrderForm::Hub3, OrderForm::Hub3a})
+            for (const Date datum : {Date{}, date(2001, 1, 1)})
+                EXPECT_EQ(orderRule(kind, form, "99", datum).kind, kind) << static_cast<int>(kind);
+}
+
 }  // namespace
 }  // namespace pramo::test

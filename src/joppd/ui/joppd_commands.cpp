@@ -17,6 +17,7 @@
 #include "records/layouts/vrstedoh.h"
 #include "reports/ui/run_report.h"
 #include "shell/app_context.h"
+#include "shell/screen_files.h"
 
 namespace pramo {
 namespace {
@@ -32,7 +33,7 @@ void tell(AppContext& ctx, const char* title, const std::string& text, bool done
 }  // namespace
 
 bool jopKreiranje(AppContext& ctx, std::int32_t isplata, RandomSource& random, QWidget*) {
-    FileUse use(ctx.files, {&Isplate::table, &Jopo::table});
+    ScreenFiles use(ctx, {&Isplate::table, &Jopo::table});
     if (!use.ok()) return false;
     const SubmissionOutcome o = createSubmission(ctx.store, isplata, random);
     tell(ctx, "JOP kreiranje", o.message, o.status == SubmissionStatus::Created);
@@ -45,7 +46,7 @@ bool jopKreiranje(AppContext& ctx, std::int32_t isplata, QWidget* parent) {
 }
 
 bool kreirajXmlDatoteku(AppContext& ctx, std::int32_t jopo, QWidget*) {
-    FileUse use(ctx.files, {&Jopo::table, &Isplate::table, &Subjekti::table, &Mjesta::table, &Ulice::table,
+    ScreenFiles use(ctx, {&Jopo::table, &Isplate::table, &Subjekti::table, &Mjesta::table, &Ulice::table,
                             &Dohoci::table, &Osobe::table, &Opcine::table, &Vrstedoh::table, &Obracun::table,
                             &Svasta::table});
     if (!use.ok()) return false;

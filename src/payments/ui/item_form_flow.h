@@ -9,6 +9,7 @@
 
 #include "payments/item_entry.h"
 #include "shell/app_context.h"
+#include "shell/screen_files.h"
 #include "shell/form/record_buffer.h"
 #include "shell/form/record_form.h"
 
@@ -56,7 +57,7 @@ private:
 
     AppContext& ctx_;
     RecordBuffer& rec_;
-    std::unique_ptr<FileUse> files_;
+    std::unique_ptr<ScreenFiles> files_;
     RecordForm form_;
     ItemEntry entry_;
     bool closed_ = false;

@@ -53,7 +53,7 @@ bool noClash(FormScreen& f) {
 // transaction.
 void removeNewPayment(FormScreen& f) {
     Isplate& isp = f.as<Isplate>();
-    (void)f.context().ri.remove(isp);  // a failure has shown its message
+    riRemove(f.context(), isp);  // a failure shows its message
 }
 
 // Names start narrower than their fields hold, so that the items' columns fit beside the payers

@@ -39,12 +39,11 @@ struct Failure {
     Warning warning;
     const TableDef* file;
 };
-using Outcome = std::optional<Failure>;
+using Fault = std::optional<Failure>;
 
-RiResult refuse(Files& files, Frame& frame, const Failure& f, std::string_view operation) {
+Outcome<RiResult> refuse(Store& st, Frame& frame, const Failure& f, std::string_view operation) {
     frame.fail();
-    showWarning(files.messages(), files.store(), f.warning, f.file->label, operation);
-    return RiResult::Refused;
+    return {RiResult::Refused, standardWarning(st, f.warning, f.file->label, operation), f.file};
 }
 
 // Reads into `child` the first record of the relation's child file whose link holds `number`;
@@ -63,32 +62,32 @@ StoreCode firstChild(Store& st, const Relation& r, std::int64_t number, void* ch
 }
 
 // A restricting relation: fails with `refusal` while any child refers to `number`.
-Outcome refuseIfReferenced(Store& st, const Relation& r, std::int64_t number, Warning refusal) {
+Fault refuseIfReferenced(Store& st, const Relation& r, std::int64_t number, Warning refusal) {
     HeapRecord child(*r.child);
     const StoreCode rc = firstChild(st, r, number, child.get());
     if (rc == StoreCode::NoMoreRecords) return {};
     return Failure{ok(rc) ? refusal : Warning::RetrievalError, r.child};
 }
 
-Outcome removeChildren(Store& st, const TableDef& parent, const void* rec);
+Fault removeChildren(Store& st, const TableDef& parent, const void* rec);
 
 // A cascading relation on delete: every child referring to `number` goes, its own children first.
-Outcome removeReferring(Store& st, const Relation& r, std::int64_t number) {
+Fault removeReferring(Store& st, const Relation& r, std::int64_t number) {
     HeapRecord child(*r.child);
     for (;;) {
         const StoreCode rc = firstChild(st, r, number, child.get());
         if (rc == StoreCode::NoMoreRecords) return {};
         if (!ok(rc)) return Failure{Warning::RetrievalError, r.child};
-        if (Outcome f = removeChildren(st, *r.child, child.get())) return f;
+        if (Fault f = removeChildren(st, *r.child, child.get())) return f;
         if (!ok(st.eraseRaw(*r.child, child.get()))) return Failure{Warning::DeleteError, r.child};
     }
 }
 
 // Every relation of a record about to be deleted, in their order; the first failure stops.
-Outcome removeChildren(Store& st, const TableDef& parent, const void* rec) {
+Fault removeChildren(Store& st, const TableDef& parent, const void* rec) {
     for (const Relation* r : relationsOf(parent)) {
         const std::int64_t number = r->parentNumber().getInt(rec);
-        const Outcome f = r->onDelete == Rule::Restrict ? refuseIfReferenced(st, *r, number, Warning::DeleteRestricted)
+        const Fault f = r->onDelete == Rule::Restrict ? refuseIfReferenced(st, *r, number, Warning::DeleteRestricted)
                                                         : removeReferring(st, *r, number);
         if (f) return f;
     }
@@ -96,7 +95,7 @@ Outcome removeChildren(Store& st, const TableDef& parent, const void* rec) {
 }
 
 // A cascading relation on change: every child referring to `from` is given `to`.
-Outcome carry(Store& st, const Relation& r, std::int64_t from, std::int64_t to) {
+Fault carry(Store& st, const Relation& r, std::int64_t from, std::int64_t to) {
     HeapRecord child(*r.child);
     for (;;) {
         const StoreCode rc = firstChild(st, r, from, child.get());
@@ -108,9 +107,9 @@ Outcome carry(Store& st, const Relation& r, std::int64_t from, std::int64_t to) 
 }
 
 // Every relation of a record whose number went from `from` to `to`, in their order.
-Outcome changeChildren(Store& st, const TableDef& parent, std::int64_t from, std::int64_t to) {
+Fault changeChildren(Store& st, const TableDef& parent, std::int64_t from, std::int64_t to) {
     for (const Relation* r : relationsOf(parent)) {
-        const Outcome f = r->onChange == Rule::Restrict ? refuseIfReferenced(st, *r, from, Warning::ChangeRestricted)
+        const Fault f = r->onChange == Rule::Restrict ? refuseIfReferenced(st, *r, from, Warning::ChangeRestricted)
                                                         : carry(st, *r, from, to);
         if (f) return f;
     }
@@ -119,11 +118,11 @@ Outcome changeChildren(Store& st, const TableDef& parent, std::int64_t from, std
 
 // The parent as stored, read again inside the transaction: at its row, or by its number when the
 // buffer was never read. The erase works on a copy, so a failure leaves the buffer's row intact.
-Outcome removeRecord(Store& st, const TableDef& t, void* rec) {
+Fault removeRecord(Store& st, const TableDef& t, void* rec) {
     const std::int64_t id = t.row(rec).id;
     const StoreCode rc = id != 0 ? st.regetRaw(t, Position{nullptr, {}, id}, rec) : st.getRaw(t.primaryKey(), rec);
     if (!ok(rc)) return Failure{Warning::RetrievalError, &t};
-    if (Outcome f = removeChildren(st, t, rec)) return f;
+    if (Fault f = removeChildren(st, t, rec)) return f;
     HeapRecord gone(t, rec);
     if (!ok(st.eraseRaw(t, gone.get()))) return Failure{Warning::DeleteError, &t};
     return {};
@@ -131,16 +130,14 @@ Outcome removeRecord(Store& st, const TableDef& t, void* rec) {
 
 // Another station changed the record since it was read: nothing is written and the buffer gets the
 // record as stored (warning 38). A record that is gone cannot be shown: warning 35, refused.
-RiResult takeStored(Files& files, Frame& frame, const TableDef& t, std::int64_t id, void* rec) {
-    Store& st = files.store();
+Outcome<RiResult> takeStored(Store& st, Frame& frame, const TableDef& t, std::int64_t id, void* rec) {
     HeapRecord stored(t);
     if (!ok(st.regetRaw(t, Position{nullptr, {}, id}, stored.get())))
-        return refuse(files, frame, {Warning::RetrievalError, &t}, "Update");
+        return refuse(st, frame, {Warning::RetrievalError, &t}, "Update");
     st.setError(StoreCode::ChangedByOther);
     frame.fail();
     t.copy(rec, stored.get());
-    showWarning(files.messages(), st, Warning::RecordChanged, t.label);
-    return RiResult::ChangedByOther;
+    return {RiResult::ChangedByOther, standardWarning(st, Warning::RecordChanged, t.label), &t};
 }
 
 }  // namespace
@@ -151,17 +148,17 @@ void Integrity::snap(const TableDef& t, const void* rec) {
     if (number && row.id != 0) snapshots_[{&t, row.id}] = {number->getInt(rec), row.version};
 }
 
-RiResult Integrity::remove(const TableDef& t, void* rec) {
+Outcome<RiResult> Integrity::remove(const TableDef& t, void* rec) {
     FileUse use(files_, transactionScope(t));
-    if (!use.ok()) return RiResult::Refused;  // the file could not be opened; that has been reported
+    if (!use.ok()) return {RiResult::Refused, use.outcome().message, use.failed()};
     Store& st = files_.store();
     Frame frame(st);
-    Outcome f = frame.began() ? removeRecord(st, t, rec) : Failure{Warning::TransactionError, &t};
+    Fault f = frame.began() ? removeRecord(st, t, rec) : Failure{Warning::TransactionError, &t};
     if (!f && !ok(frame.commit())) f = Failure{Warning::DeleteError, &t};
-    if (f) return refuse(files_, frame, *f, "Delete");
+    if (f) return refuse(st, frame, *f, "Delete");
     snapshots_.erase({&t, t.row(rec).id});
     t.row(rec) = {};
-    return RiResult::Done;
+    return {};
 }
 
 // The number the children refer to: the one remembered when the form read the record this buffer
@@ -176,32 +173,32 @@ std::int64_t Integrity::numberBefore(const TableDef& t, const FieldDef& number, 
     return number.getInt(rec);
 }
 
-RiResult Integrity::update(const TableDef& t, void* rec) {
+Outcome<RiResult> Integrity::update(const TableDef& t, void* rec) {
     FileUse use(files_, transactionScope(t));
-    if (!use.ok()) return RiResult::Refused;
+    if (!use.ok()) return {RiResult::Refused, use.outcome().message, use.failed()};
     Store& st = files_.store();
     Frame frame(st);
-    if (!frame.began()) return refuse(files_, frame, {Warning::TransactionError, &t}, "Update");
+    if (!frame.began()) return refuse(st, frame, {Warning::TransactionError, &t}, "Update");
     const RowRef before = t.row(rec);
     const FieldDef* number = numberField(t);
     const std::int64_t from = number ? numberBefore(t, *number, rec) : 0;
     const StoreCode rc = st.putRaw(t, rec);
     if (rc == StoreCode::ChangedByOther) {
-        const RiResult r = takeStored(files_, frame, t, before.id, rec);
-        if (r == RiResult::ChangedByOther) snap(t, rec);
+        Outcome<RiResult> r = takeStored(st, frame, t, before.id, rec);
+        if (r.result == RiResult::ChangedByOther) snap(t, rec);
         return r;
     }
-    Outcome f = ok(rc) ? Outcome{} : Failure{Warning::UpdateError, &t};
+    Fault f = ok(rc) ? Fault{} : Failure{Warning::UpdateError, &t};
     const std::int64_t to = number ? number->getInt(rec) : 0;
     if (!f && to != from) f = changeChildren(st, t, from, to);
     if (!f && !ok(frame.commit())) f = Failure{Warning::UpdateError, &t};
     if (f) {
         t.row(rec) = before;  // the write was undone with the rest
         if (f->warning == Warning::ChangeRestricted) number->setInt(rec, from);
-        return refuse(files_, frame, *f, "Update");
+        return refuse(st, frame, *f, "Update");
     }
     snap(t, rec);
-    return RiResult::Done;
+    return {};
 }
 
 }  // namespace pramo

@@ -189,10 +189,14 @@ std::optional<std::string> id1Document(Store& store, const Id1& header, const Su
     return document;
 }
 
-Id1XmlOutcome writeId1Xml(Files& files, std::int32_t header, const std::string& dir) {
+std::vector<const TableDef*> id1XmlFiles() {
     std::vector<const TableDef*> tables = id1DataFiles();
     tables.push_back(&Id1::table);
-    FileUse use(files, tables);
+    return tables;
+}
+
+Id1XmlOutcome writeId1Xml(Files& files, std::int32_t header, const std::string& dir) {
+    FileUse use(files, id1XmlFiles());
     const std::string failedName = use.ok() ? std::string() : std::string(use.failed()->name);
     if (!use.ok()) return refused("cannot open the file " + failedName, "datoteka " + failedName + " se ne može otvoriti");
     Id1 h;

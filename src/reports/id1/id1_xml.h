@@ -34,6 +34,9 @@ struct Id1XmlOutcome {
     bool written() const { return problem.empty(); }
 };
 
+// The files the return reads.
+std::vector<const TableDef*> id1XmlFiles();
+
 // Writes the return of header number `header` into directory `dir`: whole and valid UTF-8, or
 // not at all (a file already there is left as it was).
 Id1XmlOutcome writeId1Xml(Files& files, std::int32_t header, const std::string& dir);

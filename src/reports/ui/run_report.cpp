@@ -4,10 +4,13 @@
 #include "preview/ui/report_preview.h"
 #include "reports/ui/progress_window.h"
 #include "shell/app_context.h"
+#include "shell/screen_files.h"
 
 namespace pramo {
 
 bool startReport(const ReportSpec& spec, const ReportArgs& args, AppContext& ctx, PreviewHost& host, QWidget* parent) {
+    const ScreenFiles use(ctx, spec.files);
+    if (!use.ok()) return false;
     ReportResult result;
     {
         ProgressWindow progress(parent);
