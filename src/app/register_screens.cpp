@@ -2,8 +2,7 @@
 
 #include "crisistax/ui/kriznica_screens.h"
 #include "joppd/ui/joppd_screens.h"
-#include "payments/payment_dates.h"
-#include "payments/positions.h"
+#include "payments/data_upgrades.h"
 #include "payments/ui/screens.h"
 #include "preview/ui/screens.h"
 #include "registers/ui/income_type_screens.h"
@@ -23,7 +22,8 @@ void registerAllScreens(ScreenRegistry& registry) {
 }
 
 std::vector<DataUpgrade> dataUpgrades() {
-    return {upgradePositions, upgradePaymentYears};
+    const auto upgrades = recordUpgrades();
+    return {upgrades.begin(), upgrades.end()};
 }
 
 }  // namespace pramo

@@ -180,7 +180,8 @@ Terms termsFrom(Options& o) {
     if (!o.has("--net") && !o.has("--gross")) o.refuse("--net", "nedostaje (ili --gross)");
     if (!o.ok()) return t;
     t.rates = ratesFrom(o);
-    t.stopaprireza = number<Rate7>(o, "--surtax", o["--surtax"]);
+    t.bezPrireza = o["--surtax"] == "none";  // from 2024: no surtax, the tax rounded once
+    if (!t.bezPrireza) t.stopaprireza = number<Rate7>(o, "--surtax", o["--surtax"]);
     t.drugiStup = pillar2From(o);
     readBracketGroup(o, t);
     if (!o.ok()) return t;
@@ -264,8 +265,7 @@ int recalculateItem(Options& o) {
     if (!o.ok()) return refused(*o.problem);
     DataDir d;
     if (auto problem = openDataDir(o["--data"], false, d)) return refused({"--data: " + *problem});
-    if (!openFiles(d, {&Dohoci::table, &Obracun::table, &Osobe::table, &Mjesta::table, &Opcine::table,
-                       &Vrstedoh::table, &Porstope::table}))
+    if (!openFiles(d, calculationFiles()))
         return ExitFailed;
     if (const int rc = readItem(o, d, doh); rc != ExitOk) return rc;
     return calculateItem(d, doh, o.json);
@@ -279,9 +279,10 @@ int run(const std::vector<std::string>& args) {
 
 const Registration registration{Command{
     "calc",
-    fixedUsage("  calc (--net IZNOS | --gross IZNOS) --rates NEOP:PRIZN:MOI:MOII:ZO:POREZ --surtax STOPA\n"
+    fixedUsage("  calc (--net IZNOS | --gross IZNOS) --rates NEOP:PRIZN:MOI:MOII:ZO:POREZ --surtax (STOPA|none)\n"
     "       [--pillar2 DA|NE] [--brackets STOPA@GRANICA,STOPA@GRANICA,... --allowance IZNOS --factor F] [--json]\n"
-    "      obračun dohotka: stavke 1 do 12 kao POZICIJA<TAB>IZNOS (ili JSON objekt)\n"
+    "      obračun dohotka: stavke 1 do 12 kao POZICIJA<TAB>IZNOS (ili JSON objekt); --surtax none\n"
+    "      obračunava kao od 2024., a POREZ je niža stopa općine\n"
     "  calc --data DIR --item N [--json]\n"
     "      ponovno obračunava upisani dohodak N, zapisuje njegove stavke 1 do 12 i ispisuje ih"),
     run}};

@@ -16,7 +16,7 @@ namespace pramo::cli {
 namespace {
 
 void line(const TableDef& t, std::int64_t n, const std::string& state) {
-    std::cout << std::left << std::setw(10) << t.name << std::right << std::setw(10) << n << "  " << state << "\n";
+    std::cout << std::left << std::setw(12) << t.name << std::right << std::setw(8) << n << "  " << state << "\n";
 }
 
 // Findings under a heading, the first ones whole and how many more there are.
@@ -113,7 +113,7 @@ int check(const std::vector<std::string>& args) {
     }
     bool sound = true;
     std::set<const TableDef*> present;
-    std::cout << std::left << std::setw(10) << "datoteka" << std::right << std::setw(10) << "slogova" << "  ključevi\n";
+    std::cout << std::left << std::setw(12) << "datoteka" << std::right << std::setw(8) << "slogova" << "  ključevi\n";
     for (const TableDef* t : allTables()) {
         const FileState state = checkFile(d, *t);
         sound = state.sound && sound;

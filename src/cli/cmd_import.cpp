@@ -1,5 +1,5 @@
-// pramo-cli import: loads the municipality register (shipped or from a file) and payees from a
-// spreadsheet, each in one transaction that writes everything or nothing, into books made before
+// pramo-cli import: loads the municipality register and the municipal income-tax rates (shipped
+// or from a file) and payees from a spreadsheet, each in one transaction that writes everything or nothing, into books made before
 // (an import never makes a data directory: a mistyped --data must not leave one behind).
 
 #include <filesystem>
@@ -16,26 +16,48 @@
 #include "records/layouts/mjesta.h"
 #include "records/layouts/opcine.h"
 #include "records/layouts/osobe.h"
+#include "records/layouts/stopeopcina.h"
 #include "records/layouts/ulice.h"
 #include "records/values/unicode.h"
 #include "registers/opcine_import.h"
 #include "registers/osobe_import.h"
+#include "registers/stope_import.h"
 
 namespace pramo::cli {
 namespace {
 
 struct Args {
     std::string what, file, dataDir;
+    Date od;  // import stope: the day the rates are in force from
 };
+
+// The day of --od for the rates: needed with FILE; without it the shipped table's day, which --od
+// may repeat but not change (the shipped rates are those of their day only).
+std::optional<std::string> ratesDay(const CommandLine& line, Args& a) {
+    const Date shipped = shippedRatesTable().from;
+    if (!line.has("--od")) {
+        a.od = shipped;
+        return a.file.empty() ? std::nullopt : std::optional<std::string>("import stope DATOTEKA traži --od DD.MM.GGGG, dan od kojega njezine stope vrijede");
+    }
+    const auto od = Date::parse(line.value("--od"));
+    if (!od || od->isNull()) return "--od " + line.value("--od") + " nije datum DD.MM.GGGG";
+    if (*od < municipalRatesFrom()) return "--od: stope općina uzimaju se od " + municipalRatesFrom().toString() + " nadalje";
+    if (a.file.empty() && *od != shipped)
+        return "isporučene stope vrijede od " + shipped.toString() + "; stope drugog dana učitavaju se iz DATOTEKE";
+    a.od = *od;
+    return std::nullopt;
+}
 
 std::optional<std::string> parse(const std::vector<std::string>& args, Args& a) {
     CommandLine line;
-    if (auto problem = readCommandLine(args, 0, {.valued = {"--data"}, .words = 2}, line)) return problem->text();
+    if (auto problem = readCommandLine(args, 0, {.valued = {"--data", "--od"}, .words = 2}, line)) return problem->text();
     a.what = line.words.empty() ? std::string() : line.words[0];
     a.file = line.words.size() < 2 ? std::string() : line.words[1];
     a.dataDir = line.value("--data");
-    if (a.what != "opcine" && a.what != "osobe") return "navedite što uvesti: opcine ili osobe";
+    if (a.what != "opcine" && a.what != "osobe" && a.what != "stope") return "navedite što uvesti: opcine, stope ili osobe";
     if (a.what == "osobe" && a.file.empty()) return "import osobe traži CSV datoteku primatelja";
+    if (a.what == "stope") return ratesDay(line, a);
+    if (line.has("--od")) return "--od ide samo uz import stope";
     return std::nullopt;
 }
 
@@ -70,7 +92,7 @@ int report(const Args& a, DataDir& d, const ImportOutcome& out) {
     }
     std::string said;
     for (const std::string& r : out.remarks) said += r + "\n";
-    const TableDef& t = a.what == "opcine" ? Opcine::table : Osobe::table;
+    const TableDef& t = a.what == "opcine" ? Opcine::table : a.what == "stope" ? Stopeopcina::table : Osobe::table;
     std::int64_t n = 0;
     (void)d.store.count(t, n);
     said += std::string(t.name) + ": dodano " + std::to_string(out.added) + ", promijenjeno " + std::to_string(out.updated) +
@@ -79,11 +101,11 @@ int report(const Args& a, DataDir& d, const ImportOutcome& out) {
     return printSaved(said, "uvoz u " + std::string(t.name) + " je spremljen");
 }
 
-// The text to import: the shipped list (only opcine goes without FILE) or FILE. When it cannot be
-// read the message has been printed and the exit code is answered.
+// The text to import: the shipped list or table (osobe never goes without FILE) or FILE. When it
+// cannot be read the message has been printed and the exit code is answered.
 std::optional<int> readSource(const Args& a, std::string& text) {
     if (a.file.empty()) {
-        const refdata::FileText shipped = shippedMunicipalities();
+        const refdata::FileText shipped = a.what == "stope" ? shippedMunicipalRates() : shippedMunicipalities();
         if (shipped.ok()) text = shipped.text;
         else std::cerr << "pramo-cli import: " << shipped.problem << "\n";
         return shipped.ok() ? std::nullopt : std::optional<int>(ExitFailed);
@@ -106,6 +128,10 @@ int run(const Args& a) {
         if (!openFiles(d, {&Opcine::table})) return ExitFailed;
         return report(a, d, importOpcine(d.store, text));
     }
+    if (a.what == "stope") {
+        if (!openFiles(d, {&Opcine::table, &Stopeopcina::table})) return ExitFailed;
+        return report(a, d, importStope(d.store, text, a.od));
+    }
     if (!openFiles(d, {&Osobe::table, &Mjesta::table, &Ulice::table, &Banke::table, &Opcine::table})) return ExitFailed;
     return report(a, d, importOsobe(d.store, text));
 }
@@ -124,6 +150,10 @@ const Registration registration{
      fixedUsage("  import opcine [DATOTEKA] [--data DIR]\n"
                 "      učitava općine s njihovim šiframa, stopama prireza i poreznim računima: popis isporučen\n"
                 "      s programom ili DATOTEKU (odvojeno tabulatorom: šifra, naziv, neupotrijebljeno, stopa u postocima)\n"
+                "  import stope [DATOTEKA --od DD.MM.GGGG] [--data DIR]\n"
+                "      učitava stope poreza na dohodak općina koje vrijede od nekog dana (od 2024. nadalje): tablicu\n"
+                "      isporučenu s programom (vrijedi od " + shippedRatesTable().from.toString() + ") ili DATOTEKU (odvojeno\n"
+                "      tabulatorom: peteroznamenkasta šifra, naziv, niža stopa, viša stopa u postocima) od dana --od\n"
                 "  import osobe DATOTEKA [--data DIR]\n"
                 "      dodaje primatelje iz CSV datoteke čiji prvi redak navodi polja primatelja (IME, PREZIME,\n"
                 "      OIB, MJESTO, ULICA, KUCNIBROJ, BANKA, RACUN, ...)"),

@@ -4,8 +4,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iostream>
 
 #include "cli/words.h"
+#include "payments/data_upgrades.h"
+#include "records/layouts/all_tables.h"
+#include "records/store/books_upgrade.h"
 #include "records/values/unicode.h"
 
 namespace pramo::cli {
@@ -49,9 +53,7 @@ std::optional<std::string> checkDirectory(const fs::path& dir, bool create) {
 
 // A database SQLite finds damaged takes no write: whatever was written into it could be lost
 // with the damaged pages, or read back wrong.
-std::optional<std::string> refuseDamaged(DataDir& d) {
-    const std::string findings = databaseFindings(d);
-    if (findings.empty()) return std::nullopt;
+std::optional<std::string> refuseDamaged(DataDir& d, const std::string& findings) {
     return findings + "; ništa nije zapisano (pramo-cli check " + d.dir + " navodi svaku datoteku)";
 }
 
@@ -59,6 +61,19 @@ std::optional<std::string> refuseDamaged(DataDir& d) {
 std::string reasonOf(const std::string& message) {
     const auto open = message.rfind(" (");
     return open != std::string::npos && message.ends_with(")") ? message.substr(open) : std::string();
+}
+
+// Books kept by an earlier version get this version's layouts first, then the records of an earlier
+// version are brought up to date (the desktop does that at every start); what changed goes to
+// stderr, so that a command's own output stays as it is.
+std::optional<std::string> upgradeLayouts(Store& store) {
+    const BooksUpgrade up = upgradeBooks(store, allTables());
+    if (up.result == BooksUpgrade::Result::Failed) return up.problem;
+    if (up.result != BooksUpgrade::Result::Done) return std::nullopt;
+    std::cerr << upgradeSummary(up) << "\n";
+    for (const RecordUpgrade upgrade : recordUpgrades())
+        if (!ok(upgrade(store))) return "podatke nije moguće nadograditi: " + store.error().text();
+    return std::nullopt;
 }
 
 }  // namespace
@@ -83,7 +98,10 @@ std::optional<std::string> openDataDir(const std::string& dir, bool create, Data
     const StoreCode c = out.store.openDatabase(db.string(), empty);
     if (c == StoreCode::LayoutMismatch) return db.string() + " nije baza podataka programa Pramo" + reasonOf(out.store.error().message);
     if (!ok(c)) return "bazu podataka " + db.string() + " nije moguće otvoriti: " + out.store.error().text();
-    return purpose == Purpose::Check ? std::nullopt : refuseDamaged(out);
+    // Damaged books are neither upgraded nor written; check reports them file by file.
+    if (const std::string findings = databaseFindings(out); !findings.empty())
+        return purpose == Purpose::Check ? std::nullopt : refuseDamaged(out, findings);
+    return upgradeLayouts(out.store);
 }
 
 namespace {

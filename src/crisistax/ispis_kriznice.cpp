@@ -1,6 +1,7 @@
 #include "crisistax/ispis_kriznice.h"
 
 #include <array>
+#include <cstdlib>
 
 #include "crisistax/vrste_primitka.h"
 #include "preview/report_builder.h"
@@ -12,6 +13,7 @@
 #include "records/layouts/ulice.h"
 #include "payments/item_context.h"
 #include "records/store/key_walk.h"
+#include "records/values/currency.h"
 #include "records/values/number_format.h"
 
 namespace pramo {
@@ -121,18 +123,20 @@ Band sectionTwo() {
     return band;
 }
 
-Band tableHead() {
+// The amounts are in the currency of the return's month.
+Band tableHead(const Kriznica& kri) {
+    const QString units = QStringLiteral("(u ") + q(currencyOfMonth(std::atoi(kri.godina.str().c_str()), kri.mjesec).inUnits) + u')';
     constexpr double captions = 12.0;
     Band band(captions + 5.0);
     band.line(left, 0.0, right, 0.0);
-    const std::array<std::pair<const char*, const char*>, 5> heads{{{"R.br.", ""},
-                                                                    {"Vrsta primitka", ""},
-                                                                    {"Broj", "stjecatelja"},
-                                                                    {"Porezna osnovica", "(u kunama i lipama)"},
-                                                                    {"Iznos posebnog poreza", "(u kunama i lipama)"}}};
+    const std::array<std::pair<QString, QString>, 5> heads{{{QStringLiteral("R.br."), {}},
+                                                           {QStringLiteral("Vrsta primitka"), {}},
+                                                           {QStringLiteral("Broj"), QStringLiteral("stjecatelja")},
+                                                           {QStringLiteral("Porezna osnovica"), units},
+                                                           {QStringLiteral("Iznos posebnog poreza"), units}}};
     for (std::size_t i = 0; i < heads.size(); ++i) {
-        cell(band, i, 2.5, q(heads[i].first), small.asBold(), Align::Centre);
-        cell(band, i, 6.5, q(heads[i].second), small, Align::Centre);
+        cell(band, i, 2.5, heads[i].first, small.asBold(), Align::Centre);
+        cell(band, i, 6.5, heads[i].second, small, Align::Centre);
         cell(band, i, captions + 1.0, QString::number(i + 1), small, Align::Centre);
     }
     band.line(left, captions, right, captions, 0.15);
@@ -179,7 +183,7 @@ std::vector<Page> pages(const Obrazac& o, const Clock& clock) {
     builder.add(heading(o));
     builder.add(payer(o));
     builder.add(sectionTwo());
-    builder.add(tableHead());
+    builder.add(tableHead(o.kri));
     for (std::size_t i = 0; i < vrstePrimitka.size(); ++i) {
         builder.add(row(QString::number(i + 1) + ".", q(vrstePrimitka[i].printed), o.perKind[i], body));
     }

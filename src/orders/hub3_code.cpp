@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdint>
 
+#include "records/values/currency.h"
 #include "records/values/text.h"
 
 namespace pramo {
@@ -90,9 +91,7 @@ bool validModel(std::string_view m) {
            std::isdigit(static_cast<unsigned char>(m[3]));
 }
 
-std::string currencyOf(Date datum) {
-    return !datum.isNull() && datum < *Date::fromYmd(2023, 1, 1) ? "HRK" : "EUR";
-}
+std::string currencyOf(Date datum) { return std::string(currencyOn(datum).code); }
 
 std::string cents(OrderAmount amount) {
     const std::string digits = std::to_string(amount.raw());

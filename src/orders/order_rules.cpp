@@ -12,6 +12,9 @@ constexpr auto Hub3a = OrderForm::Hub3a;
 // 1 January 2015; from then on they go to the fund's account.
 Date healthFundFrom() { return *Date::fromYmd(2015, 1, 1); }
 
+// The surtax was abolished on 1 January 2024: from then on a tax order pays the income tax alone.
+Date surtaxAbolished() { return *Date::fromYmd(2024, 1, 1); }
+
 constexpr std::string_view budget = "HR1210010051863000160";       // state budget
 constexpr std::string_view pillarII = "HR7610010051700036001";     // pension pillar II
 constexpr std::string_view healthFund = "HR6510010051550100001";   // health insurance fund
@@ -20,7 +23,8 @@ constexpr std::array<std::string_view, 3> healthLines{"DRŽAVNI PRORAČUN", "Dop
 // In order of precedence: the first row that fits an order is its rule. Payee orders pay to the
 // payee's own account with the payee's own model and reference; on HUB-3A the payer side names
 // the income's JOPPD category. Tax orders pay each payee's tax and surtax to the payee's
-// municipality; the contributions go once per payment to the public accounts.
+// municipality (from 2024 the tax alone: the surtax is gone); the contributions go once per payment
+// to the public accounts.
 std::vector<OrderRule> makeRules() {
     return {
         {.kind = OrderKind::Payee, .form = Hub3a, .category = "01", .recipient = RecipientFrom::Payee,
@@ -32,6 +36,12 @@ std::vector<OrderRule> makeRules() {
         {.kind = OrderKind::Payee, .form = Hub3a, .recipient = RecipientFrom::Payee, .missingModel = MissingModel::Hr,
          .purpose = "OTHR"},
         {.kind = OrderKind::Payee, .form = Hub3, .recipient = RecipientFrom::Payee, .purpose = "OTHR"},
+        {.kind = OrderKind::Tax, .category = "11", .from = surtaxAbolished(), .recipient = RecipientFrom::Municipality,
+         .lines = {"Porez", "na dohodak"}, .model = "HR68", .reference = "1910-",
+         .description = "Uplata poreza na dohodak - ", .purpose = "TAXS"},
+        {.kind = OrderKind::Tax, .from = surtaxAbolished(), .recipient = RecipientFrom::Municipality,
+         .lines = {"Porez", "na dohodak"}, .model = "HR68", .reference = "1945-",
+         .description = "Uplata poreza na dohodak - ", .purpose = "TAXS"},
         {.kind = OrderKind::Tax, .category = "11", .recipient = RecipientFrom::Municipality,
          .lines = {"Porez i prirez", "na dohodak"}, .model = "HR68", .reference = "1910-",
          .description = "Uplata poreza i prireza na dohodak - ", .purpose = "TAXS"},

@@ -37,6 +37,7 @@ struct Bracket {
 struct Terms {
     Rates rates;
     Rate7 stopaprireza;              // surtax rate of the payee's municipality of residence
+    bool bezPrireza = false;         // no surtax at all (from 2024): the tax is the rate times the income, rounded once
     bool drugiStup = true;           // false: the payee is not in pillar II, which moves into pillar I
     bool visestopa = false;          // tax by brackets with a personal allowance
     Rate7 osobniodbitak;             // allowance base of the type (multiple rates)

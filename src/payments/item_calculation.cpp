@@ -4,6 +4,7 @@
 
 #include "payments/lines.h"
 #include "payments/rates_check.h"
+#include "records/values/number_format.h"
 
 namespace pramo {
 
@@ -23,6 +24,22 @@ std::string residenceNote(const References& refs) {
     return "Općina " + num(refs.mje->opcina) + " mjesta " + refs.mje->naziv.str() + " nije upisana" + tail;
 }
 
+// Why no tax rate can be taken for a type taxed at the municipality's rate.
+std::string noTaxRate(LookUp result, const References& refs) {
+    const std::string tail = "; obračun nije napravljen.";
+    const std::string datum = refs.isp ? refs.isp->datum.toString() : std::string();
+    switch (result) {
+    case LookUp::NoPaymentDate: return "Isplata nema datuma, a o njemu ovisi stopa poreza" + tail;
+    case LookUp::NoMunicipality:
+        return "Porez se od 2024. obračunava po stopi općine prebivališta, a primatelj je nema" + tail;
+    case LookUp::MunicipalMultiRate:
+        return "Vrsta dohotka s više stopa ne može obračunati porez po stopi općine" + tail;
+    default:
+        return "Općina " + refs.opc->naziv.str() + " (" + refs.opc->shifra.str() +
+               ") nema stope poreza na dohodak na dan " + datum + "." + tail;
+    }
+}
+
 }  // namespace
 
 void ItemCalculation::fail(CalcOutcome& out, CalcStatus status, std::string message) {
@@ -36,8 +53,19 @@ void ItemCalculation::storeFailed(CalcOutcome& out, const TableDef& file) {
 }
 
 bool ItemCalculation::lookUp(const Dohoci& doh, CalcOutcome& out) {
-    switch (pramo::lookUp(store_, doh, refs_)) {
-    case LookUp::Found: break;
+    if (!found(pramo::lookUp(store_, doh, refs_), doh, out)) return false;
+    if (const auto p = ratesProblem(termsOf(refs_))) {
+        fail(out, CalcStatus::BadRates, p->croatian + "; obračun nije napravljen.");
+        return false;
+    }
+    out.surtaxAssumedZero = !refs_.opc && !refs_.sto;
+    if (out.surtaxAssumedZero) addNote(out, residenceNote(refs_));
+    return true;
+}
+
+bool ItemCalculation::found(LookUp result, const Dohoci& doh, CalcOutcome& out) {
+    switch (result) {
+    case LookUp::Found: return true;
     case LookUp::NoPayee: fail(out, CalcStatus::NoPayee, "Odaberi djelatnika"); return false;
     case LookUp::PayeeMissing:
         fail(out, CalcStatus::PayeeMissing, "Primatelj " + num(doh.djelatnik) + " nije upisan; obračun nije napravljen.");
@@ -45,15 +73,22 @@ bool ItemCalculation::lookUp(const Dohoci& doh, CalcOutcome& out) {
     case LookUp::TypeMissing:
         fail(out, CalcStatus::TypeMissing, "Vrsta dohotka " + num(doh.vrstadohotka) + " nije upisana; obračun nije napravljen.");
         return false;
+    case LookUp::NoPaymentDate:
+    case LookUp::NoMunicipality:
+    case LookUp::NoMunicipalRate:
+    case LookUp::MunicipalMultiRate: fail(out, CalcStatus::NoTaxRate, noTaxRate(result, refs_)); return false;
     case LookUp::Failed: storeFailed(out, *refs_.failedFile); return false;
     }
-    if (const auto p = ratesProblem(termsOf(refs_))) {
-        fail(out, CalcStatus::BadRates, p->croatian + "; obračun nije napravljen.");
-        return false;
-    }
-    out.surtaxAssumedZero = !refs_.opc;
-    if (out.surtaxAssumedZero) addNote(out, residenceNote(refs_));
-    return true;
+    return false;
+}
+
+ItemCalculation::RatesShown ItemCalculation::ratesShown(const Dohoci& doh) {
+    CalcOutcome out;
+    const LookUp result = pramo::lookUp(store_, doh, refs_);
+    if (result == LookUp::NoPayee || result == LookUp::PayeeMissing || result == LookUp::TypeMissing) return {};
+    if (!found(result, doh, out)) return {.porez = out.message};
+    const TaxRateTaken taken = taxRateTaken(refs_);
+    return {.porez = taken.screenText(), .prirez = taken.basis == TaxBasis::Municipality ? screenAmount(taken.surtax) : ""};
 }
 
 void ItemCalculation::finish(const Flags& flags, const std::function<StoreCode()>& write, Loc& work, Loc& loc,

@@ -21,6 +21,7 @@ enum class CalcStatus {
     PayeeMissing,  // the item's payee is not in the register
     TypeMissing,   // the item's income type is not in the register
     BadRates,      // the rates cannot give a calculation (see ratesProblem)
+    NoTaxRate,     // the tax is the municipality's rate, and none can be taken (never a guessed one)
     Overflow,      // a result does not fit its field
     StoreFailed,   // the store refused a read or a write; see `error`
 };
@@ -53,8 +54,16 @@ public:
     // What the last calculation looked up (the form shows the municipality and the surtax rate).
     const References& references() const { return refs_; }
 
+    // The rates a calculation of the item would take now, as the form shows them.
+    struct RatesShown {
+        std::string porez;   // the tax rate and where it comes from, or why none can be taken
+        std::string prirez;  // the surtax rate when it is not the municipality's register's ("0,00" from 2024)
+    };
+    RatesShown ratesShown(const Dohoci& doh);
+
 private:
     bool lookUp(const Dohoci& doh, CalcOutcome& out);
+    bool found(LookUp result, const Dohoci& doh, CalcOutcome& out);
     int year() const { return clock_.today().year(); }
     // Stores what a routine computed unless a result overflowed; then its working values become
     // the caller's.

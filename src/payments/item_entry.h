@@ -51,6 +51,8 @@ public:
     // The button beside the gross: from `bruto` (a multiple-rate type from doh.neto instead).
     CalcOutcome calculateFromGross(Money bruto);
     CalcOutcome kriznica() { return calc_.kriznica(doh_, loc_); }
+    // The rates a calculation would take now and where the tax rate comes from, or why none can be taken.
+    ItemCalculation::RatesShown ratesShown() { return calc_.ratesShown(doh_); }
     // UBACI: the payment method into slot 1 (NotChosen for 0).
     MethodWrite ubaci(std::int16_t method) { return writePaymentMethod(store_, doh_.oznaka, method); }
 

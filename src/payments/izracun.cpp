@@ -29,11 +29,15 @@ void grossFromNet(const Terms& t, Loc& loc, Flags& f) {
     steps::contributions(t, loc, f);
 }
 
-// Income, tax and surtax. Without surtax, a surtax below zero (a rounding remainder) goes into
-// the tax.
+// Income, tax and surtax. With a surtax rate of 0, a surtax below zero (a rounding remainder)
+// goes into the tax; where there is no surtax at all there is no remainder to move.
 void taxAndSurtax(const Terms& t, Loc& loc, Flags& f) {
     loc.doh = round<Money>(Exact{loc.od} - loc.moi - loc.moii, f);
     loc.porez = round<Money>(pct(t.rates.poreznastopa) * loc.doh, f);
+    if (t.bezPrireza) {
+        loc.prirez = Money{};
+        return;
+    }
     loc.prirez = round<Money>(Exact{loc.doh} * loc.ppp - loc.porez, f);
     if (t.stopaprireza.isZero() && loc.prirez < Money{}) {
         loc.porez = round<Money>(Exact{loc.porez} + loc.prirez, f);

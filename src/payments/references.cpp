@@ -2,6 +2,8 @@
 
 #include "payments/item_context.h"
 #include "records/store/key_walk.h"
+#include "records/store/read_linked.h"
+#include "records/layouts/obracun.h"
 #include "records/layouts/porstope.h"
 
 namespace pramo {
@@ -11,6 +13,18 @@ namespace {
 LookUp failed(References& refs, const TableDef& t) {
     refs.failedFile = &t;
     return LookUp::Failed;
+}
+
+// For a type taxed at the municipality's rate: from 2024 on, the rates of the municipality of
+// residence in force at the payment date.
+LookUp lookUpMunicipalRate(Store& store, const Dohoci& doh, References& refs) {
+    if (!ok(readLinked(store, doh.isplata, refs.isp))) return failed(refs, Isplate::table);
+    if (!refs.isp || refs.isp->datum.isNull()) return LookUp::NoPaymentDate;
+    if (refs.isp->datum < municipalRatesFrom()) return LookUp::Found;
+    if (!refs.opc) return LookUp::NoMunicipality;
+    if (refs.multiRate()) return LookUp::MunicipalMultiRate;
+    if (!ok(rateInForce(store, refs.opc->shifra.view(), refs.isp->datum, refs.sto))) return failed(refs, Stopeopcina::table);
+    return refs.sto ? LookUp::Found : LookUp::NoMunicipalRate;
 }
 
 }  // namespace
@@ -28,7 +42,20 @@ LookUp lookUp(Store& store, const Dohoci& doh, References& refs) {
     refs.opc = item.opc;
     refs.vrs = *item.vrs;
     if (refs.multiRate() && !ok(readBrackets(store, refs.brackets))) return failed(refs, Porstope::table);
-    return LookUp::Found;
+    return refs.municipalType() ? lookUpMunicipalRate(store, doh, refs) : LookUp::Found;
+}
+
+TaxRateTaken taxRateTaken(const References& refs) {
+    if (!refs.sto) return {.rate = refs.vrs.poreznastopa, .surtax = refs.surtaxRate()};
+    return {.basis = TaxBasis::Municipality, .rate = refs.sto->nizastopa, .from = refs.sto->vrijediod,
+            .opcina = refs.opc ? refs.opc->naziv.str() : std::string()};
+}
+
+const std::vector<const TableDef*>& calculationFiles() {
+    static const std::vector<const TableDef*> files{&Dohoci::table,   &Obracun::table,  &Osobe::table,
+                                                    &Mjesta::table,   &Opcine::table,   &Vrstedoh::table,
+                                                    &Porstope::table, &Isplate::table, &Stopeopcina::table};
+    return files;
 }
 
 StoreCode readBrackets(Store& store, std::vector<Bracket>& brackets) {
@@ -40,8 +67,12 @@ StoreCode readBrackets(Store& store, std::vector<Bracket>& brackets) {
 }
 
 Terms termsOf(const References& refs) {
-    return {.rates = ratesOf(refs.vrs),
-            .stopaprireza = refs.surtaxRate(),
+    const TaxRateTaken taken = taxRateTaken(refs);
+    Rates rates = ratesOf(refs.vrs);
+    rates.poreznastopa = taken.rate;
+    return {.rates = rates,
+            .stopaprireza = taken.surtax,
+            .bezPrireza = taken.basis == TaxBasis::Municipality,
             .drugiStup = refs.oso.drugistup.view() != "NE",
             .visestopa = refs.multiRate(),
             .osobniodbitak = refs.vrs.osobniodbitak,

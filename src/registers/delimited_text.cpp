@@ -1,5 +1,7 @@
 #include "registers/delimited_text.h"
 
+#include "registers/check_digits.h"
+
 #include <algorithm>
 
 #include "records/values/text.h"
@@ -65,6 +67,19 @@ constexpr std::size_t shownCharacters = 40;
 std::vector<TextLine> textLines(std::string_view data) { return records(data, false); }
 
 std::vector<TextLine> csvRecords(std::string_view data) { return records(data, true); }
+
+std::vector<TableLine> tableLines(std::string_view tsv) {
+    std::vector<TableLine> out;
+    bool first = true;
+    for (const TextLine& line : textLines(tsv)) {
+        if (line.text.starts_with('#')) continue;
+        std::vector<std::string> cells = tabCells(line.text);
+        const bool heading = first && !allDigits(cells.front());
+        first = false;
+        if (!heading) out.push_back({line, std::move(cells)});
+    }
+    return out;
+}
 
 std::vector<std::string> tabCells(std::string_view line) {
     std::vector<std::string> cells;

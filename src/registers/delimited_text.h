@@ -26,6 +26,14 @@ std::vector<TextLine> csvRecords(std::string_view data);
 // The cells of a tab-separated line, each without surrounding blanks.
 std::vector<std::string> tabCells(std::string_view line);
 
+// The lines of a tab-separated table with their cells: comment lines (#) are left out, and so is a
+// heading (a first line whose first cell is not a number).
+struct TableLine {
+    TextLine line;
+    std::vector<std::string> cells;
+};
+std::vector<TableLine> tableLines(std::string_view tsv);
+
 // The cells of a record separated by `separator`, each may be enclosed in double quotes (a quote
 // in it doubled, "" alone an empty cell); surrounding blanks dropped. A line break inside quotes
 // is read as one blank, as a register's field holds one line. nullopt when a quote is not closed.

@@ -3,12 +3,15 @@
 // the store fails, nothing has been written.
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "records/store/store_code.h"
+#include "records/store/store.h"
+#include "registers/delimited_text.h"
 
 namespace pramo {
 
@@ -26,6 +29,28 @@ struct ImportOutcome {
 
 // "redak 12: " + text.
 std::string lineProblem(int line, std::string_view text);
+
+// A municipality's code met on an earlier line (`seen` maps the four-digit codes to their lines) is
+// refused, naming both lines.
+void refuseRepeatedCode(const std::string& code, int line, std::map<std::string, int>& seen, ImportOutcome& out);
+
+// An import of a text file: refused as a whole when it is not UTF-8, then read into rows by
+// `parse` (which names each line it cannot take), and only when every line was taken written by
+// `write` in one transaction.
+template <class Row>
+ImportOutcome importText(Store& store, std::string_view text,
+                         const std::function<std::vector<Row>(std::string_view, ImportOutcome&)>& parse,
+                         const std::function<StoreCode(const std::vector<Row>&, ImportOutcome&)>& write) {
+    ImportOutcome out;
+    if (auto problem = encodingProblem(text)) {
+        out.problems.push_back(*problem);
+        return out;
+    }
+    const std::vector<Row> rows = parse(text, out);
+    if (!out.problems.empty()) return out;
+    out.code = inTransaction(store, [&] { return write(rows, out); });
+    return out;
+}
 
 // A decimal typed with a point or a comma, with at most `places` decimals, as a scaled integer
 // within [low, high] (scaled too); nullopt otherwise. A blank cell is 0.

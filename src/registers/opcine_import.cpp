@@ -20,14 +20,8 @@ struct Row {
     bool rateGiven;  // without the rate column a municipality keeps the rate it has
 };
 
-enum class LineKind { Record, Skipped, Heading };
-
-LineKind kindOf(const std::vector<std::string>& cells, bool first) {
-    const std::string& code = cells[0];
-    if (first && !allDigits(code)) return LineKind::Heading;
-    if (code == "00000" || code.starts_with("99")) return LineKind::Skipped;
-    return LineKind::Record;
-}
+// The blank code "00000" and country codes (99...) are not municipalities.
+bool notMunicipality(const std::string& code) { return code == "00000" || code.starts_with("99"); }
 
 constexpr const char* columns = "šifra, naziv, (neupotrijebljen stupac) i stopa prireza odvojeni tabulatorom";
 
@@ -49,14 +43,6 @@ std::variant<Row, std::string> parseRow(const TextLine& line, const std::vector<
     return Row{line.number, opc, rateGiven};
 }
 
-// A second line of a code already read: refused, naming both lines.
-void checkUnique(const Row& row, std::map<std::string, int>& lines, ImportOutcome& out) {
-    const auto [it, fresh] = lines.try_emplace(row.values.shifra.str(), row.line);
-    if (!fresh)
-        out.problems.push_back(lineProblem(row.line, "šifra '0" + row.values.shifra.str() + "' već je u retku " +
-                                                         std::to_string(it->second)));
-}
-
 // Why a file without a single municipality to import is refused.
 std::string nothingToImport(std::string_view tsv) {
     const std::vector<TextLine> lines = textLines(tsv);
@@ -69,18 +55,13 @@ std::string nothingToImport(std::string_view tsv) {
 std::vector<Row> parse(std::string_view tsv, ImportOutcome& out) {
     std::vector<Row> rows;
     std::map<std::string, int> codeLines;
-    bool first = true;
-    for (const TextLine& line : textLines(tsv)) {
-        if (line.text.starts_with('#')) continue;
-        const auto cells = tabCells(line.text);
-        const LineKind kind = kindOf(cells, first);
-        first = false;
-        if (kind != LineKind::Record) {
-            out.skipped += kind == LineKind::Skipped;
+    for (const auto& [line, cells] : tableLines(tsv)) {
+        if (notMunicipality(cells.front())) {
+            ++out.skipped;
             continue;
         }
         auto row = parseRow(line, cells);
-        if (auto* r = std::get_if<Row>(&row)) checkUnique(*r, codeLines, out);
+        if (auto* r = std::get_if<Row>(&row)) refuseRepeatedCode(r->values.shifra.str(), r->line, codeLines, out);
         if (auto* r = std::get_if<Row>(&row)) rows.push_back(*r);
         else out.problems.push_back(std::get<std::string>(row));
     }
@@ -126,21 +107,13 @@ StoreCode write(Store& store, const Row& row, std::map<std::string, Opcine>& byC
 refdata::FileText shippedMunicipalities() { return refdata::read("sifre_opcina_gradova.tsv"); }
 
 ImportOutcome importOpcine(Store& store, std::string_view tsv) {
-    ImportOutcome out;
-    if (auto problem = encodingProblem(tsv)) {
-        out.problems.push_back(*problem);
-        return out;
-    }
-    const std::vector<Row> rows = parse(tsv, out);
-    if (!out.problems.empty()) return out;
-    std::map<std::string, Opcine> byCode;
-    std::int32_t last = 0;
-    out.code = inTransaction(store, [&] {
+    return importText<Row>(store, tsv, parse, [&](const std::vector<Row>& rows, ImportOutcome& out) {
+        std::map<std::string, Opcine> byCode;
+        std::int32_t last = 0;
         StoreCode c = readExisting(store, byCode, last);
         for (std::size_t i = 0; i < rows.size() && ok(c); ++i) c = write(store, rows[i], byCode, last, out);
         return c;
     });
-    return out;
 }
 
 }  // namespace pramo

@@ -44,7 +44,7 @@ double title(Band& form, const IddHeader& h) {
     }
     form.text(left, y, QStringLiteral("U MJESECU ") + h.uMjesecu + QStringLiteral(" GODINE"), bold, Align::Centre, width);
     y += lineHeightMm(bold) + 1.0;
-    form.text(left, y, QStringLiteral("(iznosi u kunama i lipama)"), smallFont, Align::Right, width);
+    form.text(left, y, h.iznosi, smallFont, Align::Right, width);
     return y + lineHeightMm(smallFont) + 1.0;
 }
 
@@ -105,10 +105,16 @@ bool hasCell(const IddRow& row, int column) {
     return std::find(row.noCell.begin(), row.noCell.end(), column) == row.noCell.end();
 }
 
-void matrixRow(Band& form, double y, const IddRow& row, const IddCells& cells, const IddFigures& figures) {
+// The tax row names the municipalities' rates the month's tax was taken at, when it was.
+QString rowText(const IddRow& row, const IddHeader& h) {
+    const bool tax = row.positions.size() == 1 && row.positions.front() == Pozicija::Porez;
+    return tax && !h.porezStope.isEmpty() ? row.text + QStringLiteral(" (stope općina ") + h.porezStope + u')' : row.text;
+}
+
+void matrixRow(Band& form, double y, const IddRow& row, const IddCells& cells, const IddFigures& figures, const IddHeader& h) {
     const PageFont font = row.kind == IddRowKind::Heading || row.text.front().isUpper() ? textFont.asBold() : textFont;
     cellText(form, QRectF(columnX(1), y, numberWidth, rowHeight), row.number, textFont);
-    cellText(form, QRectF(columnX(2), y, descriptionWidth, rowHeight), row.text, font);
+    cellText(form, QRectF(columnX(2), y, descriptionWidth, rowHeight), rowText(row, h), font);
     for (int c = firstIddColumn; c <= lastIddColumn; ++c) {
         const QRectF box(columnX(c), y, amountWidth, rowHeight);
         if (!hasCell(row, c)) form.box(box, 0.0, shade);
@@ -144,7 +150,7 @@ Page iddPage(const IddHeader& header, const IddFigures& figures) {
     y = section(form, y, QStringLiteral("II."), QStringLiteral("OPIS PODATAKA, VRSTE DOPRINOSA I PRIMITAKA "));
     y = matrixHeadings(form, y);
     for (std::size_t r = 0; r < iddRows().size(); ++r) {
-        matrixRow(form, y, iddRows()[r], figures.cells(r), figures);
+        matrixRow(form, y, iddRows()[r], figures.cells(r), figures, header);
         y += rowHeight;
     }
     y = foot(form, y + 2.0, header);

@@ -14,6 +14,8 @@ struct IddHeader {
     QString porezniBroj;  // its OIB, or its old tax number when it has no OIB
     QString uMjesecu;     // "3.  2015."
     QString datumSastavljanja;
+    QString iznosi;       // "(iznosi u eurima i centima)": the currency of the month
+    QString porezStope;   // the municipalities' rates the month's tax was taken at ("23%, 15%"); empty: none
 };
 
 Page iddPage(const IddHeader& header, const IddFigures& figures);

@@ -52,7 +52,7 @@ Band listingRow(const ListingLayout& layout, const std::vector<QString>& cells) 
     Band band;
     for (std::size_t i = 0; i < cells.size() && i < layout.columns.size(); ++i) {
         const ListingColumn& c = layout.columns[i];
-        band.text(c.x, 0.0, cells[i], layout.font, c.align, c.width);
+        band.fitted(c.x, 0.0, cells[i], layout.font, c.align, c.width);
     }
     band.setHeight(lineHeightMm(layout.font) + 0.6);
     return band;

@@ -28,7 +28,8 @@ struct ListingLayout {
 // A builder with the listing's page header and footer ("Page" and the number).
 ReportBuilder listingBuilder(const ListingLayout& layout);
 
-// One row with a text per column, each aligned in its column.
+// One row with a text per column, each aligned in its column; a text wider than its column is
+// drawn in smaller type, never into the next column.
 Band listingRow(const ListingLayout& layout, const std::vector<QString>& cells);
 
 }  // namespace pramo

@@ -15,6 +15,7 @@
 #include "reports/position_sums.h"
 #include "reports/report_reads.h"
 #include "reports/report_text.h"
+#include "reports/tax_rates_taken.h"
 
 namespace pramo {
 namespace {
@@ -70,16 +71,19 @@ StoreCode paymentLines(ReportReads& reads, const Isplate& isp, const QString& be
     return StoreCode::Ok;
 }
 
-// What the item listing is of, and the surtax rate of the payee's municipality (none when the
-// payee's place or its municipality is not in the register).
+// What the item listing is of, the surtax rate of the payee's municipality (none when the payee's
+// place or its municipality is not in the register), and the municipality's rate the tax was taken
+// at (from 2024; then there is no surtax).
 struct ItemHeading {
     std::vector<QString> lines;
     std::optional<Rate7> surtaxRate;
+    std::optional<TaxRateTaken> municipalRate;
 };
 
 StoreCode itemHeading(ReportReads& reads, const ItemContext& item, ItemHeading& h) {
     std::optional<Isplate> isp;
     if (const StoreCode c = reads.linked(item.doh.isplata, isp); !ok(c)) return c;
+    if (const StoreCode c = municipalRateOf(reads, item.doh, h.municipalRate); !ok(c)) return c;
     if (const StoreCode c = paymentLines(reads, isp.value_or(Isplate{}), QStringLiteral("   "), h.lines); !ok(c)) return c;
     if (!item.oso || !item.mje) return StoreCode::Ok;
     h.lines.push_back(QStringLiteral("Rekapitulacija za: ") + personName(item.oso->ime.view(), item.oso->prezime.view()) +
@@ -89,10 +93,14 @@ StoreCode itemHeading(ReportReads& reads, const ItemContext& item, ItemHeading& 
     return StoreCode::Ok;
 }
 
-// The surtax line names the rate now in the payee's municipality's register.
+// The surtax line names the rate now in the payee's municipality's register. A tax taken at the
+// municipality's rate names that rate and its day, and then the surtax is none.
 QString lineName(std::uint16_t position, const QString& name, const ItemHeading& h) {
+    const QString stopa = name.trimmed() + QStringLiteral(" po stopi od ");
+    if (h.municipalRate && position == number(P::Porez)) return stopa + pageText(h.municipalRate->pageText());
+    if (h.municipalRate && position == number(P::Prirez)) return stopa + QStringLiteral("0%");
     if (position != number(P::Prirez) || !h.surtaxRate) return name;
-    return name.trimmed() + QStringLiteral(" po stopi od ") + plainRate(*h.surtaxRate) + u'%';
+    return stopa + plainRate(*h.surtaxRate) + u'%';
 }
 
 StoreCode itemListing(ReportReads& reads, const Dohoci& doh, ReportBuilder& builder, const ReportSpec& spec) {
@@ -113,16 +121,23 @@ StoreCode itemListing(ReportReads& reads, const Dohoci& doh, ReportBuilder& buil
     return StoreCode::Ok;
 }
 
+// The tax line of a payment names the municipalities' rates its items' tax was taken at.
+QString paymentLineName(std::uint16_t position, const QString& name, const RatesTaken& rates) {
+    if (position != number(P::Porez) || rates.empty()) return name;
+    return name.trimmed() + QStringLiteral(" po stopama općina ") + rates.text();
+}
+
 // Every position of the register, and after them any other position the payment's items have
 // lines of (entered by hand), each with the sum of its lines.
-StoreCode paymentRows(ReportReads& reads, const ListingLayout& l, const PositionSums& sums, ReportBuilder& builder) {
+StoreCode paymentRows(ReportReads& reads, const ListingLayout& l, const PositionSums& sums, const RatesTaken& rates,
+                      ReportBuilder& builder) {
     std::set<std::uint16_t> shown;
     Cursor cursor(reads.store(), Pozicije::keyOznaka);
     Pozicije poz{.oznaka = 1};
     cursor.setFrom(poz);
     StoreCode c;
     while (ok(c = cursor.next(poz))) {
-        builder.add(lineRow(l, poz.oznaka, pageText(poz.naziv.view()), sums.at(poz.oznaka)));
+        builder.add(lineRow(l, poz.oznaka, paymentLineName(poz.oznaka, pageText(poz.naziv.view()), rates), sums.at(poz.oznaka)));
         shown.insert(poz.oznaka);
     }
     if (c != StoreCode::NoMoreRecords) return reads.check(c, Pozicije::table);
@@ -136,18 +151,22 @@ StoreCode paymentRows(ReportReads& reads, const ListingLayout& l, const Position
 StoreCode paymentListing(ReportReads& reads, const Isplate& isp, ReportBuilder& builder, const ReportSpec& spec, bool& overflow) {
     std::vector<QString> heading;
     PositionSums sums;
+    RatesTaken rates;
     if (const StoreCode c = paymentLines(reads, isp, QStringLiteral("   ") + pageText(isp.godina.view()) + QStringLiteral("   "), heading); !ok(c)) return c;
     heading.push_back(QStringLiteral("Rekapitulacija za isplatu:"));
     ItemReader reader(reads.store(), {.lines = true});
-    const StoreCode c = reader.forPayment(isp.oznaka, [&sums](const ItemContext& item) {
+    const StoreCode c = reader.forPayment(isp.oznaka, [&](const ItemContext& item) {
+        std::optional<TaxRateTaken> rate;
         sums.add(item.lines);
-        return StoreCode::Ok;
+        const StoreCode read = municipalRateOf(reads, item.doh, rate);
+        rates.add(rate);
+        return read;
     });
-    if (!ok(c)) return reads.check(c, *reader.failed());
+    if (!ok(c)) return reader.failed() ? reads.check(c, *reader.failed()) : c;
     overflow = sums.overflowed();
     const ListingLayout l = layout(spec, heading);
     builder = listingBuilder(l);
-    return paymentRows(reads, l, sums, builder);
+    return paymentRows(reads, l, sums, rates, builder);
 }
 
 }  // namespace
@@ -176,8 +195,8 @@ const ReportSpec obracunIspReport{
     .name = "obracun",
     .title = QStringLiteral("Obračun primitka"),
     .preview = PreviewKind::Simple,
-    .files = {&Dohoci::table, &Obracun::table, &Pozicije::table, &Isplate::table, &Subjekti::table, &Osobe::table,
-              &Mjesta::table, &Opcine::table},
+    .files = withRateFiles({&Dohoci::table, &Obracun::table, &Pozicije::table, &Isplate::table, &Subjekti::table,
+                            &Osobe::table, &Mjesta::table, &Opcine::table}),
     .args = {{ReportArg::Item}},
     .summary = "the stored calculation lines of one income item, with the position names",
     .run = obracunIsp,
@@ -187,7 +206,7 @@ const ReportSpec obrIsplateIspReport{
     .name = "obrisplate",
     .title = QStringLiteral("Obračun isplate"),
     .preview = PreviewKind::Simple,
-    .files = {&Isplate::table, &Dohoci::table, &Obracun::table, &Pozicije::table, &Subjekti::table},
+    .files = withRateFiles({&Isplate::table, &Dohoci::table, &Obracun::table, &Pozicije::table, &Subjekti::table}),
     .args = {{ReportArg::Payment}},
     .summary = "the calculation lines of every item of a payment, added up by position",
     .run = obrIsplateIsp,

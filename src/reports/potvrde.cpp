@@ -7,6 +7,7 @@
 #include "records/layouts/ulice.h"
 #include "records/store/read_linked.h"
 #include "reports/potvrde_pages.h"
+#include "reports/tax_rates_taken.h"
 
 namespace pramo {
 namespace {
@@ -25,8 +26,7 @@ ReportResult onePayee(ReportContext& rc, Progress& progress, CertificateCollecto
         if (const StoreCode c = items.read(doh, item); !ok(c)) return c;
         collector.certificateOf(item);
         if (const StoreCode c = readLinked(rc.store(), doh.isplata, isp); !ok(c) || !isp) return c;
-        collector.addItem(item, *isp);
-        return StoreCode::Ok;
+        return collector.addItem(item, *isp);
     }, pages);
 }
 
@@ -42,8 +42,7 @@ ReportResult allPayees(ReportContext& rc, Progress& progress, CertificateCollect
     return runReport<Isplate>(rc.store(), progress, pass,
                               [&](const Isplate& isp) {
                                   return items.forPayment(isp.oznaka, [&](const ItemContext& item) {
-                                      collector.addItem(item, isp);
-                                      return StoreCode::Ok;
+                                      return collector.addItem(item, isp);
                                   });
                               },
                               pages);
@@ -61,14 +60,14 @@ ReportResult ispisPotvrde(ReportContext& rc, Progress& progress, CertificateKind
     const PageMaker pages = [&] { return certificatePages(collector.finish(), run); };
     const ReportResult r = rc.args.payee != 0 ? onePayee(rc, progress, collector, items, pages)
                                               : allPayees(rc, progress, collector, items, pages);
-    return refusedIf(named(r, items.failed()), collector.overflowed() ? sumTooLarge : "");
+    return refusedIf(named(collector.named(r), items.failed()), collector.overflowed() ? sumTooLarge : "");
 }
 
 namespace {
 
-const std::vector<const TableDef*> certificateFiles{&Isplate::table, &Dohoci::table,   &Obracun::table,
-                                                    &Vrstedoh::table, &Subjekti::table, &Osobe::table,
-                                                    &Mjesta::table,   &Ulice::table};
+const std::vector<const TableDef*> certificateFiles =
+    withRateFiles({&Isplate::table, &Dohoci::table, &Obracun::table, &Vrstedoh::table, &Subjekti::table,
+                   &Osobe::table, &Mjesta::table, &Ulice::table});
 const std::vector<ArgSpec> certificateArgs{{ReportArg::Payer}, {ReportArg::Year}, {ReportArg::Payee, false},
                                            {ReportArg::ReportDate, false}};
 

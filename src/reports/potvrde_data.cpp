@@ -1,5 +1,7 @@
 #include "reports/potvrde_data.h"
 
+#include "reports/tax_rates_taken.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -48,18 +50,22 @@ bool CertificateCollector::shows(const Vrstedoh& vrs) const {
     return run_.kind == CertificateKind::WithCrisisTax || vrs.rezdecimala.isZero();
 }
 
-void CertificateCollector::addItem(const ItemContext& item, const Isplate& isp) {
-    if (isp.isplatitelj != payer_ || isp.datum.isNull() || isp.datum.year() != run_.year) return;
+StoreCode CertificateCollector::addItem(const ItemContext& item, const Isplate& isp) {
+    if (isp.isplatitelj != payer_ || isp.datum.isNull() || isp.datum.year() != run_.year) return StoreCode::Ok;
     Certificate& cert = certificateOf(item);
     // A type missing from the register still shows its items, under its code without a name.
     const Vrstedoh vrs = item.vrs.value_or(Vrstedoh{.oznaka = item.doh.vrstadohotka});
-    if (!shows(vrs)) return;
+    if (!shows(vrs)) return StoreCode::Ok;
     CertificateRow row{.order = item.doh.row.id, .datum = isp.datum, .amounts = PositionSums(item.lines)};
+    std::optional<TaxRateTaken> rate;
+    if (const StoreCode c = municipalRateOf(reads_, item.doh, rate); !ok(c)) return c;
+    if (rate) row.porezStopa = plainRate(rate->rate) + u'%';
     CertificateGroup& group = cert.groups.try_emplace(vrs.oznaka, CertificateGroup{.vrs = vrs}).first->second;
     group.subtotal.add(row.amounts);
     cert.total.add(row.amounts);
     overflow_ = overflow_ || cert.total.overflowed() || group.subtotal.overflowed();
     group.rows.push_back(std::move(row));
+    return StoreCode::Ok;
 }
 
 std::vector<Certificate> CertificateCollector::finish() {

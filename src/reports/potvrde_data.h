@@ -14,6 +14,7 @@
 #include "records/layouts/vrstedoh.h"
 #include "payments/item_context.h"
 #include "reports/position_sums.h"
+#include "reports/report_reads.h"
 
 namespace pramo {
 
@@ -36,6 +37,7 @@ struct CertificateRow {
     std::int64_t order = 0;  // the item's place in the payee's items (the order they were entered)
     Date datum;              // the payment's date
     PositionSums amounts;
+    QString porezStopa;      // the municipality's rate the tax was taken at ("23%"); empty: the type's
 };
 
 struct CertificateGroup {
@@ -71,8 +73,11 @@ public:
     StoreCode start(Date reportDate, const TableDef*& failed);
     // The certificate of the item's payee, made (with its header) on first use.
     Certificate& certificateOf(const ItemContext& item);
-    // Adds the item when it belongs to the chosen payer and year; other items are passed over.
-    void addItem(const ItemContext& item, const Isplate& isp);
+    // Adds the item, with the municipality's rate its tax was taken at, when it belongs to the
+    // chosen payer and year; other items are passed over.
+    StoreCode addItem(const ItemContext& item, const Isplate& isp);
+    // A failed run names the file whose read of a rate failed, when one did.
+    ReportResult named(ReportResult r) const { return reads_.named(std::move(r)); }
     // The certificates in the payees' surname order, their rows in the order the items were entered.
     std::vector<Certificate> finish();
     // Whether a sum went past the widest amount.
@@ -82,6 +87,7 @@ private:
     bool shows(const Vrstedoh& vrs) const;
 
     Store& store_;
+    ReportReads reads_{store_};  // the municipal rates taken
     std::int32_t payer_;
     CertificateRun& run_;
     CertificateParty payerParty_;

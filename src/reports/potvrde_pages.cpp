@@ -150,7 +150,8 @@ void CertificatePageBuilder::group(const CertificateGroup& g, int& redbr) {
     const QString name = pageText(g.vrs.naziv.view());
     for (const CertificateRow& r : g.rows) {
         const QString date = pageText(r.datum.toString());
-        builder_.add(row({QString::number(++redbr) + u'.', date, name, rate, &r.amounts}, RowKind::Detail));
+        const QString named = r.porezStopa.isEmpty() ? name : name + QStringLiteral(" (porez ") + r.porezStopa + u')';
+        builder_.add(row({QString::number(++redbr) + u'.', date, named, rate, &r.amounts}, RowKind::Detail));
     }
     if (g.subtotal[Pozicija::Bruto] <= Total{}) return;  // no subtotal when the type's gross is nothing
     builder_.add(row({{}, {}, QStringLiteral("Ukupno ") + name, rate, &g.subtotal}, RowKind::Total));

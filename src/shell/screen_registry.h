@@ -29,7 +29,7 @@ namespace pramo {
 
 enum class MenuCommand {
     VrsteDohotka, NeoporeziviPrimici, PregledOznakaPrimitaka, Printer,
-    Opcine, Mjesta, Ulice, Banke, Isplatitelji, Primatelji,
+    Opcine, StopeOpcina, Mjesta, Ulice, Banke, Isplatitelji, Primatelji,
     JopObrasci, Isplate, Potvrde, Id1Obrasci, KrizniPorez,
 };
 

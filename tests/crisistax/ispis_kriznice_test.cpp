@@ -73,6 +73,13 @@ TEST_F(IspisKriznice, PayerMonthAndPlaceOfPrinting) {
     }
 }
 
+// The amounts are named in the currency of the return's month.
+TEST_F(IspisKriznice, TheCurrencyOfTheMonth) {
+    addReturn(1, 1, "2023", 1);
+    const QString text = textOf(print(1)).join('\n');
+    EXPECT_TRUE(text.contains("stjecatelja (u eurima i centima) (u eurima i centima)")) << text.toStdString();
+}
+
 TEST_F(IspisKriznice, AReturnThatDoesNotExistPrintsNothing) {
     addReturn(1, 1, "2010", 3);
     EXPECT_EQ(print(2).end, RunEnd::NothingToPrint);

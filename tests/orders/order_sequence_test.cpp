@@ -8,6 +8,7 @@
 #include "orders/order_rules.h"
 #include "orders_fixture.h"
 #include "records/layouts/osobe.h"
+#include "records/layouts/stopeopcina.h"
 #include "records/store/read_linked.h"
 
 namespace pramo::test {
@@ -168,6 +169,57 @@ TEST_F(OrdersTest, HealthAccountByDate) {
     for (const Case& c : cases) {
         EXPECT_EQ(orderRule(OrderKind::Health, c.form, {}, c.datum).iban, c.iban) << c.datum.toString();
     }
+}
+
+// From 2024 there is no surtax: a tax order pays the income tax alone and says so; earlier
+// payments keep the tax-and-surtax texts. The reference follows the category either way.
+TEST_F(OrdersTest, TaxOrderTextsByDate) {
+    struct Case {
+        Date datum;
+        const char* category;
+        const char* line1;
+        const char* reference;
+        const char* description;
+    } cases[] = {
+        {date(2023, 12, 31), "02", "Porez i prirez", "1945-", "Uplata poreza i prireza na dohodak - "},
+        {date(2024, 1, 1), "02", "Porez", "1945-", "Uplata poreza na dohodak - "},
+        {date(2024, 1, 1), "11", "Porez", "1910-", "Uplata poreza na dohodak - "},
+        {date(2014, 3, 1), "11", "Porez i prirez", "1910-", "Uplata poreza i prireza na dohodak - "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.datum.toString());
+        const OrderRule& rule = orderRule(OrderKind::Tax, OrderForm::Hub3a, c.category, c.datum);
+        EXPECT_EQ(rule.lines[0], c.line1);
+        EXPECT_EQ(rule.lines[1], "na dohodak");
+        EXPECT_EQ(rule.reference, c.reference);
+        EXPECT_EQ(rule.description, c.description);
+    }
+}
+
+// A contract for work of 2026 at Zagreb's lower rate of 23 % (contributions 7,5 + 2,5, health
+// 7,5; net 1000,00): gross 1000 / 0,693 = 1443,00, pillar I 108,225 -> 108,23, pillar II 36,075 ->
+// 36,08, income 1298,69, tax 298,6987 -> 298,70, no surtax; health on the re-formed gross 1443,01:
+// 108,22575 -> 108,23.
+TEST_F(OrdersTest, PaymentOf2026PaysTheTaxAlone) {
+    Vrstedoh vrs{.oznaka = 6, .naziv = "Ugovor o djelu", .poreznastopa = rate("20"), .visestopa = "NE",
+                 .mirovinskoistup = rate("7.5"), .mirovinskoiistup = rate("2.5"), .zdravstvenoosiguranje = rate("7.5"),
+                 .rezstringa = "02", .rezstringb = "4030", .porezopcine = "DA"};
+    office.add(vrs);
+    office.add(Stopeopcina{.oznaka = 1, .opcina = "1333", .vrijediod = date(2025, 3, 1), .nizastopa = rate("23"),
+                           .visastopa = rate("33")});
+    office.add(Isplate{.oznaka = 1, .isplatitelj = 1, .rsid = "26015", .datum = date(2026, 1, 15), .godina = "2026"});
+    item(1, 1, 6, "1000.00");
+    expectOrders(orders(OrderForm::Hub3),
+                 {{K::Payee, "**1.000,00", "Zagrebačka banka", "Ivan Horvat", "Zagreb, Ilica 10", "HR6023600001101234567",
+                   "", "", "Ugovor o djelu - Ivan Horvat"},
+                  {K::Tax, "****298,70", "Porez", "na dohodak", "ZAGREB", "HR1110010051713312009", "HR68",
+                   "1945-12345678903-26015", "Uplata poreza na dohodak - Ivan Horvat"},
+                  {K::PillarI, "****108,23", "DRŽAVNI PRORAČUN", "MO I.stup", "", "HR1210010051863000160", "HR68",
+                   "8176-12345678903-26015", "Mirovinsko osiguranje - I.stup"},
+                  {K::PillarII, "*****36,08", "DRŽAVNI PRORAČUN", "MO II.stup", "", "HR7610010051700036001", "HR68",
+                   "2291-12345678903-26015", "Mirovinsko osiguranje - II.stup"},
+                  {K::Health, "****108,23", "DRŽAVNI PRORAČUN", "Doprinos za zdravstveno", "osiguranje",
+                   "HR6510010051550100001", "HR68", "8540-12345678903-26015", "Zdravstveno osiguranje"}});
 }
 
 // Every kind of order finds a rule of its own kind, on either form, for any date and category.

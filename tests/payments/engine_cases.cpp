@@ -43,6 +43,7 @@ void setInput(EngineCase& c, const std::string& key, const std::string& value) {
     if (key == "neto") c.neto = dec<Money>(value);
     else if (key == "bruto") c.bruto = dec<Money>(value);
     else if (key == "rates") c.terms.rates = ratesFrom(value);
+    else if (key == "prirez" && value == "ukinut") c.terms.bezPrireza = true;
     else if (key == "prirez") c.terms.stopaprireza = dec<Rate7>(value);
     else if (key == "drugiStup") c.terms.drugiStup = value != "NE";
     else if (key == "odbitak") c.terms.osobniodbitak = dec<Rate7>(value);

@@ -1,10 +1,14 @@
 #include <filesystem>
 #include <fstream>
 
+#include "records/layouts/all_tables.h"
 #include "records/layouts/dohoci.h"
 #include "records/layouts/id1.h"
 #include "records/layouts/pozicije.h"
+#include "records/layouts/vrstedoh.h"
 #include "shell/desktop/puniglobale.h"
+#include "support/earlier_books.h"
+#include "support/raw_db.h"
 #include "ui/shell_fixture.h"
 
 namespace pramo {
@@ -151,6 +155,33 @@ TEST_F(StartUp, UnusableDatabaseEndsTheProgram) {
         EXPECT_EQ(msgs.halts, std::vector<std::string>{c.halt});
         EXPECT_FALSE(s.context().store.isOpen());
     }
+}
+
+// Books of the earlier version: the program upgrades them before it reads anything, says what changed
+// and where the copy is, and goes on; books it cannot upgrade end the program after saying why.
+TEST_F(StartUp, EarlierBooksAreUpgradedFirst) {
+    ASSERT_TRUE(start());
+    for (const TableDef* t : allTables()) ASSERT_EQ(ctx().files.open(*t), StoreCode::Ok);
+    session.reset();
+    const std::string db = dir.file(databaseFileName);
+    ASSERT_TRUE(test::makeEarlierBooks(db));
+    messages.shown.clear();
+    ASSERT_TRUE(start());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Nadogradnja podataka");
+    EXPECT_EQ(messages.shown[0].icon, Icon::Information);
+    EXPECT_NE(messages.shown[0].text.find(db + ".prije-nadogradnje"), std::string::npos) << messages.shown[0].text;
+    EXPECT_TRUE(messages.halts.empty());
+    EXPECT_EQ(count(Vrstedoh::table), 0);  // the income types open in this version's layout
+    session.reset();
+
+    ASSERT_TRUE(test::makeEarlierBooks(db));
+    test::RawDb(db).exec("INSERT INTO OPCINE (OZNAKA, SHIFRA, NAZIV, STOPAPRIREZA, _ver) VALUES (1, '1333', 'ZAGREB', 'puno', 1)");
+    messages.shown.clear();
+    EXPECT_FALSE(start());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("Podatke nije moguće nadograditi"), std::string::npos) << messages.shown[0].text;
+    EXPECT_EQ(messages.halts.size(), 1u);
 }
 
 }  // namespace

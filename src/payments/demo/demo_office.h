@@ -1,9 +1,10 @@
 #pragma once
 // An example office for a new user to see the program at work: the delivered municipality
-// register, a dozen places and streets, three banks, two payers (a publishing company and a
-// joiner's workshop), 25 payees, the usual income types of contracts for work, author's fees and
-// non-taxable receipts with their JOPPD codes, and a few payments per payer whose items are
-// calculated by the engine and carry a payment method. No amount is typed in: each item's net is
+// register with the municipalities' income-tax rates, a dozen places and streets, three banks, two
+// payers (a publishing company and a joiner's workshop), 25 payees, today's income types of
+// contracts for work, author's fees and non-taxable receipts with their JOPPD codes and two of the
+// rules of 2015 and 2016, a few payments per payer in the weeks before today and one of 2016, whose
+// items are calculated by the engine and carry a payment method. No amount is typed in: each item's net is
 // the agreed payout and every line follows from the calculation.
 
 #include <string>

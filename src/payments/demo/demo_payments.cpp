@@ -1,5 +1,6 @@
 // The payments of the example office, and the office as a whole.
 
+#include <optional>
 #include <vector>
 
 #include "payments/demo/demo_office.h"
@@ -15,6 +16,7 @@
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
 #include "registers/opcine_import.h"
+#include "registers/stope_import.h"
 
 namespace pramo {
 namespace demo {
@@ -29,11 +31,14 @@ struct Item {
 
 struct Payment {
     std::int32_t payer;
-    int daysAgo;            // the payment date, counted back from today
+    int daysAgo;            // the payment date, counted back from today ...
     std::vector<Item> items;
+    std::optional<Date> datum{};  // ... unless it was made on a day of its own
 };
 
-// Every payee is paid once; payees without a bank (15 and 23) in cash.
+// Every payee is paid once in the weeks before today, by today's income types (and at the rates of
+// the municipalities); payees without a bank (15 and 23) in cash. The last payment was made in 2016
+// by the income types of 2015 and 2016, with the surtax of its days.
 const std::vector<Payment> payments = {
     {1, 70, {{1, 1, "1500.00", 1}, {2, 2, "2400.00", 1}, {3, 1, "800.00", 1}, {4, 4, "1250.00", 1},
              {5, 2, "3000.00", 1}, {6, 1, "650.00", 1}, {7, 3, "1800.00", 1}, {8, 5, "340.00", 1}}},
@@ -43,6 +48,7 @@ const std::vector<Payment> payments = {
              {19, 5, "510.00", 1}}},
     {2, 50, {{20, 1, "980.00", 1}, {21, 1, "1600.00", 1}, {22, 6, "236.40", 1}}},
     {2, 20, {{23, 1, "1450.00", 4}, {24, 1, "850.00", 1}, {25, 4, "1325.00", 1}}},
+    {1, 0, {{1, 7, "1200.00", 1}, {2, 8, "2000.00", 1}, {3, 7, "750.00", 1}}, Date::fromYmd(2016, 6, 15)},
 };
 
 StoreCode addItem(Store& store, ItemCalculation& calc, const Dohoci& doh, std::int16_t method, std::string& problem) {
@@ -64,7 +70,7 @@ StoreCode addPayments(Store& store, const Clock& clock, int& paymentCount, int& 
     std::int32_t item = 0;
     for (std::size_t i = 0; i < payments.size(); ++i) {
         const Payment& p = payments[i];
-        const Date datum = clock.today() - p.daysAgo;
+        const Date datum = p.datum.value_or(clock.today() - p.daysAgo);
         Isplate isp{.oznaka = static_cast<std::int32_t>(i + 1), .isplatitelj = p.payer, .rsid = rsIdOf(datum),
                     .datum = datum, .godina = std::to_string(datum.year())};
         if (const StoreCode c = store.add(isp); !ok(c)) return c;
@@ -112,6 +118,10 @@ DemoOutcome makeDemoOffice(Store& store, const Clock& clock) {
     if (!municipalities.ok()) return refused("općine nije moguće učitati: " + municipalities.problem);
     if (const ImportOutcome opc = importOpcine(store, municipalities.text); !ok(opc.code) || !opc.problems.empty())
         return refused("općine nije moguće učitati: " + store.error().text());
+    const refdata::FileText rates = shippedMunicipalRates();
+    if (!rates.ok()) return refused("stope poreza općina nije moguće učitati: " + rates.problem);
+    if (const ImportOutcome sto = importStope(store, rates.text, shippedRatesTable().from); !sto.written())
+        return refused("stope poreza općina nije moguće učitati: " + store.error().text());
     DemoOutcome out{.made = true};
     std::string problem;
     StoreCode c = demo::addRegisters(store, out.payees);

@@ -12,6 +12,7 @@
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
 #include "registers/check_digits.h"
+#include "registers/todays_income_types.h"
 
 namespace pramo::demo {
 namespace {
@@ -55,7 +56,7 @@ struct Payee {
     const char* radnaOpcina = "";  // code of the municipality the payee works in, when another one
 };
 
-// Payees 1 to 25; the last has no OIB.
+// Payees 1 to 25; the last was registered by her JMBG long ago and has her OIB since.
 const Payee payees[] = {
     {"Ivan", "Horvat", 1, 1, "12", 1, true},
     {"Ana", "Kovačević", 2, 4, "3", 2, false, "1333"},
@@ -83,7 +84,7 @@ const Payee payees[] = {
     {"Ljiljana", "Perković", 11, 12, "52", 2, true},
     {"Đurđa", "Šimić", 1, 1, "40", 1, true},
 };
-constexpr std::size_t withoutOib = 24;  // Đurđa Šimić: known by her JMBG only
+constexpr std::size_t withJmbg = 24;  // Đurđa Šimić
 
 // A valid OIB made from ten digits.
 std::string oibOf(const std::string& ten) { return ten + static_cast<char>('0' + mod11_10(ten)); }
@@ -150,8 +151,8 @@ Osobe payeeOf(std::size_t i) {
     Osobe oso{.oznaka = n, .ime = p.ime, .prezime = p.prezime, .mjesto = p.mjesto, .ulica = p.ulica,
               .kucnibroj = p.kucnibroj, .banka = static_cast<std::uint16_t>(p.banka),
               .drugistup = p.drugiStup ? "DA" : "NE", .faktorodbitka = Rate::fromRaw(100)};
-    if (i == withoutOib) oso.jmbg = "0101990335008";
-    else oso.oib = oibOf(digits(5, n));
+    if (i == withJmbg) oso.jmbg = "0101990335008";
+    oso.oib = oibOf(digits(5, n));
     if (p.banka != 0) {
         oso.racun = digits(3, n);
         oso.rkont = hrIbanCheck(banks[p.banka - 1].vodecibroj, oso.racun.view());
@@ -168,34 +169,28 @@ StoreCode addPayees(Store& store, int& count) {
     return addAll(store, out);
 }
 
-// A taxed income type at a single rate with pension and health contributions, paid to the
-// payer's accounts ("I"); income tax and surtax go to the revenue account of other income
-// (1422), which the ID-1 form has a column for.
-Vrstedoh taxed(std::uint8_t oznaka, const char* naziv, const char* receipt, int expenses, int pillarI, int pillarII,
-               int health) {
-    return {.oznaka = oznaka, .naziv = naziv, .poreznastopa = Rate::fromRaw(2500), .rnporez = "1422", .tipporez = "I",
-            .visestopa = "NE", .priznatitroskovi = Rate::fromRaw(expenses * 100),
-            .mirovinskoistup = Rate::fromRaw(pillarI * 10), .rnmoi = "8168", .tipmoi = "I",
-            .mirovinskoiistup = Rate::fromRaw(pillarII * 10), .rnmoii = "2003", .tipmoii = "I",
-            .zdravstvenoosiguranje = Rate::fromRaw(health * 10), .rnzo = "8486", .tipzo = "I",
-            .osnovaobracuna = "DD", .stupacidd = 3, .rezstringa = "02", .rezstringb = receipt};
+// An income type of the rules of 2015 and 2016 at a single rate (tax 25 %, pension 15 % and 5 %,
+// health 15 %), for the payment the office made in 2016; otherwise like today's types.
+Vrstedoh of2015(std::uint8_t oznaka, const char* naziv, const char* receipt, int expenses) {
+    Vrstedoh vrs = todaysIncomeTypes().front();
+    vrs.oznaka = oznaka;
+    vrs.naziv = naziv;
+    vrs.rezstringb = receipt;
+    vrs.poreznastopa = Rate::whole(25);
+    vrs.priznatitroskovi = Rate::whole(expenses);
+    vrs.mirovinskoistup = Rate::whole(15);
+    vrs.mirovinskoiistup = Rate::whole(5);
+    vrs.zdravstvenoosiguranje = Rate::whole(15);
+    vrs.porezopcine = "NE";
+    return vrs;
 }
 
-// A non-taxable receipt: wholly non-taxable, no levies; `neoporez` is its JOPPD code.
-Vrstedoh nonTaxable(std::uint8_t oznaka, const char* naziv, int neoporez) {
-    return {.oznaka = oznaka, .naziv = naziv, .neoporezividio = Rate::fromRaw(10000), .visestopa = "NE", .stupacidd = 4,
-            .rezstringa = "00", .rezstringb = "0000", .rezdecimala = Dec<9, 2>::fromRaw(neoporez * 100)};
-}
-
-// Rates in tenths of a percent: 150 is 15,0 %.
+// Today's types, then those of 2015 and 2016.
 StoreCode addIncomeTypes(Store& store) {
-    return addAll(store, std::vector<Vrstedoh>{
-        taxed(1, "Ugovor o djelu", "4030", 0, 150, 50, 150),
-        taxed(2, "Autorski honorar", "4001", 30, 75, 25, 75),
-        taxed(3, "Naknada za umjetničko djelo", "4002", 30, 75, 25, 75),
-        taxed(4, "Prevoditeljske usluge", "4010", 0, 150, 50, 150),
-        nonTaxable(5, "Dnevnice za službeni put", 17),
-        nonTaxable(6, "Naknada za korištenje privatnog automobila", 18)});
+    std::vector<Vrstedoh> types = todaysIncomeTypes();
+    types.push_back(of2015(7, "Ugovor o djelu (2015.-2016.)", "4030", 0));
+    types.push_back(of2015(8, "Autorski honorar (2015.-2016.)", "4001", 30));
+    return addAll(store, types);
 }
 
 }  // namespace

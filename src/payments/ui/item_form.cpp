@@ -116,6 +116,7 @@ private:
     QLabel* opcina_ = nullptr;
     QLabel* opcinaRada_ = nullptr;
     QLabel* stopaPrireza_ = nullptr;
+    QLabel* porezStopa_ = nullptr;
     QPushButton* typeButton_ = nullptr;
     QLabel* type_ = nullptr;
     QLineEdit* neto_ = nullptr;
@@ -178,12 +179,17 @@ QWidget* ItemForm::buildHeader() {
     opcina_ = new QLabel(box);
     opcinaRada_ = new QLabel(box);
     stopaPrireza_ = new QLabel(box);
+    stopaPrireza_->setObjectName("STOPAPRIREZA");
     g->addWidget(new QLabel("Šifra općine:", box), 2, 0);
     g->addWidget(opcina_, 2, 1);
     g->addWidget(new QLabel("općina rada:", box), 2, 2);
     g->addWidget(opcinaRada_, 2, 3);
     g->addWidget(new QLabel("Stopa prireza:", box), 3, 0);
     g->addWidget(stopaPrireza_, 3, 1);
+    porezStopa_ = new QLabel(box);
+    porezStopa_->setObjectName("POREZSTOPA");
+    g->addWidget(new QLabel("Stopa poreza:", box), 3, 2);
+    g->addWidget(porezStopa_, 3, 3);
     typeButton_ = button("...", &ItemForm::chooseType);
     type_ = new QLabel(box);
     g->addWidget(new QLabel("Vrsta doh.:", box), 4, 0);
@@ -274,7 +280,9 @@ void ItemForm::refresh() {
     payee_->setText(qs(payee.name));
     opcina_->setText(qs(payee.opcina));
     opcinaRada_->setText(qs(payee.opcinaRada));
-    stopaPrireza_->setText(qs(payee.stopaPrireza));
+    const ItemCalculation::RatesShown rates = flow_.ratesShown();
+    stopaPrireza_->setText(qs(rates.prirez.empty() ? payee.stopaPrireza : rates.prirez));
+    porezStopa_->setText(qs(rates.porez));
     drugiStup_->setText(qs(payee.drugiStup));
     Vrstedoh vrs;
     type_->setText(ok(readLinked(store, doh.vrstadohotka, vrs)) ? qs(vrs.naziv.str()) : QString());
@@ -378,6 +386,13 @@ bool ItemForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+// What the calculation reads, and the slots and position names the form lists.
+std::vector<const TableDef*> itemFormFiles() {
+    std::vector<const TableDef*> files = calculationFiles();
+    files.insert(files.end(), {&Svasta::table, &Pozicije::table});
+    return files;
+}
+
 Response runItemForm(AppContext& ctx, const FormSpec&, Request request, RecordBuffer& rec, QWidget* parent) {
     ItemForm form(ctx, rec, request, parent);
     if (form.start()) runCalledWindow(form, parent);
@@ -390,8 +405,7 @@ const FormSpec updateDohoci{
     .table = &Dohoci::table,
     .insertCaption = "Unos dohotka",
     .changeCaption = "Promjene",
-    .alsoReads = {&Obracun::table, &Svasta::table, &Osobe::table, &Mjesta::table, &Opcine::table, &Vrstedoh::table,
-                  &Porstope::table, &Pozicije::table},
+    .alsoReads = itemFormFiles(),
     .duplicateOrder = {&Dohoci::keyOznaka},
     .help = false,
     .window = runItemForm,

@@ -42,6 +42,7 @@ public:
     void kriznica();
     void ubaci(std::int16_t method);
     ItemTotals totals();
+    ItemCalculation::RatesShown ratesShown() { return entry_.ratesShown(); }
 
     // OK: true when the item was saved and the form closes; false keeps it open.
     bool confirm();

@@ -17,6 +17,7 @@
 #include "records/layouts/porstope.h"
 #include "records/layouts/pozicije.h"
 #include "records/layouts/subjekti.h"
+#include "records/layouts/stopeopcina.h"
 #include "records/layouts/svasta.h"
 #include "records/layouts/ulice.h"
 #include "records/layouts/uplatnirn.h"
@@ -30,7 +31,7 @@ const std::vector<const TableDef*>& allTables() {
         &Isplate::table, &Dohoci::table,   &Obracun::table,  &Svasta::table,   &Vrstedoh::table, &Osobe::table,
         &Subjekti::table, &Opcine::table,  &Mjesta::table,   &Pozicije::table, &Porstope::table, &Ulice::table,
         &Banke::table,   &Neoporez::table, &Vbrat::table,    &Jopo::table,     &Id1::table,      &Kriznica::table,
-        &Detkriz::table, &Param::table,    &Uplatnirn::table, &Jopozije::table};
+        &Detkriz::table, &Param::table,    &Uplatnirn::table, &Jopozije::table, &Stopeopcina::table};
     return tables;
 }
 

@@ -46,36 +46,36 @@ Outcome<RiResult> refuse(Store& st, Frame& frame, const Failure& f, std::string_
     return {RiResult::Refused, standardWarning(st, f.warning, f.file->label, operation), f.file};
 }
 
-// Reads into `child` the first record of the relation's child file whose link holds `number`;
+// Reads into `child` the first record of the relation's child file whose link holds `value`;
 // NoMoreRecords when there is none. A fresh cursor reading one record at a time: the walks below
 // delete or rewrite what they read, so each starts again at the first child still referring.
-StoreCode firstChild(Store& st, const Relation& r, std::int64_t number, void* child) {
+StoreCode firstChild(Store& st, const Relation& r, const std::string& value, void* child) {
     r.child->clear(child);
-    r.link().setInt(child, number);
+    setLinkValue(r.link(), child, value);
     Cursor cursor(st, *r.childKey);
     cursor.setReadAhead(1);
     cursor.setFrom(child);
     const StoreCode rc = cursor.next(child);
-    if (!ok(rc) || r.link().getInt(child) == number) return rc;
+    if (!ok(rc) || linkValue(r.link(), child) == value) return rc;
     st.setError(StoreCode::NoMoreRecords);
     return StoreCode::NoMoreRecords;
 }
 
-// A restricting relation: fails with `refusal` while any child refers to `number`.
-Fault refuseIfReferenced(Store& st, const Relation& r, std::int64_t number, Warning refusal) {
+// A restricting relation: fails with `refusal` while any child refers to `value`.
+Fault refuseIfReferenced(Store& st, const Relation& r, const std::string& value, Warning refusal) {
     HeapRecord child(*r.child);
-    const StoreCode rc = firstChild(st, r, number, child.get());
+    const StoreCode rc = firstChild(st, r, value, child.get());
     if (rc == StoreCode::NoMoreRecords) return {};
     return Failure{ok(rc) ? refusal : Warning::RetrievalError, r.child};
 }
 
 Fault removeChildren(Store& st, const TableDef& parent, const void* rec);
 
-// A cascading relation on delete: every child referring to `number` goes, its own children first.
-Fault removeReferring(Store& st, const Relation& r, std::int64_t number) {
+// A cascading relation on delete: every child referring to `value` goes, its own children first.
+Fault removeReferring(Store& st, const Relation& r, const std::string& value) {
     HeapRecord child(*r.child);
     for (;;) {
-        const StoreCode rc = firstChild(st, r, number, child.get());
+        const StoreCode rc = firstChild(st, r, value, child.get());
         if (rc == StoreCode::NoMoreRecords) return {};
         if (!ok(rc)) return Failure{Warning::RetrievalError, r.child};
         if (Fault f = removeChildren(st, *r.child, child.get())) return f;
@@ -83,32 +83,38 @@ Fault removeReferring(Store& st, const Relation& r, std::int64_t number) {
     }
 }
 
-// Every relation of a record about to be deleted, in their order; the first failure stops.
+// Every relation of a record about to be deleted, in their order; the first failure stops. A
+// blank code refers to nothing.
 Fault removeChildren(Store& st, const TableDef& parent, const void* rec) {
     for (const Relation* r : relationsOf(parent)) {
-        const std::int64_t number = r->parentNumber().getInt(rec);
-        const Fault f = r->onDelete == Rule::Restrict ? refuseIfReferenced(st, *r, number, Warning::DeleteRestricted)
-                                                        : removeReferring(st, *r, number);
+        const std::string value = linkValue(r->parentNumber(), rec);
+        if (linksNothing(r->parentNumber(), value)) continue;
+        const Fault f = r->onDelete == Rule::Restrict ? refuseIfReferenced(st, *r, value, Warning::DeleteRestricted)
+                                                        : removeReferring(st, *r, value);
         if (f) return f;
     }
     return {};
 }
 
 // A cascading relation on change: every child referring to `from` is given `to`.
-Fault carry(Store& st, const Relation& r, std::int64_t from, std::int64_t to) {
+Fault carry(Store& st, const Relation& r, const std::string& from, const std::string& to) {
     HeapRecord child(*r.child);
     for (;;) {
         const StoreCode rc = firstChild(st, r, from, child.get());
         if (rc == StoreCode::NoMoreRecords) return {};
         if (!ok(rc)) return Failure{Warning::RetrievalError, r.child};
-        r.link().setInt(child.get(), to);
+        setLinkValue(r.link(), child.get(), to);
         if (!ok(st.putRaw(*r.child, child.get()))) return Failure{Warning::UpdateError, r.child};
     }
 }
 
-// Every relation of a record whose number went from `from` to `to`, in their order.
-Fault changeChildren(Store& st, const TableDef& parent, std::int64_t from, std::int64_t to) {
+// Every relation of a record whose linked fields held `before`: those over a field that changed
+// carry the children along or refuse, in their order.
+Fault changeChildren(Store& st, const TableDef& parent, const Integrity::Links& before, const void* rec) {
     for (const Relation* r : relationsOf(parent)) {
+        const std::string& from = before.at(std::string(r->parentField));
+        const std::string to = linkValue(r->parentNumber(), rec);
+        if (from == to || linksNothing(r->parentNumber(), from)) continue;
         const Fault f = r->onChange == Rule::Restrict ? refuseIfReferenced(st, *r, from, Warning::ChangeRestricted)
                                                         : carry(st, *r, from, to);
         if (f) return f;
@@ -142,10 +148,15 @@ Outcome<RiResult> takeStored(Store& st, Frame& frame, const TableDef& t, std::in
 
 }  // namespace
 
+Integrity::Links Integrity::linksOf(const TableDef& t, const void* rec) {
+    Links links;
+    for (const FieldDef* f : parentFields(t)) links[std::string(f->name)] = linkValue(*f, rec);
+    return links;
+}
+
 void Integrity::snap(const TableDef& t, const void* rec) {
-    const FieldDef* number = numberField(t);
     const RowRef& row = t.row(const_cast<void*>(rec));
-    if (number && row.id != 0) snapshots_[{&t, row.id}] = {number->getInt(rec), row.version};
+    if (!parentFields(t).empty() && row.id != 0) snapshots_[{&t, row.id}] = {linksOf(t, rec), row.version};
 }
 
 Outcome<RiResult> Integrity::remove(const TableDef& t, void* rec) {
@@ -161,16 +172,15 @@ Outcome<RiResult> Integrity::remove(const TableDef& t, void* rec) {
     return {};
 }
 
-// The number the children refer to: the one remembered when the form read the record this buffer
-// holds, else the one stored (a record that is gone keeps the buffer's number; the write will
-// report it).
-std::int64_t Integrity::numberBefore(const TableDef& t, const FieldDef& number, const void* rec) {
+// The values the children refer to: those remembered when the form read the record this buffer
+// holds, else those stored (a record that is gone keeps the buffer's; the write will report it).
+Integrity::Links Integrity::linksBefore(const TableDef& t, const void* rec) {
     const RowRef& row = t.row(const_cast<void*>(rec));
     const auto it = snapshots_.find({&t, row.id});
-    if (it != snapshots_.end() && it->second.version == row.version) return it->second.number;
+    if (it != snapshots_.end() && it->second.version == row.version) return it->second.links;
     HeapRecord stored(t);
-    if (ok(files_.store().regetRaw(t, Position{nullptr, {}, row.id}, stored.get()))) return number.getInt(stored.get());
-    return number.getInt(rec);
+    if (ok(files_.store().regetRaw(t, Position{nullptr, {}, row.id}, stored.get()))) return linksOf(t, stored.get());
+    return linksOf(t, rec);
 }
 
 Outcome<RiResult> Integrity::update(const TableDef& t, void* rec) {
@@ -180,8 +190,7 @@ Outcome<RiResult> Integrity::update(const TableDef& t, void* rec) {
     Frame frame(st);
     if (!frame.began()) return refuse(st, frame, {Warning::TransactionError, &t}, "Update");
     const RowRef before = t.row(rec);
-    const FieldDef* number = numberField(t);
-    const std::int64_t from = number ? numberBefore(t, *number, rec) : 0;
+    const Links from = linksBefore(t, rec);
     const StoreCode rc = st.putRaw(t, rec);
     if (rc == StoreCode::ChangedByOther) {
         Outcome<RiResult> r = takeStored(st, frame, t, before.id, rec);
@@ -189,12 +198,12 @@ Outcome<RiResult> Integrity::update(const TableDef& t, void* rec) {
         return r;
     }
     Fault f = ok(rc) ? Fault{} : Failure{Warning::UpdateError, &t};
-    const std::int64_t to = number ? number->getInt(rec) : 0;
-    if (!f && to != from) f = changeChildren(st, t, from, to);
+    if (!f) f = changeChildren(st, t, from, rec);
     if (!f && !ok(frame.commit())) f = Failure{Warning::UpdateError, &t};
     if (f) {
         t.row(rec) = before;  // the write was undone with the rest
-        if (f->warning == Warning::ChangeRestricted) number->setInt(rec, from);
+        if (f->warning == Warning::ChangeRestricted)
+            for (const FieldDef* field : parentFields(t)) setLinkValue(*field, rec, from.at(std::string(field->name)));
         return refuse(st, frame, *f, "Update");
     }
     snap(t, rec);

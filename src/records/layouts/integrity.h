@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 #include <utility>
 
 #include "records/store/files.h"
@@ -25,13 +26,13 @@ public:
 
     explicit Integrity(Files& files) : files_(files) {}
 
-    // RISNAP: remembers the record's number when a form opens it, so that a later change of the
-    // number is carried from it. Remembered per record and for the version read, so forms open on
-    // different records of one file do not disturb each other and a buffer read again since does
-    // not use an old number; files without children remember nothing.
+    // RISNAP: remembers the record's number (and any code its children refer to) when a form
+    // opens it, so that a later change is carried from it. Remembered per record and for the
+    // version read, so forms open on different records of one file do not disturb each other and
+    // a buffer read again since does not use an old value; files without children remember nothing.
     void snap(const TableDef& t, const void* rec);
-    // RIUPDATE: writes the record, carrying a changed number to the records that refer to it or
-    // refusing the change (the buffer then gets its old number back). After ChangedByOther the
+    // RIUPDATE: writes the record, carrying a changed number (or code) to the records that refer
+    // to it or refusing the change (the buffer then gets its old values back). After ChangedByOther the
     // buffer holds the record as the other station stored it.
     Outcome<RiResult> update(const TableDef& t, void* rec);
     // RIDELETE: deletes the record with the records that depend on it, or refuses. The record is
@@ -42,13 +43,17 @@ public:
     template <class R> Outcome<RiResult> update(R& rec) { return update(R::table, &rec); }
     template <class R> Outcome<RiResult> remove(R& rec) { return remove(R::table, &rec); }
 
+    // The values of a record's fields that its children refer to, by field name.
+    using Links = std::map<std::string, std::string>;
+
 private:
-    std::int64_t numberBefore(const TableDef& t, const FieldDef& number, const void* rec);
+    static Links linksOf(const TableDef& t, const void* rec);
+    Links linksBefore(const TableDef& t, const void* rec);
 
     Files& files_;
     struct Snapshot {
-        std::int64_t number;
-        std::int64_t version;  // of the record as read when the number was taken
+        Links links;
+        std::int64_t version;  // of the record as read when the values were taken
     };
     std::map<std::pair<const TableDef*, std::int64_t>, Snapshot> snapshots_;  // by file and row
 };

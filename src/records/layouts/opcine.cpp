@@ -4,6 +4,9 @@ namespace pramo {
 
 const KeyDef Opcine::keyOznaka{.name = "OPC:KEYOZNAKA", .display = "OPC:KeyOznaka", .parts = {{"OZNAKA"}}, .unique = true};
 const KeyDef Opcine::keyNaziv{.name = "OPC:KEYNAZIV", .parts = {{"NAZIV"}}};
+// The municipalities of an official code: the municipal tax rates (STOPEOPCINA) and the imports
+// name a municipality by its code.
+const KeyDef Opcine::keyShifra{.name = "OPC:KEYSHIFRA", .parts = {{"SHIFRA"}}};
 const KeyDef Opcine::keyParent1{.name = "OPC:KEYPARENT1", .parts = {{"PARENT1"}}};
 const KeyDef Opcine::keyParent2{.name = "OPC:KEYPARENT2", .parts = {{"PARENT2"}}};
 
@@ -17,6 +20,6 @@ const TableDef Opcine::table = declareTable<Opcine>(
      field<&Opcine::racun5>("RACUN5"), field<&Opcine::string1>("STRING1"),
      field<&Opcine::decimal1>("DECIMAL1"), field<&Opcine::decimal2>("DECIMAL2"),
      field<&Opcine::parent1>("PARENT1"), field<&Opcine::parent2>("PARENT2")},
-    {&keyOznaka, &keyNaziv, &keyParent1, &keyParent2});
+    {&keyOznaka, &keyNaziv, &keyShifra, &keyParent1, &keyParent2});
 
 }  // namespace pramo

@@ -27,7 +27,7 @@ struct Opcine {
     RowRef row;
 
     static const TableDef table;
-    static const KeyDef keyOznaka, keyNaziv, keyParent1, keyParent2;
+    static const KeyDef keyOznaka, keyNaziv, keyShifra, keyParent1, keyParent2;
 };
 
 }  // namespace pramo

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <set>
 
+#include "records/values/text.h"
+
 #include "records/layouts/banke.h"
 #include "records/layouts/detkriz.h"
 #include "records/layouts/dohoci.h"
@@ -15,6 +17,7 @@
 #include "records/layouts/opcine.h"
 #include "records/layouts/osobe.h"
 #include "records/layouts/subjekti.h"
+#include "records/layouts/stopeopcina.h"
 #include "records/layouts/svasta.h"
 #include "records/layouts/ulice.h"
 #include "records/layouts/uplatnirn.h"
@@ -38,6 +41,8 @@ const Relation all[] = {
     {&Osobe::table, &Dohoci::table, "OZNAKA", "DJELATNIK", &Dohoci::keyDjelatnik, R, R},
     {&Opcine::table, &Mjesta::table, "OZNAKA", "OPCINA", &Mjesta::keyOpcina, R, R},
     {&Opcine::table, &Uplatnirn::table, "OZNAKA", "OPCINA", &Uplatnirn::keyOpcina, C, C},
+    // The rates are the official ones of the code: a municipality whose code has rates keeps it.
+    {&Opcine::table, &Stopeopcina::table, "SHIFRA", "OPCINA", &Stopeopcina::keyOpcinaDatum, R, R},
     {&Mjesta::table, &Osobe::table, "OZNAKA", "MJESTO", &Osobe::keyMjesto, R, R},
     {&Mjesta::table, &Subjekti::table, "OZNAKA", "MJESTO", &Subjekti::keyMjesto, R, R},
     {&Kriznica::table, &Detkriz::table, "OZNAKA", "KRIZNICA", &Detkriz::keyKriznica, C, C},
@@ -67,11 +72,23 @@ std::vector<const Relation*> relationsOf(const TableDef& parent) {
     return out;
 }
 
-const FieldDef* numberField(const TableDef& parent) {
-    for (const Relation& r : all)
-        if (r.parent == &parent) return &r.parentNumber();
-    return nullptr;
+std::vector<const FieldDef*> parentFields(const TableDef& parent) {
+    std::vector<const FieldDef*> out;
+    for (const Relation* r : relationsOf(parent))
+        if (std::find(out.begin(), out.end(), &r->parentNumber()) == out.end()) out.push_back(&r->parentNumber());
+    return out;
 }
+
+std::string linkValue(const FieldDef& f, const void* rec) {
+    return f.isText() ? std::string(utf8::trimRight(f.getText(rec))) : std::to_string(f.getInt(rec));
+}
+
+void setLinkValue(const FieldDef& f, void* rec, const std::string& value) {
+    if (f.isText()) f.setText(rec, value);
+    else f.setInt(rec, std::stoll(value));
+}
+
+bool linksNothing(const FieldDef& f, const std::string& value) { return f.isText() && value.empty(); }
 
 std::vector<const TableDef*> transactionScope(const TableDef& t) {
     std::set<const TableDef*> children;

@@ -22,7 +22,8 @@ const TableDef Vrstedoh::table = declareTable<Vrstedoh>(
      field<&Vrstedoh::osnovaobracuna>("OSNOVAOBRACUNA"),
      field<&Vrstedoh::stupacidd>("STUPACIDD"), field<&Vrstedoh::rezstringa>("REZSTRINGA"),
      field<&Vrstedoh::rezstringb>("REZSTRINGB"), field<&Vrstedoh::rezdecimala>("REZDECIMALA"),
-     field<&Vrstedoh::rezdecimalb>("REZDECIMALB"), field<&Vrstedoh::rezdecimalc>("REZDECIMALC")},
+     field<&Vrstedoh::rezdecimalb>("REZDECIMALB"), field<&Vrstedoh::rezdecimalc>("REZDECIMALC"),
+     added(field<&Vrstedoh::porezopcine>("POREZOPCINE"), "NE")},
     {&keyOznaka, &keyStupacIdd});
 
 }  // namespace pramo

@@ -34,6 +34,7 @@ struct Vrstedoh {
     Dec<9, 2>    rezdecimala;                    // JOPPD non-taxable receipt code (a NEOPOREZ code, a whole number)
     Dec<7, 2>    rezdecimalb;                    // reserve
     Dec<7, 2>    rezdecimalc;                    // reserve
+    Text<2>      porezopcine;                    // "DA": from 2024 the tax is the lower rate of the payee's municipality
     RowRef row;
 
     static const TableDef table;

@@ -82,6 +82,19 @@ public:
     std::int64_t quickCheck();
     StoreCode count(const TableDef& t, std::int64_t& n);
 
+    // Books kept by an earlier version (books_upgrade.h). How a file stands against its
+    // declaration: as declared, missing, of an earlier layout (the declared fields in their order
+    // with some of those a later version added missing), or of another layout.
+    enum class Layout { Current, Missing, Earlier, Other };
+    StoreCode layoutOf(const TableDef& t, Layout& layout);
+    // Inside the caller's transaction, a file of an earlier layout gets the declared one: every
+    // record is kept in its row, a field it lacked gets the field's addedWith value, and every key
+    // is computed anew (which counts as a change of the record). `added` names the fields added.
+    StoreCode reshape(const TableDef& t, std::vector<std::string_view>& added);
+    // A consistent copy of the whole database, written into the empty file `path` (outside any
+    // transaction).
+    StoreCode copyInto(const std::string& path);
+
     // Records. The buffer is a declared record (Osobe, Dohoci ...).
     template <Record R> StoreCode get(const KeyDef& key, R& rec) { return getRaw(key, &rec); }
     template <Record R> StoreCode add(R& rec) { return addRaw(R::table, &rec); }
@@ -163,6 +176,8 @@ private:
     StoreCode restoreLayout(const TableDef& t);
     StoreCode missing(const TableDef& t);
     StoreCode columnsMatch(std::string_view table, const std::vector<std::string>& columns, bool& match);
+    StoreCode columnsOf(std::string_view table, std::vector<std::string>& columns);
+    StoreCode signatureOf(std::string_view table, std::optional<std::string>& signature);
     std::string lockedMessage();
     static int onBusy(void* store, int count);
 

@@ -133,19 +133,26 @@ StoreCode Store::findDanglingLinks(const TableDef& child, const FieldDef& link, 
                                    std::size_t limit) {
     found.clear();
     count = 0;
-    const std::string l = "c." + sql::quoted(link.name);
+    // A number links when it is a whole number other than 0, a code when it is not blank; a code
+    // is compared without its trailing blanks.
+    const bool text = link.isText();
+    const std::string l = text ? "rtrim(c." + sql::quoted(link.name) + ")" : "c." + sql::quoted(link.name);
+    const std::string p = text ? "rtrim(p." + sql::quoted(number.name) + ")" : "p." + sql::quoted(number.name);
+    const std::string links = text ? "typeof(" + l + ") = 'text' AND " + l + " <> ''" : "typeof(" + l + ") = 'integer' AND " + l + " <> 0";
     const FieldDef* own = child.field("OZNAKA");  // the record's own number, when it has one
     Stmt* s = statement("SELECT c._id, " + l + ", " + (own ? "c.\"OZNAKA\"" : "NULL") + " FROM " + sql::quoted(child.name) +
-                        " c LEFT JOIN " + sql::quoted(parent.name) + " p ON p." + sql::quoted(number.name) + " = " + l +
-                        " WHERE typeof(" + l + ") = 'integer' AND " + l + " <> 0 AND p._id IS NULL ORDER BY c._id");
+                        " c LEFT JOIN " + sql::quoted(parent.name) + " p ON " + p + " = " + l + " WHERE " + links +
+                        " AND p._id IS NULL ORDER BY c._id");
     if (!s) return error_.code;
     StmtUse use(s->st);
     const std::string missing = ": u " + std::string(parent.name) + " nema sloga s " + std::string(number.name) + " ";
     int rc;
     while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
         const auto column = [&](int i) { return std::to_string(sqlite3_column_int64(use.get(), i)); };
+        const auto* value = reinterpret_cast<const char*>(sqlite3_column_text(use.get(), 1));
+        const std::string linked = value ? value : "";
         const std::string record = "redak " + column(0) + (own ? " (OZNAKA " + column(2) + ")" : "");
-        note(found, count, limit, record + ", " + std::string(link.name) + " " + column(1) + missing + column(1));
+        note(found, count, limit, record + ", " + std::string(link.name) + " " + linked + missing + linked);
     }
     return rc == SQLITE_DONE ? succeed() : fail(rc);
 }

@@ -36,6 +36,10 @@ struct FieldDef {
     void (*setInt)(void* rec, std::int64_t v);
     std::string_view (*getText)(const void* rec);
     void (*setText)(void* rec, std::string_view v);
+    // A field a later version added to its file: the value every record of books kept before it
+    // gets when they are upgraded (the text of a text field; a whole number in units of the last
+    // place otherwise). Null for a field the file always had.
+    const char* addedWith = nullptr;
 
     bool isText() const { return type == FieldType::String || type == FieldType::Memo; }
     std::string typeName() const;  // "STRING(25)", "DECIMAL(11,2)", "LONG" ...
@@ -143,7 +147,7 @@ FieldDef field(std::string_view name) {
     using C = typename Info::Class;
     using M = typename Info::Type;
     constexpr FieldType type = detail::fieldTypeOf<M>();
-    FieldDef f{name, type, 0, 0, nullptr, nullptr, nullptr, nullptr};
+    FieldDef f{name, type, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr};
     if constexpr (type == FieldType::String || type == FieldType::Memo) {
         f.size = static_cast<int>(M::capacity);
         f.getText = [](const void* r) -> std::string_view { return (static_cast<const C*>(r)->*Member).view(); };
@@ -162,6 +166,13 @@ FieldDef field(std::string_view name) {
         f.getInt = [](const void* r) -> std::int64_t { return static_cast<const C*>(r)->*Member; };
         f.setInt = [](void* r, std::int64_t v) { static_cast<C*>(r)->*Member = static_cast<M>(v); };
     }
+    return f;
+}
+
+// A field that books kept by an earlier version lack: their records get `valueInOldBooks` when the
+// books are upgraded (see books_upgrade.h): added(field<&Vrstedoh::porezopcine>("POREZOPCINE"), "NE").
+inline FieldDef added(FieldDef f, const char* valueInOldBooks) {
+    f.addedWith = valueInOldBooks;
     return f;
 }
 

@@ -81,6 +81,8 @@ std::vector<FieldSpec> ratesTab() {
         f.insert(f.end(), row.begin(), row.end());
     f.push_back({.field = "OSOBNIODBITAK", .label = "Osobni Odbitak:"});
     for (auto& r : levy("POREZNASTOPA", "Porezna Stopa:", "RNPOREZ", "TIPPOREZ")) f.push_back(r);
+    f.push_back({.field = "POREZOPCINE", .label = "Porez po nižoj stopi općine prebivališta (od 2024.)",
+                 .kind = FieldKind::Options, .options = {{"DA", "DA"}, {"NE", "NE"}}});
     return f;
 }
 
@@ -133,7 +135,7 @@ const FormSpec upisVrsteDoh{
     .tabs = {"Stope", "Staro", "Neoporezivi primitak"},
     .fields = typeFields(),
     .defaults = {{"TIPMOI", "I"}, {"TIPMOII", "I"}, {"TIPZO", "I"}, {"TIPPOREZ", "P"}, {"VISESTOPA", "NE"},
-                 {"STUPACIDD", "3"}},
+                 {"STUPACIDD", "3"}, {"POREZOPCINE", "NE"}},
     .duplicateOrder = {&Vrstedoh::keyOznaka},
     .help = false,
     .hooks = {.opened = [](FormScreen& f) { if (f.request() != Request::Delete) receiptChosen(f); },

@@ -86,7 +86,8 @@ const FormSpec upisOpcine{
                     return text(opc.rkont.view()) + " " + text(treasuryBankCode) + " " + text(opc.racunporez.view());
                 },
                 .action = pressIban},
-               {.field = "STOPAPRIREZA", .label = "Stopa Prireza:", .steps = rateSteps, .upKey = 1, .downKey = -1}},
+               {.field = "STOPAPRIREZA", .label = "Stopa Prireza:", .steps = rateSteps, .upKey = 1, .downKey = -1},
+               {.kind = FieldKind::List, .list = &stopeUOpcini}},
     .hooks = {.accepted = codeTyped, .validate = municipalityComplete},
 };
 

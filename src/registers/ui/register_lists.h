@@ -22,6 +22,12 @@ extern const FormSpec upisOpcine;
 extern const FormSpec upisIzOdabiraOpcine;
 extern const FormSpec upisMjestaIzOpcine;
 
+// The municipalities' income-tax rates by date: all of them, and those of the municipality a
+// form shows.
+extern const ListSpec stopeOpcinaList;
+extern const ListSpec stopeUOpcini;
+extern const FormSpec upisStopeOpcine;
+
 extern const ListSpec mjestaList;
 extern const FormSpec upisMjesta;
 extern const ListSpec uliceList;

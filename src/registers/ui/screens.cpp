@@ -7,6 +7,7 @@ namespace pramo {
 
 void registerRegistersScreens(ScreenRegistry& registry) {
     registry.add(MenuCommand::Opcine, opcineList);
+    registry.add(MenuCommand::StopeOpcina, stopeOpcinaList);
     registry.add(MenuCommand::Mjesta, mjestaList);
     registry.add(MenuCommand::Ulice, uliceList);
     registry.add(MenuCommand::Banke, bankeList);

@@ -1,5 +1,6 @@
 #include "reports/id1/id1_print.h"
 
+#include "records/values/currency.h"
 #include "reports/form_drawing.h"
 #include "reports/id1/id1_sums.h"
 #include "reports/report_text.h"
@@ -39,6 +40,7 @@ QRectF column(std::size_t i, double top, double height) { return {edges()[i], to
 
 struct Head {
     QString naziv, oib, adresa, naslov;
+    QString iznosi;  // "- u eurima i centima -": the currency of the year
 };
 
 void payerSection(Band& b, const Head& h) {
@@ -111,7 +113,7 @@ Band pageHead(const Head& h) {
     Band b;
     b.text(left, 0.0, QStringLiteral("Obrazac ID-1"), PageFont{}.sized(9.0).asBold(), Align::Right, right - left);
     b.text(left, 4.0, h.naslov, PageFont{}.sized(8.5).asBold(), Align::Centre, right - left);
-    b.text(left, 8.0, QStringLiteral("- u kunama i lipama -"), headFont, Align::Centre, right - left);
+    b.text(left, 8.0, h.iznosi, headFont, Align::Centre, right - left);
     payerSection(b, h);
     tableCaptions(b);
     b.setHeight(tableTop + captionHeight + numberHeight);
@@ -159,7 +161,8 @@ std::optional<Head> readHead(Store& store, const ReportArgs& args, const TableDe
     const Subjekti& sub = *p.sub;
     return Head{pageText(sub.naziv.view()), pageText(sub.oib.view()), pageText(payerAddress(p)),
                 QStringLiteral("IZVJEŠĆE O ISPLAĆENOM PRIMITKU, DOHOTKU, UPLAĆENOM DOPRINOSU, POREZU PO ODBITKU I "
-                               "PRIREZU U %1. GODINI").arg(args.year)};
+                               "PRIREZU U %1. GODINI").arg(args.year),
+                QStringLiteral("- u ") + pageText(currencyOfMonth(args.year, 1).inUnits) + QStringLiteral(" -")};
 }
 
 ReportBuilder formBuilder(const Head& head, const QString& datum) {

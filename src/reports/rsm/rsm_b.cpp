@@ -3,6 +3,7 @@
 #include "records/layouts/mjesta.h"
 #include "records/layouts/obracun.h"
 #include "records/store/read_linked.h"
+#include "records/values/currency.h"
 #include "reports/form_drawing.h"
 #include "reports/rsm/rsm.h"
 #include "reports/rsm/rsm_data.h"
@@ -43,6 +44,7 @@ QRectF cell(std::size_t c, double top, double height) { return {edges()[c], top,
 
 struct Head {
     QString rsid, godina, obveznik;
+    QString iznosi;  // "(IZNOSI U EURIMA S CENTIMA)": the currency of the payment's date
 };
 
 void heading(Band& b, const Head& h, int page) {
@@ -59,7 +61,7 @@ void heading(Band& b, const Head& h, int page) {
     b.text(left + 104.0, 13.0, QStringLiteral("Identifikacijski broj obveznika"), labelFont);
     framedText(b, QRectF(left + 146.0, 12.0, 34.0, 6.0), h.obveznik, valueFont, Align::Centre);
     b.text(left, 23.0, QStringLiteral("IV. PODACI PO OSIGURANICIMA"), labelFont.asBold());
-    b.text(left + 50.0, 23.0, QStringLiteral("(IZNOSI U KUNAMA S LIPAMA)"), labelFont);
+    b.text(left + 50.0, 23.0, h.iznosi, labelFont);
 }
 
 const QStringList& caption(std::size_t c) {
@@ -179,7 +181,8 @@ ReportResult rsmB(ReportContext& rc, Progress& progress) {
         return read.refusal.empty() ? failed(rc.store(), read.failed) : refusedIf({}, read.refusal);
     if (read.flags.overflow) return refusedIf({}, sumTooLarge);
     const Head head{pageText(isp->rsid.view()), pageText(isp->godina.view()),
-                    pageText(rsmPayerNumber(read.payer.sub.value_or(Subjekti{})))};
+                    pageText(rsmPayerNumber(read.payer.sub.value_or(Subjekti{}))),
+                    QStringLiteral("(IZNOSI U ") + pageText(currencyOn(isp->datum).withUnits).toUpper() + QStringLiteral(")")};
     ReportBuilder builder(Paper::a4Landscape(), 6.0, 6.0);
     builder.setPageHeader([head](int page) { return pageHead(head, page); });
     builder.setPageFooter(16.0, [](int, int) { return pageFoot(); });

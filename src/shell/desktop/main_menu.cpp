@@ -17,6 +17,7 @@ const std::vector<MenuDef>& menuBarDef() {
                         {"Pregled oznaka primitaka", "", M::PregledOznakaPrimitaka},
                         {"Printer", "Browse param", M::Printer}}},
         {"&Pregledi", {{"Općine", "", M::Opcine},
+                       {"Stope poreza općina", "Stope poreza na dohodak općina po datumu", M::StopeOpcina},
                        {"Mjesta", "", M::Mjesta},
                        {"Ulice", "", M::Ulice},
                        {"Banke", "", M::Banke},

@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
+#include "records/layouts/all_tables.h"
 #include "records/layouts/pozicije.h"
+#include "records/store/books_upgrade.h"
 #include "shell/desktop/puniglobale.h"
 
 namespace pramo {
@@ -26,8 +28,27 @@ bool Session::start() {
 bool Session::openDatabase() {
     const std::string path = (std::filesystem::path(ctx_.dataDir) / databaseFileName).string();
     const StoreCode c = store_.openDatabase(path);
-    if (ok(c)) return true;
+    if (ok(c)) return upgradeLayouts();
     showWarning(ctx_.messages, store_, c == StoreCode::LayoutMismatch ? Warning::FileInvalid : Warning::FileOpenError, path);
+    return false;
+}
+
+// Books kept by an earlier version get this version's layouts before anything reads them; the user
+// is told what changed and where the copy of the books as they were is. Books that cannot be
+// upgraded end the run: the files this version needs are not there.
+bool Session::upgradeLayouts() {
+    const BooksUpgrade up = upgradeBooks(store_, allTables());
+    if (up.result == BooksUpgrade::Result::NotNeeded) return true;
+    MessageBox box{.title = "Nadogradnja podataka"};
+    if (up.result == BooksUpgrade::Result::Done) {
+        box.text = upgradeSummary(up);
+        box.icon = Icon::Information;
+        ctx_.messages.ask(box);
+        return true;
+    }
+    box.text = up.problem + "\nPritisni OK da zatvoriš aplikaciju.";
+    box.haltText = up.problem;
+    if (box.ends(ctx_.messages.ask(box))) ctx_.messages.halt(box.haltText);
     return false;
 }
 

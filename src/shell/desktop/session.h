@@ -25,8 +25,9 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // Opens the database in the data directory (creating it when missing), fills the global
-    // defaults, opens POZICIJE for the whole run and runs the upgrades of the data.
+    // Opens the database in the data directory (creating it when missing), brings books kept by an
+    // earlier version to this version's layouts, fills the global defaults, opens POZICIJE for the
+    // whole run and runs the upgrades of the data.
     // False when the program cannot go on: its last message has been shown and it has been ended.
     bool start();
 
@@ -34,6 +35,7 @@ public:
 
 private:
     bool openDatabase();
+    bool upgradeLayouts();
     void upgrade();
 
     Store store_;
