@@ -10,6 +10,7 @@
 #include "payments/item_calculation.h"
 #include "records/layouts/dohoci.h"
 #include "records/store/files.h"
+#include "shell/messages.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/obracun.h"
 #include "records/layouts/opcine.h"
@@ -118,7 +119,7 @@ struct Data {
     std::string dir;
     Store store;
     QuietMessages messages;
-    Files files{store, messages};
+    Files files{store};
 };
 
 // Each item is recalculated as its form's calculate button does: look-up, calculation, and its

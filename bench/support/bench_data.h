@@ -12,6 +12,7 @@
 #include "payments/working_values.h"
 #include "records/layouts/all_tables.h"
 #include "records/store/files.h"
+#include "shell/messages.h"
 
 namespace pramo {
 
@@ -33,7 +34,7 @@ struct BenchData {
     std::filesystem::path dir;
     Store store;
     BenchMessages messages;
-    Files files{store, messages};
+    Files files{store};
 };
 
 // Ends the run when the store did not do what was asked.

@@ -28,9 +28,7 @@ void list(const std::vector<std::string>& found, std::int64_t count) {
 // Opens the file as the program does (rebuilding damaged keys); false after a line saying why
 // when it cannot be used.
 bool open(DataDir& d, const TableDef& t, StoreCode before) {
-    const bool opened = before != StoreCode::LayoutMismatch && ok(d.files.open(t)) && d.messages.halts.empty();
-    d.messages.halts.clear();  // the check goes on with the next file
-    if (opened) return true;
+    if (before != StoreCode::LayoutMismatch && openFiles(d, {&t})) return true;  // else the check goes on with the next file
     const std::string why = before == StoreCode::LayoutMismatch ? "stupci se razlikuju od rasporeda programa: " : "neupotrebljiva: ";
     line(t, 0, why + d.store.error().text());
     return false;

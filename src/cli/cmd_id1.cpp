@@ -40,7 +40,12 @@ int id1(const std::vector<std::string>& args) {
         std::cerr << "pramo-cli id1: " << *problem << "\n";
         return ExitBadInput;
     }
+    if (!openFiles(data, id1XmlFiles())) {
+        std::cerr << "pramo-cli id1: ništa nije zapisano: datoteka " << data.unusable->name << " se ne može otvoriti\n";
+        return ExitBadInput;
+    }
     const Id1XmlOutcome out = writeId1Xml(data.files, o.header, o.outDir.empty() ? data.dir : o.outDir);
+    for (const MessageBox& note : out.notes) data.messages.ask(note);
     if (!out.written()) {
         std::cerr << "pramo-cli id1: ništa nije zapisano: " << out.poruka << "\n";
         return ExitBadInput;

@@ -101,10 +101,13 @@ int run(const Options& o) {
     QGuiApplication app(argc, argv);
     SilentProgress progress;
     SystemClock clock;
-    const ReportResult r = runDeclaredReport(*o.spec, data.files, o.args, clock, progress);
+    const ReportResult r = openFiles(data, o.spec->files)
+                               ? runDeclaredReport(*o.spec, data.files, o.args, clock, progress)
+                               : ReportResult{RunEnd::Failed, {}, data.store.error().code, std::string(data.unusable->name)};
     switch (r.end) {
     case RunEnd::Pages: return write(r, o);
     case RunEnd::NothingToPrint: std::cerr << "pramo-cli: nema ništa za ispis, izvještaj nije našao nijedan slog\n"; return ExitFailed;
+    case RunEnd::Refused: std::cerr << "pramo-cli: " << r.refusal << "\n"; return ExitFailed;
     case RunEnd::Cancelled:
     case RunEnd::Failed: break;
     }

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -103,11 +104,25 @@ std::optional<std::string> openDataDir(const std::string& dir, bool create, Data
     return upgradeLayouts(out.store);
 }
 
-bool openFiles(DataDir& d, const std::vector<const TableDef*>& tables) {
-    for (const TableDef* t : tables) {
-        if (!ok(d.files.open(*t)) || !d.messages.halts.empty()) return false;
+namespace {
+
+bool openFile(DataDir& d, const TableDef& t) {
+    Outcome<StoreCode> o = d.files.open(t);
+    if (o.result == StoreCode::KeysInvalid) {
+        d.messages.ask(*o.message);  // the terminal's answer is yes
+        if (o = d.files.rebuildKeys(t); ok(o)) o = d.files.open(t);
     }
-    return true;
+    if (!o.message) return true;
+    d.messages.ask(*o.message);
+    d.messages.halt(o.message->haltText);
+    d.unusable = &t;
+    return false;
+}
+
+}  // namespace
+
+bool openFiles(DataDir& d, const std::vector<const TableDef*>& tables) {
+    return std::ranges::all_of(tables, [&d](const TableDef* t) { return openFile(d, *t); });
 }
 
 std::string databaseFindings(DataDir& d) {

@@ -14,13 +14,11 @@
 namespace pramo::cli {
 
 // Message boxes on a terminal: each box is said in one Croatian line on stderr and answered with
-// its default button (so damaged keys are rebuilt); a halt is remembered and printed.
-class TerminalMessages : public Messages {
+// its default button (so damaged keys are rebuilt); the end of the command is said in words.
+class TerminalMessages {
 public:
-    int ask(const MessageBox& box) override;
-    void halt(const std::string& text) override;
-
-    std::vector<std::string> halts;
+    int ask(const MessageBox& box);
+    void halt(const std::string& text);
 
 private:
     std::string haltWords_;  // the terminal's words for the halt the last box announced
@@ -33,7 +31,8 @@ struct DataDir {
     std::string dir;
     Store store;
     TerminalMessages messages;
-    Files files{store, messages};
+    Files files{store};
+    const TableDef* unusable = nullptr;  // the file openFiles could not open
 };
 
 // What a command opens its data directory for.
@@ -52,7 +51,8 @@ std::optional<std::string> directoryArgument(const std::vector<std::string>& arg
 // only its last level is missing, when `create` is set. On refusal returns a message for the user.
 std::optional<std::string> openDataDir(const std::string& dir, bool create, DataDir& out, Purpose purpose = Purpose::Write);
 
-// Opens the files through CHECKOPEN; false (after the messages) when one cannot be used.
+// Opens the files through CHECKOPEN, saying what stops one and rebuilding damaged keys; false when
+// one cannot be used (named in d.unusable), after its lines.
 bool openFiles(DataDir& d, const std::vector<const TableDef*>& tables);
 
 // SQLite's check of the whole database: empty when sound, else a line saying it is damaged.

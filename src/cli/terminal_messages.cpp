@@ -79,7 +79,6 @@ int TerminalMessages::ask(const MessageBox& box) {
 
 void TerminalMessages::halt(const std::string& text) {
     std::cerr << (haltWords_.empty() ? text : haltWords_) << "\n";
-    halts.push_back(text);
     haltWords_.clear();
 }
 

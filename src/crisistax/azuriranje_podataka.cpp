@@ -5,13 +5,11 @@
 #include <set>
 
 #include "crisistax/vrste_primitka.h"
-#include "payments/lines.h"
-#include "payments/payment_items.h"
-#include "records/layouts/dohoci.h"
+#include "payments/item_context.h"
+#include "payments/working_values.h"
 #include "records/layouts/integrity.h"
-#include "records/layouts/isplate.h"
 #include "records/layouts/kriznica.h"
-#include "records/store/cursor.h"
+#include "records/store/key_walk.h"
 #include "records/store/read_linked.h"
 
 namespace pramo {
@@ -20,8 +18,8 @@ namespace {
 // What the payments of the month add up to.
 struct Totals {
     std::set<std::int32_t> primatelji;  // payees of items with crisis tax
-    Exact neto = 0;
-    Exact kriznica = 0;
+    Total neto;
+    Total kriznica;
 };
 
 // A failure of the store while working on `t`: the standard warning `id` naming the file.
@@ -46,41 +44,31 @@ bool inMonth(const Isplate& isp, const Kriznica& kri) {
 }
 
 // Adds the item when its crisis-tax line is above zero; other items are not counted at all.
-StoreCode addItem(Store& store, const Dohoci& doh, Totals& t) {
+void addItem(const ItemContext& item, Totals& t) {
     Money kriznica, neto;
-    if (const StoreCode c = readAmount(store, doh.oznaka, Pozicija::Kriznica, kriznica); !ok(c)) return c;
-    if (kriznica <= Money{}) return StoreCode::Ok;
-    if (const StoreCode c = readAmount(store, doh.oznaka, Pozicija::Neto, neto); !ok(c)) return c;
-    t.primatelji.insert(doh.djelatnik);
-    t.neto = t.neto + neto;
-    t.kriznica = t.kriznica + kriznica;
-    return StoreCode::Ok;
-}
-
-// Every item of one payment. A failure names the file it came from in `file`.
-StoreCode addPayment(Store& store, const Isplate& isp, Totals& t, const TableDef*& file) {
-    file = &Dohoci::table;
-    return forEachItem(store, isp.oznaka, [&](const Dohoci& doh) {
-        file = &Obracun::table;
-        const StoreCode c = addItem(store, doh, t);
-        if (ok(c)) file = &Dohoci::table;
-        return c;
-    });
-}
-
-// Every payment of the return's payer dated in its month.
-StoreCode addPayments(Store& store, const Kriznica& kri, Totals& t, const TableDef*& file) {
-    Cursor payments(store, Isplate::keyIsplatitelj);
-    Isplate isp{.isplatitelj = kri.isplatitelj};
-    payments.setFrom(isp);
-    for (;;) {
-        file = &Isplate::table;
-        const StoreCode c = payments.next(isp);
-        if (c == StoreCode::NoMoreRecords || (ok(c) && isp.isplatitelj != kri.isplatitelj)) return StoreCode::Ok;
-        if (!ok(c)) return c;
-        if (!inMonth(isp, kri)) continue;
-        if (const StoreCode a = addPayment(store, isp, t, file); !ok(a)) return a;
+    for (const Obracun& obr : item.lines) {
+        if (obr.pozicija == number(Pozicija::Kriznica)) kriznica = obr.iznos;
+        if (obr.pozicija == number(Pozicija::Neto)) neto = obr.iznos;
     }
+    if (kriznica <= Money{}) return;
+    t.primatelji.insert(item.doh.djelatnik);
+    t.neto += neto;
+    t.kriznica += kriznica;
+}
+
+// Every item of every payment of the return's payer dated in its month. A failure names the
+// file it came from in `file`.
+StoreCode addPayments(Store& store, const Kriznica& kri, Totals& t, const TableDef*& file) {
+    ItemReader items(store, {.lines = true});
+    const StoreCode c = walkNumber(store, Isplate::keyIsplatitelj, Isplate{.isplatitelj = kri.isplatitelj}, [&](const Isplate& isp) {
+        if (!inMonth(isp, kri)) return StoreCode::Ok;
+        return items.forPayment(isp.oznaka, [&t](const ItemContext& item) {
+            addItem(item, t);
+            return StoreCode::Ok;
+        });
+    });
+    file = items.failed() ? items.failed() : &Isplate::table;
+    return c;
 }
 
 // The line's values from the totals; false when one does not fit its field.
@@ -88,8 +76,8 @@ bool fill(const Totals& t, Detkriz& dkr) {
     if (t.primatelji.size() > static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max())) return false;
     Flags flags;
     dkr.broj = static_cast<std::int16_t>(t.primatelji.size());
-    dkr.osnovica = round<Money>(t.neto, flags);
-    dkr.iznos = round<Money>(t.kriznica, flags);
+    dkr.osnovica = t.neto.into<Money>(flags);
+    dkr.iznos = t.kriznica.into<Money>(flags);
     return !flags.any();
 }
 

@@ -10,9 +10,10 @@
 #include "records/layouts/kriznica.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/subjekti.h"
+#include "records/layouts/opcine.h"
 #include "records/layouts/ulice.h"
-#include "records/store/cursor.h"
-#include "records/store/read_linked.h"
+#include "payments/item_context.h"
+#include "records/store/key_walk.h"
 #include "records/values/currency.h"
 #include "records/values/number_format.h"
 
@@ -30,15 +31,14 @@ const PageFont small = PageFont{}.sized(7.5);
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// One row of the table: recipients, base and tax (amounts in smallest units, so the total of four
-// lines always fits).
+// One row of the table: recipients, base and tax.
 struct Slot {
     std::int64_t broj = 0;
-    std::int64_t osnovica = 0;
-    std::int64_t iznos = 0;
+    Total osnovica;
+    Total iznos;
 };
 
-// Everything the page shows.
+// Everything the page shows; a record that is not in its register prints blank.
 struct Obrazac {
     Kriznica kri;
     Subjekti sub;
@@ -47,28 +47,22 @@ struct Obrazac {
     std::array<Slot, vrstePrimitka.size()> perKind{};
 };
 
-StoreCode optional(StoreCode c) { return c == StoreCode::NotFound ? StoreCode::Ok : c; }
-
 // The return's lines into the rows of their kinds; a line of an unknown kind is not printed.
 StoreCode readSlots(Store& store, Obrazac& o) {
-    Cursor lines(store, Detkriz::keyKriznica);
-    Detkriz dkr{.kriznica = o.kri.oznaka};
-    lines.setFrom(dkr);
-    for (;;) {
-        const StoreCode c = lines.next(dkr);
-        if (c == StoreCode::NoMoreRecords || (ok(c) && dkr.kriznica != o.kri.oznaka)) return StoreCode::Ok;
-        if (!ok(c)) return c;
+    return walkNumber(store, Detkriz::keyKriznica, Detkriz{.kriznica = o.kri.oznaka}, [&o](const Detkriz& dkr) {
         const std::size_t kind = dkr.vrsta;
-        if (kind < 1 || kind > vrstePrimitka.size()) continue;
-        o.perKind[kind - 1] = {dkr.broj, dkr.osnovica.raw(), dkr.iznos.raw()};
-    }
+        if (kind >= 1 && kind <= vrstePrimitka.size()) o.perKind[kind - 1] = {dkr.broj, Total(dkr.osnovica), Total(dkr.iznos)};
+        return StoreCode::Ok;
+    });
 }
 
-StoreCode read(Store& store, const Kriznica& kri, Obrazac& o) {
+StoreCode read(Store& store, const Kriznica& kri, Obrazac& o, const TableDef*& failed) {
     o.kri = kri;
-    if (const StoreCode c = optional(readLinked(store, kri.isplatitelj, o.sub)); !ok(c)) return c;
-    if (const StoreCode c = optional(readLinked(store, o.sub.mjesto, o.mje)); !ok(c)) return c;
-    if (const StoreCode c = optional(readLinked(store, o.sub.ulica, o.uli)); !ok(c)) return c;
+    PayerContext p;
+    if (const StoreCode c = readPayer(store, kri.isplatitelj, {.place = true, .street = true}, p, failed); !ok(c)) return c;
+    o.sub = p.sub.value_or(Subjekti{});
+    o.mje = p.mje.value_or(Mjesta{});
+    o.uli = p.uli.value_or(Ulice{});
     return readSlots(store, o);
 }
 
@@ -145,7 +139,7 @@ Band tableHead(const Kriznica& kri) {
     return band;
 }
 
-QString amount(std::int64_t raw) { return q(formatDecimal(raw, Money::places, {NumberUse::Print, true})); }
+QString amount(const Total& t) { return q(printAmountOrBlank(t)); }
 QString count(std::int64_t n) { return n == 0 ? QString() : QString::number(n); }
 
 Band row(const QString& number, const QString& label, const Slot& s, const PageFont& font) {
@@ -201,16 +195,18 @@ ReportResult ispisKriznice(ReportContext& rc, Progress& progress) {
                                   return kri.oznaka == from.oznaka;
                               }};
     Obrazac obrazac;
-    return runReport<Kriznica>(
-        rc.store(), progress, pass, [&](const Kriznica& kri) { return read(rc.store(), kri, obrazac); },
-        [&] { return pages(obrazac, rc.clock); });
+    const TableDef* failed = nullptr;
+    return named(runReport<Kriznica>(
+                     rc.store(), progress, pass, [&](const Kriznica& kri) { return read(rc.store(), kri, obrazac, failed); },
+                     [&] { return pages(obrazac, rc.clock); }),
+                 failed);
 }
 
 const ReportSpec ispisKrizniceReport{
     .name = "kriznica",
     .title = QStringLiteral("Obrazac IPP"),
     .preview = PreviewKind::Simple,
-    .files = {&Kriznica::table, &Detkriz::table, &Subjekti::table, &Mjesta::table, &Ulice::table},
+    .files = {&Kriznica::table, &Detkriz::table, &Subjekti::table, &Mjesta::table, &Opcine::table, &Ulice::table},
     .args = {{ReportArg::Kriznica}},
     .summary = "prijava posebnog poreza (obrazac IPP) jedne prijave",
     .run = ispisKriznice,

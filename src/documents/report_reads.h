@@ -32,8 +32,7 @@ public:
 
     // A failed run names the file whose read failed here, when one did.
     ReportResult named(ReportResult r) const {
-        if (r.end == RunEnd::Failed && failed_ != nullptr) r.failedFile = std::string(failed_->name);
-        return r;
+        return pramo::named(std::move(r), failed_);
     }
 
 private:

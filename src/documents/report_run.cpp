@@ -1,5 +1,19 @@
 #include "documents/report_run.h"
 
+namespace pramo {
+
+ReportResult named(ReportResult r, const TableDef* file) {
+    if (r.end == RunEnd::Failed && file) r.failedFile = std::string(file->name);
+    return r;
+}
+
+ReportResult refusedIf(ReportResult r, std::string_view why) {
+    if (why.empty()) return r;
+    return {.end = RunEnd::Refused, .refusal = std::string(why)};
+}
+
+}  // namespace pramo
+
 namespace pramo::detail {
 namespace {
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "preview/page.h"
@@ -35,13 +36,14 @@ public:
     void finish() override {}
 };
 
-enum class RunEnd { Pages, NothingToPrint, Cancelled, Failed };
+enum class RunEnd { Pages, NothingToPrint, Cancelled, Failed, Refused };
 
 struct ReportResult {
     RunEnd end = RunEnd::NothingToPrint;
     std::vector<Page> pages;
     StoreCode code = StoreCode::Ok;  // the store's error when the run failed
     std::string failedFile;          // and the file it came from
+    std::string refusal;             // why the document cannot be made of what was found (Refused)
     // The report's own text form, one line each (UTF-8), for reports whose pages read badly as
     // text (forms filled field by field). Empty: the text form is the pages as text.
     std::vector<std::string> text;
@@ -49,6 +51,16 @@ struct ReportResult {
     // one line each: shown before the preview, printed by the command line.
     std::vector<std::string> notes;
 };
+
+// What a document refuses with when one of its sums does not fit the field it is printed in.
+inline constexpr std::string_view sumTooLarge = "Zbroj iznosa ne stane u polje obrasca; dokument nije napravljen.";
+
+// The end of a run whose document cannot be made of what it found (a record it needs is missing,
+// a sum too large): `why`, in the user's words, when there is a reason; else the run as it ended.
+ReportResult refusedIf(ReportResult r, std::string_view why);
+
+// A failed run names `file` when the read that failed was one beside its pass (null: the pass's).
+ReportResult named(ReportResult r, const TableDef* file);
 
 // One pass over a file in a key's order: from the first record at or after `from` (the whole
 // key when not given), until `within` no longer holds; the records `filter` takes go to the

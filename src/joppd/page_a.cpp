@@ -1,9 +1,9 @@
 #include "joppd/page_a.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "joppd/categories.h"
-#include "joppd/item_facts.h"
 #include "joppd/printed_payment.h"
 #include "joppd/return_rows.h"
 #include "preview/report_builder.h"
@@ -12,7 +12,7 @@
 #include "records/layouts/jopozije.h"
 #include "records/layouts/obracun.h"
 #include "records/layouts/svasta.h"
-#include "records/store/cursor.h"
+#include "records/store/key_walk.h"
 #include "records/values/number_format.h"
 
 namespace pramo {
@@ -28,14 +28,10 @@ const PageFont bold = font.asBold();
 const PageFont rowFont = PageFont{}.sized(6.5);
 
 StoreCode readRows(Store& store, std::vector<Jopozije>& rows) {
-    Cursor cursor(store, Jopozije::keyRedniBroj);
-    cursor.set();
-    for (Jopozije jop;;) {
-        const StoreCode c = cursor.next(jop);
-        if (c == StoreCode::NoMoreRecords) return StoreCode::Ok;
-        if (!ok(c)) return c;
+    return walkAll<Jopozije>(store, Jopozije::keyRedniBroj, [&rows](const Jopozije& jop) {
         rows.push_back(jop);
-    }
+        return StoreCode::Ok;
+    });
 }
 
 // "o primicima ... na dan 5.3.2015."
@@ -133,7 +129,7 @@ Band row(const Jopozije& jop, const PageAAmounts& amounts) {
     band.text(ox + 1.0, 0.4, qtext(utf8::prefix(jop.brtekst.view(), 15)), f, Align::Left, 8.0);
     for (int i = 0; i < shown; ++i) band.text(ox + 11.0, 0.4 + i * step, lines[i], f);
     const auto it = amounts.find(pageAEntry(jop.grupa, jop.rednibroj));
-    const QString amount = it == amounts.end() ? QString() : qtext(formatDecimal(it->second, 2, {NumberUse::Print, true}));
+    const QString amount = it == amounts.end() ? QString() : qtext(printAmountOrBlank(it->second));
     band.text(ox + 146.0, 0.4, amount, rowFont, Align::Right, 24.0);
     band.line(ox, height, ox + bodyWidth, height, 0.1);
     return band;
@@ -143,18 +139,24 @@ Band row(const Jopozije& jop, const PageAAmounts& amounts) {
 
 // Pension I and II, health, tax and surtax (capital income apart), and the net of a type with
 // a non-taxable code, each into its row of the page.
-void addToPageA(const ItemFacts& f, PageA& a) {
+void addToPageA(const ItemContext& f, PageA& a) {
     if (f.oso) a.payees.insert(f.oso->oznaka);
     ++a.rows;
     const Kategorija& k = kategorija(f.vrs ? f.vrs->rezstringa.view() : std::string_view());
     Flags flags;  // an item's own amounts fit
     const ItemAmounts item = itemAmounts(f.lines, k, false, flags);
-    const auto cents = [&](Iznos i) { return item[static_cast<std::size_t>(i)].raw(); };
-    a.amounts[pageAEntry(15, 12)] += cents(Iznos::P121);
-    a.amounts[pageAEntry(21, 12)] += cents(Iznos::P122);
-    a.amounts[pageAEntry(25, 15)] += cents(Iznos::P123);
-    a.amounts[k.kapital ? pageAEntry(11, 21) : pageAEntry(11, 51)] += cents(Iznos::P141) + cents(Iznos::P142);
-    if (f.vrs && !f.vrs->rezdecimala.isZero()) a.amounts[pageAEntry(35, 1)] += cents(Iznos::P162);
+    const auto amount = [&](Iznos i) { return item[static_cast<std::size_t>(i)]; };
+    a.amounts[pageAEntry(15, 12)] += amount(Iznos::P121);
+    a.amounts[pageAEntry(21, 12)] += amount(Iznos::P122);
+    a.amounts[pageAEntry(25, 15)] += amount(Iznos::P123);
+    Total& tax = a.amounts[k.kapital ? pageAEntry(11, 21) : pageAEntry(11, 51)];
+    tax += amount(Iznos::P141);
+    tax += amount(Iznos::P142);
+    if (f.vrs && !f.vrs->rezdecimala.isZero()) a.amounts[pageAEntry(35, 1)] += amount(Iznos::P162);
+}
+
+bool PageA::overflowed() const {
+    return std::ranges::any_of(amounts, [](const auto& entry) { return entry.second.overflowed(); });
 }
 
 ReportResult joppdIspis(ReportContext& rc, Progress& progress) {
@@ -168,10 +170,10 @@ ReportResult joppdIspis(ReportContext& rc, Progress& progress) {
     const Dohoci from{.isplata = rc.args.payment};
     const Pass<Dohoci> pass{.key = Dohoci::keyIsplata, .from = &from,
                             .within = [&](const Dohoci& doh) { return doh.isplata == rc.args.payment; }};
+    ItemReader reader(rc.store(), joppdItem);
+    ItemContext f;
     const auto body = [&](const Dohoci& doh) {
-        ItemFacts f;
-        std::string_view failedFile;
-        const StoreCode c = readItemFacts(rc.store(), doh, f, failedFile);
+        const StoreCode c = reader.read(doh, f);
         if (ok(c)) addToPageA(f, counted);
         return c;
     };
@@ -181,7 +183,8 @@ ReportResult joppdIspis(ReportContext& rc, Progress& progress) {
         for (const Jopozije& jop : rows) builder.add(row(jop, counted.amounts));
         return builder.finish();
     };
-    return runReport<Dohoci>(rc.store(), progress, pass, body, finish);
+    const ReportResult r = runReport<Dohoci>(rc.store(), progress, pass, body, finish);
+    return refusedIf(r, counted.overflowed() ? sumTooLarge : "");
 }
 
 const ReportSpec joppdIspisReport{

@@ -7,13 +7,13 @@
 #include <map>
 #include <set>
 
-#include "joppd/item_facts.h"
 #include "documents/report_declaration.h"
+#include "payments/item_context.h"
 
 namespace pramo {
 
-// The page's table of sums in cents, by row: entry (group - 1) * 100 + ordinal.
-using PageAAmounts = std::map<int, std::int64_t>;
+// The page's table of sums, by row: entry (group - 1) * 100 + ordinal.
+using PageAAmounts = std::map<int, Total>;
 
 // The entry of the JOPOZIJE row (grupa, rednibroj).
 constexpr int pageAEntry(int grupa, int rednibroj) { return (grupa - 1) * 100 + rednibroj; }
@@ -23,10 +23,11 @@ struct PageA {
     PageAAmounts amounts;
     std::set<std::int32_t> payees;  // payees that exist, each counted once (IV.1.)
     int rows = 0;                   // every income item, whatever its data (IV.2.)
+    bool overflowed() const;
 };
 
 // Adds one income item to the page.
-void addToPageA(const ItemFacts& f, PageA& a);
+void addToPageA(const ItemContext& f, PageA& a);
 
 ReportResult joppdIspis(ReportContext& rc, Progress& progress);
 extern const ReportSpec joppdIspisReport;

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include "joppd/item_facts.h"
 #include "joppd/page_b_columns.h"
 #include "joppd/printed_payment.h"
+#include "joppd/return_rows.h"
 #include "preview/form_drawing.h"
+#include "preview/report_builder.h"
 #include "preview/text_metrics.h"
 #include "records/layouts/dohoci.h"
 #include "records/layouts/isplate.h"
@@ -130,11 +131,11 @@ ReportResult joppBStrana(ReportContext& rc, Progress& progress) {
     builder.setPageHeader([p](int page) { return header(p, page); });
     builder.setPageFooter(footerHeight, [](int, int) { return footer(); });
     const Dohoci from{.isplata = rc.args.payment};
+    ItemReader reader(rc.store(), joppdItem);
+    ItemContext f;
     return runBuilt<Dohoci>(rc.store(), progress, sameNumber(Dohoci::keyIsplata, from), std::move(builder),
                             [&](const Dohoci& doh, ReportBuilder& pages) {
-                                ItemFacts f;
-                                std::string_view failedFile;
-                                const StoreCode c = readItemFacts(rc.store(), doh, f, failedFile);
+                                const StoreCode c = reader.read(doh, f);
                                 if (ok(c)) pages.add(row(pageBValues(f, p.isp.datum)));
                                 return c;
                             });

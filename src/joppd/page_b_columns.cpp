@@ -67,15 +67,7 @@ constexpr std::pair<Iznos, std::size_t> printedAmounts[] = {
     {Iznos::P17, col("17")},
 };
 
-// The previous whole month when the type has a non-taxable code, else the payment's year.
-std::pair<Date, Date> printedPeriod(Date paid, bool previousMonth) {
-    if (paid.isNull()) return {};
-    if (!previousMonth) return {*Date::fromYmd(paid.year(), 1, 1), *Date::fromYmd(paid.year(), 12, 31)};
-    const Date last = *Date::fromYmd(paid.year(), paid.month(), 1) - 1;
-    return {*Date::fromYmd(last.year(), last.month(), 1), last};
-}
-
-void identification(PageBValues& v, const ItemFacts& f, const Kategorija& k, Date paid) {
+void identification(PageBValues& v, const ItemContext& f, const Kategorija& k, Date paid) {
     v[col("1")] = std::to_string(f.doh.rednibroj);
     if (f.opc) v[col("2")] = joppdCode(f.opc->shifra.view());
     if (f.opc && f.oso) {
@@ -89,7 +81,7 @@ void identification(PageBValues& v, const ItemFacts& f, const Kategorija& k, Dat
     constexpr std::array notUsed{col("7.1"), col("7.2"), col("8"), col("9"), col("10"), col("10.0")};
     for (const std::size_t c : notUsed) v[c].assign(1, '0');
     const std::int64_t code = f.vrs ? f.vrs->rezdecimala.raw() / 100 : 0;
-    const auto [from, to] = printedPeriod(paid, code != 0);
+    const auto [from, to] = calculationPeriod(paid, code != 0);
     v[col("10.1")] = from.toString();
     v[col("10.2")] = to.toString();
     v[col("15.1")] = std::to_string(code);
@@ -100,7 +92,7 @@ void identification(PageBValues& v, const ItemFacts& f, const Kategorija& k, Dat
 
 const std::array<PageBColumn, pageBColumnCount>& pageBColumns() { return columns; }
 
-PageBValues pageBValues(const ItemFacts& f, Date paid) {
+PageBValues pageBValues(const ItemContext& f, Date paid) {
     const Kategorija& k = kategorija(f.vrs ? f.vrs->rezstringa.view() : std::string_view());
     PageBValues v{};
     identification(v, f, k, paid);

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "joppd/item_facts.h"
+#include "payments/item_context.h"
 #include "records/values/date.h"
 
 namespace pramo {
@@ -26,6 +26,6 @@ const std::array<PageBColumn, pageBColumnCount>& pageBColumns();
 using PageBValues = std::array<std::string, pageBColumnCount>;
 
 // What the row of item `f` of a payment made on `paid` shows; a missing record gives blanks.
-PageBValues pageBValues(const ItemFacts& f, Date paid);
+PageBValues pageBValues(const ItemContext& f, Date paid);
 
 }  // namespace pramo

@@ -1,24 +1,21 @@
 #include "joppd/printed_payment.h"
 
+#include "payments/item_context.h"
 #include "records/store/read_linked.h"
 
 namespace pramo {
-namespace {
-
-template <class R>
-StoreCode readOrBlank(Store& store, std::int64_t number, R& rec) {
-    const StoreCode c = readLinked(store, number, rec);
-    if (c == StoreCode::NotFound) rec = R{};
-    return c == StoreCode::NotFound ? StoreCode::Ok : c;
-}
-
-}  // namespace
 
 StoreCode readPrintedPayment(Store& store, std::int32_t payment, PrintedPayment& out) {
-    if (const StoreCode c = readOrBlank(store, payment, out.isp); !ok(c)) return c;
-    if (const StoreCode c = readOrBlank(store, out.isp.isplatitelj, out.sub); !ok(c)) return c;
-    if (const StoreCode c = readOrBlank(store, out.sub.mjesto, out.mje); !ok(c)) return c;
-    return readOrBlank(store, out.sub.ulica, out.uli);
+    std::optional<Isplate> isp;
+    PayerContext p;
+    const TableDef* failed = nullptr;
+    if (const StoreCode c = readLinked(store, payment, isp); !ok(c)) return c;
+    out.isp = isp.value_or(Isplate{});
+    if (const StoreCode c = readPayer(store, out.isp.isplatitelj, {.place = true, .street = true}, p, failed); !ok(c)) return c;
+    out.sub = p.sub.value_or(Subjekti{});
+    out.mje = p.mje.value_or(Mjesta{});
+    out.uli = p.uli.value_or(Ulice{});
+    return StoreCode::Ok;
 }
 
 }  // namespace pramo

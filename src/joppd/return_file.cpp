@@ -5,6 +5,7 @@
 #include "joppd/return_document.h"
 #include "joppd/schema_problem_text.h"
 #include "joppd/ujed.h"
+#include "payments/item_context.h"
 #include "records/store/read_linked.h"
 #include "records/values/unicode.h"
 #include "xml/xml_file.h"
@@ -39,9 +40,16 @@ std::optional<std::string> readHeader(Store& store, std::int32_t submission, Ret
     const std::string noSubmission = "JOPPD obrazac " + std::to_string(submission) + " nije upisan.";
     if (auto p = need(store, submission, d.jopo, noSubmission.c_str())) return p;
     if (auto p = need(store, d.jopo.isplata, d.isp, "GREŠKA - ISPLATA")) return p;
-    if (auto p = need(store, d.isp.isplatitelj, d.sub, "GREŠKA - ISPLATITELJ")) return p;
-    if (auto p = need(store, d.sub.mjesto, d.mje, "GREŠKA - MJESTO ISPLATITELJA")) return p;
-    return need(store, d.sub.ulica, d.uli, "GREŠKA - ULICA ISPLATITELJA");
+    PayerContext payer;
+    const TableDef* failed = nullptr;
+    if (!ok(readPayer(store, d.isp.isplatitelj, {.place = true, .street = true}, payer, failed))) return storeFailed(store, failed->name);
+    if (!payer.sub) return "GREŠKA - ISPLATITELJ";
+    if (!payer.mje) return "GREŠKA - MJESTO ISPLATITELJA";
+    if (!payer.uli) return "GREŠKA - ULICA ISPLATITELJA";
+    d.sub = *payer.sub;
+    d.mje = *payer.mje;
+    d.uli = *payer.uli;
+    return std::nullopt;
 }
 
 bool fiveDigits(std::string_view s) {

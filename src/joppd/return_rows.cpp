@@ -3,7 +3,6 @@
 #include <set>
 
 #include "joppd/categories.h"
-#include "joppd/item_facts.h"
 #include "xml/authority_text.h"
 #include "payments/working_values.h"
 #include "records/values/unicode.h"
@@ -22,7 +21,7 @@ bool wrongCheckDigit(std::string_view oib) { return allDigits(oib, 11) && !valid
 
 // A text the document carries that XML cannot: the payee's name and OIB, the work municipality in
 // P3, the residence's code and the receipt label.
-std::optional<std::string> unwritableText(const ItemFacts& f) {
+std::optional<std::string> unwritableText(const ItemContext& f) {
     const bool worksElsewhere = f.oso->fax == "DA";
     auto fault = worksElsewhere ? xmlFieldFault(*f.oso, {"IME", "PREZIME", "OIB", "EMAIL"})
                                 : xmlFieldFault(*f.oso, {"IME", "PREZIME", "OIB"});
@@ -33,7 +32,7 @@ std::optional<std::string> unwritableText(const ItemFacts& f) {
 }
 
 // Why an item cannot be reported; nothing when it can.
-std::optional<std::string> itemFault(const ItemFacts& f) {
+std::optional<std::string> itemFault(const ItemContext& f) {
     if (!f.oso) return "GREŠKA BR. 1";
     if (f.oso->oib.blank()) return "Greška - nije unesen OIB primatelja!";
     if (wrongCheckDigit(f.oso->oib.view()))
@@ -45,29 +44,22 @@ std::optional<std::string> itemFault(const ItemFacts& f) {
     return unwritableText(f);
 }
 
-std::string payeeOf(const ItemFacts& f) {
+std::string payeeOf(const ItemContext& f) {
     const std::string number = std::to_string(f.doh.djelatnik);
     if (!f.oso) return "šifra " + number + ", kojeg nema u registru primatelja";
     return visibleUtf8(f.oso->prezime.str() + " " + f.oso->ime.str()) + " (šifra " + number + ")";
 }
 
-std::string itemMessage(const std::string& fault, const ItemFacts& f, std::size_t row) {
+std::string itemMessage(const std::string& fault, const ItemContext& f, std::size_t row) {
     return fault + "\nRedak " + std::to_string(row) + " stranice B (stavka br. " +
            std::to_string(f.doh.rednibroj) + "), primatelj " + payeeOf(f) + ".\nXML datoteka nije kreirana.";
-}
-
-// The whole months before a payment of a non-taxable receipt; the payment's calendar year otherwise.
-std::pair<Date, Date> period(Date paid, bool previousMonth) {
-    if (!previousMonth) return {*Date::fromYmd(paid.year(), 1, 1), *Date::fromYmd(paid.year(), 12, 31)};
-    const Date last = *Date::fromYmd(paid.year(), paid.month(), 1) - 1;
-    return {*Date::fromYmd(last.year(), last.month(), 1), last};
 }
 
 std::string twoDigits(std::int64_t code) {
     return code >= 0 && code < 10 ? "0" + std::to_string(code) : std::to_string(code);
 }
 
-void identify(ReturnRow& row, const ItemFacts& f, const Kategorija& k, Date paid) {
+void identify(ReturnRow& row, const ItemContext& f, const Kategorija& k, Date paid) {
     const Osobe& oso = *f.oso;
     const std::string residence = joppdCode(f.opc->shifra.view());
     row.p2 = residence;
@@ -76,21 +68,19 @@ void identify(ReturnRow& row, const ItemFacts& f, const Kategorija& k, Date paid
     row.p5 = std::string(cutUtf8(prijenos(oso.ime.view()) + " " + prijenos(oso.prezime.view()), p5Bytes));
     row.p61 = std::string(k.p61);
     row.p62 = std::string(utf8::prefix(f.vrs->rezstringb.view(), 4));
-    std::tie(row.p101, row.p102) = period(paid, k.neoporezivo);
+    std::tie(row.p101, row.p102) = calculationPeriod(paid, k.neoporezivo);
     row.p151 = k.neoporezivo ? twoDigits(f.vrs->rezdecimala.raw() / 100) : "0";
     row.p161 = f.method;
 }
 
-Amount plus(Amount a, const Amount& b, Flags& flags) { return Amount::fromRaw(a.raw() + b.raw(), &flags); }
-
 // Page A adds up the row's contributions, tax and surtax (by category) and non-taxable receipts.
 void addToTotals(ReturnTotals& t, const ReturnRow& row, const Kategorija& k, Flags& flags) {
-    t.mirovinskoI = plus(t.mirovinskoI, row[Iznos::P121], flags);
-    t.mirovinskoII = plus(t.mirovinskoII, row[Iznos::P122], flags);
-    t.zdravstveno = plus(t.zdravstveno, row[Iznos::P123], flags);
+    t.mirovinskoI = add(t.mirovinskoI, row[Iznos::P121], flags);
+    t.mirovinskoII = add(t.mirovinskoII, row[Iznos::P122], flags);
+    t.zdravstveno = add(t.zdravstveno, row[Iznos::P123], flags);
     Amount& tax = k.kapital ? t.porezKapital : t.porez;
-    tax = plus(plus(tax, row[Iznos::P141], flags), row[Iznos::P142], flags);
-    t.neoporezivo = plus(t.neoporezivo, row[Iznos::P152], flags);
+    tax = add(add(tax, row[Iznos::P141], flags), row[Iznos::P142], flags);
+    t.neoporezivo = add(t.neoporezivo, row[Iznos::P152], flags);
 }
 
 std::string storeMessage(Store& store, std::string_view file) {
@@ -98,13 +88,10 @@ std::string storeMessage(Store& store, std::string_view file) {
 }
 
 // Adds the row of one item; the message when the item cannot be reported.
-std::optional<std::string> addRow(Store& store, const Isplate& isp, const Dohoci& doh, PageB& out,
-                                  std::set<std::int32_t>& payees, Flags& flags) {
-    ItemFacts f;
-    std::string_view failedFile;
-    if (!ok(readItemFacts(store, doh, f, failedFile))) return storeMessage(store, failedFile);
+std::optional<std::string> addRow(const Isplate& isp, const ItemContext& f, PageB& out, std::set<std::int32_t>& payees,
+                                  Flags& flags) {
     if (const auto fault = itemFault(f)) return itemMessage(*fault, f, out.rows.size() + 1);
-    payees.insert(doh.djelatnik);
+    payees.insert(f.doh.djelatnik);
     const Kategorija& k = kategorija(f.vrs->rezstringa.view());
     ReturnRow& row = out.rows.emplace_back();
     row.rbr = static_cast<int>(out.rows.size());
@@ -116,24 +103,29 @@ std::optional<std::string> addRow(Store& store, const Isplate& isp, const Dohoci
 
 }  // namespace
 
+std::pair<Date, Date> calculationPeriod(Date paid, bool previousMonth) {
+    if (!previousMonth) return {paid.yearStart(), paid.yearEnd()};
+    return {paid.monthStart(-1), paid.monthEnd(-1)};
+}
+
 ItemAmounts itemAmounts(const std::vector<Obracun>& lines, const Kategorija& k, bool baseInP12, Flags& flags) {
     ItemAmounts a{};
     const auto at = [&](Iznos i) -> Amount& { return a[static_cast<std::size_t>(i)]; };
-    const auto add = [&](Iznos i, Money m) { at(i) = plus(at(i), Amount::fromRaw(m.raw()), flags); };
+    const auto take = [&](Iznos i, Money m) { at(i) = add(at(i), Amount::from(m, flags), flags); };
     for (const Obracun& obr : lines) {
         const Money m = obr.iznos;
         switch (static_cast<Pozicija>(obr.pozicija)) {
-        case Pozicija::Bruto: add(Iznos::P11, m); break;
+        case Pozicija::Bruto: take(Iznos::P11, m); break;
         case Pozicija::NeoporeziviDio:
-        case Pozicija::PriznatiTroskovi: add(Iznos::P131, m); break;
-        case Pozicija::Osnovica: add(Iznos::P12, m); break;
-        case Pozicija::MirovinskoI: add(Iznos::P121, m); add(Iznos::P132, m); break;
-        case Pozicija::MirovinskoII: add(Iznos::P122, m); add(Iznos::P132, m); break;
-        case Pozicija::Dohodak: add(Iznos::P133, m); add(Iznos::P135, m); break;
-        case Pozicija::Porez: add(Iznos::P141, m); break;
-        case Pozicija::Prirez: add(Iznos::P142, m); break;
-        case Pozicija::Neto: add(Iznos::P162, m); break;
-        case Pozicija::Zdravstveno: add(Iznos::P123, m); break;
+        case Pozicija::PriznatiTroskovi: take(Iznos::P131, m); break;
+        case Pozicija::Osnovica: take(Iznos::P12, m); break;
+        case Pozicija::MirovinskoI: take(Iznos::P121, m); take(Iznos::P132, m); break;
+        case Pozicija::MirovinskoII: take(Iznos::P122, m); take(Iznos::P132, m); break;
+        case Pozicija::Dohodak: take(Iznos::P133, m); take(Iznos::P135, m); break;
+        case Pozicija::Porez: take(Iznos::P141, m); break;
+        case Pozicija::Prirez: take(Iznos::P142, m); break;
+        case Pozicija::Neto: take(Iznos::P162, m); break;
+        case Pozicija::Zdravstveno: take(Iznos::P123, m); break;
         default: break;
         }
     }
@@ -153,12 +145,13 @@ std::optional<std::string> puni(Store& store, const Isplate& isp, PageB& out) {
     std::set<std::int32_t> payees;
     std::optional<std::string> problem;
     Flags flags;
-    const StoreCode c = forEachItem(store, isp.oznaka, [&](const Dohoci& doh) {
-        problem = addRow(store, isp, doh, out, payees, flags);
+    ItemReader reader(store, joppdItem);
+    const StoreCode c = reader.forPayment(isp.oznaka, [&](const ItemContext& f) {
+        problem = addRow(isp, f, out, payees, flags);
         return problem ? StoreCode::NotFound : StoreCode::Ok;  // the first fault ends the walk
     });
     if (problem) return problem;
-    if (!ok(c)) return storeMessage(store, "DOHOCI");
+    if (!ok(c)) return storeMessage(store, reader.failed()->name);
     if (flags.overflow) return std::string("Zbroj iznosa ne stane u polje obrasca.\nXML datoteka nije kreirana.");
     out.brojOsoba = static_cast<int>(payees.size());
     return std::nullopt;

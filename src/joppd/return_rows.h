@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "payments/item_context.h"
 #include "records/layouts/isplate.h"
 #include "records/store/store.h"
 #include "records/values/dec.h"
@@ -27,6 +29,9 @@ enum class Iznos {
 
 using ItemAmounts = std::array<Amount, static_cast<std::size_t>(Iznos::Count)>;
 
+// What the return and its printed pages read of an income item.
+inline constexpr Wants joppdItem{.payee = true, .place = true, .type = true, .lines = true, .method = true};
+
 struct Kategorija;
 struct Obracun;
 
@@ -36,6 +41,10 @@ struct Obracun;
 // tax and surtax, P162 net. Non-taxable receipts (category "00") report no gross or income, and
 // their net as P152. P12 is zero unless `baseInP12` (the return and the printed page B differ).
 ItemAmounts itemAmounts(const std::vector<Obracun>& lines, const Kategorija& k, bool baseInP12, Flags& flags);
+
+// The period of a row's calculation (P10.1 to P10.2): the whole month before the payment when
+// `previousMonth` (a non-taxable receipt), the payment's calendar year otherwise. No date, no period.
+std::pair<Date, Date> calculationPeriod(Date paid, bool previousMonth);
 
 struct ReturnRow {
     int rbr = 0;                                  // P1: running number of the row

@@ -2,7 +2,6 @@
 
 #include "orders/order_forms.h"
 #include "orders/order_sequence.h"
-#include "payments/payment_items.h"
 #include "records/layouts/banke.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/obracun.h"
@@ -14,6 +13,7 @@
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
 #include "records/store/cursor.h"
+#include "records/store/key_walk.h"
 #include "records/store/read_linked.h"
 #include "records/values/unicode.h"
 
@@ -46,7 +46,7 @@ StoreCode readOffsets(Store& store, std::int32_t number, QPointF& offset) {
 
 StoreCode countItems(Store& store, std::int32_t payment, std::int64_t& n) {
     n = 0;
-    return forEachItem(store, payment, [&n](const Dohoci&) {
+    return walkNumber(store, Dohoci::keyIsplata, Dohoci{.isplata = payment}, [&n](const Dohoci&) {
         ++n;
         return StoreCode::Ok;
     });
@@ -79,8 +79,8 @@ std::vector<std::string> missingAccounts(const std::vector<PaymentOrder>& orders
 ReportResult runOrders(ReportContext& rc, Progress& progress, OrderForm form) {
     Store& store = rc.store();
     const std::int32_t payment = rc.args.payment;
-    OrderSequence seq(form);
-    if (const StoreCode c = seq.begin(store, payment); !ok(c)) return failed(c, seq.failedFile());
+    OrderSequence seq(store, form);
+    if (const StoreCode c = seq.begin(payment); !ok(c)) return failed(c, seq.failedFile());
     QPointF offset;
     if (rc.args.printer == PrinterKind::Matrix) {
         if (const StoreCode c = readOffsets(store, rc.args.param, offset); !ok(c)) return failed(c, std::string(Param::table.name));
@@ -92,11 +92,12 @@ ReportResult runOrders(ReportContext& rc, Progress& progress, OrderForm form) {
                             .within = [payment](const Dohoci& d) { return d.isplata == payment; }, .total = items};
     const FormLayout& layout = formLayout(form);
     ReportResult r = runReport<Dohoci>(
-        store, progress, pass, [&](const Dohoci& doh) { return seq.addItem(store, doh); },
+        store, progress, pass, [&](const Dohoci& doh) { return seq.addItem(doh); },
         [&] {
             seq.finish();
             return orderPages(layout, orderPaper(layout, rc.args.printer, offset), seq.orders());
         });
+    r = refusedIf(std::move(r), seq.refusal());
     if (r.end == RunEnd::Failed && !seq.failedFile().empty()) r.failedFile = seq.failedFile();
     if (r.end == RunEnd::Pages) r.text = orderText(seq.orders());
     if (r.end == RunEnd::Pages) r.notes = missingAccounts(seq.orders(), form);

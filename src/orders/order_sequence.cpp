@@ -2,37 +2,49 @@
 
 #include "orders/order_rules.h"
 #include "payments/lines.h"
-#include "payments/payment_items.h"
-#include "records/layouts/banke.h"
-#include "records/layouts/mjesta.h"
-#include "records/layouts/opcine.h"
-#include "records/layouts/osobe.h"
-#include "records/layouts/subjekti.h"
-#include "records/layouts/svasta.h"
-#include "records/layouts/ulice.h"
-#include "records/layouts/vrstedoh.h"
+#include "payments/working_values.h"
+#include "records/store/key_walk.h"
 #include "records/store/read_linked.h"
 
 namespace pramo {
 
-// An income item with the records it names and the amounts of its lines.
-struct OrderItem {
-    Dohoci doh;
-    Osobe oso;
-    Banke ban;
-    Mjesta mje;
-    Ulice uli;
-    Opcine opc;
-    Vrstedoh vrs;
-    OrderAmount moi, moii, porez, prirez, zo, kriznica;
-    std::int16_t method = defaultPaymentMethod;  // how the payee is paid
+// The amounts of an item's lines its orders take.
+struct ItemLines {
+    Money moi, moii, porez, prirez, zo, kriznica;
 };
 
 namespace {
 
-OrderAmount wide(Money m) { return OrderAmount::fromRaw(m.raw()); }
-OrderAmount plus(OrderAmount a, OrderAmount b) { return OrderAmount::fromRaw(a.raw() + b.raw()); }
-OrderAmount minus(OrderAmount a, OrderAmount b) { return OrderAmount::fromRaw(a.raw() - b.raw()); }
+// What the orders read of an income item and of the payment's payer.
+constexpr Wants orderItem{.place = true, .street = true, .bank = true, .type = true, .lines = true, .method = true};
+constexpr Wants orderPayer{.place = true, .street = true, .bank = true};
+
+ItemLines linesOf(const ItemContext& item) {
+    ItemLines l;
+    for (const Obracun& line : item.lines) {
+        switch (static_cast<Pozicija>(line.pozicija)) {
+        case Pozicija::MirovinskoI: l.moi = line.iznos; break;
+        case Pozicija::MirovinskoII: l.moii = line.iznos; break;
+        case Pozicija::Porez: l.porez = line.iznos; break;
+        case Pozicija::Prirez: l.prirez = line.iznos; break;
+        case Pozicija::Zdravstveno: l.zo = line.iznos; break;
+        case Pozicija::Kriznica: l.kriznica = line.iznos; break;
+        default: break;
+        }
+    }
+    return l;
+}
+
+// a - b + c of two amounts, into an order's amount.
+OrderAmount amountOf(Money a, Money minus, Money plus, Flags& flags) {
+    Total t(a);
+    t -= minus;
+    t += plus;
+    return t.into<OrderAmount>(flags);
+}
+
+template <class R>
+R orBlank(const std::optional<R>& rec) { return rec.value_or(R{}); }
 
 // "a b": the first part without trailing blanks, one blank, the second.
 std::string spaced(std::string_view a, std::string_view b) { return std::string(a) + " " + std::string(b); }
@@ -42,44 +54,6 @@ std::string fullName(const Osobe& oso) { return spaced(oso.ime.view(), oso.prezi
 // "10000 Zagreb", as the 2D code names a place.
 std::string postalPlace(const Mjesta& mje) {
     return mje.postbroj.blank() ? mje.naziv.str() : spaced(mje.postbroj.view(), mje.naziv.view());
-}
-
-// The record numbered `number`, or a blank one when there is none; a failing read names its file.
-template <class R>
-StoreCode readOrBlank(Store& store, std::int64_t number, R& rec, std::string& failedFile) {
-    const StoreCode c = readLinked(store, number, rec);
-    if (c == StoreCode::NotFound) rec = R{};
-    if (c == StoreCode::NotFound) return StoreCode::Ok;
-    if (!ok(c)) failedFile = std::string(R::table.name);
-    return c;
-}
-
-void takeLine(OrderItem& item, const Obracun& line) {
-    const OrderAmount a = wide(line.iznos);
-    switch (static_cast<Pozicija>(line.pozicija)) {
-    case Pozicija::MirovinskoI: item.moi = a; break;
-    case Pozicija::MirovinskoII: item.moii = a; break;
-    case Pozicija::Porez: item.porez = a; break;
-    case Pozicija::Prirez: item.prirez = a; break;
-    case Pozicija::Zdravstveno: item.zo = a; break;
-    case Pozicija::Kriznica: item.kriznica = a; break;
-    default: break;
-    }
-}
-
-StoreCode readItem(Store& store, const Dohoci& doh, OrderItem& item, std::string& failedFile) {
-    item = OrderItem{.doh = doh};
-    StoreCode c = readOrBlank(store, doh.djelatnik, item.oso, failedFile);
-    if (ok(c)) c = readOrBlank(store, item.oso.banka, item.ban, failedFile);
-    if (ok(c)) c = readOrBlank(store, item.oso.mjesto, item.mje, failedFile);
-    if (ok(c)) c = readOrBlank(store, item.oso.ulica, item.uli, failedFile);
-    if (ok(c)) c = readOrBlank(store, item.mje.opcina, item.opc, failedFile);
-    if (ok(c)) c = readOrBlank(store, doh.vrstadohotka, item.vrs, failedFile);
-    std::vector<Obracun> lines;
-    if (ok(c) && !ok(c = readLines(store, doh.oznaka, lines))) failedFile = std::string(Obracun::table.name);
-    for (const Obracun& line : lines) takeLine(item, line);
-    if (ok(c) && !ok(c = readPaymentMethod(store, doh.oznaka, item.method))) failedFile = std::string(Svasta::table.name);
-    return c;
 }
 
 std::string payeeModel(const OrderRule& rule, const Osobe& oso) {
@@ -105,37 +79,40 @@ void OrderSequence::setAccount(PaymentOrder& o, const std::string& iban) const {
     set(o, Field::Zirop, wholeHrIban(iban) ? std::string_view(iban) : missingAccount);
 }
 
-StoreCode OrderSequence::begin(Store& store, std::int32_t payment) {
-    Subjekti sub;
-    Mjesta mje;
-    Ulice uli;
-    Banke ban;
-    StoreCode c = readOrBlank(store, payment, isp_, failedFile_);
-    if (ok(c)) c = readOrBlank(store, isp_.isplatitelj, sub, failedFile_);
-    if (ok(c)) c = readOrBlank(store, sub.mjesto, mje, failedFile_);
-    if (ok(c)) c = readOrBlank(store, sub.ulica, uli, failedFile_);
-    if (ok(c)) c = readOrBlank(store, sub.banka, ban, failedFile_);
-    if (!ok(c)) return c;
-    const std::string street = spaced(uli.naziv.view(), sub.kucnibroj.view());
+OrderSequence::OrderSequence(Store& store, OrderForm form) : form_(form), reader_(store, orderItem) {}
+
+StoreCode OrderSequence::begin(std::int32_t payment) {
+    const StoreCode c = readLinked(reader_.store(), payment, isp_);
+    if (c == StoreCode::NotFound) return StoreCode::Ok;  // no items either: nothing to print
+    if (!ok(c)) return failed(Isplate::table);
+    PayerContext p;
+    const TableDef* file = nullptr;
+    if (!ok(readPayer(reader_.store(), isp_.isplatitelj, orderPayer, p, file))) return failed(*file);
+    if (!p.sub) return StoreCode::Ok;  // refused at the first item
+    const Subjekti& sub = *p.sub;
+    const std::string street = spaced(orBlank(p.uli).naziv.view(), sub.kucnibroj.view());
     set(payer_, Field::Uplatitelj, sub.naziv.view());
     set(payer_, Field::Adresau, street);
-    set(payer_, Field::Mjestou, mje.naziv.view());
-    set(payer_, Field::Zirou, sub.rkont.str() + ban.vodecibroj.str() + sub.racun.str());
+    set(payer_, Field::Mjestou, orBlank(p.mje).naziv.view());
+    set(payer_, Field::Zirou, sub.rkont.str() + orBlank(p.ban).vodecibroj.str() + sub.racun.str());
     set(payer_, Field::Nazivodrezak, payer_[Field::Uplatitelj] + ", " + payer_[Field::Mjestou] + ", " + payer_[Field::Adresau]);
-    payer_.payer = {sub.naziv.str(), street, postalPlace(mje)};
+    payer_.payer = {sub.naziv.str(), street, postalPlace(orBlank(p.mje))};
     payer_.datum = isp_.datum;
     payerOib_ = sub.oib.str();
+    hasPayer_ = true;
     return StoreCode::Ok;
 }
 
-StoreCode OrderSequence::addItem(Store& store, const Dohoci& doh) {
-    OrderItem item;
-    if (const StoreCode c = readItem(store, doh, item, failedFile_); !ok(c)) return c;
-    addPayeeOrder(item);
-    addTaxOrder(item);
-    moi_ = plus(moi_, item.moi);
-    moii_ = plus(moii_, item.moii);
-    zo_ = plus(zo_, item.zo);
+StoreCode OrderSequence::addItem(const Dohoci& doh) {
+    ItemContext item;
+    if (const StoreCode c = reader_.read(doh, item); !ok(c)) return failed(*reader_.failed());
+    if (!hasPayer_ || !item.oso) return refuse(!hasPayer_ ? missingPayer(isp_) : missingPayee(doh));
+    const ItemLines lines = linesOf(item);
+    addPayeeOrder(item, lines);
+    addTaxOrder(item, lines);
+    moi_ += lines.moi;
+    moii_ += lines.moii;
+    zo_ += lines.zo;
     return StoreCode::Ok;
 }
 
@@ -143,6 +120,17 @@ void OrderSequence::finish() {
     addSumOrder(OrderKind::PillarI, moi_);
     addSumOrder(OrderKind::PillarII, moii_);
     addSumOrder(OrderKind::Health, zo_);
+    if (flags_.overflow) refusal_ = "Zbroj iznosa isplate ne stane u iznos naloga; nalozi nisu ispisani.";
+}
+
+StoreCode OrderSequence::failed(const TableDef& file) {
+    failedFile_ = std::string(file.name);
+    return reader_.store().error().code;
+}
+
+StoreCode OrderSequence::refuse(std::string why) {
+    refusal_ = std::move(why);
+    return StoreCode::NotFound;
 }
 
 std::string OrderSequence::publicReference(std::string_view prefix) const {
@@ -166,42 +154,47 @@ PaymentOrder OrderSequence::start(const OrderRule& rule, OrderAmount amount) con
     return o;
 }
 
-void OrderSequence::addPayeeOrder(const OrderItem& item) {
-    const OrderRule& rule = orderRule(OrderKind::Payee, form_, item.vrs.rezstringa.view(), isp_.datum);
-    PaymentOrder o = start(rule, minus(wide(item.doh.neto), item.kriznica));
-    const std::string name = fullName(item.oso);
-    const std::string street = spaced(item.uli.naziv.view(), item.oso.kucnibroj.view());
-    setRecipient(o, {item.ban.naziv.str(), name, item.mje.naziv.str() + ", " + street});
-    setAccount(o, item.oso.rkont.str() + item.ban.vodecibroj.str() + item.oso.racun.str());
-    set(o, Field::Modelp, payeeModel(rule, item.oso));
-    set(o, Field::Pozivp, item.oso.racunpoziv.view());
-    set(o, Field::Opisplacanja, item.vrs.naziv.str() + " - " + name);
-    o.recipient = {name, street, postalPlace(item.mje)};  // the person, not the bank the block starts with
+void OrderSequence::addPayeeOrder(const ItemContext& item, const ItemLines& lines) {
+    const Osobe& oso = *item.oso;
+    const Vrstedoh vrs = orBlank(item.vrs);
+    const OrderRule& rule = orderRule(OrderKind::Payee, form_, vrs.rezstringa.view(), isp_.datum);
+    PaymentOrder o = start(rule, amountOf(item.doh.neto, lines.kriznica, {}, flags_));
+    const std::string name = fullName(oso);
+    const std::string street = spaced(orBlank(item.uli).naziv.view(), oso.kucnibroj.view());
+    setRecipient(o, {orBlank(item.ban).naziv.str(), name, orBlank(item.mje).naziv.str() + ", " + street});
+    setAccount(o, oso.rkont.str() + orBlank(item.ban).vodecibroj.str() + oso.racun.str());
+    set(o, Field::Modelp, payeeModel(rule, oso));
+    set(o, Field::Pozivp, oso.racunpoziv.view());
+    set(o, Field::Opisplacanja, vrs.naziv.str() + " - " + name);
+    o.recipient = {name, street, postalPlace(orBlank(item.mje))};  // the person, not the bank the block starts with
     o.toAccount = paidToAccount(item.method);
     orders_.push_back(std::move(o));
 }
 
-void OrderSequence::addTaxOrder(const OrderItem& item) {
-    if (item.porez.isZero()) return;
-    const OrderRule& rule = orderRule(OrderKind::Tax, form_, item.vrs.rezstringa.view(), isp_.datum);
-    PaymentOrder o = start(rule, plus(item.porez, item.prirez));
-    setRecipient(o, {std::string(rule.lines[0]), std::string(rule.lines[1]), item.opc.naziv.str()});
-    setAccount(o, item.opc.rkont.str() + std::string(treasuryBank) + item.opc.racunporez.str());
-    set(o, Field::Opisplacanja, std::string(rule.description) + fullName(item.oso));
+void OrderSequence::addTaxOrder(const ItemContext& item, const ItemLines& lines) {
+    if (lines.porez.isZero()) return;
+    const Opcine opc = orBlank(item.opc);
+    const OrderRule& rule = orderRule(OrderKind::Tax, form_, orBlank(item.vrs).rezstringa.view(), isp_.datum);
+    PaymentOrder o = start(rule, amountOf(lines.porez, {}, lines.prirez, flags_));
+    setRecipient(o, {std::string(rule.lines[0]), std::string(rule.lines[1]), opc.naziv.str()});
+    setAccount(o, opc.rkont.str() + std::string(treasuryBank) + opc.racunporez.str());
+    set(o, Field::Opisplacanja, std::string(rule.description) + fullName(*item.oso));
     orders_.push_back(std::move(o));
 }
 
-void OrderSequence::addSumOrder(OrderKind kind, OrderAmount sum) {
-    if (sum.raw() > 0) orders_.push_back(start(orderRule(kind, form_, {}, isp_.datum), sum));
+void OrderSequence::addSumOrder(OrderKind kind, const Total& sum) {
+    const OrderAmount amount = sum.into<OrderAmount>(flags_);
+    if (amount.raw() > 0) orders_.push_back(start(orderRule(kind, form_, {}, isp_.datum), amount));
 }
 
 StoreCode paymentOrders(Store& store, std::int32_t payment, OrderForm form, std::vector<PaymentOrder>& out) {
     out.clear();
-    OrderSequence seq(form);
-    if (const StoreCode c = seq.begin(store, payment); !ok(c)) return c;
-    const StoreCode c = forEachItem(store, payment, [&](const Dohoci& doh) { return seq.addItem(store, doh); });
+    OrderSequence seq(store, form);
+    if (const StoreCode c = seq.begin(payment); !ok(c)) return c;
+    const StoreCode c = walkNumber(store, Dohoci::keyIsplata, Dohoci{.isplata = payment}, [&](const Dohoci& doh) { return seq.addItem(doh); });
     if (!ok(c)) return c;
     seq.finish();
+    if (!seq.refusal().empty()) return StoreCode::NotFound;
     out = seq.orders();
     return StoreCode::Ok;
 }

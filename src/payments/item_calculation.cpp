@@ -40,14 +40,6 @@ std::string noTaxRate(LookUp result, const References& refs) {
     }
 }
 
-// Runs `write` in one transaction; the first failure rolls all of it back.
-StoreCode inTransaction(Store& store, const std::function<StoreCode()>& write) {
-    Transaction tx(store, Store::lockWaitSeconds);
-    if (!tx.began()) return tx.code();
-    if (auto c = write(); !ok(c)) return c;
-    return tx.commit();
-}
-
 }  // namespace
 
 void ItemCalculation::fail(CalcOutcome& out, CalcStatus status, std::string message) {

@@ -2,13 +2,10 @@
 
 #include <algorithm>
 
-#include "payments/payment_items.h"
-#include "records/layouts/mjesta.h"
-#include "records/layouts/opcine.h"
-#include "records/layouts/osobe.h"
+#include "payments/item_context.h"
 #include "records/layouts/vrstedoh.h"
 #include "records/store/cursor.h"
-#include "records/store/read_linked.h"
+#include "records/store/key_walk.h"
 #include "records/values/number_format.h"
 
 namespace pramo {
@@ -17,7 +14,7 @@ namespace {
 // The highest ordinal among the items of a payment (0 when it has none).
 StoreCode highestOrdinal(Store& store, std::int32_t isplata, std::uint16_t& highest) {
     highest = 0;
-    return forEachItem(store, isplata, [&highest](const Dohoci& doh) {
+    return walkNumber(store, Dohoci::keyIsplata, Dohoci{.isplata = isplata}, [&highest](const Dohoci& doh) {
         highest = std::max(highest, doh.rednibroj);
         return StoreCode::Ok;
     });
@@ -53,25 +50,17 @@ bool sameAmounts(const std::vector<Obracun>& a, const std::vector<Obracun>& b) {
 
 }  // namespace
 
-StoreCode inTransaction(Store& store, const std::function<StoreCode()>& write) {
-    Transaction tx(store, Store::lockWaitSeconds);
-    if (!tx.began()) return tx.code();
-    if (auto c = write(); !ok(c)) return c;
-    return tx.commit();
-}
-
 ItemPayee readItemPayee(Store& store, std::int32_t payee) {
     ItemPayee out;
-    Osobe oso;
-    if (payee == 0 || !ok(readLinked(store, payee, oso))) return out;
+    ItemContext item;
+    if (payee == 0 || !ok(ItemReader(store, {.place = true}).read(Dohoci{.djelatnik = payee}, item)) || !item.oso) return out;
+    const Osobe& oso = *item.oso;
     out.name = oso.ime.str() + " " + oso.prezime.str();
     out.opcinaRada = std::string(utf8::prefix(oso.email.view(), 4));
     out.drugiStup = oso.drugistup.str();
-    Mjesta mje;
-    Opcine opc;
-    if (ok(readLinked(store, oso.mjesto, mje)) && ok(readLinked(store, mje.opcina, opc))) {
-        out.opcina = opc.shifra.str();
-        out.stopaPrireza = screenAmount(opc.stopaprireza);
+    if (item.opc) {
+        out.opcina = item.opc->shifra.str();
+        out.stopaPrireza = screenAmount(item.opc->stopaprireza);
     }
     return out;
 }

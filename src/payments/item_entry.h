@@ -74,7 +74,4 @@ private:
     std::vector<Obracun> openedWith_;
 };
 
-// Runs `write` in one transaction; its first failure rolls all of it back.
-StoreCode inTransaction(Store& store, const std::function<StoreCode()>& write);
-
 }  // namespace pramo

@@ -1,6 +1,6 @@
 #include "payments/lines.h"
 
-#include "records/store/cursor.h"
+#include "records/store/key_walk.h"
 #include "records/layouts/svasta.h"
 
 namespace pramo {
@@ -64,16 +64,10 @@ StoreCode readAmount(Store& store, std::int32_t item, Pozicija position, Money& 
 
 StoreCode readLines(Store& store, std::int32_t item, std::vector<Obracun>& lines) {
     lines.clear();
-    Cursor cursor(store, Obracun::keyDohodak);
-    Obracun obr = lineOf(item, 0);
-    cursor.setFrom(obr);
-    for (;;) {
-        const StoreCode c = cursor.next(obr);
-        if (c == StoreCode::NoMoreRecords) return StoreCode::Ok;
-        if (!ok(c)) return c;
-        if (obr.dohodak != item) return StoreCode::Ok;
+    return walkNumber(store, Obracun::keyDohodak, lineOf(item, 0), [&lines](const Obracun& obr) {
         lines.push_back(obr);
-    }
+        return StoreCode::Ok;
+    });
 }
 
 StoreCode readPaymentMethod(Store& store, std::int32_t item, std::int16_t& method) {

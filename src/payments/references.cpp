@@ -1,6 +1,7 @@
 #include "payments/references.h"
 
-#include "records/store/cursor.h"
+#include "payments/item_context.h"
+#include "records/store/key_walk.h"
 #include "records/store/read_linked.h"
 #include "records/layouts/obracun.h"
 #include "records/layouts/porstope.h"
@@ -12,13 +13,6 @@ namespace {
 LookUp failed(References& refs, const TableDef& t) {
     refs.failedFile = &t;
     return LookUp::Failed;
-}
-
-// The place and its municipality; either may be missing.
-StoreCode lookUpResidence(Store& store, References& refs) {
-    if (auto c = readLinked(store, refs.oso.mjesto, refs.mje); !ok(c)) return c;
-    if (!refs.mje) return StoreCode::Ok;
-    return readLinked(store, refs.mje->opcina, refs.opc);
 }
 
 // For a type taxed at the municipality's rate: from 2024 on, the rates of the municipality of
@@ -38,13 +32,15 @@ LookUp lookUpMunicipalRate(Store& store, const Dohoci& doh, References& refs) {
 LookUp lookUp(Store& store, const Dohoci& doh, References& refs) {
     refs = References{};
     if (doh.djelatnik == 0) return LookUp::NoPayee;
-    const StoreCode payee = readLinked(store, doh.djelatnik, refs.oso);
-    if (payee == StoreCode::NotFound) return LookUp::PayeeMissing;
-    if (!ok(payee)) return failed(refs, Osobe::table);
-    if (!ok(lookUpResidence(store, refs))) return failed(refs, refs.mje ? Opcine::table : Mjesta::table);
-    const StoreCode type = readLinked(store, doh.vrstadohotka, refs.vrs);
-    if (type == StoreCode::NotFound) return LookUp::TypeMissing;
-    if (!ok(type)) return failed(refs, Vrstedoh::table);
+    ItemReader reader(store, {.place = true, .type = true});
+    ItemContext item;
+    if (!ok(reader.read(doh, item))) return failed(refs, *reader.failed());
+    if (!item.oso) return LookUp::PayeeMissing;
+    if (!item.vrs) return LookUp::TypeMissing;
+    refs.oso = *item.oso;
+    refs.mje = item.mje;
+    refs.opc = item.opc;
+    refs.vrs = *item.vrs;
     if (refs.multiRate() && !ok(readBrackets(store, refs.brackets))) return failed(refs, Porstope::table);
     return refs.municipalType() ? lookUpMunicipalRate(store, doh, refs) : LookUp::Found;
 }
@@ -64,16 +60,10 @@ const std::vector<const TableDef*>& calculationFiles() {
 
 StoreCode readBrackets(Store& store, std::vector<Bracket>& brackets) {
     brackets.clear();
-    Cursor cursor(store, Porstope::keyOznaka);
-    Porstope por;
-    por.oznaka = 1;
-    cursor.setFrom(por);
-    for (;;) {
-        const StoreCode c = cursor.next(por);
-        if (c == StoreCode::NoMoreRecords) return StoreCode::Ok;
-        if (!ok(c)) return c;
+    return walkKey(store, Porstope::keyOznaka, Porstope{.oznaka = 1}, [](const Porstope&) { return true; }, [&](const Porstope& por) {
         brackets.push_back({por.stopa, por.osnovica});
-    }
+        return StoreCode::Ok;
+    });
 }
 
 Terms termsOf(const References& refs) {

@@ -298,11 +298,12 @@ ImportOutcome importOsobe(Store& store, std::string_view csv) {
     ImportOutcome out;
     std::vector<PayeeRow> rows = Rows(store, out).parse(csv);
     if (!out.written()) return out;
-    Transaction tx(store, Store::lockWaitSeconds);
     Writer writer(store, out);
-    out.code = tx.began() ? writer.start() : tx.code();
-    for (std::size_t i = 0; i < rows.size() && ok(out.code); ++i) out.code = writer.write(rows[i]);
-    if (ok(out.code)) out.code = tx.commit();
+    out.code = inTransaction(store, [&] {
+        StoreCode c = writer.start();
+        for (std::size_t i = 0; i < rows.size() && ok(c); ++i) c = writer.write(rows[i]);
+        return c;
+    });
     if (!ok(out.code)) {
         out.added = 0;
         out.remarks.clear();

@@ -1,7 +1,5 @@
 #include "reports/idd.h"
 
-#include <map>
-
 #include "records/layouts/isplate.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/obracun.h"
@@ -16,76 +14,50 @@
 namespace pramo {
 namespace {
 
-StoreCode readHeader(ReportReads& reads, const ReportContext& rc, IddHeader& h) {
+StoreCode readHeader(const ReportContext& rc, Store& store, IddHeader& h, const TableDef*& failed) {
     h.uMjesecu = QStringLiteral("%1.  %2.").arg(rc.args.month).arg(rc.args.year);
     h.iznosi = QStringLiteral("(iznosi u ") + pageText(currencyOfMonth(rc.args.year, rc.args.month).inUnits) + u')';
     h.datumSastavljanja = pageText(rc.clock.today().toString());
-    std::optional<Subjekti> sub;
-    if (const StoreCode c = reads.linked(rc.args.payer, sub); !ok(c) || !sub) return c;
-    h.naziv = pageText(sub->naziv.view());
-    h.porezniBroj = pageText(sub->oib.blank() ? sub->poreznibroj.view() : sub->oib.view());
-    return addressOf(reads, sub->mjesto, sub->ulica, sub->kucnibroj.view(), h.adresa);
+    PayerContext p;
+    if (const StoreCode c = readPayer(store, rc.args.payer, {.place = true, .street = true}, p, failed); !ok(c) || !p.sub) return c;
+    h.naziv = pageText(p.sub->naziv.view());
+    h.porezniBroj = pageText(p.sub->oib.blank() ? p.sub->poreznibroj.view() : p.sub->oib.view());
+    h.adresa = pageText(addressOf(p, p.sub->kucnibroj.view()));
+    return StoreCode::Ok;
 }
-
-// The month's items with the IDD column their income type names.
-class IddMonth {
-public:
-    explicit IddMonth(ReportReads& reads) : reads_(reads) {}
-
-    StoreCode addItem(const Dohoci& doh) {
-        int column = 0;
-        PositionSums lines;
-        std::optional<TaxRateTaken> rate;
-        if (const StoreCode c = columnOf(doh.vrstadohotka, column); !ok(c)) return c;
-        if (const StoreCode c = addItemLines(reads_, doh.oznaka, lines); !ok(c)) return c;
-        if (const StoreCode c = municipalRateOf(reads_, doh, rate); !ok(c)) return c;
-        figures_.addItem(column, lines);
-        rates_.add(rate);
-        return StoreCode::Ok;
-    }
-    const IddFigures& figures() const { return figures_; }
-    const RatesTaken& rates() const { return rates_; }
-
-private:
-    StoreCode columnOf(std::uint8_t type, int& column) {
-        if (const auto it = columns_.find(type); it != columns_.end()) {
-            column = it->second;
-            return StoreCode::Ok;
-        }
-        std::optional<Vrstedoh> vrs;
-        if (const StoreCode c = reads_.linked(type, vrs); !ok(c)) return c;
-        column = columns_[type] = vrs ? vrs->stupacidd : 0;
-        return StoreCode::Ok;
-    }
-
-    ReportReads& reads_;
-    IddFigures figures_;
-    RatesTaken rates_;
-    std::map<std::uint8_t, int> columns_;
-};
 
 }  // namespace
 
 ReportResult idd(ReportContext& rc, Progress& progress) {
-    ReportReads reads(rc.store());
     IddHeader header;
-    if (const StoreCode c = readHeader(reads, rc, header); !ok(c)) return reads.named({RunEnd::Failed, {}, c, {}});
+    const TableDef* failed = nullptr;
+    if (const StoreCode c = readHeader(rc, rc.store(), header, failed); !ok(c)) return named({RunEnd::Failed, {}, c, {}}, failed);
     const std::int32_t payer = rc.args.payer;
     const int year = rc.args.year, month = rc.args.month;
     const Isplate from{.isplatitelj = payer};
     const Pass<Isplate> pass{.key = Isplate::keyIsplatitelj, .from = &from,
                              .within = [payer](const Isplate& isp) { return isp.isplatitelj == payer; }};
-    IddMonth items(reads);
-    return reads.named(runReport<Isplate>(
+    ItemReader items(rc.store(), {.type = true, .lines = true});
+    ReportReads reads(rc.store());  // the municipal rates taken
+    IddFigures figures;
+    RatesTaken rates;
+    const ReportResult r = runReport<Isplate>(
         rc.store(), progress, pass,
         [&](const Isplate& isp) {
             if (isp.datum.isNull() || isp.datum.year() != year || isp.datum.month() != month) return StoreCode::Ok;
-            return forPaymentItems(reads, isp.oznaka, [&](const Dohoci& doh) { return items.addItem(doh); });
+            return items.forPayment(isp.oznaka, [&](const ItemContext& item) {
+                std::optional<TaxRateTaken> rate;
+                if (const StoreCode c = municipalRateOf(reads, item.doh, rate); !ok(c)) return c;
+                figures.addItem(item.vrs ? item.vrs->stupacidd : 0, PositionSums(item.lines));  // a type not in its register: no column
+                rates.add(rate);
+                return StoreCode::Ok;
+            });
         },
         [&] {
-            header.porezStope = items.rates().text();
-            return std::vector<Page>{iddPage(header, items.figures())};
-        }));
+            header.porezStope = rates.text();
+            return std::vector<Page>{iddPage(header, figures)};
+        });
+    return refusedIf(named(reads.named(r), items.failed()), figures.overflowed() ? sumTooLarge : "");
 }
 
 const ReportSpec iddReport{

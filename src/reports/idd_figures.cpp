@@ -67,10 +67,16 @@ void IddFigures::addItem(int column, const PositionSums& lines) {
         for (const Pozicija p : iddRows()[r].positions) {
             if (iddSkips(p, column)) continue;
             IddCells& c = cells_[r];
-            c.total = plus(c.total, lines[p]);
-            if (isIddColumn(column)) c.byColumn[static_cast<std::size_t>(column)] = plus(c.byColumn[static_cast<std::size_t>(column)], lines[p]);
+            c.total += lines[p];
+            if (isIddColumn(column)) c.byColumn[static_cast<std::size_t>(column)] += lines[p];
         }
     }
+}
+
+bool IddFigures::overflowed() const {
+    return std::ranges::any_of(cells_, [](const IddCells& c) {
+        return c.total.overflowed() || std::ranges::any_of(c.byColumn, [](const Total& t) { return t.overflowed(); });
+    });
 }
 
 }  // namespace pramo

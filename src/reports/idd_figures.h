@@ -40,8 +40,8 @@ bool iddSkips(Pozicija position, int column);
 // One row's figures: per column 3 to 8, and the total of column 9. An item whose income type names
 // no column of the form counts in the total only.
 struct IddCells {
-    std::array<Sum, lastIddColumn + 1> byColumn{};
-    Sum total;
+    std::array<Total, lastIddColumn + 1> byColumn{};
+    Total total;
 };
 
 class IddFigures {
@@ -54,6 +54,7 @@ public:
     std::int64_t countTotal() const { return countTotal_; }
     // The figures of row `row` of iddRows().
     const IddCells& cells(std::size_t row) const { return cells_[row]; }
+    bool overflowed() const;
 
 private:
     std::array<std::int64_t, lastIddColumn + 1> counts_{};

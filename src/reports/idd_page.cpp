@@ -91,7 +91,7 @@ double matrixHeadings(Band& form, double y) {
 }
 
 QString countText(std::int64_t n) { return n == 0 ? QString() : QString::number(n); }
-QString amountText(Sum s) { return pageText(printAmountOrBlank(s)); }
+QString amountText(const Total& s) { return pageText(printAmountOrBlank(s)); }
 
 bool hasCell(const IddRow& row, int column) {
     return std::find(row.noCell.begin(), row.noCell.end(), column) == row.noCell.end();

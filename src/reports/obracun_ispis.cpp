@@ -13,6 +13,7 @@
 #include "records/store/cursor.h"
 #include "reports/listing.h"
 #include "reports/position_sums.h"
+#include "documents/report_reads.h"
 #include "reports/report_text.h"
 #include "reports/tax_rates_taken.h"
 
@@ -38,7 +39,7 @@ ListingLayout layout(const ReportSpec& spec, std::vector<QString> header) {
                         {QStringLiteral("Iznos"), 156.0, 34.0, Align::Right}}};
 }
 
-Band lineRow(const ListingLayout& l, std::uint16_t position, const QString& name, Sum amount) {
+Band lineRow(const ListingLayout& l, std::uint16_t position, const QString& name, const Total& amount) {
     const QString text = pageText(printAmountOrBlank(amount));
     return listingRow(l, {QString::number(position), name, isResult(position) ? QString() : text,
                           isResult(position) ? text : QString()});
@@ -46,7 +47,8 @@ Band lineRow(const ListingLayout& l, std::uint16_t position, const QString& name
 
 // The payer's whole cost of what the listing covers.
 Band costRow(const ListingLayout& l, const PositionSums& sums) {
-    const Sum cost = plus(sums[P::Bruto], sums[P::Zdravstveno]);
+    Total cost = sums[P::Bruto];
+    cost += sums[P::Zdravstveno];
     Band band = listingRow(l, {QString(), QStringLiteral("Bruto + Zdravstveno osiguranje"), QString(), pageText(printAmountOrBlank(cost))});
     const ListingColumn& c = l.columns[3];
     band.line(c.x, 0.0, c.x + c.width, 0.0);
@@ -78,20 +80,16 @@ struct ItemHeading {
     std::optional<TaxRateTaken> municipalRate;
 };
 
-StoreCode itemHeading(ReportReads& reads, const Dohoci& doh, ItemHeading& h) {
+StoreCode itemHeading(ReportReads& reads, const ItemContext& item, ItemHeading& h) {
     std::optional<Isplate> isp;
-    std::optional<Osobe> oso;
-    std::optional<Mjesta> mje;
-    std::optional<Opcine> opc;
-    if (const StoreCode c = reads.linked(doh.isplata, isp); !ok(c)) return c;
-    if (const StoreCode c = municipalRateOf(reads, doh, h.municipalRate); !ok(c)) return c;
+    if (const StoreCode c = reads.linked(item.doh.isplata, isp); !ok(c)) return c;
+    if (const StoreCode c = municipalRateOf(reads, item.doh, h.municipalRate); !ok(c)) return c;
     if (const StoreCode c = paymentLines(reads, isp.value_or(Isplate{}), QStringLiteral("   "), h.lines); !ok(c)) return c;
-    if (const StoreCode c = reads.linked(doh.djelatnik, oso); !ok(c) || !oso) return c;
-    if (const StoreCode c = reads.linked(oso->mjesto, mje); !ok(c) || !mje) return c;
-    if (const StoreCode c = reads.linked(mje->opcina, opc); !ok(c)) return c;
-    h.lines.push_back(QStringLiteral("Rekapitulacija za: ") + personName(oso->ime.view(), oso->prezime.view()) +
-                      QStringLiteral(", ") + pageText(mje->naziv.view()) + QStringLiteral("    JMBG: ") + pageText(oso->jmbg.view()));
-    if (opc) h.surtaxRate = opc->stopaprireza;
+    if (!item.oso || !item.mje) return StoreCode::Ok;
+    h.lines.push_back(QStringLiteral("Rekapitulacija za: ") + personName(item.oso->ime.view(), item.oso->prezime.view()) +
+                      QStringLiteral(", ") + pageText(item.mje->naziv.view()) + QStringLiteral("    JMBG: ") +
+                      pageText(item.oso->jmbg.view()));
+    if (item.opc) h.surtaxRate = item.opc->stopaprireza;
     return StoreCode::Ok;
 }
 
@@ -107,9 +105,11 @@ QString lineName(std::uint16_t position, const QString& name, const ItemHeading&
 
 StoreCode itemListing(ReportReads& reads, const Dohoci& doh, ReportBuilder& builder, const ReportSpec& spec) {
     ItemHeading h;
-    PositionSums lines;
-    if (const StoreCode c = itemHeading(reads, doh, h); !ok(c)) return c;
-    if (const StoreCode c = addItemLines(reads, doh.oznaka, lines); !ok(c)) return c;
+    ItemContext item;
+    ItemReader reader(reads.store(), {.place = true, .lines = true});
+    if (const StoreCode c = reader.read(doh, item); !ok(c)) return reads.check(c, *reader.failed());
+    if (const StoreCode c = itemHeading(reads, item, h); !ok(c)) return c;
+    const PositionSums lines(item.lines);
     const ListingLayout l = layout(spec, h.lines);
     builder = listingBuilder(l);
     for (const auto& [position, amount] : lines.all()) {
@@ -148,20 +148,22 @@ StoreCode paymentRows(ReportReads& reads, const ListingLayout& l, const Position
     return StoreCode::Ok;
 }
 
-StoreCode paymentListing(ReportReads& reads, const Isplate& isp, ReportBuilder& builder, const ReportSpec& spec) {
+StoreCode paymentListing(ReportReads& reads, const Isplate& isp, ReportBuilder& builder, const ReportSpec& spec, bool& overflow) {
     std::vector<QString> heading;
     PositionSums sums;
     RatesTaken rates;
     if (const StoreCode c = paymentLines(reads, isp, QStringLiteral("   ") + pageText(isp.godina.view()) + QStringLiteral("   "), heading); !ok(c)) return c;
     heading.push_back(QStringLiteral("Rekapitulacija za isplatu:"));
-    const StoreCode c = forPaymentItems(reads, isp.oznaka, [&](const Dohoci& doh) {
+    ItemReader reader(reads.store(), {.lines = true});
+    const StoreCode c = reader.forPayment(isp.oznaka, [&](const ItemContext& item) {
         std::optional<TaxRateTaken> rate;
-        StoreCode read = addItemLines(reads, doh.oznaka, sums);
-        if (ok(read)) read = municipalRateOf(reads, doh, rate);
+        sums.add(item.lines);
+        const StoreCode read = municipalRateOf(reads, item.doh, rate);
         rates.add(rate);
         return read;
     });
-    if (!ok(c)) return c;
+    if (!ok(c)) return reader.failed() ? reads.check(c, *reader.failed()) : c;
+    overflow = sums.overflowed();
     const ListingLayout l = layout(spec, heading);
     builder = listingBuilder(l);
     return paymentRows(reads, l, sums, rates, builder);
@@ -181,10 +183,12 @@ ReportResult obracunIsp(ReportContext& rc, Progress& progress) {
 ReportResult obrIsplateIsp(ReportContext& rc, Progress& progress) {
     ReportReads reads(rc.store());
     const Isplate from{.oznaka = rc.args.payment};
-    return reads.named(runBuilt<Isplate>(rc.store(), progress, sameNumber(Isplate::keyOznaka, from, 1), ReportBuilder{},
-                                         [&](const Isplate& isp, ReportBuilder& builder) {
-                                             return paymentListing(reads, isp, builder, obrIsplateIspReport);
-                                         }));
+    bool overflow = false;
+    const ReportResult r = runBuilt<Isplate>(rc.store(), progress, sameNumber(Isplate::keyOznaka, from, 1), ReportBuilder{},
+                                             [&](const Isplate& isp, ReportBuilder& builder) {
+                                                 return paymentListing(reads, isp, builder, obrIsplateIspReport, overflow);
+                                             });
+    return refusedIf(reads.named(r), overflow ? sumTooLarge : "");
 }
 
 const ReportSpec obracunIspReport{

@@ -1,17 +1,19 @@
 #include "reports/position_sums.h"
 
-#include "records/layouts/obracun.h"
-#include "reports/key_walk.h"
+#include <algorithm>
 
 namespace pramo {
 
-void PositionSums::add(std::uint16_t position, Sum amount) {
+void PositionSums::add(const std::vector<Obracun>& lines) {
+    for (const Obracun& obr : lines) add(obr.pozicija, Total(obr.iznos));
+}
+
+void PositionSums::add(std::uint16_t position, const Total& amount) {
     if (position >= inPlace) {
-        Sum& s = far_[position];
-        s = plus(s, amount);
+        far_[position] += amount;
         return;
     }
-    near_[position] = plus(near_[position], amount);
+    near_[position] += amount;
     present_ |= 1u << position;
 }
 
@@ -22,14 +24,14 @@ void PositionSums::add(const PositionSums& other) {
     for (const auto& [position, amount] : other.far_) add(position, amount);
 }
 
-Sum PositionSums::at(std::uint16_t position) const {
+Total PositionSums::at(std::uint16_t position) const {
     if (position < inPlace) return near_[position];
     const auto it = far_.find(position);
-    return it == far_.end() ? Sum{} : it->second;
+    return it == far_.end() ? Total{} : it->second;
 }
 
-std::vector<std::pair<std::uint16_t, Sum>> PositionSums::all() const {
-    std::vector<std::pair<std::uint16_t, Sum>> out;
+std::vector<std::pair<std::uint16_t, Total>> PositionSums::all() const {
+    std::vector<std::pair<std::uint16_t, Total>> out;
     for (std::uint16_t p = 0; p < inPlace; ++p) {
         if (present_ & (1u << p)) out.emplace_back(p, near_[p]);
     }
@@ -37,20 +39,9 @@ std::vector<std::pair<std::uint16_t, Sum>> PositionSums::all() const {
     return out;
 }
 
-StoreCode addItemLines(ReportReads& reads, std::int32_t item, PositionSums& sums) {
-    const StoreCode c = walkKey<Obracun>(
-        reads.store(), Obracun::keyDohodak, Obracun{.dohodak = item}, [item](const Obracun& obr) { return obr.dohodak == item; },
-        [&sums](const Obracun& obr) {
-            sums.add(obr.pozicija, obr.iznos);
-            return StoreCode::Ok;
-        });
-    return reads.check(c, Obracun::table);
-}
-
-StoreCode forPaymentItems(ReportReads& reads, std::int32_t payment, const std::function<StoreCode(const Dohoci&)>& f) {
-    const StoreCode c = walkKey<Dohoci>(reads.store(), Dohoci::keyIsplata, Dohoci{.isplata = payment},
-                                        [payment](const Dohoci& doh) { return doh.isplata == payment; }, f);
-    return reads.check(c, Dohoci::table);  // a failure of `f` has named its own file already
+bool PositionSums::overflowed() const {
+    const auto over = [](const auto& entry) { return entry.second.overflowed(); };
+    return std::ranges::any_of(all(), over);
 }
 
 }  // namespace pramo

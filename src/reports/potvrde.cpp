@@ -5,6 +5,7 @@
 #include "records/layouts/osobe.h"
 #include "records/layouts/subjekti.h"
 #include "records/layouts/ulice.h"
+#include "records/store/read_linked.h"
 #include "reports/potvrde_pages.h"
 #include "reports/tax_rates_taken.h"
 
@@ -15,23 +16,22 @@ using PageMaker = std::function<std::vector<Page>()>;
 
 // One payee: a pass over the payee's items, whichever payer paid them. A payee without any item
 // gets no certificate; one with items, none of them the payer's in the year, gets an empty one.
-ReportResult onePayee(ReportContext& rc, Progress& progress, CertificateCollector& collector, ReportReads& reads,
+ReportResult onePayee(ReportContext& rc, Progress& progress, CertificateCollector& collector, ItemReader& items,
                       const PageMaker& pages) {
     const std::int32_t payee = rc.args.payee;
     const Dohoci from{.djelatnik = payee};
-    const Pass<Dohoci> pass{.key = Dohoci::keyDjelatnik, .from = &from,
-                            .within = [payee](const Dohoci& doh) { return doh.djelatnik == payee; }};
-    return runReport<Dohoci>(rc.store(), progress, pass, [&](const Dohoci& doh) {
-        Certificate* cert = nullptr;
+    ItemContext item;
+    return runReport<Dohoci>(rc.store(), progress, sameNumber(Dohoci::keyDjelatnik, from), [&](const Dohoci& doh) {
         std::optional<Isplate> isp;
-        if (const StoreCode c = collector.certificateOf(payee, cert); !ok(c)) return c;
-        if (const StoreCode c = reads.linked(doh.isplata, isp); !ok(c) || !isp) return c;
-        return collector.addItem(doh, *isp);
+        if (const StoreCode c = items.read(doh, item); !ok(c)) return c;
+        collector.certificateOf(item);
+        if (const StoreCode c = readLinked(rc.store(), doh.isplata, isp); !ok(c) || !isp) return c;
+        return collector.addItem(item, *isp);
     }, pages);
 }
 
 // Every payee: a pass over the payer's payments of the year and their items.
-ReportResult allPayees(ReportContext& rc, Progress& progress, CertificateCollector& collector, ReportReads& reads,
+ReportResult allPayees(ReportContext& rc, Progress& progress, CertificateCollector& collector, ItemReader& items,
                        const PageMaker& pages) {
     const std::int32_t payer = rc.args.payer;
     const int year = rc.args.year;
@@ -41,7 +41,9 @@ ReportResult allPayees(ReportContext& rc, Progress& progress, CertificateCollect
                              .filter = [year](const Isplate& isp) { return !isp.datum.isNull() && isp.datum.year() == year; }};
     return runReport<Isplate>(rc.store(), progress, pass,
                               [&](const Isplate& isp) {
-                                  return forPaymentItems(reads, isp.oznaka, [&](const Dohoci& doh) { return collector.addItem(doh, isp); });
+                                  return items.forPayment(isp.oznaka, [&](const ItemContext& item) {
+                                      return collector.addItem(item, isp);
+                                  });
                               },
                               pages);
 }
@@ -49,15 +51,16 @@ ReportResult allPayees(ReportContext& rc, Progress& progress, CertificateCollect
 }  // namespace
 
 ReportResult ispisPotvrde(ReportContext& rc, Progress& progress, CertificateKind kind) {
-    ReportReads reads(rc.store());
     CertificateRun run{.kind = kind, .year = rc.args.year};
-    CertificateCollector collector(reads, rc.args.payer, run);
-    if (const StoreCode c = collector.start(rc.args.reportDate.value_or(rc.clock.today())); !ok(c)) {
-        return reads.named({RunEnd::Failed, {}, c, {}});
-    }
+    CertificateCollector collector(rc.store(), rc.args.payer, run);
+    const TableDef* failed = nullptr;
+    if (const StoreCode c = collector.start(rc.args.reportDate.value_or(rc.clock.today()), failed); !ok(c))
+        return named({RunEnd::Failed, {}, c, {}}, failed);
+    ItemReader items(rc.store(), certificateItem);
     const PageMaker pages = [&] { return certificatePages(collector.finish(), run); };
-    return reads.named(rc.args.payee != 0 ? onePayee(rc, progress, collector, reads, pages)
-                                          : allPayees(rc, progress, collector, reads, pages));
+    const ReportResult r = rc.args.payee != 0 ? onePayee(rc, progress, collector, items, pages)
+                                              : allPayees(rc, progress, collector, items, pages);
+    return refusedIf(named(collector.named(r), items.failed()), collector.overflowed() ? sumTooLarge : "");
 }
 
 namespace {

@@ -45,9 +45,12 @@ const CertificateLayout& certificateLayout(CertificateKind kind) {
     return kind == CertificateKind::Ordinary ? o : k;
 }
 
-Sum columnAmount(const CertificateColumn& column, const PositionSums& sums) {
-    Sum total;
-    for (const PositionTerm& t : column.terms) total = t.sign > 0 ? plus(total, sums[t.position]) : minus(total, sums[t.position]);
+Total columnAmount(const CertificateColumn& column, const PositionSums& sums) {
+    Total total;
+    for (const PositionTerm& t : column.terms) {
+        if (t.sign > 0) total += sums[t.position];
+        else total -= sums[t.position];
+    }
     return total;
 }
 

@@ -35,7 +35,7 @@ struct CertificateLayout {
 const CertificateLayout& certificateLayout(CertificateKind kind);
 
 // The amount a column shows for these sums.
-Sum columnAmount(const CertificateColumn& column, const PositionSums& sums);
+Total columnAmount(const CertificateColumn& column, const PositionSums& sums);
 
 // "25%", and with a non-taxable part in front of it "30%+25%".
 QString certificateRate(const Vrstedoh& vrs);

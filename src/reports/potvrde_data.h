@@ -12,7 +12,9 @@
 #include "records/layouts/dohoci.h"
 #include "records/layouts/isplate.h"
 #include "records/layouts/vrstedoh.h"
+#include "payments/item_context.h"
 #include "reports/position_sums.h"
+#include "documents/report_reads.h"
 
 namespace pramo {
 
@@ -60,29 +62,37 @@ struct CertificateRun {
     QString placeAndDate;  // "Zagreb, 15.01.2016": the payer's place and the report date
 };
 
+// What a certificate reads of each income item.
+inline constexpr Wants certificateItem{.place = true, .street = true, .type = true, .lines = true};
+
 class CertificateCollector {
 public:
-    CertificateCollector(ReportReads& reads, std::int32_t payer, CertificateRun& run);
+    CertificateCollector(Store& store, std::int32_t payer, CertificateRun& run);
 
-    // Reads the payer and fills what the run's certificates share.
-    StoreCode start(Date reportDate);
-    // The payee's certificate, made (with its header) on first use.
-    StoreCode certificateOf(std::int32_t payee, Certificate*& out);
-    // Adds the item when it belongs to the chosen payer and year; other items are passed over.
-    StoreCode addItem(const Dohoci& doh, const Isplate& isp);
+    // Reads the payer and fills what the run's certificates share; a failed read names its file.
+    StoreCode start(Date reportDate, const TableDef*& failed);
+    // The certificate of the item's payee, made (with its header) on first use.
+    Certificate& certificateOf(const ItemContext& item);
+    // Adds the item, with the municipality's rate its tax was taken at, when it belongs to the
+    // chosen payer and year; other items are passed over.
+    StoreCode addItem(const ItemContext& item, const Isplate& isp);
+    // A failed run names the file whose read of a rate failed, when one did.
+    ReportResult named(ReportResult r) const { return reads_.named(std::move(r)); }
     // The certificates in the payees' surname order, their rows in the order the items were entered.
     std::vector<Certificate> finish();
+    // Whether a sum went past the widest amount.
+    bool overflowed() const { return overflow_; }
 
 private:
-    StoreCode incomeType(std::uint8_t oznaka, const Vrstedoh*& out);
     bool shows(const Vrstedoh& vrs) const;
 
-    ReportReads& reads_;
+    Store& store_;
+    ReportReads reads_{store_};  // the municipal rates taken
     std::int32_t payer_;
     CertificateRun& run_;
     CertificateParty payerParty_;
     std::map<std::int32_t, Certificate> certificates_;
-    std::map<std::uint8_t, Vrstedoh> types_;
+    bool overflow_ = false;
 };
 
 }  // namespace pramo

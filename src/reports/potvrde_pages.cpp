@@ -153,7 +153,7 @@ void CertificatePageBuilder::group(const CertificateGroup& g, int& redbr) {
         const QString named = r.porezStopa.isEmpty() ? name : name + QStringLiteral(" (porez ") + r.porezStopa + u')';
         builder_.add(row({QString::number(++redbr) + u'.', date, named, rate, &r.amounts}, RowKind::Detail));
     }
-    if (g.subtotal[Pozicija::Bruto] <= Sum{}) return;  // no subtotal when the type's gross is nothing
+    if (g.subtotal[Pozicija::Bruto] <= Total{}) return;  // no subtotal when the type's gross is nothing
     builder_.add(row({{}, {}, QStringLiteral("Ukupno ") + name, rate, &g.subtotal}, RowKind::Total));
     builder_.add(row({}, RowKind::Spacer));
 }

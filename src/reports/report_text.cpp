@@ -1,19 +1,9 @@
 #include "reports/report_text.h"
 
-#include "records/layouts/mjesta.h"
-#include "records/layouts/ulice.h"
-
 namespace pramo {
 
 QString personName(std::string_view ime, std::string_view prezime) {
     return (pageText(ime) + u' ' + pageText(prezime)).trimmed();
-}
-
-StoreCode placeName(ReportReads& reads, std::int32_t mjesto, QString& out) {
-    std::optional<Mjesta> mje;
-    const StoreCode c = reads.linked(mjesto, mje);
-    out = mje ? pageText(mje->naziv.view()) : QString();
-    return c;
 }
 
 std::string addressText(std::string_view place, std::string_view street, std::string_view houseNumber) {
@@ -24,13 +14,13 @@ std::string addressText(std::string_view place, std::string_view street, std::st
     return join(place, ", ", join(street, " ", houseNumber));
 }
 
-StoreCode addressOf(ReportReads& reads, std::int32_t mjesto, std::int32_t ulica, std::string_view kucniBroj, QString& out) {
-    std::optional<Mjesta> mje;
-    if (const StoreCode c = reads.linked(mjesto, mje); !ok(c)) return c;
-    std::optional<Ulice> uli;
-    if (const StoreCode c = reads.linked(ulica, uli); !ok(c)) return c;
-    out = pageText(addressText(mje ? mje->naziv.view() : "", uli ? uli->naziv.view() : "", uli ? kucniBroj : ""));
-    return StoreCode::Ok;
+std::string addressOf(const PartyLinks& at, std::string_view kucniBroj) {
+    return addressText(at.mje ? at.mje->naziv.view() : "", at.uli ? at.uli->naziv.view() : "", at.uli ? kucniBroj : "");
+}
+
+std::string payerAddress(const PayerContext& payer) {
+    return addressText(payer.mje ? payer.mje->naziv.view() : "", payer.uli ? payer.uli->naziv.view() : "",
+                       payer.sub ? payer.sub->kucnibroj.view() : "");
 }
 
 }  // namespace pramo

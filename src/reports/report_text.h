@@ -8,8 +8,9 @@
 #include <string_view>
 
 #include "records/values/number_format.h"
-#include "preview/form_drawing.h"
 #include "documents/report_reads.h"
+#include "payments/item_context.h"
+#include "preview/form_drawing.h"
 
 namespace pramo {
 
@@ -19,11 +20,12 @@ QString personName(std::string_view ime, std::string_view prezime);
 // "Zagreb, Ilica 1": the place's name, then the street's name and the house number; a blank part
 // is left out with the separator before it.
 std::string addressText(std::string_view place, std::string_view street, std::string_view houseNumber);
-// The same read from the registers: a place or a street that is not in its register leaves its
-// part out (the house number with the street).
-StoreCode addressOf(ReportReads& reads, std::int32_t mjesto, std::int32_t ulica, std::string_view kucniBroj, QString& out);
-// The place's name; empty when the place is not in the register.
-StoreCode placeName(ReportReads& reads, std::int32_t mjesto, QString& out);
+// The same of a payee's or payer's records as read: a place or a street not in its register
+// leaves its part out (the house number with the street).
+std::string addressOf(const PartyLinks& at, std::string_view kucniBroj);
+// A payer's address as the returns give it (ID-1, R-Sm, the cover letter): the house number is
+// written also when the street is not in the register.
+std::string payerAddress(const PayerContext& payer);
 
 // A rate as a plain number: "25", "12,5".
 template <class D>

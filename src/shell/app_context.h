@@ -8,9 +8,9 @@
 #include "records/store/files.h"
 #include "records/layouts/integrity.h"
 #include "records/store/store.h"
-#include "records/store/warnings.h"
 #include "shell/form/form_history.h"
 #include "shell/globals.h"
+#include "shell/messages.h"
 
 namespace pramo {
 

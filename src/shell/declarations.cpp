@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "records/store/warnings.h"
+#include "shell/messages.h"
 
 namespace pramo {
 namespace {

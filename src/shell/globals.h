@@ -23,9 +23,7 @@ struct Globals {
     Text<10> kontel2;
     Text<40> konemail;
     Text<4> godina;             // year chosen in the payments list
-    Text<128> korijen;          // data directory, taken when XML files are written
     Text<20> akcija;            // request marker between the municipalities list and its place form
-    Request globalRequest = Request::None;
     Response globalResponse = Response::None;
 };
 

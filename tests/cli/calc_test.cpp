@@ -167,7 +167,7 @@ protected:
         Store store;
         ASSERT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
         test::ScriptedMessages messages;
-        Files files(store, messages);
+        Files files(store);
         test::fillCalcRegisters(files);
         test::addItem(store, 1, 1, 1, "1000.00");
         test::addItem(store, 2, 5, 1, "1000.00");  // payee 5 is not in the register

@@ -35,7 +35,7 @@ std::vector<Payment> yearAndMonthForms(const std::string& database, std::set<std
     Store store;
     EXPECT_EQ(store.openDatabase(database), StoreCode::Ok);
     ScriptedMessages messages;
-    Files files(store, messages);
+    Files files{store};
     FileUse use(files, {&Isplate::table, &Dohoci::table, &Id1::table, &Kriznica::table});
     FileUse fill(files, azuriranjeFiles());
     std::vector<Payment> payments;

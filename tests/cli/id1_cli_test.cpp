@@ -5,6 +5,7 @@
 
 #include "records/layouts/id1.h"
 #include "support/office.h"
+#include "support/raw_db.h"
 #include "support/run_command.h"
 #include "support/test_data.h"
 
@@ -71,6 +72,26 @@ TEST_F(Id1Cli, FormsAsReports) {
         EXPECT_EQ(r.exitCode, 0) << c.args[1] << ": " << r.err;
         EXPECT_NE(r.out.find("stranica: 1, zapisano u "), std::string::npos) << r.out;
     }
+}
+
+// An item whose payee another program removed: the return is not written (it would leave the
+// payee's income out and still say it was written), nor are the forms and orders made of it.
+TEST_F(Id1Cli, NothingIsMadeOfAnItemWithoutItsPayee) {
+    ASSERT_EQ(test::RawDb(data.dir.file("pramo.db")).exec("DELETE FROM OSOBE WHERE OZNAKA = 1"), 0);
+    const std::string says = "Primatelj 1 stavke br. 1 isplate 1 nije upisan u registar primatelja.";
+    const struct { std::vector<std::string> args; int exitCode; } cases[] = {
+        {{"id1", "xml", "--header", "1"}, 2},
+        {{"report", "id1", "--payer", "1", "--year", "2015", "--text", data.dir.file("page.txt")}, 1},
+        {{"report", "hub3", "--payment", "1", "--text", data.dir.file("page.txt")}, 1},
+    };
+    for (const auto& c : cases) {
+        const test::CommandResult r = cli(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args[1];
+        EXPECT_NE(r.err.find(says), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(target()));
+    EXPECT_FALSE(std::filesystem::exists(data.dir.file("page.txt")));
 }
 
 }  // namespace

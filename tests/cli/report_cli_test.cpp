@@ -34,7 +34,7 @@ protected:
         Store store;
         ASSERT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
         test::ScriptedMessages messages;
-        Files files(store, messages);
+        Files files(store);
         ASSERT_EQ(files.open(Opcine::table), StoreCode::Ok);
         for (auto [shifra, naziv, rate] : {std::tuple{"0133", "Zagreb", 1800}, {"0051", "Čakovec", 1000}, {"0027", "Bjelovar", 0}}) {
             Opcine opc;

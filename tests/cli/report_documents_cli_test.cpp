@@ -66,7 +66,7 @@ TEST_F(DocumentsCli, MonthWithOrWithoutALeadingZero) {
     ASSERT_EQ(report({"idd", "--payer", "1", "--year", "2015", "--month", "03", "--text", file("b.txt")}).exitCode, 0);
     EXPECT_EQ(contents(file("a.txt")), contents(file("b.txt")));
     const Money gross1 = office.line(1, Pozicija::Bruto), gross2 = office.line(2, Pozicija::Bruto);
-    const std::string gross = printAmount(plus(Sum::fromRaw(gross1.raw()), Sum::fromRaw(gross2.raw())));
+    const std::string gross = printAmount(Total(gross1) + Total(gross2));
     EXPECT_NE(contents(file("a.txt")).find(gross), std::string::npos) << "the month's gross " << gross << " is on the form";
 }
 

@@ -65,8 +65,7 @@ protected:
             if (!declared && !bookkeeping) refused.emplace(table);
             return declared || bookkeeping;
         });
-        test::ScriptedMessages messages;
-        Files files(store, messages);
+        Files files{store};
         SilentProgress progress;
         return runDeclaredReport(spec, files, args, office.clock(), progress);
     }

@@ -55,7 +55,7 @@ protected:
     test::TempDir dir;
     Store store;
     test::ScriptedMessages messages;
-    Files files{store, messages};
+    Files files{store};
     CountingProgress progress;
     std::vector<std::string> taken;
 };

@@ -6,6 +6,7 @@
 #include "joppd/page_a.h"
 #include "joppd/page_b.h"
 #include "joppd/page_b_columns.h"
+#include "joppd/return_rows.h"
 #include "support/joppd_office.h"
 #include "records/layouts/vrstedoh.h"
 #include "documents/report_declaration.h"
@@ -17,11 +18,11 @@ QT_END_NAMESPACE
 namespace pramo {
 namespace {
 
-std::vector<ItemFacts> itemsOf(Store& store, std::int32_t payment) {
-    std::vector<ItemFacts> out;
-    EXPECT_EQ(forEachItem(store, payment, [&](const Dohoci& doh) {
-                  std::string_view failed;
-                  return readItemFacts(store, doh, out.emplace_back(), failed);
+std::vector<ItemContext> itemsOf(Store& store, std::int32_t payment) {
+    std::vector<ItemContext> out;
+    EXPECT_EQ(ItemReader(store, joppdItem).forPayment(payment, [&](const ItemContext& f) {
+                  out.push_back(f);
+                  return StoreCode::Ok;
               }),
               StoreCode::Ok);
     return out;
@@ -95,7 +96,7 @@ TEST(JoppdPageA, CountsAndSumsOfPageB) {
     o.office.add(Dohoci{.oznaka = 99, .rednibroj = 7, .isplata = 1, .djelatnik = 77, .vrstadohotka = 2});  // payee deleted
     PageA a;
     std::map<int, std::int64_t> fromB;
-    for (const ItemFacts& f : itemsOf(o.store(), 1)) {
+    for (const ItemContext& f : itemsOf(o.store(), 1)) {
         addToPageA(f, a);
         const PageBValues v = pageBValues(f, test::date(2015, 3, 10));
         fromB[pageAEntry(15, 12)] += cents(v[column("12.1")]);
@@ -107,11 +108,11 @@ TEST(JoppdPageA, CountsAndSumsOfPageB) {
     }
     EXPECT_EQ(a.rows, 7);
     EXPECT_EQ(a.payees.size(), 3u);
-    for (const auto& [entry, sum] : fromB) EXPECT_EQ(a.amounts[entry], sum) << "entry " << entry;
-    EXPECT_EQ(a.amounts[pageAEntry(11, 21)], 16496);              // 139,80 + 25,16 of the interest
-    EXPECT_EQ(a.amounts[pageAEntry(11, 51)], 2 * 23777 + 41844);  // two author's fees and the scholarship
-    EXPECT_EQ(a.amounts[pageAEntry(35, 1)], 200000);              // the two non-taxable receipts
-    EXPECT_EQ(a.amounts[pageAEntry(15, 12)], 2 * 15112);          // pillar I of the two author's fees
+    for (const auto& [entry, sum] : fromB) EXPECT_EQ(a.amounts[entry].raw(), sum) << "entry " << entry;
+    EXPECT_EQ(a.amounts[pageAEntry(11, 21)].raw(), 16496);              // 139,80 + 25,16 of the interest
+    EXPECT_EQ(a.amounts[pageAEntry(11, 51)].raw(), 2 * 23777 + 41844);  // two author's fees and the scholarship
+    EXPECT_EQ(a.amounts[pageAEntry(35, 1)].raw(), 200000);              // the two non-taxable receipts
+    EXPECT_EQ(a.amounts[pageAEntry(15, 12)].raw(), 2 * 15112);          // pillar I of the two author's fees
 }
 
 std::vector<const TextRun*> runsOf(const Page& page) {

@@ -222,5 +222,13 @@ TEST_F(OrdersTest, PaymentOf2026PaysTheTaxAlone) {
                    "HR6510010051550100001", "HR68", "8540-12345678903-26015", "Zdravstveno osiguranje"}});
 }
 
+// Every kind of order finds a rule of its own kind, on either form, for any date and category.
+TEST(OrderRules, EveryKindAndFormHasARule) {
+    for (const OrderKind kind : {OrderKind::Payee, OrderKind::Tax, OrderKind::PillarI, OrderKind::PillarII, OrderKind::Health})
+        for (const OrderForm form : {OrderForm::Hub3, OrderForm::Hub3a})
+            for (const Date datum : {Date{}, date(2001, 1, 1)})
+                EXPECT_EQ(orderRule(kind, form, "99", datum).kind, kind) << static_cast<int>(kind);
+}
+
 }  // namespace
 }  // namespace pramo::test

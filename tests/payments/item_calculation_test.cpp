@@ -50,7 +50,7 @@ protected:
     test::TempDir dir;
     Store store;
     test::ScriptedMessages messages;
-    Files files{store, messages};
+    Files files{store};
     FixedClock clock{*Date::fromYmd(2015, 3, 1)};
     ItemCalculation calc{store, clock};
     Loc loc;

@@ -16,7 +16,6 @@
 #include "records/store/files.h"
 #include "support/earlier_books.h"
 #include "support/raw_db.h"
-#include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 
 namespace pramo {
@@ -78,8 +77,7 @@ protected:
     test::TempDir dir;
     std::string path = dir.file("pramo.db");
     Store store;
-    test::ScriptedMessages messages;
-    Files files{store, messages};
+    Files files{store};
     Vrstedoh ugovor{.oznaka = 1, .naziv = "Ugovor", .poreznastopa = Rate::whole(25), .visestopa = "NE", .rezstringb = "4030"};
 };
 

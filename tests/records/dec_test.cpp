@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "records/values/dec.h"
+#include "support/office.h"
 
 namespace pramo {
 namespace {
@@ -74,6 +77,66 @@ TEST(Dec, ExactValuesCompareAsNumbers) {
     EXPECT_LT(*Exact::parse("-0.01"), Exact(0));
     EXPECT_EQ(*Exact::parse("0.50"), Exact(1) / 2);
     EXPECT_GT(Exact(1) / 3, *Exact::parse("0.3333"));
+}
+
+// Sums and conversions between widths at the edge of the digits: one unit past the widest value is
+// flagged and held at the widest value of its sign, never wrapped round; one unit short is exact.
+TEST(Dec, CheckedSumsAndConversionsFlagOneUnitPastTheDigits) {
+    using Amount15 = Dec<15, 2>;
+    const Money top = test::money("999999999.99"), cent = test::money("0.01");
+    const struct {
+        const char* what;
+        std::function<std::string(Flags&)> result;
+        const char* expected;
+        bool overflow;
+    } cases[] = {
+        {"add at the edge", [&](Flags& f) { return add(test::money("999999999.98"), cent, f).toString(); }, "999999999.99", false},
+        {"add past it", [&](Flags& f) { return add(top, cent, f).toString(); }, "999999999.99", true},
+        {"subtract past it", [&](Flags& f) { return subtract(test::money("-999999999.99"), cent, f).toString(); }, "-999999999.99", true},
+        {"subtract across zero", [&](Flags& f) { return subtract(cent, top, f).toString(); }, "-999999999.98", false},
+        {"widened", [&](Flags& f) { return Amount15::from(test::money("-999999999.99"), f).toString(); }, "-999999999.99", false},
+        {"narrowed past", [&](Flags& f) { return Money::from(test::dec<Amount15>("1000000000.00"), f).toString(); }, "999999999.99", true},
+        {"fewer places", [&](Flags& f) { return Money::from(Dec<3, 0>::whole(-123), f).toString(); }, "-123.00", false},
+    };
+    for (const auto& c : cases) {
+        Flags f;
+        EXPECT_EQ(c.result(f), c.expected) << c.what;
+        EXPECT_EQ(f.overflow, c.overflow) << c.what;
+    }
+}
+
+// A Total is as wide as a decimal goes; past it the total is flagged, the flag stays with every
+// total it goes into, and a field it is put into is flagged as well.
+TEST(Dec, TotalKeepsItsOverflowToTheDocument) {
+    const Money cent = test::money("0.01");
+    const Total widest(Total::Value::fromRaw(Total::Value::maxRaw - 1));
+    Total edge = widest;
+    edge += cent;
+    EXPECT_FALSE(edge.overflowed());
+    EXPECT_EQ(edge.raw(), Total::Value::maxRaw);
+    Total past = edge;
+    past += cent;
+    EXPECT_TRUE(past.overflowed());
+    Total below(Total::Value::fromRaw(-Total::Value::maxRaw));
+    below -= cent;
+    EXPECT_TRUE(below.overflowed());
+
+    Total file;
+    file += test::dec<Money>("1.00");
+    file += past;
+    file -= past;
+    EXPECT_TRUE(file.overflowed()) << "an overflow is not undone by taking the amount off again";
+
+    const struct { const char* amount; bool fits; } fields[] = {{"999999999.99", true}, {"1000000000.00", false}, {"-1000000000.00", false}};
+    for (const auto& f : fields) {
+        Flags flags;
+        const Money m = Total(test::dec<Dec<15, 2>>(f.amount)).into<Money>(flags);
+        EXPECT_EQ(flags.overflow, !f.fits) << f.amount;
+        EXPECT_EQ(m.toString(), f.fits ? f.amount : f.amount[0] == '-' ? "-999999999.99" : "999999999.99");
+    }
+    Flags flags;
+    (void)past.into<Total::Value>(flags);
+    EXPECT_TRUE(flags.overflow) << "a total that overflowed flags the field it goes into";
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include "records/layouts/pozicije.h"
 #include "records/layouts/vbrat.h"
 #include "support/raw_db.h"
-#include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 #include "support/test_data.h"
 
@@ -39,13 +38,13 @@ protected:
 
     test::TempDir dir;
     Store store;
-    test::ScriptedMessages messages;
-    Files files{store, messages};
+    Files files{store};
 };
 
 TEST_F(FilesTest, AMissingFileIsCreatedWithoutAWord) {
-    EXPECT_EQ(files.open(Osobe::table), StoreCode::Ok);
-    EXPECT_TRUE(messages.shown.empty());
+    const Outcome<StoreCode> opened = files.open(Osobe::table);
+    EXPECT_EQ(opened.result, StoreCode::Ok);
+    EXPECT_FALSE(opened.message);
     EXPECT_EQ(count(Osobe::table), 0);
     EXPECT_EQ(files.openCount(Osobe::table), 1);
     EXPECT_EQ(files.open(Osobe::table), StoreCode::Ok);
@@ -80,10 +79,11 @@ TEST_F(FilesTest, AFileLockedByAnotherProgramIsWaitedFor) {
         other.exec("COMMIT");
     });
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(files.open(Osobe::table), StoreCode::Ok);  // creating it needs the lock
+    const Outcome<StoreCode> opened = files.open(Osobe::table);  // creating it needs the lock
     release.join();
+    EXPECT_EQ(opened.result, StoreCode::Ok);
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(600));
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(opened.message);
 }
 
 TEST_F(FilesTest, ErasingAFileIsRefusedWhileItIsOpen) {
@@ -104,12 +104,15 @@ TEST_F(FilesTest, KeysSpoiledByAnotherToolAreRebuiltWhenTheUserAgrees) {
         test::RawDb raw(db());
         ASSERT_EQ(raw.exec("UPDATE OSOBE SET PREZIME = 'Anić' WHERE OZNAKA = 1"), SQLITE_OK);
     }
-    messages.answers = {ButtonYes};
+    const Outcome<StoreCode> asked = files.open(Osobe::table);  // the question; the user's yes is rebuildKeys
+    ASSERT_EQ(asked.result, StoreCode::KeysInvalid);
+    ASSERT_TRUE(asked.message);
+    EXPECT_EQ(asked.message->warningId, 2);
+    EXPECT_EQ(asked.message->text, "OSOBE key file is invalid.  Do you want to rebuild the key?");
+    EXPECT_EQ(asked.file, &Osobe::table);
+    EXPECT_FALSE(asked.message->ends(ButtonYes));
+    ASSERT_EQ(files.rebuildKeys(Osobe::table), StoreCode::Ok);
     ASSERT_EQ(files.open(Osobe::table), StoreCode::Ok);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].warningId, 2);
-    EXPECT_EQ(messages.shown[0].text, "OSOBE key file is invalid.  Do you want to rebuild the key?");
-    EXPECT_TRUE(messages.halts.empty());
     Osobe o;
     store.set(Osobe::keyPrezimeIme);
     ASSERT_EQ(store.next(o), StoreCode::Ok);
@@ -123,9 +126,11 @@ TEST_F(FilesTest, DeclinedRebuildEndsTheProgram) {
         test::RawDb raw(db());
         ASSERT_EQ(raw.exec("DROP INDEX OSOBE_KEYOIB"), SQLITE_OK);
     }
-    messages.answers = {ButtonNo};
-    EXPECT_EQ(files.open(Osobe::table), StoreCode::KeysInvalid);
-    EXPECT_EQ(messages.halts, std::vector<std::string>{"Invalid Key!"});
+    const Outcome<StoreCode> asked = files.open(Osobe::table);
+    EXPECT_EQ(asked.result, StoreCode::KeysInvalid);
+    ASSERT_TRUE(asked.message);
+    EXPECT_TRUE(asked.message->ends(ButtonNo));
+    EXPECT_EQ(asked.message->haltText, "Invalid Key!");
     EXPECT_EQ(files.openCount(Osobe::table), 0);
 }
 
@@ -136,7 +141,8 @@ TEST_F(FilesTest, ARowAddedByAnotherToolCountsAsDamage) {
         test::RawDb raw(db());
         ASSERT_EQ(raw.exec("INSERT INTO OSOBE (OZNAKA, PREZIME) VALUES (7, 'Zorić')"), SQLITE_OK);
     }
-    ASSERT_EQ(files.open(Osobe::table), StoreCode::Ok);  // the default answer is Yes
+    ASSERT_EQ(files.open(Osobe::table), StoreCode::KeysInvalid);
+    ASSERT_EQ(files.rebuildKeys(Osobe::table), StoreCode::Ok);
     Osobe o;
     o.oznaka = 7;
     ASSERT_EQ(store.get(Osobe::keyOznaka, o), StoreCode::Ok);
@@ -152,10 +158,13 @@ TEST_F(FilesTest, ARebuildThatFindsDuplicatesEndsTheProgram) {
         test::RawDb raw(db());
         ASSERT_EQ(raw.exec("UPDATE OSOBE SET OZNAKA = 1"), SQLITE_OK);
     }
-    EXPECT_EQ(files.open(Osobe::table), StoreCode::DuplicateKey);
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[1].warningId, 3);
-    EXPECT_EQ(messages.halts, std::vector<std::string>{"Error Rebuilding Key!"});
+    EXPECT_EQ(files.open(Osobe::table), StoreCode::KeysInvalid);
+    const Outcome<StoreCode> rebuilt = files.rebuildKeys(Osobe::table);
+    EXPECT_EQ(rebuilt.result, StoreCode::DuplicateKey);
+    ASSERT_TRUE(rebuilt.message);
+    EXPECT_EQ(rebuilt.message->warningId, 3);
+    EXPECT_TRUE(rebuilt.message->ends(rebuilt.message->defaultButton));
+    EXPECT_EQ(rebuilt.message->haltText, "Error Rebuilding Key!");
 }
 
 TEST_F(FilesTest, AFileOfAnotherLayoutEndsTheProgramNamingIt) {
@@ -163,12 +172,14 @@ TEST_F(FilesTest, AFileOfAnotherLayoutEndsTheProgramNamingIt) {
         test::RawDb raw(db());
         ASSERT_EQ(raw.exec("CREATE TABLE OSOBE (OZNAKA INTEGER, IME TEXT)"), SQLITE_OK);
     }
-    EXPECT_EQ(files.open(Osobe::table), StoreCode::LayoutMismatch);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "Datoteka ne valja");
-    EXPECT_EQ(messages.shown[0].text,
+    const Outcome<StoreCode> refused = files.open(Osobe::table);
+    EXPECT_EQ(refused.result, StoreCode::LayoutMismatch);
+    ASSERT_TRUE(refused.message);
+    EXPECT_EQ(refused.message->title, "Datoteka ne valja");
+    EXPECT_EQ(refused.message->text,
               "Greška: (Datoteka nema raspored polja koji program traži (47)) otvaram OSOBE.  Pritisni OK da zatvoriš aplikaciju.");
-    EXPECT_EQ(messages.halts, std::vector<std::string>{"Datoteka ne valja!"});
+    EXPECT_TRUE(refused.message->ends(ButtonOk));
+    EXPECT_EQ(refused.message->haltText, "Datoteka ne valja!");
 }
 
 // Another program's database is never opened; a file of 0 bytes holds no books and becomes books
@@ -212,12 +223,12 @@ TEST_F(FilesTest, ALostFileIsRefusedUntilMadeAnewOnPurpose) {
             test::RawDb raw(db());
             ASSERT_EQ(raw.exec(loss), SQLITE_OK);
         }
-        test::ScriptedMessages seen;
-        Files later{store, seen};
-        EXPECT_EQ(later.open(Osobe::table), StoreCode::FileLost);
-        ASSERT_EQ(seen.shown.size(), 1u);
-        EXPECT_EQ(seen.shown[0].text, "Datoteka (OSOBE) se ne može otvoriti.  Greška: Datoteka je nestala iz baze podataka (36).");
-        EXPECT_EQ(seen.halts, std::vector<std::string>{"Disk Error"});
+        Files later{store};
+        const Outcome<StoreCode> refused = later.open(Osobe::table);
+        EXPECT_EQ(refused.result, StoreCode::FileLost);
+        ASSERT_TRUE(refused.message);
+        EXPECT_EQ(refused.message->text, "Datoteka (OSOBE) se ne može otvoriti.  Greška: Datoteka je nestala iz baze podataka (36).");
+        EXPECT_EQ(refused.message->haltText, "Disk Error");
         EXPECT_EQ(store.checkTable(Osobe::table), StoreCode::FileLost);  // nothing was made
         EXPECT_EQ(later.makeAnew(Osobe::table), StoreCode::Ok);
         EXPECT_EQ(count(Osobe::table), 0);
@@ -241,12 +252,11 @@ TEST(Warnings, TheSavedErrorIsUsedByTheNextWarningOnly) {
     o.oznaka = 4;
     ASSERT_EQ(store.add(o), StoreCode::DuplicateKey);
 
-    showWarning(messages, store, Warning::UpdateError, "osobe");
-    showWarning(messages, store, Warning::UpdateError, "osobe");
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].text,
+    const MessageBox first = standardWarning(store, Warning::UpdateError, "osobe");
+    const MessageBox second = standardWarning(store, Warning::UpdateError, "osobe");
+    EXPECT_EQ(first.text,
               "Greška(Slog nije pronađen (35)) se pojavila prilikom ažuriranja sloga.  Vjerojatan razlog: osobe.");
-    EXPECT_EQ(messages.shown[1].text,
+    EXPECT_EQ(second.text,
               "Greška(Slog s tom vrijednošću ključa već postoji (40)) se pojavila prilikom ažuriranja sloga.  Vjerojatan razlog: osobe.");
 }
 

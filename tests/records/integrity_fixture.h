@@ -35,13 +35,23 @@
 
 namespace pramo::test {
 
+// Integrity as a screen runs it: what an operation answers is shown.
+struct ShownIntegrity {
+    Integrity& ri;
+    Messages& messages;
+    template <class R> RiResult update(R& rec) { return shown(messages, ri.update(rec)); }
+    template <class R> RiResult remove(R& rec) { return shown(messages, ri.remove(rec)); }
+    template <class R> void snap(const R& rec) { ri.snap(rec); }
+};
+
 // One running program: its store, message boxes, open files and integrity.
 struct Session {
     explicit Session(const std::string& dbPath);
     Store store;
     ScriptedMessages messages;
-    Files files{store, messages};
-    Integrity ri{files};
+    Files files{store};
+    Integrity integrity{files};
+    ShownIntegrity ri{integrity, messages};
 
     // Opens every file of the program once (creating it), as screens would have.
     void openAll();

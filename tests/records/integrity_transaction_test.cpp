@@ -28,13 +28,13 @@ using IntegrityTransaction = test::IntegrityTest;
 TEST_F(IntegrityTransaction, BoxesAreShownWithNoTransactionOpen) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 1});
     DepthWatch watch(s.store);
-    Files files(s.store, watch);
+    Files files(s.store);
     Integrity ri(files);
     auto mje = s.get(Mjesta::keyOznaka, Mjesta{.oznaka = 1});
-    EXPECT_EQ(ri.remove(mje), RiResult::Refused);
+    EXPECT_EQ(shown(watch, ri.remove(mje)), RiResult::Refused);
     auto vrs = s.get(Vrstedoh::keyOznaka, Vrstedoh{.oznaka = 21});
     vrs.oznaka = 22;
-    EXPECT_EQ(ri.update(vrs), RiResult::Refused);
+    EXPECT_EQ(shown(watch, ri.update(vrs)), RiResult::Refused);
     EXPECT_EQ(watch.depths, (std::vector<int>{0, 0}));
 }
 

@@ -16,8 +16,7 @@ struct DamagedData {
         {
             Store store;
             EXPECT_EQ(store.openDatabase(path()), StoreCode::Ok);
-            test::ScriptedMessages messages;
-            Files files(store, messages);
+            Files files(store);
             EXPECT_EQ(files.open(Osobe::table), StoreCode::Ok);
             Osobe o{.oznaka = 7, .prezime = Text<25>("Horvat")};
             EXPECT_EQ(store.add(o), StoreCode::Ok);
@@ -38,11 +37,11 @@ TEST(StoreDamage, TheProgramsOwnTablesAreMadeAnewAndEveryFileIsCheckedAgain) {
         DamagedData d(damage);
         Store store;
         ASSERT_EQ(store.openDatabase(d.path()), StoreCode::Ok);
-        test::ScriptedMessages messages;
-        Files files(store, messages);
-        EXPECT_EQ(files.open(Osobe::table), StoreCode::Ok);
-        ASSERT_EQ(messages.shown.size(), 1u);  // the keys are rebuilt, with the user's consent
-        EXPECT_EQ(messages.shown[0].warningId, static_cast<int>(Warning::InvalidKey));
+        Files files(store);
+        const Outcome<StoreCode> asked = files.open(Osobe::table);  // the keys are rebuilt, with the user's consent
+        ASSERT_TRUE(asked.message);
+        EXPECT_EQ(asked.message->warningId, static_cast<int>(Warning::InvalidKey));
+        EXPECT_EQ(files.rebuildKeys(Osobe::table), StoreCode::Ok);
         Osobe o{.oznaka = 7};
         EXPECT_EQ(store.get(Osobe::keyOznaka, o), StoreCode::Ok);
         EXPECT_EQ(o.prezime.str(), "Horvat");
@@ -53,10 +52,11 @@ TEST(StoreDamage, AFileWithOtherColumnsIsRefusedAsAnotherLayout) {
     DamagedData d("ALTER TABLE OSOBE DROP COLUMN IME");
     Store store;
     ASSERT_EQ(store.openDatabase(d.path()), StoreCode::Ok);
-    test::ScriptedMessages messages;
-    Files files(store, messages);
-    EXPECT_EQ(files.open(Osobe::table), StoreCode::LayoutMismatch);
-    EXPECT_EQ(messages.halts, std::vector<std::string>{"Datoteka ne valja!"});
+    Files files(store);
+    const Outcome<StoreCode> refused = files.open(Osobe::table);
+    EXPECT_EQ(refused.result, StoreCode::LayoutMismatch);
+    ASSERT_TRUE(refused.message);
+    EXPECT_EQ(refused.message->haltText, "Datoteka ne valja!");
 }
 
 TEST(StoreDamage, AColumnDroppedWhileTheFileIsOpenGivesACodeNotACrash) {

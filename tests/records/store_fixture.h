@@ -28,7 +28,7 @@ protected:
     TempDir dir;
     Store store;
     ScriptedMessages messages;
-    Files files{store, messages};
+    Files files{store};
 };
 
 }  // namespace pramo::test

@@ -39,6 +39,29 @@ TEST(Date, ParsesAndRefusesDays) {
     }
 }
 
+// The boundaries of a date's year and of the month before it (the period of a non-taxable JOPPD
+// row): across the turn of a year, in leap and common Februaries; no date gives no date, and so
+// does a boundary past the calendar's ends.
+TEST(Date, YearAndMonthBoundaries) {
+    const struct { const char* day; const char* year; const char* monthBefore; const char* thisMonth; } cases[] = {
+        {"15.03.2015", "01.01.2015-31.12.2015", "01.02.2015-28.02.2015", "01.03.2015-31.03.2015"},
+        {"01.03.2016", "01.01.2016-31.12.2016", "01.02.2016-29.02.2016", "01.03.2016-31.03.2016"},
+        {"10.01.2016", "01.01.2016-31.12.2016", "01.12.2015-31.12.2015", "01.01.2016-31.01.2016"},
+        {"31.12.2015", "01.01.2015-31.12.2015", "01.11.2015-30.11.2015", "01.12.2015-31.12.2015"},
+        {"15.01.1801", "01.01.1801-31.12.1801", "-", "01.01.1801-31.01.1801"},
+        {"", "-", "-", "-"},
+    };
+    const auto span = [](Date from, Date to) { return from.isNull() ? std::string("-") : from.toString() + "-" + to.toString(); };
+    for (const auto& c : cases) {
+        const Date d = *Date::parse(c.day);
+        EXPECT_EQ(span(d.yearStart(), d.yearEnd()), c.year) << c.day;
+        EXPECT_EQ(span(d.monthStart(-1), d.monthEnd(-1)), c.monthBefore) << c.day;
+        EXPECT_EQ(span(d.monthStart(), d.monthEnd()), c.thisMonth) << c.day;
+        EXPECT_EQ(d.monthEnd(-1).isNull(), d.monthStart(-1).isNull()) << c.day;
+    }
+    EXPECT_TRUE(Date::parse("15.12.9999")->monthStart(1).isNull());
+}
+
 TEST(Text, KeepsAtMostItsCharactersAndIgnoresTrailingBlanks) {
     Text<5> t = "ŠČĆĐŽabc";
     EXPECT_EQ(t.str(), "ŠČĆĐŽ");

@@ -156,9 +156,10 @@ TEST_F(Id1Xml, HeaderAndTelephones) {
 // written without OIB. The items of a non-taxable receipt ("Naknada troškova", no tax account)
 // withheld no tax, and draw no box.
 TEST_F(Id1Xml, Messages) {
-    ASSERT_TRUE(write().written());
+    const Id1XmlOutcome out = write();
+    ASSERT_TRUE(out.written());
     std::vector<std::string> texts;
-    for (const MessageBox& box : data.messages.shown) texts.push_back(box.text);
+    for (const MessageBox& box : out.notes) texts.push_back(box.text);
     EXPECT_EQ(texts, (std::vector<std::string>{"NIJE UNESENA SHIFRA POREZA U VRSTI DOHOTKA Bez računa",
                                                "Šimić Đurđa NEMA UNESEN OIB"}));
 }

@@ -56,17 +56,17 @@ TEST_F(Idd, EveryCellIsTheSumOfTheStoredLines) {
     for (const FormRow& row : amountRows) {
         const TextRun* label = Idd::row(page, row.label);
         ASSERT_NE(label, nullptr) << row.label;
-        Sum total;
+        Total total;
         for (int column = 3; column <= 8; ++column) {
-            Sum cell;
+            Total cell;
             for (int p : row.positions) {
-                if (!(p == 4 && column >= 4 && column <= 6)) cell = plus(cell, sqlSum(inColumn(column), {p}));
+                if (!(p == 4 && column >= 4 && column <= 6)) cell += sqlSum(inColumn(column), {p});
             }
             const bool boxed = std::find(row.noBox.begin(), row.noBox.end(), column) == row.noBox.end();
             EXPECT_EQ(test::cellText(page, *label, *test::runWith(page, QString::number(column))), boxed ? test::printed(cell) : "")
                 << row.label << " column " << column;
         }
-        for (int p : row.positions) total = plus(total, sqlSum(taken(p), {p}));
+        for (int p : row.positions) total += sqlSum(taken(p), {p});
         EXPECT_EQ(test::cellText(page, *label, *test::runWith(page, "9")), test::printed(total)) << row.label;
     }
 }
@@ -89,14 +89,14 @@ TEST_F(Idd, ArtistsContributionsWithoutTheirBase) {
     const Page page = form(1, 3).pages.front();
     const TextRun* column5 = test::runWith(page, "5");
     const std::string artists = inColumn(5);
-    EXPECT_GT(sqlSum(artists, {4}), Sum{});
+    EXPECT_GT(sqlSum(artists, {4}), Total{});
     EXPECT_EQ(test::cellText(page, *row(page, "4."), *column5), "");
     EXPECT_EQ(test::cellText(page, *row(page, "5.1."), *column5), test::printed(sqlSum(artists, {5})));
     EXPECT_EQ(test::cellText(page, *row(page, "5.3."), *column5), test::printed(sqlSum(artists, {6})));
     EXPECT_EQ(test::cellText(page, *row(page, "6."), *column5), "");
-    const Sum rest = sqlSum("i.ISPLATITELJ = 1 AND i.year = 2015 AND i.month = 3 AND v.STUPACIDD <> 5", {5, 6});
+    const Total rest = sqlSum("i.ISPLATITELJ = 1 AND i.year = 2015 AND i.month = 3 AND v.STUPACIDD <> 5", {5, 6});
     EXPECT_EQ(test::cellText(page, *row(page, "6."), *test::runWith(page, "9")),
-              test::printed(plus(rest, sqlSum(artists, {5, 6}))));
+              test::printed(rest + sqlSum(artists, {5, 6})));
 }
 
 TEST_F(Idd, MonthWithoutPaymentsAndPayerWithout) {

@@ -54,7 +54,7 @@ protected:
     test::TempDir dir;
     Store store;
     test::ScriptedMessages messages;
-    Files files{store, messages};
+    Files files{store};
     SilentProgress progress;
     FixedClock clock{Date{}};
 

@@ -79,7 +79,7 @@ TEST_F(Potvrde, TotalsAreTheSumsOfTheStoredLines) {
             for (const TotalColumn& col : c.columns) {
                 const TextRun* column = test::runWith(page, col.number);
                 ASSERT_NE(column, nullptr) << col.number;
-                const Sum expected = minus(sqlSum(where, col.plus), col.minus.size() ? sqlSum(where, col.minus) : Sum{});
+                const Total expected = sqlSum(where, col.plus) - (col.minus.size() ? sqlSum(where, col.minus) : Total{});
                 EXPECT_EQ(test::cellText(page, *row, *column), test::printed(expected)) << label << " column " << col.number;
             }
         }
@@ -131,7 +131,7 @@ TEST_F(Potvrde, OnlyTheChosenPayersPayments) {
     EXPECT_NE(test::runWith(page, "Drugi obrt"), nullptr);
     EXPECT_NE(test::runWith(page, "1."), nullptr);
     EXPECT_EQ(test::runWith(page, "2."), nullptr);
-    const Sum gross = sqlSum("i.ISPLATITELJ = 2 AND d.DJELATNIK = 1", {1});
+    const Total gross = sqlSum("i.ISPLATITELJ = 2 AND d.DJELATNIK = 1", {1});
     EXPECT_EQ(test::cellText(page, *test::runWith(page, "SVEUKUPNO"), *test::runWith(page, "4")), test::printed(gross));
 }
 

@@ -55,12 +55,12 @@ ReportResult ReportOffice::run(const ReportSpec& spec, const ReportArgs& args) {
     return runDeclaredReport(spec, data.files, args, office.clock(), progress);
 }
 
-Sum ReportOffice::sqlSum(const std::string& where, std::initializer_list<int> positions) {
+Total ReportOffice::sqlSum(const std::string& where, std::initializer_list<int> positions) {
     const std::string sql = "SELECT COALESCE(SUM(o.IZNOS), 0) FROM OBRACUN o JOIN (SELECT d.OZNAKA" + std::string(items) +
                             " WHERE " + where + ") t ON o.DOHODAK = t.OZNAKA WHERE o.POZICIJA IN (" + joined(positions) + ")";
     const std::string value = raw.value(sql);
     EXPECT_FALSE(value.empty()) << sql;
-    return Sum::fromRaw(std::stoll(value.empty() ? "0" : value));
+    return Total(Total::Value::fromRaw(std::stoll(value.empty() ? "0" : value)));
 }
 
 std::int64_t ReportOffice::sqlCount(const std::string& where) {
@@ -100,6 +100,6 @@ QStringList textOf(const std::vector<Page>& pages) {
     return lines;
 }
 
-QString printed(Sum s) { return pageText(printAmountOrBlank(s)); }
+QString printed(const Total& s) { return pageText(printAmountOrBlank(s)); }
 
 }  // namespace pramo::test

@@ -42,7 +42,7 @@ protected:
     // The sum of the stored lines of `positions` over the items `where` takes, computed with SQL
     // over OBRACUN joined to DOHOCI (d), ISPLATE (i) and VRSTEDOH (v); i.year and i.month are the
     // payment date's year and month.
-    Sum sqlSum(const std::string& where, std::initializer_list<int> positions);
+    Total sqlSum(const std::string& where, std::initializer_list<int> positions);
     std::int64_t sqlCount(const std::string& where);
 
     TestData data;
@@ -65,6 +65,6 @@ QString cellText(const Page& page, const TextRun& row, const TextRun& column);
 // Every page's lines as text.
 QStringList textOf(const std::vector<Page>& pages);
 // An amount as the pages print it.
-QString printed(Sum s);
+QString printed(const Total& s);
 
 }  // namespace pramo::test

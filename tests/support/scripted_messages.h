@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "records/store/warnings.h"
+#include "shell/messages.h"
 
 namespace pramo::test {
 

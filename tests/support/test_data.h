@@ -16,7 +16,7 @@ struct TestData {
     TempDir dir;
     Store store;
     ScriptedMessages messages;
-    Files files{store, messages};
+    Files files{store};
 };
 
 }  // namespace pramo::test

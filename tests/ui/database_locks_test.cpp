@@ -34,7 +34,7 @@ struct OpenBooks {
     test::TempDir dir;
     Store store;
     test::ScriptedMessages messages;
-    Files files{store, messages};
+    Files files{store};
 };
 
 // Lets every folder list of the open dialog finish listing the data directory (file types and

@@ -17,7 +17,7 @@ struct ListPageTest : ::testing::Test {
     test::TempDir dir;
     Store store;
     test::ScriptedMessages messages;
-    Files files{store, messages};
+    Files files{store};
     ListPage page{store, Mjesta::table};
 
     void SetUp() override {

@@ -37,7 +37,7 @@ protected:
     test::TempDir dir;
     Store store;
     test::ScriptedMessages messages;
-    Files files{store, messages};
+    Files files{store};
     Integrity ri{files};
     Globals glo;
     FixedClock clock{Date{}};

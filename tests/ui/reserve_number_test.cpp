@@ -23,7 +23,7 @@ bool reserveMany(const std::string& db, const char* who, int n) {
     Store store;
     if (!ok(store.openDatabase(db))) return false;
     test::ScriptedMessages messages;
-    Files files(store, messages);
+    Files files(store);
     if (!ok(files.open(Param::table))) return false;
     for (int i = 0; i < n; ++i) {
         messages.answers.assign(8, ButtonRetry);

@@ -176,7 +176,7 @@ TEST(ReinitFresh, FilesNeverCreatedCountAsErased) {
     Store store;
     ASSERT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
     test::ScriptedMessages messages;
-    Files files(store, messages);
+    Files files(store);
     messages.answers = {da, da};
     EXPECT_TRUE(reinitialise(files, messages).erased);
     ASSERT_EQ(messages.shown.size(), 3u);

@@ -10,6 +10,7 @@
 #include "records/layouts/subjekti.h"
 #include "records/store/read_linked.h"
 #include "preview/ui/run_report.h"
+#include "shell/screen_files.h"
 #include "shell/form/form_screen.h"
 #include "shell/list/list_panel.h"
 #include "shell/screen_registry.h"
@@ -37,7 +38,7 @@ void azuriraj(ListPanel& list) {
     if (!kri) return;
     const std::int32_t oznaka = kri->oznaka;
     AppContext& ctx = list.context();
-    FileUse use(ctx.files, azuriranjeFiles());
+    ScreenFiles use(ctx, azuriranjeFiles());
     if (!use.ok()) return;
     const FillOutcome out = azuriranjePodataka(ctx.store, oznaka);
     if (out.message) ctx.messages.ask(*out.message);

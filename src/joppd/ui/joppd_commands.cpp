@@ -17,6 +17,7 @@
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
 #include "shell/app_context.h"
+#include "shell/screen_files.h"
 
 namespace pramo {
 namespace {
@@ -34,7 +35,7 @@ void tell(AppContext& ctx, const char* title, const std::string& text, bool done
 // The first submission of the books has no author to carry over: it is asked for, so that the
 // XML return is not refused for it later.
 bool jopKreiranje(AppContext& ctx, std::int32_t isplata, RandomSource& random, QWidget* parent) {
-    FileUse use(ctx.files, {&Isplate::table, &Jopo::table});
+    ScreenFiles use(ctx, {&Isplate::table, &Jopo::table});
     if (!use.ok()) return false;
     CarriedAuthor carried;
     if (!ok(carriedAuthor(ctx.store, carried))) {
@@ -54,7 +55,7 @@ bool jopKreiranje(AppContext& ctx, std::int32_t isplata, QWidget* parent) {
 }
 
 bool kreirajXmlDatoteku(AppContext& ctx, std::int32_t jopo, QWidget*) {
-    FileUse use(ctx.files, {&Jopo::table, &Isplate::table, &Subjekti::table, &Mjesta::table, &Ulice::table,
+    ScreenFiles use(ctx, {&Jopo::table, &Isplate::table, &Subjekti::table, &Mjesta::table, &Ulice::table,
                             &Dohoci::table, &Osobe::table, &Opcine::table, &Vrstedoh::table, &Obracun::table,
                             &Svasta::table});
     if (!use.ok()) return false;

@@ -44,7 +44,7 @@ DuplikatWindow::DuplikatWindow(AppContext& ctx, std::int32_t isplata, QWidget* p
 DuplikatWindow::~DuplikatWindow() = default;
 
 bool DuplikatWindow::start() {
-    files_ = std::make_unique<FileUse>(ctx_.files, std::initializer_list<const TableDef*>{
+    files_ = std::make_unique<ScreenFiles>(ctx_, std::initializer_list<const TableDef*>{
         &Isplate::table, &Subjekti::table, &Dohoci::table, &Obracun::table, &Svasta::table});
     if (!files_->ok()) return false;
     if (!ok(proposeDuplicate(ctx_.store, req_.from, ctx_.clock.today(), old_, req_))) {

@@ -11,6 +11,7 @@
 
 #include "payments/duplication.h"
 #include "shell/app_context.h"
+#include "shell/screen_files.h"
 
 class QLabel;
 class QLineEdit;
@@ -49,7 +50,7 @@ private:
     void tell(const std::string& text);
 
     AppContext& ctx_;
-    std::unique_ptr<FileUse> files_;
+    std::unique_ptr<ScreenFiles> files_;
     Isplate old_;
     std::string payer_;
     DuplicateRequest req_;

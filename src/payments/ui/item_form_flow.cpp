@@ -16,7 +16,7 @@ ItemFormFlow::~ItemFormFlow() { cancel(); }
 
 bool ItemFormFlow::open() {
     const std::vector<const TableDef*> files = filesOf(updateDohoci);
-    files_ = std::make_unique<FileUse>(ctx_.files, std::span<const TableDef* const>(files));
+    files_ = std::make_unique<ScreenFiles>(ctx_, std::span<const TableDef* const>(files));
     if (!files_->ok()) return false;
     if (request() == Request::Insert && !ok(entry_.primeNew())) {
         storeFailed(Dohoci::table);
@@ -110,7 +110,7 @@ void ItemFormFlow::cancel() {
 // A new item that was not saved goes with everything it created, in one transaction.
 void ItemFormFlow::close() {
     closed_ = true;
-    form_.close([this] { ctx_.ri.remove(item()); });
+    form_.close([this] { riRemove(ctx_, item()); });
     files_.reset();
 }
 

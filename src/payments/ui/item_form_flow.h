@@ -14,6 +14,7 @@
 
 #include "payments/item_entry.h"
 #include "shell/app_context.h"
+#include "shell/screen_files.h"
 #include "shell/form/record_buffer.h"
 #include "shell/form/record_form.h"
 
@@ -73,7 +74,7 @@ private:
 
     AppContext& ctx_;
     RecordBuffer& rec_;
-    std::unique_ptr<FileUse> files_;
+    std::unique_ptr<ScreenFiles> files_;
     RecordForm form_;
     ItemEntry entry_;
     std::optional<CalcInputs> calculatedFrom_;  // none: not calculated since the form opened to insert

@@ -62,7 +62,7 @@ bool mayDropNewPayment(FormScreen& f) {
 // transaction.
 void removeNewPayment(FormScreen& f) {
     Isplate& isp = f.as<Isplate>();
-    (void)f.context().ri.remove(isp);  // a failure has shown its message
+    riRemove(f.context(), isp);  // a failure shows its message
 }
 
 // Names start narrower than their fields hold, so that the items' columns fit beside the payers

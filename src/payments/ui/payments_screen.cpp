@@ -51,7 +51,7 @@ const std::vector<DocumentCommand>& commandsOf(const AppContext& ctx) {
 
 IsplateScreen::IsplateScreen(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setWindowTitle("Pregled isplata");
-    files_ = std::make_unique<FileUse>(ctx.files, std::initializer_list<const TableDef*>{&Param::table});
+    files_ = std::make_unique<ScreenFiles>(ctx, std::initializer_list<const TableDef*>{&Param::table});
     auto* layout = new QVBoxLayout(this);
     menu_ = new QMenuBar(this);
     layout->setMenuBar(menu_);

@@ -18,6 +18,7 @@
 #include "records/layouts/param.h"
 #include "shell/app_context.h"
 #include "shell/document_commands.h"
+#include "shell/screen_files.h"
 
 class QAction;
 class QBoxLayout;
@@ -85,7 +86,7 @@ private:
     void setPeriod(int month, int year);
 
     AppContext& ctx_;
-    std::unique_ptr<FileUse> files_;
+    std::unique_ptr<ScreenFiles> files_;
     Param param_;
     ListPanel* payers_ = nullptr;
     ListPanel* payments_ = nullptr;

@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-#include "records/store/warnings.h"
+#include "shell/messages.h"
 
 class QPrinter;
 class QWidget;

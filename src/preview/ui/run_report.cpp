@@ -4,10 +4,13 @@
 #include "preview/ui/report_preview.h"
 #include "preview/ui/progress_window.h"
 #include "shell/app_context.h"
+#include "shell/screen_files.h"
 
 namespace pramo {
 
 bool startReport(const ReportSpec& spec, const ReportArgs& args, AppContext& ctx, PreviewHost& host, QWidget* parent) {
+    const ScreenFiles use(ctx, spec.files);
+    if (!use.ok()) return false;
     ReportResult result;
     {
         ProgressWindow progress(parent);
@@ -17,6 +20,8 @@ bool startReport(const ReportSpec& spec, const ReportArgs& args, AppContext& ctx
         if (ctx.store.error().code != result.code) ctx.store.setError(result.code);
         showWarning(ctx.messages, ctx.store, Warning::RetrievalError, result.failedFile);
     }
+    if (result.end == RunEnd::Refused)
+        ctx.messages.ask(MessageBox{.title = spec.title.toStdString(), .text = result.refusal, .icon = Icon::Exclamation});
     if (result.end != RunEnd::Pages) return false;
     if (!result.notes.empty()) {
         std::string text;

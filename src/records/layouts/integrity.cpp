@@ -39,12 +39,11 @@ struct Failure {
     Warning warning;
     const TableDef* file;
 };
-using Outcome = std::optional<Failure>;
+using Fault = std::optional<Failure>;
 
-RiResult refuse(Files& files, Frame& frame, const Failure& f, std::string_view operation) {
+Outcome<RiResult> refuse(Store& st, Frame& frame, const Failure& f, std::string_view operation) {
     frame.fail();
-    showWarning(files.messages(), files.store(), f.warning, f.file->label, operation);
-    return RiResult::Refused;
+    return {RiResult::Refused, standardWarning(st, f.warning, f.file->label, operation), f.file};
 }
 
 // Reads into `child` the first record of the relation's child file whose link holds `value`;
@@ -63,34 +62,34 @@ StoreCode firstChild(Store& st, const Relation& r, const std::string& value, voi
 }
 
 // A restricting relation: fails with `refusal` while any child refers to `value`.
-Outcome refuseIfReferenced(Store& st, const Relation& r, const std::string& value, Warning refusal) {
+Fault refuseIfReferenced(Store& st, const Relation& r, const std::string& value, Warning refusal) {
     HeapRecord child(*r.child);
     const StoreCode rc = firstChild(st, r, value, child.get());
     if (rc == StoreCode::NoMoreRecords) return {};
     return Failure{ok(rc) ? refusal : Warning::RetrievalError, r.child};
 }
 
-Outcome removeChildren(Store& st, const TableDef& parent, const void* rec);
+Fault removeChildren(Store& st, const TableDef& parent, const void* rec);
 
 // A cascading relation on delete: every child referring to `value` goes, its own children first.
-Outcome removeReferring(Store& st, const Relation& r, const std::string& value) {
+Fault removeReferring(Store& st, const Relation& r, const std::string& value) {
     HeapRecord child(*r.child);
     for (;;) {
         const StoreCode rc = firstChild(st, r, value, child.get());
         if (rc == StoreCode::NoMoreRecords) return {};
         if (!ok(rc)) return Failure{Warning::RetrievalError, r.child};
-        if (Outcome f = removeChildren(st, *r.child, child.get())) return f;
+        if (Fault f = removeChildren(st, *r.child, child.get())) return f;
         if (!ok(st.eraseRaw(*r.child, child.get()))) return Failure{Warning::DeleteError, r.child};
     }
 }
 
 // Every relation of a record about to be deleted, in their order; the first failure stops. A
 // blank code refers to nothing.
-Outcome removeChildren(Store& st, const TableDef& parent, const void* rec) {
+Fault removeChildren(Store& st, const TableDef& parent, const void* rec) {
     for (const Relation* r : relationsOf(parent)) {
         const std::string value = linkValue(r->parentNumber(), rec);
         if (linksNothing(r->parentNumber(), value)) continue;
-        const Outcome f = r->onDelete == Rule::Restrict ? refuseIfReferenced(st, *r, value, Warning::DeleteRestricted)
+        const Fault f = r->onDelete == Rule::Restrict ? refuseIfReferenced(st, *r, value, Warning::DeleteRestricted)
                                                         : removeReferring(st, *r, value);
         if (f) return f;
     }
@@ -98,7 +97,7 @@ Outcome removeChildren(Store& st, const TableDef& parent, const void* rec) {
 }
 
 // A cascading relation on change: every child referring to `from` is given `to`.
-Outcome carry(Store& st, const Relation& r, const std::string& from, const std::string& to) {
+Fault carry(Store& st, const Relation& r, const std::string& from, const std::string& to) {
     HeapRecord child(*r.child);
     for (;;) {
         const StoreCode rc = firstChild(st, r, from, child.get());
@@ -111,12 +110,12 @@ Outcome carry(Store& st, const Relation& r, const std::string& from, const std::
 
 // Every relation of a record whose linked fields held `before`: those over a field that changed
 // carry the children along or refuse, in their order.
-Outcome changeChildren(Store& st, const TableDef& parent, const Integrity::Links& before, const void* rec) {
+Fault changeChildren(Store& st, const TableDef& parent, const Integrity::Links& before, const void* rec) {
     for (const Relation* r : relationsOf(parent)) {
         const std::string& from = before.at(std::string(r->parentField));
         const std::string to = linkValue(r->parentNumber(), rec);
         if (from == to || linksNothing(r->parentNumber(), from)) continue;
-        const Outcome f = r->onChange == Rule::Restrict ? refuseIfReferenced(st, *r, from, Warning::ChangeRestricted)
+        const Fault f = r->onChange == Rule::Restrict ? refuseIfReferenced(st, *r, from, Warning::ChangeRestricted)
                                                         : carry(st, *r, from, to);
         if (f) return f;
     }
@@ -125,11 +124,11 @@ Outcome changeChildren(Store& st, const TableDef& parent, const Integrity::Links
 
 // The parent as stored, read again inside the transaction: at its row, or by its number when the
 // buffer was never read. The erase works on a copy, so a failure leaves the buffer's row intact.
-Outcome removeRecord(Store& st, const TableDef& t, void* rec) {
+Fault removeRecord(Store& st, const TableDef& t, void* rec) {
     const std::int64_t id = t.row(rec).id;
     const StoreCode rc = id != 0 ? st.regetRaw(t, Position{nullptr, {}, id}, rec) : st.getRaw(t.primaryKey(), rec);
     if (!ok(rc)) return Failure{Warning::RetrievalError, &t};
-    if (Outcome f = removeChildren(st, t, rec)) return f;
+    if (Fault f = removeChildren(st, t, rec)) return f;
     HeapRecord gone(t, rec);
     if (!ok(st.eraseRaw(t, gone.get()))) return Failure{Warning::DeleteError, &t};
     return {};
@@ -137,16 +136,14 @@ Outcome removeRecord(Store& st, const TableDef& t, void* rec) {
 
 // Another station changed the record since it was read: nothing is written and the buffer gets the
 // record as stored (warning 38). A record that is gone cannot be shown: warning 35, refused.
-RiResult takeStored(Files& files, Frame& frame, const TableDef& t, std::int64_t id, void* rec) {
-    Store& st = files.store();
+Outcome<RiResult> takeStored(Store& st, Frame& frame, const TableDef& t, std::int64_t id, void* rec) {
     HeapRecord stored(t);
     if (!ok(st.regetRaw(t, Position{nullptr, {}, id}, stored.get())))
-        return refuse(files, frame, {Warning::RetrievalError, &t}, "Update");
+        return refuse(st, frame, {Warning::RetrievalError, &t}, "Update");
     st.setError(StoreCode::ChangedByOther);
     frame.fail();
     t.copy(rec, stored.get());
-    showWarning(files.messages(), st, Warning::RecordChanged, t.label);
-    return RiResult::ChangedByOther;
+    return {RiResult::ChangedByOther, standardWarning(st, Warning::RecordChanged, t.label), &t};
 }
 
 }  // namespace
@@ -162,17 +159,17 @@ void Integrity::snap(const TableDef& t, const void* rec) {
     if (!parentFields(t).empty() && row.id != 0) snapshots_[{&t, row.id}] = {linksOf(t, rec), row.version};
 }
 
-RiResult Integrity::remove(const TableDef& t, void* rec) {
+Outcome<RiResult> Integrity::remove(const TableDef& t, void* rec) {
     FileUse use(files_, transactionScope(t));
-    if (!use.ok()) return RiResult::Refused;  // the file could not be opened; that has been reported
+    if (!use.ok()) return {RiResult::Refused, use.outcome().message, use.failed()};
     Store& st = files_.store();
     Frame frame(st);
-    Outcome f = frame.began() ? removeRecord(st, t, rec) : Failure{Warning::TransactionError, &t};
+    Fault f = frame.began() ? removeRecord(st, t, rec) : Failure{Warning::TransactionError, &t};
     if (!f && !ok(frame.commit())) f = Failure{Warning::DeleteError, &t};
-    if (f) return refuse(files_, frame, *f, "Delete");
+    if (f) return refuse(st, frame, *f, "Delete");
     snapshots_.erase({&t, t.row(rec).id});
     t.row(rec) = {};
-    return RiResult::Done;
+    return {};
 }
 
 // The values the children refer to: those remembered when the form read the record this buffer
@@ -186,31 +183,31 @@ Integrity::Links Integrity::linksBefore(const TableDef& t, const void* rec) {
     return linksOf(t, rec);
 }
 
-RiResult Integrity::update(const TableDef& t, void* rec) {
+Outcome<RiResult> Integrity::update(const TableDef& t, void* rec) {
     FileUse use(files_, transactionScope(t));
-    if (!use.ok()) return RiResult::Refused;
+    if (!use.ok()) return {RiResult::Refused, use.outcome().message, use.failed()};
     Store& st = files_.store();
     Frame frame(st);
-    if (!frame.began()) return refuse(files_, frame, {Warning::TransactionError, &t}, "Update");
+    if (!frame.began()) return refuse(st, frame, {Warning::TransactionError, &t}, "Update");
     const RowRef before = t.row(rec);
     const Links from = linksBefore(t, rec);
     const StoreCode rc = st.putRaw(t, rec);
     if (rc == StoreCode::ChangedByOther) {
-        const RiResult r = takeStored(files_, frame, t, before.id, rec);
-        if (r == RiResult::ChangedByOther) snap(t, rec);
+        Outcome<RiResult> r = takeStored(st, frame, t, before.id, rec);
+        if (r.result == RiResult::ChangedByOther) snap(t, rec);
         return r;
     }
-    Outcome f = ok(rc) ? Outcome{} : Failure{Warning::UpdateError, &t};
+    Fault f = ok(rc) ? Fault{} : Failure{Warning::UpdateError, &t};
     if (!f) f = changeChildren(st, t, from, rec);
     if (!f && !ok(frame.commit())) f = Failure{Warning::UpdateError, &t};
     if (f) {
         t.row(rec) = before;  // the write was undone with the rest
         if (f->warning == Warning::ChangeRestricted)
             for (const FieldDef* field : parentFields(t)) setLinkValue(*field, rec, from.at(std::string(field->name)));
-        return refuse(files_, frame, *f, "Update");
+        return refuse(st, frame, *f, "Update");
     }
     snap(t, rec);
-    return RiResult::Done;
+    return {};
 }
 
 }  // namespace pramo

@@ -1,7 +1,7 @@
 #pragma once
 // Referential integrity: the only way screens delete a record or write a changed one. Each
 // operation is one transaction over the files it may touch; a refusal or an error leaves every
-// file as it was and has shown its message. Which records refer to which is declared in
+// file as it was and answers the message the user is to be told (the caller shows it). Which records refer to which is declared in
 // relations.h; a file without children has the same operations over the file alone.
 
 #include <cstdint>
@@ -15,7 +15,7 @@ namespace pramo {
 
 enum class RiResult : int {
     Done = 0,            // written or deleted
-    Refused = 1,         // refused or failed; a message has been shown and nothing changed
+    Refused = 1,         // refused or failed; nothing changed (the outcome's message says why)
     ChangedByOther = 2,  // another station changed the record; the buffer now holds its version
 };
 
@@ -34,14 +34,14 @@ public:
     // RIUPDATE: writes the record, carrying a changed number (or code) to the records that refer
     // to it or refusing the change (the buffer then gets its old values back). After ChangedByOther the
     // buffer holds the record as the other station stored it.
-    RiResult update(const TableDef& t, void* rec);
+    Outcome<RiResult> update(const TableDef& t, void* rec);
     // RIDELETE: deletes the record with the records that depend on it, or refuses. The record is
     // the one the buffer was read from (or, for a buffer never read, the one its number names).
-    RiResult remove(const TableDef& t, void* rec);
+    Outcome<RiResult> remove(const TableDef& t, void* rec);
 
     template <class R> void snap(const R& rec) { snap(R::table, &rec); }
-    template <class R> RiResult update(R& rec) { return update(R::table, &rec); }
-    template <class R> RiResult remove(R& rec) { return remove(R::table, &rec); }
+    template <class R> Outcome<RiResult> update(R& rec) { return update(R::table, &rec); }
+    template <class R> Outcome<RiResult> remove(R& rec) { return remove(R::table, &rec); }
 
     // The values of a record's fields that its children refer to, by field name.
     using Links = std::map<std::string, std::string>;

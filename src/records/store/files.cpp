@@ -2,13 +2,13 @@
 
 namespace pramo {
 
-StoreCode Files::open(const TableDef& t) {
+Outcome<StoreCode> Files::open(const TableDef& t) {
     int& n = counts_[&t];
     if (n == 0) {
-        if (auto c = checkOpen(t); !ok(c)) return c;
+        if (Outcome<StoreCode> c = checkOpen(t); !ok(c)) return c;
     }
     ++n;
-    return StoreCode::Ok;
+    return {};
 }
 
 void Files::close(const TableDef& t) {
@@ -46,43 +46,35 @@ StoreCode Files::makeAnew(const TableDef& t) {
     return create(t);
 }
 
-StoreCode Files::checkOpen(const TableDef& t) {
+Outcome<StoreCode> Files::warned(const TableDef& t, StoreCode c, Warning id) {
+    return {c, standardWarning(store_, id, t.name), &t};
+}
+
+Outcome<StoreCode> Files::checkOpen(const TableDef& t) {
     StoreCode c = store_.checkTable(t);
     if (c == StoreCode::FileLocked) c = store_.checkTable(t);  // the store has waited for the lock; once more
     if (c == StoreCode::FileNotFound) {
-        if (c = create(t); !ok(c)) {
-            showWarning(messages_, store_, Warning::FileCreationError, t.name);
-            return c;
-        }
-        if (c = store_.checkTable(t); !ok(c)) {
-            showWarning(messages_, store_, Warning::CreatedFileOpenError, t.name);
-            return c;
-        }
+        if (c = create(t); !ok(c)) return warned(t, c, Warning::FileCreationError);
+        if (c = store_.checkTable(t); !ok(c)) return warned(t, c, Warning::CreatedFileOpenError);
     }
-    if (c == StoreCode::KeysInvalid) {
-        const MessageBox ask = standardWarning(Warning::InvalidKey, store_.error(), t.name);
-        const int answer = messages_.ask(ask);
-        if (ask.ends(answer)) {
-            messages_.halt(ask.haltText);
-            return c;
-        }
-        if (c = store_.rebuildKeys(t); !ok(c)) {
-            showWarning(messages_, store_, Warning::KeyRebuildError, t.name);
-            return c;
-        }
-        c = store_.checkTable(t);
-    }
-    if (c == StoreCode::LayoutMismatch) {
-        showWarning(messages_, store_, Warning::FileInvalid, t.name);
-        return c;
-    }
-    if (!ok(c)) showWarning(messages_, store_, Warning::FileOpenError, t.name);
-    return c;
+    if (c == StoreCode::KeysInvalid) return {c, standardWarning(Warning::InvalidKey, store_.error(), t.name), &t};
+    return usable(t, c);
+}
+
+Outcome<StoreCode> Files::rebuildKeys(const TableDef& t) {
+    if (const StoreCode c = store_.rebuildKeys(t); !ok(c)) return warned(t, c, Warning::KeyRebuildError);
+    return usable(t, store_.checkTable(t));
+}
+
+Outcome<StoreCode> Files::usable(const TableDef& t, StoreCode c) {
+    if (c == StoreCode::LayoutMismatch) return warned(t, c, Warning::FileInvalid);
+    if (!ok(c)) return warned(t, c, Warning::FileOpenError);
+    return {};
 }
 
 FileUse::FileUse(Files& files, std::span<const TableDef* const> tables) : files_(files) {
     for (const TableDef* t : tables) {
-        if (!pramo::ok(files_.open(*t))) {
+        if (outcome_ = files_.open(*t); !pramo::ok(outcome_)) {
             failed_ = t;
             return;
         }

@@ -233,4 +233,14 @@ private:
     bool done_ = false;
 };
 
+// Runs `write` in one transaction: committed when it answers Ok; otherwise none of it stays and its
+// code is answered (or the code of a transaction that could not begin or commit).
+template <class F>
+StoreCode inTransaction(Store& store, F write, int timeoutSeconds = Store::lockWaitSeconds) {
+    Transaction tx(store, timeoutSeconds);
+    if (!tx.began()) return tx.code();
+    if (const StoreCode c = write(); !ok(c)) return c;
+    return tx.commit();
+}
+
 }  // namespace pramo

@@ -129,11 +129,8 @@ MessageBox standardWarning(Warning id, const StoreError& error, std::string_view
     return b;
 }
 
-int showWarning(Messages& messages, Store& store, Warning id, std::string_view name, std::string_view operation) {
-    const MessageBox b = standardWarning(id, store.takeErrorForWarning(), name, operation);
-    const int answer = messages.ask(b);
-    if (b.ends(answer)) messages.halt(b.haltText);
-    return answer;
+MessageBox standardWarning(Store& store, Warning id, std::string_view name, std::string_view operation) {
+    return standardWarning(id, store.takeErrorForWarning(), name, operation);
 }
 
 }  // namespace pramo

@@ -1,7 +1,9 @@
 #pragma once
 // The standard warnings: numbered message boxes with fixed titles and texts, filled with the name
-// of a file or key, the error and the operation. Here they are data; the shell shows them.
+// of a file or key, the error and the operation; and the outcome a core operation answers with.
+// Here they are data: the shell shows them, the command line prints them, the core only says them.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +13,7 @@
 namespace pramo {
 
 class Store;
+struct TableDef;
 
 enum class Warning : int {
     FileInvalid = 1,
@@ -65,20 +68,21 @@ MessageBox destroyingQuestion(std::string title, std::string text);
 // The standard warning `id` with its texts filled in. `error` is the error to show.
 MessageBox standardWarning(Warning id, const StoreError& error, std::string_view name = {},
                            std::string_view operation = {});
+// STANDARDWARNING's box: warning `id` with the saved error when one is saved (it is used once),
+// otherwise the store's current error.
+MessageBox standardWarning(Store& store, Warning id, std::string_view name = {}, std::string_view operation = {});
 
-// Where message boxes go: on screen in the program, into a script in tests.
-class Messages {
-public:
-    virtual ~Messages() = default;
-    // Shows the box and answers the button chosen (a Button value, or 1.. for named buttons).
-    virtual int ask(const MessageBox& box) = 0;
-    // Ends the program with its last message.
-    virtual void halt(const std::string& text) = 0;
+// What a core operation answers: its result, and what the user is to be told of it (nothing, or
+// one message: a standard warning or a box in the operation's own words) with the file it is
+// about. The shell shows the message, the command line prints it, and either ends the program when
+// the message says so; no core operation shows a message, asks a question or ends the program.
+template <class R>
+struct Outcome {
+    R result{};
+    std::optional<MessageBox> message{};
+    const TableDef* file = nullptr;
+
+    operator R() const { return result; }  // NOLINT(google-explicit-constructor): the result is tested first
 };
-
-// STANDARDWARNING: shows warning `id` with the saved error when one is saved (it is used once),
-// otherwise the store's current error; ends the program where the warning says so.
-int showWarning(Messages& messages, Store& store, Warning id, std::string_view name = {},
-                std::string_view operation = {});
 
 }  // namespace pramo

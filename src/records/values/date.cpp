@@ -82,6 +82,18 @@ int Date::dayOfYear() const {
     return serial_ - fromYmd(year(), 1, 1)->serial_ + 1;
 }
 
+Date Date::monthStart(int months) const {
+    if (isNull()) return {};
+    const Ymd v = ymd();
+    const int index = v.y * 12 + v.m - 1 + months;
+    return fromYmd(index / 12, index % 12 + 1, 1).value_or(Date{});
+}
+
+Date Date::monthEnd(int months) const {
+    const Date first = monthStart(months);
+    return first.isNull() ? first : fromYmd(first.year(), first.month(), daysIn(first.year(), first.month())).value_or(Date{});
+}
+
 std::string Date::toString() const {
     if (isNull()) return {};
     const Ymd v = ymd();

@@ -24,6 +24,12 @@ public:
     int month() const;
     int day() const;
     int dayOfYear() const;  // 1 for 1 January
+    // The first and the last day of the date's year, and of the month `months` away from the
+    // date's own (-1: the month before). No date gives no date, and so does a day past 9999.
+    Date yearStart() const { return monthStart(1 - month()); }
+    Date yearEnd() const { return monthEnd(12 - month()); }
+    Date monthStart(int months = 0) const;
+    Date monthEnd(int months = 0) const;
 
     std::string toString() const;  // "dd.mm.yyyy"; empty for no date
     std::string isoString() const; // "yyyy-mm-dd"; empty for no date

@@ -49,13 +49,8 @@ std::string id1Telefon(std::uint16_t pozivni, std::string_view broj);
 const std::vector<const TableDef*>& id1DataFiles();
 
 // Every payee with at least one income item in a payment of `payer` dated in `year`, in the
-// order of OSO:KEYPREZIMEIME. Items whose payee no longer exists are left out.
-StoreCode readId1Payees(Store& store, std::int32_t payer, int year, std::vector<Id1Payee>& out);
-
-// Sums kept to the cent without a field's width limit: totals of a whole file.
-using Total = Dec<18, 2>;
-inline void addTo(Total& sum, const Money& amount) { sum = Total::fromRaw(sum.raw() + amount.raw()); }
-inline void addTo(Total& sum, const Total& amount) { sum = Total::fromRaw(sum.raw() + amount.raw()); }
-inline void subtractFrom(Total& sum, const Money& amount) { sum = Total::fromRaw(sum.raw() - amount.raw()); }
+// order of OSO:KEYPREZIMEIME. An item whose payee is not in the register cannot be reported: it
+// is named in `refusal`, and NotFound is answered.
+StoreCode readId1Payees(Store& store, std::int32_t payer, int year, std::vector<Id1Payee>& out, std::string& refusal);
 
 }  // namespace pramo

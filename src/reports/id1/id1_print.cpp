@@ -1,14 +1,9 @@
 #include "reports/id1/id1_print.h"
 
-#include "records/layouts/isplate.h"
-#include "records/layouts/mjesta.h"
-#include "records/layouts/subjekti.h"
-#include "records/layouts/ulice.h"
-#include "records/store/read_linked.h"
 #include "preview/form_drawing.h"
 #include "records/values/currency.h"
 #include "reports/id1/id1_sums.h"
-#include "reports/payer_address.h"
+#include "reports/report_text.h"
 
 namespace pramo {
 namespace {
@@ -124,16 +119,14 @@ Band payeeRow(int rb, const Id1Payee& p, const Id1Sums& s) {
     return b;
 }
 
-ReportResult failed(Store& store, const char* file) { return {RunEnd::Failed, {}, store.error().code, file}; }
+ReportResult failed(Store& store, std::string_view file) { return {RunEnd::Failed, {}, store.error().code, std::string(file)}; }
 
-// The form's head for the payer; nullopt (with `c` Ok) when there is no such payer.
-std::optional<Head> readHead(Store& store, const ReportArgs& args, StoreCode& c) {
-    std::optional<Subjekti> sub;
-    PayerPlace place;
-    c = readLinked(store, args.payer, sub);
-    if (ok(c) && sub) c = readPayerPlace(store, *sub, place);
-    if (!ok(c) || !sub) return std::nullopt;
-    return Head{pageText(sub->naziv.view()), pageText(sub->oib.view()), pageText(payerAddress(*sub, place)),
+// The form's head for the payer; nullopt (with `failedFile` null) when there is no such payer.
+std::optional<Head> readHead(Store& store, const ReportArgs& args, const TableDef*& failedFile) {
+    PayerContext p;
+    if (!ok(readPayer(store, args.payer, {.place = true, .street = true}, p, failedFile)) || !p.sub) return std::nullopt;
+    const Subjekti& sub = *p.sub;
+    return Head{pageText(sub.naziv.view()), pageText(sub.oib.view()), pageText(payerAddress(p)),
                 QStringLiteral("IZVJEŠĆE O ISPLAĆENOM PRIMITKU, DOHOTKU, UPLAĆENOM DOPRINOSU, POREZU PO ODBITKU I "
                                "PRIREZU U %1. GODINI").arg(args.year),
                 QStringLiteral("- u ") + pageText(currencyOfMonth(args.year, 1).inUnits) + QStringLiteral(" -")};
@@ -149,18 +142,22 @@ ReportBuilder formBuilder(const Head& head, const QString& datum) {
 }  // namespace
 
 ReportResult id1Ispis(ReportContext& rc, Progress& progress) {
-    StoreCode c = StoreCode::Ok;
-    const std::optional<Head> head = readHead(rc.store(), rc.args, c);
-    if (!ok(c)) return failed(rc.store(), "SUBJEKTI");
+    const TableDef* failedFile = nullptr;
+    const std::optional<Head> head = readHead(rc.store(), rc.args, failedFile);
+    if (failedFile) return failed(rc.store(), failedFile->name);
     if (!head) return {};
     std::vector<Id1Payee> payees;
-    if (!ok(readId1Payees(rc.store(), rc.args.payer, rc.args.year, payees))) return failed(rc.store(), "DOHOCI");
+    std::string refusal;
+    if (!ok(readId1Payees(rc.store(), rc.args.payer, rc.args.year, payees, refusal)))
+        return refusal.empty() ? failed(rc.store(), "DOHOCI") : refusedIf({}, refusal);
     ReportBuilder builder = formBuilder(*head, pageText(rc.clock.today().toString()));
     int rb = 0;
-    return runReportOver<Id1Payee>(
+    bool overflow = false;
+    const ReportResult r = runReportOver<Id1Payee>(
         progress, payees,
         [&](const Id1Payee& p) {
             const Id1Sums s = printSums(p);
+            overflow = overflow || s.overflowed();
             if (s.taxed()) builder.add(payeeRow(++rb, p, s));
             return StoreCode::Ok;
         },
@@ -168,6 +165,7 @@ ReportResult id1Ispis(ReportContext& rc, Progress& progress) {
             builder.page();  // the form is printed also when no payee is on it
             return builder.finish();
         });
+    return refusedIf(r, overflow ? sumTooLarge : "");
 }
 
 const ReportSpec id1Report{

@@ -14,21 +14,21 @@ std::string_view accountOf(const Id1Item& item) { return item.vrs ? item.vrs->rn
 // One line of an item on the return; `account` is the index of the type's tax account.
 void addReturnLine(Id1Sums& s, const Obracun& obr, std::optional<std::size_t> account) {
     switch (positionOf(obr)) {
-    case Pozicija::Bruto: addTo(s.bruto, obr.iznos); break;
+    case Pozicija::Bruto: s.bruto += obr.iznos; break;
     case Pozicija::NeoporeziviDio:
-    case Pozicija::PriznatiTroskovi: addTo(s.izdaci, obr.iznos); break;
+    case Pozicija::PriznatiTroskovi: s.izdaci += obr.iznos; break;
     case Pozicija::MirovinskoI:
-    case Pozicija::MirovinskoII: addTo(s.doprinosi, obr.iznos); break;
+    case Pozicija::MirovinskoII: s.doprinosi += obr.iznos; break;
     case Pozicija::Porez:
     case Pozicija::Prirez:
-        addTo(s.porez, obr.iznos);
-        if (account) addTo(s.iznos[*account], obr.iznos);
+        s.porez += obr.iznos;
+        if (account) s.iznos[*account] += obr.iznos;
         break;
-    case Pozicija::Neto: addTo(s.neto, obr.iznos); break;
+    case Pozicija::Neto: s.neto += obr.iznos; break;
     case Pozicija::Kriznica:
-        addTo(s.kriznica, obr.iznos);
-        subtractFrom(s.neto, obr.iznos);
-        addTo(s.iznos[id1CrisisAccount], obr.iznos);
+        s.kriznica += obr.iznos;
+        s.neto -= obr.iznos;
+        s.iznos[id1CrisisAccount] += obr.iznos;
         break;
     default: break;
     }
@@ -69,15 +69,20 @@ Id1Sums printSums(const Id1Payee& payee) {
     return s;
 }
 
+bool Id1Sums::overflowed() const {
+    const auto over = [](const Total& t) { return t.overflowed(); };
+    return std::ranges::any_of(std::array{bruto, izdaci, doprinosi, porez, kriznica, neto}, over) || std::ranges::any_of(iznos, over);
+}
+
 void addToFileTotals(Id1Sums& file, const Id1Sums& payee) {
-    addTo(file.bruto, payee.bruto);
-    addTo(file.izdaci, payee.izdaci);
-    addTo(file.doprinosi, payee.doprinosi);
-    addTo(file.porez, payee.porez);
-    addTo(file.porez, payee.kriznica);
-    addTo(file.neto, payee.neto);
+    file.bruto += payee.bruto;
+    file.izdaci += payee.izdaci;
+    file.doprinosi += payee.doprinosi;
+    file.porez += payee.porez;
+    file.porez += payee.kriznica;
+    file.neto += payee.neto;
     for (std::size_t i = 0; i < file.iznos.size(); ++i) {
-        if (payee.iznos[i].raw() > 0) addTo(file.iznos[i], payee.iznos[i]);
+        if (payee.iznos[i].raw() > 0) file.iznos[i] += payee.iznos[i];
     }
 }
 

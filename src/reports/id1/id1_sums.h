@@ -21,6 +21,8 @@ struct Id1Sums {
     std::array<Total, id1Accounts.size()> iznos{};  // by revenue account
 
     bool taxed() const { return porez.raw() > 0; }
+    // Whether a sum went past the widest amount (the document is then refused).
+    bool overflowed() const;
 };
 
 // The return's sums of one payee. Items whose income type has no tax account are still counted

@@ -11,6 +11,7 @@
 #include "records/values/unicode.h"
 #include "registers/check_digits.h"
 #include "reports/id1/id1_sums.h"
+#include "documents/report_run.h"
 #include "xml/xml_file.h"
 #include "xml/xml_text.h"
 #include "xml/xml_writer.h"
@@ -61,21 +62,21 @@ void obveznik(XmlWriter& w, const Id1Payee& p, const Id1Sums& s) {
     w.end();
 }
 
-void tell(Messages& messages, std::string text) {
-    messages.ask(MessageBox{.title = "ID-1 obrazac", .text = std::move(text), .icon = Icon::Exclamation});
+void tell(std::vector<MessageBox>& notes, std::string text) {
+    notes.push_back(MessageBox{.title = "ID-1 obrazac", .text = std::move(text), .icon = Icon::Exclamation});
 }
 
 // Writes the payees from whom tax was withheld; answers the whole file's totals.
-Id1Sums obveznici(XmlWriter& w, Messages& messages, const std::vector<Id1Payee>& payees) {
+Id1Sums obveznici(XmlWriter& w, std::vector<MessageBox>& notes, const std::vector<Id1Payee>& payees) {
     Id1Sums file;
     w.begin("Obveznici");
     for (const Id1Payee& p : payees) {
         std::vector<const Id1Item*> untaxed;
         const Id1Sums s = returnSums(p, untaxed);
         for (const Id1Item* item : untaxed)
-            tell(messages, "NIJE UNESENA SHIFRA POREZA U VRSTI DOHOTKA " + (item->vrs ? item->vrs->naziv.str() : std::string()));
+            tell(notes, "NIJE UNESENA SHIFRA POREZA U VRSTI DOHOTKA " + (item->vrs ? item->vrs->naziv.str() : std::string()));
         if (!s.taxed()) continue;
-        if (p.oso.oib.blank()) tell(messages, p.oso.prezime.str() + " " + p.oso.ime.str() + " NEMA UNESEN OIB");
+        if (p.oso.oib.blank()) tell(notes, p.oso.prezime.str() + " " + p.oso.ime.str() + " NEMA UNESEN OIB");
         obveznik(w, p, s);
         addToFileTotals(file, s);
     }
@@ -138,15 +139,29 @@ std::optional<Id1XmlOutcome> readHeader(Store& store, std::int32_t number, Id1& 
     return std::nullopt;
 }
 
+// Writes the document made of the payer's return into `dir`; refused without one.
+Id1XmlOutcome writeDocument(const std::optional<std::string>& document, const Subjekti& sub, const std::string& dir,
+                            const std::string& problem) {
+    if (!document) return refused(problem, problem);
+    const std::string path = (std::filesystem::path(dir) / id1FileName(sub.oib.view())).string();
+    std::optional<std::string> notXml;
+    const auto describe = [](const SchemaProblem& p) { return "XML datoteka nije ispravna: " + p.reason + " (" + p.detail + ")"; };
+    if (const WriteOutcome failed = writeXmlFile(path, *document, {}, describe, notXml))
+        return refused(failed->text(), failed->croatian());
+    if (notXml) return refused(*notXml, *notXml);
+    return {path, {}, {}};
+}
+
 }  // namespace
 
 std::string id1FileName(std::string_view payerOib) { return "ID-1_" + std::string(utf8::trimRight(payerOib)) + "_01.xml"; }
 
-std::optional<std::string> id1Document(Store& store, Messages& messages, const Id1& header, const Subjekti& payer,
-                                       std::string& problem) {
+std::optional<std::string> id1Document(Store& store, const Id1& header, const Subjekti& payer, std::string& problem,
+                                       std::vector<MessageBox>& notes) {
     std::vector<Id1Payee> payees;
-    if (!ok(readId1Payees(store, header.isplatitelj, yearOf(header), payees))) {
-        problem = "cannot read the payments of the year: " + store.error().text();
+    std::string refusal;
+    if (!ok(readId1Payees(store, header.isplatitelj, yearOf(header), payees, refusal))) {
+        problem = refusal.empty() ? "cannot read the payments of the year: " + store.error().text() : "Greška - " + refusal;
         return std::nullopt;
     }
     if (auto fault = returnFault(header, payer, payees)) {
@@ -161,7 +176,11 @@ std::optional<std::string> id1Document(Store& store, Messages& messages, const I
     w.begin("Isplatitelj", {{"oib", payer.oib.view()}});
     contact(w, header);
     w.end();
-    const Id1Sums file = obveznici(w, messages, payees);
+    const Id1Sums file = obveznici(w, notes, payees);
+    if (file.overflowed()) {
+        problem = "Greška - " + std::string(sumTooLarge);
+        return std::nullopt;
+    }
     w.begin("Ukupno");
     sums(w, file, file.porez);
     w.end();
@@ -170,25 +189,25 @@ std::optional<std::string> id1Document(Store& store, Messages& messages, const I
     return document;
 }
 
-Id1XmlOutcome writeId1Xml(Files& files, std::int32_t header, const std::string& dir) {
+std::vector<const TableDef*> id1XmlFiles() {
     std::vector<const TableDef*> tables = id1DataFiles();
     tables.push_back(&Id1::table);
-    FileUse use(files, tables);
+    return tables;
+}
+
+Id1XmlOutcome writeId1Xml(Files& files, std::int32_t header, const std::string& dir) {
+    FileUse use(files, id1XmlFiles());
     const std::string failedName = use.ok() ? std::string() : std::string(use.failed()->name);
     if (!use.ok()) return refused("cannot open the file " + failedName, "datoteka " + failedName + " se ne može otvoriti");
     Id1 h;
     Subjekti sub;
     if (auto problem = readHeader(files.store(), header, h, sub)) return *problem;
     std::string problem;
-    const std::optional<std::string> document = id1Document(files.store(), files.messages(), h, sub, problem);
-    if (!document) return refused(problem, problem);
-    const std::string path = (std::filesystem::path(dir) / id1FileName(sub.oib.view())).string();
-    std::optional<std::string> notXml;
-    const auto describe = [](const SchemaProblem& p) { return "XML datoteka nije ispravna: " + p.reason + " (" + p.detail + ")"; };
-    if (const WriteOutcome failed = writeXmlFile(path, *document, {}, describe, notXml))
-        return refused(failed->text(), failed->croatian());
-    if (notXml) return refused(*notXml, *notXml);
-    return {path, {}, {}};
+    std::vector<MessageBox> notes;
+    const std::optional<std::string> document = id1Document(files.store(), h, sub, problem, notes);
+    Id1XmlOutcome out = writeDocument(document, sub, dir, problem);
+    out.notes = std::move(notes);
+    return out;
 }
 
 }  // namespace pramo

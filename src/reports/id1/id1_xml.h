@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "records/layouts/id1.h"
 #include "records/layouts/subjekti.h"
@@ -19,18 +20,22 @@ inline constexpr std::string_view id1Namespace = "http://e-porezna.porezna-uprav
 // "ID-1_" + the payer's OIB + "_01.xml".
 std::string id1FileName(std::string_view payerOib);
 
-// The document of `header`. The messages about an income type without tax account (one per
-// item) and a payee without OIB are shown through `messages` as the payees are written.
-// Answers the document, or nullopt with the problem in `problem`.
-std::optional<std::string> id1Document(Store& store, Messages& messages, const Id1& header, const Subjekti& payer,
-                                       std::string& problem);
+// The document of `header`, or nullopt with the problem in `problem`. The messages about an income
+// type without tax account (one per item) and a payee without OIB are added to `notes` in the
+// order the payees are written, for the caller to show.
+std::optional<std::string> id1Document(Store& store, const Id1& header, const Subjekti& payer, std::string& problem,
+                                       std::vector<MessageBox>& notes);
 
 struct Id1XmlOutcome {
     std::string path;     // the file written (empty when nothing was)
     std::string problem;  // why not, for the command line
     std::string poruka;   // the same for the desktop, in Croatian
+    std::vector<MessageBox> notes;  // what the user is told about the payees, before the outcome
     bool written() const { return problem.empty(); }
 };
+
+// The files the return reads.
+std::vector<const TableDef*> id1XmlFiles();
 
 // Writes the return of header number `header` into directory `dir`: whole and valid UTF-8, or
 // not at all (a file already there is left as it was).

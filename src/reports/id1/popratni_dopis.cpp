@@ -1,10 +1,9 @@
 #include "reports/id1/popratni_dopis.h"
 
 #include "records/layouts/id1.h"
-#include "records/store/read_linked.h"
 #include "preview/form_drawing.h"
 #include "reports/id1/id1_data.h"
-#include "reports/payer_address.h"
+#include "reports/report_text.h"
 
 namespace pramo {
 namespace {
@@ -15,8 +14,7 @@ const PageFont valueFont = PageFont{}.sized(10.0);
 
 struct Letter {
     Id1 id1;
-    Subjekti sub;
-    PayerPlace place;
+    PayerContext payer;  // a payer that is not in the register prints blank
 };
 
 // A label with its value on a ruled line; answers the next row's top.
@@ -34,11 +32,12 @@ double section(Band& b, double y, const QString& title) {
 }
 
 double payer(Band& b, double y, const Letter& l) {
+    const Subjekti sub = l.payer.sub.value_or(Subjekti{});
     y = section(b, y, QStringLiteral("Isplatitelj"));
-    y = field(b, y, QStringLiteral("OIB Isplatitelja"), pageText(l.sub.oib.view()));
-    y = field(b, y, QStringLiteral("Naziv/Ime i prezime isplatitelja"), pageText(l.sub.naziv.view()));
-    y = field(b, y, QStringLiteral("Adresa isplatitelja"), pageText(payerAddress(l.sub, l.place)));
-    return field(b, y, QStringLiteral("Nadležna ispostava PU"), l.place.opc ? pageText(l.place.opc->naziv.view()) : QString());
+    y = field(b, y, QStringLiteral("OIB Isplatitelja"), pageText(sub.oib.view()));
+    y = field(b, y, QStringLiteral("Naziv/Ime i prezime isplatitelja"), pageText(sub.naziv.view()));
+    y = field(b, y, QStringLiteral("Adresa isplatitelja"), pageText(payerAddress(l.payer)));
+    return field(b, y, QStringLiteral("Nadležna ispostava PU"), l.payer.opc ? pageText(l.payer.opc->naziv.view()) : QString());
 }
 
 double contact(Band& b, double y, const Id1& h) {
@@ -67,14 +66,9 @@ Page letterPage(const Letter& l) {
     return page;
 }
 
-StoreCode readLetter(Store& store, const Id1& id1, Letter& l) {
+StoreCode readLetter(Store& store, const Id1& id1, Letter& l, const TableDef*& failed) {
     l.id1 = id1;
-    StoreCode c = readLinked(store, id1.isplatitelj, l.sub);
-    if (c == StoreCode::NotFound) {
-        l.sub = Subjekti{};
-        c = StoreCode::Ok;
-    }
-    return ok(c) ? readPayerPlace(store, l.sub, l.place) : c;
+    return readPayer(store, id1.isplatitelj, {.place = true, .street = true}, l.payer, failed);
 }
 
 }  // namespace
@@ -87,15 +81,17 @@ ReportResult ispisPopratnogDopisa(ReportContext& rc, Progress& progress) {
         .within = [&](const Id1& h) { return h.godina == from.godina && h.isplatitelj == a.payer; },
         .filter = [&](const Id1& h) { return a.header == 0 || h.oznaka == a.header; }};
     std::vector<Page> pages;
-    return runReport<Id1>(
-        rc.store(), progress, pass,
-        [&](const Id1& h) {
-            Letter l;
-            const StoreCode c = readLetter(rc.store(), h, l);
-            if (ok(c)) pages.push_back(letterPage(l));
-            return c;
-        },
-        [&] { return std::move(pages); });
+    const TableDef* failed = nullptr;
+    return named(runReport<Id1>(
+                     rc.store(), progress, pass,
+                     [&](const Id1& h) {
+                         Letter l;
+                         const StoreCode c = readLetter(rc.store(), h, l, failed);
+                         if (ok(c)) pages.push_back(letterPage(l));
+                         return c;
+                     },
+                     [&] { return std::move(pages); }),
+                 failed);
 }
 
 const ReportSpec popratniDopisReport{

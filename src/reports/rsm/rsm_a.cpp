@@ -4,10 +4,8 @@
 #include "records/layouts/mjesta.h"
 #include "records/layouts/obracun.h"
 #include "records/layouts/ulice.h"
-#include "records/store/read_linked.h"
 #include "preview/form_drawing.h"
-#include "reports/id1/id1_data.h"
-#include "reports/payer_address.h"
+#include "reports/report_text.h"
 #include "reports/rsm/rsm.h"
 #include "reports/rsm/rsm_data.h"
 
@@ -27,6 +25,7 @@ struct Shading {
 
 struct Totals {
     Total osnovica, mirovinskoI, mirovinskoII, isplaceno;
+    bool overflowed() const { return osnovica.overflowed() || mirovinskoI.overflowed() || mirovinskoII.overflowed() || isplaceno.overflowed(); }
 };
 
 struct Values {
@@ -35,6 +34,7 @@ struct Values {
     QString adresa;
     std::size_t osiguranici = 0;
     Totals t;
+    RsmPayment read;
 };
 
 // A row of the form: its number, its text and a framed value from `valueLeft` to `valueRight`.
@@ -149,24 +149,20 @@ Page pageA(const Values& v, bool shaded) {
 }
 
 void addItem(Totals& t, const RsmItem& item) {
-    addTo(t.osnovica, item.osnovica);
-    addTo(t.mirovinskoI, item.mirovinskoI);
-    addTo(t.mirovinskoII, item.mirovinskoII);
-    addTo(t.isplaceno, item.isplaceno);
+    t.osnovica += item.osnovica;
+    t.mirovinskoI += item.mirovinskoI;
+    t.mirovinskoII += item.mirovinskoII;
+    t.isplaceno += item.isplaceno;
 }
 
 // The payment's payer and its items' totals.
 StoreCode readValues(Store& store, const Isplate& isp, Values& v) {
-    PayerPlace place;
-    std::vector<RsmItem> items;
     v.isp = isp;
-    StoreCode c = readLinked(store, isp.isplatitelj, v.sub);
-    if (c == StoreCode::NotFound) v.sub = Subjekti{};
-    if (ok(c) || c == StoreCode::NotFound) c = readPayerPlace(store, v.sub, place);
-    if (ok(c)) c = readRsmItems(store, isp.oznaka, items);
-    v.adresa = pageText(payerAddress(v.sub, place));
-    v.osiguranici = items.size();
-    for (const RsmItem& item : items) addItem(v.t, item);
+    const StoreCode c = readRsm(store, isp, v.read);
+    v.sub = v.read.payer.sub.value_or(Subjekti{});
+    v.adresa = pageText(payerAddress(v.read.payer));
+    v.osiguranici = v.read.items.size();
+    for (const RsmItem& item : v.read.items) addItem(v.t, item);
     return c;
 }
 
@@ -175,9 +171,11 @@ StoreCode readValues(Store& store, const Isplate& isp, Values& v) {
 ReportResult rsmA(ReportContext& rc, Progress& progress) {
     Values v;
     const Isplate from{.oznaka = rc.args.payment};
-    return runReport<Isplate>(
+    const ReportResult r = runReport<Isplate>(
         rc.store(), progress, sameNumber(Isplate::keyOznaka, from, 1), [&](const Isplate& isp) { return readValues(rc.store(), isp, v); },
         [&] { return std::vector<Page>{pageA(v, rc.args.printer != PrinterKind::Matrix)}; });
+    const bool overflow = v.read.flags.overflow || v.t.overflowed();
+    return refusedIf(named(r, v.read.failed), v.read.refusal.empty() && overflow ? sumTooLarge : v.read.refusal);
 }
 
 const ReportSpec rsmAReport{

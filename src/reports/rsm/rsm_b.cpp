@@ -2,6 +2,7 @@
 #include "records/layouts/isplate.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/obracun.h"
+#include "records/layouts/ulice.h"
 #include "records/store/read_linked.h"
 #include "preview/form_drawing.h"
 #include "records/values/currency.h"
@@ -138,30 +139,29 @@ Band itemRow(const RsmItem& item) {
     return b;
 }
 
-StoreCode readHead(Store& store, std::int32_t isplata, Head& h) {
-    Isplate isp;
-    Subjekti sub;
-    StoreCode c = readLinked(store, isplata, isp);
-    if (ok(c)) c = readLinked(store, isp.isplatitelj, sub);
-    if (c == StoreCode::NotFound) c = StoreCode::Ok;
-    h = {pageText(isp.rsid.view()), pageText(isp.godina.view()), pageText(rsmPayerNumber(sub)),
-         QStringLiteral("(IZNOSI U ") + pageText(currencyOn(isp.datum).withUnits).toUpper() + QStringLiteral(")")};
-    return c;
+ReportResult failed(Store& store, const TableDef* file) {
+    return {RunEnd::Failed, {}, store.error().code, std::string((file ? *file : Dohoci::table).name)};
 }
 
 }  // namespace
 
 ReportResult rsmB(ReportContext& rc, Progress& progress) {
-    Head head;
-    std::vector<RsmItem> items;
-    if (!ok(readHead(rc.store(), rc.args.payment, head)) || !ok(readRsmItems(rc.store(), rc.args.payment, items)))
-        return {RunEnd::Failed, {}, rc.store().error().code, "DOHOCI"};
+    std::optional<Isplate> isp;
+    if (!ok(readLinked(rc.store(), rc.args.payment, isp))) return failed(rc.store(), &Isplate::table);
+    if (!isp) return {};
+    RsmPayment read;
+    if (const StoreCode c = readRsm(rc.store(), *isp, read); !ok(c))
+        return read.refusal.empty() ? failed(rc.store(), read.failed) : refusedIf({}, read.refusal);
+    if (read.flags.overflow) return refusedIf({}, sumTooLarge);
+    const Head head{pageText(isp->rsid.view()), pageText(isp->godina.view()),
+                    pageText(rsmPayerNumber(read.payer.sub.value_or(Subjekti{}))),
+                    QStringLiteral("(IZNOSI U ") + pageText(currencyOn(isp->datum).withUnits).toUpper() + QStringLiteral(")")};
     ReportBuilder builder(Paper::a4Landscape(), 6.0, 6.0);
     builder.setPageHeader([head](int page) { return pageHead(head, page); });
     builder.setPageFooter(16.0, [](int, int) { return pageFoot(); });
     int onPage = 0;
     return runReportOver<RsmItem>(
-        progress, items,
+        progress, read.items,
         [&](const RsmItem& item) {
             if (onPage++ == rsmRowsPerPageB) {
                 builder.newPage();
@@ -178,7 +178,7 @@ const ReportSpec rsmBReport{
     .title = QStringLiteral("Obrazac R-Sm - stranica B"),
     .preview = PreviewKind::Full,
     .files = {&Isplate::table, &Subjekti::table, &Dohoci::table, &Obracun::table, &Osobe::table, &Mjesta::table,
-              &Opcine::table, &Vrstedoh::table},
+              &Opcine::table, &Ulice::table, &Vrstedoh::table},
     .args = {{ReportArg::Payment}, {ReportArg::Printer, false}},
     .summary = "stranice B obrasca R-Sm isplate: redak po osiguraniku",
     .run = rsmB,

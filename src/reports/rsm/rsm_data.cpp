@@ -1,9 +1,6 @@
 #include "reports/rsm/rsm_data.h"
 
-#include "payments/lines.h"
-#include "records/layouts/mjesta.h"
-#include "records/store/read_linked.h"
-#include "reports/key_walk.h"
+#include "payments/working_values.h"
 
 namespace pramo {
 namespace {
@@ -20,46 +17,32 @@ void take(RsmItem& item, const Obracun& obr, Money& kriznica) {
     }
 }
 
-StoreCode amounts(Store& store, RsmItem& item) {
-    std::vector<Obracun> lines;
-    const StoreCode c = readLines(store, item.doh.oznaka, lines);
+StoreCode refuse(RsmPayment& out, std::string why) {
+    out.refusal = std::move(why);
+    return StoreCode::NotFound;
+}
+
+StoreCode addItem(const ItemContext& c, RsmPayment& out) {
+    if (!c.oso) return refuse(out, missingPayee(c.doh));
+    RsmItem item{.doh = c.doh, .oso = *c.oso, .opc = c.opc, .vrs = c.vrs.value_or(Vrstedoh{})};
     Money kriznica;
-    for (const Obracun& obr : lines) take(item, obr, kriznica);
-    item.isplaceno = Money::fromRaw(item.isplaceno.raw() - kriznica.raw());
-    return c;
-}
-
-// The record a number names, or an empty record when there is none.
-template <class R>
-StoreCode readOrClear(Store& store, std::int64_t number, R& rec) {
-    const StoreCode c = readLinked(store, number, rec);
-    if (c != StoreCode::NotFound) return c;
-    rec = R{};
+    for (const Obracun& obr : c.lines) take(item, obr, kriznica);
+    item.isplaceno = subtract(item.isplaceno, kriznica, out.flags);
+    out.items.push_back(item);
     return StoreCode::Ok;
-}
-
-StoreCode linked(Store& store, RsmItem& item) {
-    Mjesta mje;
-    StoreCode c = readOrClear(store, item.doh.vrstadohotka, item.vrs);
-    if (ok(c)) c = readOrClear(store, item.doh.djelatnik, item.oso);
-    if (ok(c)) c = readOrClear(store, item.oso.mjesto, mje);
-    if (ok(c)) c = readLinked(store, mje.opcina, item.opc);
-    return c;
 }
 
 }  // namespace
 
-StoreCode readRsmItems(Store& store, std::int32_t isplata, std::vector<RsmItem>& out) {
-    out.clear();
-    return walkKey<Dohoci>(
-        store, Dohoci::keyIsplata, Dohoci{.isplata = isplata}, [isplata](const Dohoci& doh) { return doh.isplata == isplata; },
-        [&](const Dohoci& doh) {
-            RsmItem item{.doh = doh};
-            StoreCode c = linked(store, item);
-            if (ok(c)) c = amounts(store, item);
-            if (ok(c)) out.push_back(item);
-            return c;
-        });
+StoreCode readRsm(Store& store, const Isplate& isp, RsmPayment& out) {
+    out = {};
+    if (const StoreCode c = readPayer(store, isp.isplatitelj, {.place = true, .street = true}, out.payer, out.failed); !ok(c))
+        return c;
+    ItemReader reader(store, {.place = true, .type = true, .lines = true});
+    const StoreCode c = reader.forPayment(isp.oznaka, [&out](const ItemContext& item) { return addItem(item, out); });
+    out.failed = reader.failed();
+    if (ok(c) && !out.items.empty() && !out.payer.sub) return refuse(out, missingPayer(isp));
+    return c;
 }
 
 int rsmPagesB(std::size_t items) {

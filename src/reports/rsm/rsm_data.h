@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "payments/item_context.h"
 #include "records/layouts/dohoci.h"
 #include "records/layouts/opcine.h"
 #include "records/layouts/osobe.h"
@@ -19,7 +20,7 @@ namespace pramo {
 
 struct RsmItem {
     Dohoci doh;
-    Osobe oso;                    // empty when the payee is missing
+    Osobe oso;
     std::optional<Opcine> opc;    // municipality of the payee's place
     Vrstedoh vrs;                 // empty when the income type is missing
     Money osnovica;               // contribution base (position 4)
@@ -28,8 +29,18 @@ struct RsmItem {
     Money isplaceno;              // paid out: net (10) less the crisis tax (13)
 };
 
-// The items of payment `isplata` in the order of DOH:KEYISPLATA.
-StoreCode readRsmItems(Store& store, std::int32_t isplata, std::vector<RsmItem>& out);
+// The payment with its payer and items, as the form reads them.
+struct RsmPayment {
+    PayerContext payer;           // with the place and street
+    std::vector<RsmItem> items;   // in the order of DOH:KEYISPLATA
+    Flags flags;                  // an amount paid out that does not fit its field
+    std::string refusal;          // the payer or an item's payee missing, named
+    const TableDef* failed = nullptr;  // the file a failed read came from
+};
+
+// Reads what the form of payment `isp` shows. A record the form cannot be made without (the
+// payer, an item's payee) that is missing answers NotFound with the refusal.
+StoreCode readRsm(Store& store, const Isplate& isp, RsmPayment& out);
 
 // Rows on one page B, and how many pages B the items fill.
 inline constexpr int rsmRowsPerPageB = 11;

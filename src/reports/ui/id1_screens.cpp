@@ -46,7 +46,10 @@ void xmlFile(ListPanel& list) {
     const Id1* h = list.highlighted<Id1>();
     if (!h) return;
     AppContext& ctx = list.context();
+    const ScreenFiles use(ctx, id1XmlFiles());
+    if (!use.ok()) return;
     const Id1XmlOutcome out = writeId1Xml(ctx.files, h->oznaka, ctx.dataDir);
+    for (const MessageBox& note : out.notes) ctx.messages.ask(note);
     MessageBox box{.title = "FORMIRAJ DATOTEKU", .text = out.poruka, .icon = Icon::Exclamation};
     if (out.written()) {
         box.text = "XML datoteka kreirana\n" + std::filesystem::absolute(out.path).lexically_normal().string();

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "records/store/warnings.h"
+#include "shell/messages.h"
 
 class QMessageBox;
 class QWidget;

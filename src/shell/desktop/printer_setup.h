@@ -1,7 +1,7 @@
 #pragma once
 // Print Setup: the platform's dialog choosing the printer (and its paper) that later printouts use.
 
-#include "records/store/warnings.h"
+#include "shell/messages.h"
 
 class QPrinter;
 class QWidget;

@@ -2,6 +2,7 @@
 
 #include "records/layouts/dohoci.h"
 #include "records/layouts/id1.h"
+#include "shell/screen_files.h"
 
 namespace pramo {
 namespace {
@@ -21,12 +22,12 @@ void copyLastContact(Store& store, Globals& glo) {
 
 }  // namespace
 
-bool puniGlobale(Files& files, const Clock& clock, Globals& glo) {
-    const FileUse use(files, {&Dohoci::table, &Id1::table});
+bool puniGlobale(AppContext& ctx) {
+    const ScreenFiles use(ctx, {&Dohoci::table, &Id1::table});
     if (!use.ok()) return false;
-    glo.vrstadoh = lastIncomeType(files.store());
-    glo.datumizvj = clock.today();
-    copyLastContact(files.store(), glo);
+    ctx.glo.vrstadoh = lastIncomeType(ctx.store);
+    ctx.glo.datumizvj = ctx.clock.today();
+    copyLastContact(ctx.store, ctx.glo);
     return true;
 }
 

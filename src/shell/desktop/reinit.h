@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "records/store/files.h"
+#include "shell/messages.h"
 
 namespace pramo {
 

@@ -10,14 +10,14 @@
 namespace pramo {
 
 Session::Session(Messages& messages, const Clock& clock, std::string dataDir, std::vector<DataUpgrade> upgrades)
-    : files_(store_, messages),
+    : files_(store_),
       ri_(files_),
       ctx_{store_, files_, ri_, messages, glo_, clock, std::move(dataDir)},
       upgrades_(std::move(upgrades)) {}
 
 bool Session::start() {
-    if (!openDatabase() || !puniGlobale(files_, ctx_.clock, glo_)) return false;
-    positions_.emplace(files_, std::initializer_list<const TableDef*>{&Pozicije::table});
+    if (!openDatabase() || !puniGlobale(ctx_)) return false;
+    positions_.emplace(ctx_, std::initializer_list<const TableDef*>{&Pozicije::table});
     if (!positions_->ok()) return false;
     upgrade();
     return true;

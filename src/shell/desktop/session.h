@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shell/app_context.h"
+#include "shell/screen_files.h"
 
 namespace pramo {
 
@@ -43,7 +44,7 @@ private:
     Globals glo_;
     AppContext ctx_;
     std::vector<DataUpgrade> upgrades_;
-    std::optional<FileUse> positions_;
+    std::optional<ScreenFiles> positions_;
 };
 
 }  // namespace pramo

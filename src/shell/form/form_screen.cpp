@@ -221,7 +221,6 @@ Response callForm(AppContext& ctx, const FormSpec& spec, Request request, Record
         showDeclarationFault(ctx.messages, spec.insertCaption, fault);
         return Response::Cancelled;
     }
-    ctx.glo.globalRequest = request;
     if (spec.window) return spec.window(ctx, spec, request, rec, parent);
     FormScreen form(ctx, spec, rec, request, parent);
     if (form.start()) runCalledWindow(form, parent);

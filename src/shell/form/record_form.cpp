@@ -71,7 +71,6 @@ const KeyDef* firstCollision(Store& store, const std::vector<const KeyDef*>& ord
 RecordForm::RecordForm(AppContext& ctx, const FormSpec& spec, RecordBuffer& rec, Request request)
     : ctx_(ctx), spec_(spec), rec_(rec), request_(request), original_(rec),
       history_(ctx.formHistory.of(&spec, *spec.table)) {
-    ctx_.glo.globalRequest = Request::None;
     ctx_.glo.globalResponse = Response::None;
 }
 
@@ -79,7 +78,7 @@ RecordForm::~RecordForm() { close(); }
 
 RecordForm::Step RecordForm::open() {
     for (const TableDef* t : filesOf(spec_)) {
-        files_.push_back(std::make_unique<FileUse>(ctx_.files, std::initializer_list<const TableDef*>{t}));
+        files_.push_back(std::make_unique<ScreenFiles>(ctx_, std::initializer_list<const TableDef*>{t}));
         if (!files_.back()->ok()) return Step::Close;
     }
     ctx_.ri.snap(*spec_.table, rec_.get());
@@ -95,7 +94,7 @@ RecordForm::Step RecordForm::open() {
 
 RecordForm::Step RecordForm::remove() {
     if (showWarning(ctx_.messages, ctx_.store, Warning::ConfirmDelete) != ButtonOk) return Step::Close;
-    while (ctx_.ri.remove(*spec_.table, rec_.get()) != RiResult::Done) {
+    while (riRemove(ctx_, *spec_.table, rec_.get()) != RiResult::Done) {
         if (showWarning(ctx_.messages, ctx_.store, Warning::DeleteRetry) != ButtonYes) return Step::Close;
     }
     response_ = Response::Completed;
@@ -132,7 +131,7 @@ RecordForm::Step RecordForm::saveChange() {
         return Step::Close;
     }
     for (;;) {
-        const RiResult r = ctx_.ri.update(*spec_.table, rec_.get());
+        const RiResult r = riUpdate(ctx_, *spec_.table, rec_.get());
         if (r == RiResult::Done) {
             response_ = Response::Completed;
             return Step::Close;

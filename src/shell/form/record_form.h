@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shell/app_context.h"
+#include "shell/screen_files.h"
 #include "shell/form/form_declaration.h"
 #include "shell/form/record_buffer.h"
 
@@ -63,7 +64,7 @@ private:
     RecordBuffer& history_;
     bool reserved_ = false;
     bool closed_ = false;
-    std::vector<std::unique_ptr<FileUse>> files_;
+    std::vector<std::unique_ptr<ScreenFiles>> files_;
 };
 
 }  // namespace pramo

@@ -51,7 +51,7 @@ ListPanel::ListPanel(AppContext& ctx, const ListSpec& spec, bool selecting, QWid
     : QWidget(parent), ctx_(ctx), spec_(spec), selecting_(selecting), page_(ctx.store, *spec.table),
       seek_(*spec.table), locatorTexts_(spec.tabs.size()), columnsKey_(memoryKey("Stupci", spec)) {
     const std::vector<const TableDef*> files = filesOf(spec);
-    files_ = std::make_unique<FileUse>(ctx.files, std::span<const TableDef* const>(files));
+    files_ = std::make_unique<ScreenFiles>(ctx, std::span<const TableDef* const>(files));
     for (const ColumnSpec& c : spec.columns) columns_.push_back(columnOf(c));
     for (const ColumnSpec& c : spec.below) belowColumns_.push_back(columnOf(c));
     page_.setCells([this](const RecordBuffer& rec, std::vector<std::string>& cells) { readCells(rec, cells); });

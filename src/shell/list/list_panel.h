@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/app_context.h"
+#include "shell/screen_files.h"
 #include "shell/list/list_page.h"
 #include "shell/list/list_declaration.h"
 
@@ -142,7 +143,7 @@ private:
     AppContext& ctx_;
     const ListSpec& spec_;
     bool selecting_;
-    std::unique_ptr<FileUse> files_;
+    std::unique_ptr<ScreenFiles> files_;
     std::vector<Column> columns_;
     std::vector<Column> belowColumns_;
     ListPage page_;

@@ -14,7 +14,6 @@ namespace pramo {
 
 ListScreen::ListScreen(AppContext& ctx, const ListSpec& spec, Request request, RecordBuffer* buffer, QWidget* parent)
     : QWidget(parent), ctx_(ctx), buffer_(buffer), memoryKey_(memoryKey("Liste", spec)) {
-    ctx_.glo.globalRequest = Request::None;
     ctx_.glo.globalResponse = Response::None;
     setWindowTitle(spec.caption);
     const bool selecting = request == Request::Select && buffer;
@@ -116,7 +115,6 @@ Response selectRecord(AppContext& ctx, const ListSpec& spec, RecordBuffer& buffe
         showDeclarationFault(ctx.messages, spec.caption, fault);
         return Response::Cancelled;
     }
-    ctx.glo.globalRequest = Request::Select;
     QDialog dialog(parent);
     dialog.setWindowTitle(spec.caption);
     auto* layout = new QVBoxLayout(&dialog);
@@ -136,7 +134,6 @@ QWidget* openList(AppContext& ctx, const ListSpec& spec) {
         showDeclarationFault(ctx.messages, spec.caption, fault);
         return nullptr;
     }
-    ctx.glo.globalRequest = Request::None;
     auto* screen = new ListScreen(ctx, spec);
     screen->setAttribute(Qt::WA_DeleteOnClose);
     return screen;
