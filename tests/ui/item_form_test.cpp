@@ -18,8 +18,10 @@ TEST_F(ItemFormTest, AWholeItemIsEnteredWithTheKeyboardAlone) {
     steps.then([](QWidget* form) {
              later(form, [form] {
                  keys(form, "", Qt::Key_Space);  // the payee's look-up button has the focus
-                 keys(form, "", Qt::Key_Space);  // then the type's
-                 keys(form, "1000");             // then the net
+                 EXPECT_EQ(form->focusWidget(), field(form, "NETO"));  // then the net (the type carried over)
+                 QTest::keyClick(form->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);  // back to the type's
+                 keys(form, "", Qt::Key_Space);
+                 keys(form, "1000");  // then the net
              });
          })
         .then([](QWidget* payees) { keys(payees, "hor"); })
@@ -183,12 +185,19 @@ TEST_F(ItemDispatchTest, CancellingAChangeKeepsTheLinesItHad) {
 }
 
 // A new item takes the last type used, or the next lower one, and starts with twelve named lines of 0.
+// The books' first item takes the first type instead of a lower one (the one below the default 21
+// is whatever the books numbered last).
 TEST_F(ItemDispatchTest, ANewItemStartsFromTheLastTypeUsed) {
     struct Case {
         std::uint8_t glo;
+        bool earlierItem;   // the books hold an item already (the cases without come first)
         const char* taken;  // the type's name as the form shows it
-    } cases[] = {{2, "Autorski honorar"}, {21, "Više stopa"}, {0, ""}};
+    } cases[] = {{21, false, "Ugovor o djelu"}, {2, false, "Autorski honorar"},
+                 {2, true, "Autorski honorar"}, {21, true, "Više stopa"}, {0, true, ""}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.glo) + (c.earlierItem ? " after an item" : " first"));
+        if (c.earlierItem && count(Dohoci::table) == 0) storedItem(2, "100");
+        const std::int32_t item = c.earlierItem ? 2 : 1;
         ctx().glo.vrstadoh = c.glo;
         ModalSteps steps;
         std::vector<std::string> names;
@@ -197,7 +206,7 @@ TEST_F(ItemDispatchTest, ANewItemStartsFromTheLastTypeUsed) {
         steps.then([&](QWidget* form) {
             names = column(*form->findChild<ListPanel*>(), 0);
             type = form->findChild<QLabel*>("VRSTA")->text();
-            lines = lineCount(1);
+            lines = lineCount(item);
             click(form, "Odustani");
         });
         runItem(Request::Insert, 0, steps);
