@@ -31,23 +31,6 @@ StoreCode typeAtOrBelow(Store& store, std::uint8_t wanted, std::uint8_t& type) {
     return c == StoreCode::NoMoreRecords ? StoreCode::Ok : c;
 }
 
-// The first item the books get (`item` is the one just reserved): the type of the books' default
-// number when there is one, else the first type. The type below a number nobody entered is
-// arbitrary (in the starter set the last one, a non-taxable allowance).
-StoreCode firstItemsType(Store& store, const Dohoci& item, std::uint8_t wanted, bool& first, std::uint8_t& type) {
-    std::int64_t items = 0;
-    Vrstedoh vrs;
-    vrs.oznaka = wanted;
-    if (auto c = store.count(Dohoci::table, items); !ok(c)) return c;
-    first = items == 1 && item.oznaka != 0;
-    if (!first || ok(store.get(Vrstedoh::keyOznaka, vrs))) return StoreCode::Ok;
-    Cursor cursor(store, Vrstedoh::keyOznaka);
-    cursor.set();
-    const StoreCode c = cursor.next(vrs);
-    if (ok(c)) type = vrs.oznaka;
-    return c == StoreCode::NoMoreRecords ? StoreCode::Ok : c;
-}
-
 StoreCode eraseLines(Store& store, std::int32_t item) {
     std::vector<Obracun> lines;
     if (auto c = readLines(store, item, lines); !ok(c)) return c;
@@ -90,11 +73,7 @@ StoreCode ItemEntry::primeNew() {
 }
 
 StoreCode ItemEntry::startNew(std::uint8_t defaultType) {
-    bool first = false;
-    doh_.vrstadohotka = defaultType;
-    if (auto c = firstItemsType(store_, doh_, defaultType, first, doh_.vrstadohotka); !ok(c)) return c;
-    if (!first)
-        if (auto c = typeAtOrBelow(store_, defaultType, doh_.vrstadohotka); !ok(c)) return c;
+    if (auto c = typeAtOrBelow(store_, defaultType, doh_.vrstadohotka); !ok(c)) return c;
     return inTransaction(store_, [&] { return writeLines(store_, doh_.oznaka, Lines{}); });
 }
 

@@ -41,8 +41,7 @@ public:
     // the payment and a net of 0.
     StoreCode primeNew();
     // The reserved new item: the income type `defaultType`, or the next lower one when no type has
-    // that number (it stays when there is none lower), and its twelve lines of 0. The books' first
-    // item takes the first type instead of a lower one.
+    // that number (it stays when there is none lower), and its twelve lines of 0.
     StoreCode startNew(std::uint8_t defaultType);
     // An item opened for change: its lines are remembered for a cancel.
     StoreCode startChange();

@@ -1,6 +1,6 @@
 // The keys a bookkeeper's first month walks through (tools/keyboard-walk walks it whole): Enter on
 // a focused look-up button, a look-up over an empty register, a municipality found by typing its
-// name, Enter in a form's list, a new payee's account after its bank.
+// name, Enter in a form's list, a new payee's bank chosen on its own tab.
 
 #include <QPushButton>
 
@@ -79,9 +79,9 @@ TEST_F(WalkKeys, EnterInAFormsListIsItsOk) {
     EXPECT_EQ(r, Response::Completed);
 }
 
-// A new payee's bank chosen, the account is typed next, as for a payer (a payee changed goes on to
-// the model, LookupFocus).
-TEST_F(WalkKeys, ANewPayeesAccountFollowsItsBank) {
+// A new payee's bank, none yet, is chosen as its tab opens; the model is typed next (unlike a
+// payer's account, the payee's goes after its model).
+TEST_F(WalkKeys, ANewPayeesModelFollowsItsBank) {
     Osobe oso;
     runForm(upisOsobe, Request::Insert, oso, [&](QWidget* modal) {
         FormScreen& form = formOf(modal);
@@ -90,7 +90,7 @@ TEST_F(WalkKeys, ANewPayeesAccountFollowsItsBank) {
         QApplication::setActiveWindow(&form);
         form.findChild<QTabWidget*>()->setCurrentIndex(2);  // "Bankovni račun" (Alt+B): its bank, none yet, opens the banks
         QTRY_VERIFY(choice.allDone());
-        QTRY_COMPARE(form.focusWidget(), entry(form, "RACUN"));  // once the list has gone
+        QTRY_COMPARE(form.focusWidget(), entry(form, "MODEL"));  // once the list has gone
         form.cancelButton()->click();
     });
 }

@@ -30,22 +30,6 @@ void tell(AppContext& ctx, const char* title, const std::string& text, bool done
     ctx.messages.ask(box);
 }
 
-struct XmlWritten {
-    bool created = false;
-    std::string said;  // what happened, for the user; empty when a file could not be opened (said already)
-};
-
-// Writes the XML return of submission `jopo`; where the file is, whole, so that the user finds it to file it.
-XmlWritten writeXml(AppContext& ctx, std::int32_t jopo) {
-    ScreenFiles use(ctx, {&Jopo::table, &Isplate::table, &Subjekti::table, &Mjesta::table, &Ulice::table,
-                            &Dohoci::table, &Osobe::table, &Opcine::table, &Vrstedoh::table, &Obracun::table,
-                            &Svasta::table});
-    if (!use.ok()) return {};
-    const ReturnFileOutcome o = writeReturnFile(ctx.store, ctx.clock, jopo, {ctx.dataDir, {}});
-    if (!o.created) return {.said = o.message};
-    return {.created = true, .said = o.message + "\n" + std::filesystem::absolute(o.path).lexically_normal().string()};
-}
-
 }  // namespace
 
 // The first submission of the books has no author to carry over: it is asked for, so that the
@@ -61,15 +45,8 @@ bool jopKreiranje(AppContext& ctx, std::int32_t isplata, RandomSource& random, Q
     AuthorOverride author;
     if (!carried.complete && !askAuthor(ctx, carried.last, author, parent)) return false;
     const SubmissionOutcome o = createSubmission(ctx.store, isplata, random, author);
-    if (o.status != SubmissionStatus::Created) {
-        tell(ctx, "JOP kreiranje", o.message, false);
-        return false;
-    }
-    // The return is what is filed next: its XML is written at once, as the submissions' list
-    // writes it (again, after a change there), and one box says both.
-    const XmlWritten xml = writeXml(ctx, o.jopo.oznaka);
-    tell(ctx, "JOP kreiranje", o.message + "\n" + xml.said, xml.created);
-    return true;
+    tell(ctx, "JOP kreiranje", o.message, o.status == SubmissionStatus::Created);
+    return o.status == SubmissionStatus::Created;
 }
 
 bool jopKreiranje(AppContext& ctx, std::int32_t isplata, QWidget* parent) {
@@ -78,9 +55,15 @@ bool jopKreiranje(AppContext& ctx, std::int32_t isplata, QWidget* parent) {
 }
 
 bool kreirajXmlDatoteku(AppContext& ctx, std::int32_t jopo, QWidget*) {
-    const XmlWritten xml = writeXml(ctx, jopo);
-    if (!xml.said.empty()) tell(ctx, "KREIRAJ XML DATOTEKU", xml.said, xml.created);
-    return xml.created;
+    ScreenFiles use(ctx, {&Jopo::table, &Isplate::table, &Subjekti::table, &Mjesta::table, &Ulice::table,
+                            &Dohoci::table, &Osobe::table, &Opcine::table, &Vrstedoh::table, &Obracun::table,
+                            &Svasta::table});
+    if (!use.ok()) return false;
+    const ReturnFileOutcome o = writeReturnFile(ctx.store, ctx.clock, jopo, {ctx.dataDir, {}});
+    // Where the file is, whole, so that the user finds it to file it.
+    const std::string said = o.created ? o.message + "\n" + std::filesystem::absolute(o.path).lexically_normal().string() : o.message;
+    tell(ctx, "KREIRAJ XML DATOTEKU", said, o.created);
+    return o.created;
 }
 
 }  // namespace pramo

@@ -13,9 +13,8 @@ struct AppContext;
 class RandomSource;
 
 // Creates the submission of payment `isplata` (serial number 1, a new identifier, the author of
-// the last submission, asked for when that has none), writes its XML return as
-// kreirajXmlDatoteku does and shows "OBRAZAC KREIRAN" with where the file is or why it was not
-// written; else why nothing was created. True when the submission was created.
+// the last submission, asked for when that has none) and shows "OBRAZAC KREIRAN" or why not.
+// True when it was created.
 bool jopKreiranje(AppContext& ctx, std::int32_t isplata, QWidget* parent);
 bool jopKreiranje(AppContext& ctx, std::int32_t isplata, RandomSource& random, QWidget* parent);
 

@@ -49,7 +49,7 @@ void payeeAccepted(FormScreen& form, std::string_view field) {
 
 void payeeLookedUp(FormScreen& form, std::string_view field) {
     addressLookedUp<Osobe>(form, field);
-    if (field == "BANKA" && !accountNext<Osobe>(form, field)) keepFocusOn(form, "MODEL");
+    if (field == "BANKA") keepFocusOn(form, "MODEL");
 }
 
 const std::vector<OptionSpec> daNe{{.text = "&DA", .value = "DA"}, {.text = "&NE", .value = "NE"}};

@@ -50,15 +50,6 @@ void addressLookedUp(FormScreen& form, std::string_view field) {
         keepFocusOn(form, "KUCNIBROJ");
 }
 
-// After a bank was chosen for a new person without an account, the account is typed next;
-// false when the focus was left where it was.
-template <class R>
-bool accountNext(FormScreen& form, std::string_view field) {
-    if (field != "BANKA" || form.request() != Request::Insert || !form.template as<R>().racun.blank()) return false;
-    keepFocusOn(form, "RACUN");
-    return true;
-}
-
 // The bank code of the person's bank, shown between the check digits and the account.
 template <class R>
 QString bankCodeOf(FormScreen& form) {

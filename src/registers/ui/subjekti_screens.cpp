@@ -6,9 +6,11 @@
 namespace pramo {
 namespace {
 
+// After a bank was chosen for a new payer without an account, the account is typed next.
 void payerLookedUp(FormScreen& form, std::string_view field) {
     addressLookedUp<Subjekti>(form, field);
-    accountNext<Subjekti>(form, field);
+    if (field == "BANKA" && form.request() == Request::Insert && form.as<Subjekti>().racun.blank())
+        keepFocusOn(form, "RACUN");
 }
 
 }  // namespace
