@@ -204,21 +204,16 @@ std::string text(const Lines& lines, bool json) {
     return out.str();
 }
 
-int refused(const BadArgument& bad) {
-    std::cerr << "pramo-cli calc: " << bad.text << "\n";
-    return ExitBadInput;
-}
-
 int calculator(Options& o) {
     const Terms t = termsFrom(o);
     const std::string from = o.has("--gross") ? "--gross" : "--net";
     const Money amount = o.ok() ? number<Money>(o, from, o[from], true) : Money{};
-    if (!o.ok()) return refused(*o.problem);
+    if (!o.ok()) return refused("calc", o.problem->text);
     Loc loc;
     Flags flags;
     const int year = SystemClock().today().year();
     const Lines lines = o.has("--gross") ? izbruta(t, amount, year, loc, flags) : calculate(t, amount, year, loc, flags);
-    if (flags.overflow) return refused({from + " '" + o[from] + "': obračunati iznosi ne stanu u svoja polja"});
+    if (flags.overflow) return refused("calc", from + " '" + o[from] + "': obračunati iznosi ne stanu u svoja polja");
     if (flags.divByZero) std::cerr << "pramo-cli calc: stope daju djelitelj nula; ti koraci uzimaju se kao 0\n";
     std::cout << text(lines, o.json);
     return ExitOk;
@@ -242,7 +237,7 @@ std::int32_t itemNumber(Options& o) {
 // Reads the item into `doh`; ExitOk, or the exit code after the message.
 int readItem(Options& o, DataDir& d, Dohoci& doh) {
     const StoreCode found = d.store.get(Dohoci::keyOznaka, doh);
-    if (found == StoreCode::NotFound) return refused({"--item " + o["--item"] + ": u " + d.dir + " nema tog dohotka"});
+    if (found == StoreCode::NotFound) return refused("calc", "--item " + o["--item"] + ": u " + d.dir + " nema tog dohotka");
     if (pramo::ok(found)) return ExitOk;
     std::cerr << "pramo-cli calc: dohoci: " << d.store.error().text() << "\n";
     return ExitFailed;
@@ -262,9 +257,9 @@ int calculateItem(DataDir& d, const Dohoci& doh, bool json) {
 int recalculateItem(Options& o) {
     Dohoci doh;
     doh.oznaka = itemNumber(o);
-    if (!o.ok()) return refused(*o.problem);
+    if (!o.ok()) return refused("calc", o.problem->text);
     DataDir d;
-    if (auto problem = openDataDir(o["--data"], false, d)) return refused({"--data: " + *problem});
+    if (auto problem = openDataDir(o["--data"], false, d)) return refused("calc", "--data: " + *problem);
     if (!openFiles(d, calculationFiles()))
         return ExitFailed;
     if (const int rc = readItem(o, d, doh); rc != ExitOk) return rc;
@@ -273,7 +268,7 @@ int recalculateItem(Options& o) {
 
 int run(const std::vector<std::string>& args) {
     Options o(args);
-    if (!o.ok()) return refused(*o.problem);
+    if (!o.ok()) return refused("calc", o.problem->text);
     return o.has("--data") || o.has("--item") ? recalculateItem(o) : calculator(o);
 }
 

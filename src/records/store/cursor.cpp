@@ -25,7 +25,7 @@ Cursor::Cursor(Store& store, const TableDef& physical) : store_(store), table_(&
 Cursor::~Cursor() = default;
 
 void Cursor::forget() {
-    ahead_.clear();
+    head_ = filled_ = 0;
     aheadExhausted_ = false;
     batch_ = firstBatch_;
 }
@@ -53,26 +53,11 @@ void Cursor::resetTo(const Position& p) {
 
 Position Cursor::position() const { return {key_, sortValue_, id_}; }
 
-// Statement text for reading on from the anchor (or from an edge of the order when open).
-std::string Cursor::sql(bool forward, bool fromEdge) const {
-    const std::string cols = sql::selectColumns(*table_);
-    const std::string from = " FROM " + sql::quoted(table_->name);
-    if (!key_) {
-        const std::string where = fromEdge ? "" : (forward ? " WHERE _id > ?2" : " WHERE _id < ?2");
-        return "SELECT " + cols + from + where + " ORDER BY _id" + (forward ? "" : " DESC") + " LIMIT ?3";
-    }
-    const std::string k = sql::quoted(key_->column());
-    std::string where;
-    if (fromEdge) where = " WHERE " + k + " IS NOT NULL";
-    else if (forward) where = " WHERE " + k + " >= ?1 AND (" + k + " > ?1 OR _id > ?2)";
-    else where = " WHERE " + k + " <= ?1 AND (" + k + " < ?1 OR _id < ?2)";
-    const std::string dir = forward ? "" : " DESC";
-    return "SELECT " + cols + ", " + k + from + where + " ORDER BY " + k + dir + ", _id" + dir + " LIMIT ?3";
-}
-
 StoreCode Cursor::fetch(bool forward) {
     const bool fromEdge = anchor_ == Anchor::Open;
-    Store::Stmt* stmt = store_.statement(sql(forward, fromEdge));
+    const void* owner = key_ ? static_cast<const void*>(key_) : table_;
+    const int use = sql::Page + (forward ? 0 : 1) + (fromEdge ? 2 : 0);
+    Store::Stmt* stmt = store_.statement(owner, use, [&] { return sql::page(*table_, key_, forward, fromEdge); });
     if (!stmt) return store_.error().code;
     StmtUse s(stmt->st);
     if (!fromEdge) {
@@ -83,30 +68,27 @@ StoreCode Cursor::fetch(bool forward) {
     }
     sqlite3_bind_int(s.get(), 3, batch_);
     const int sortCol = static_cast<int>(table_->fields.size()) + 2;
-    int rc, rows = 0;
+    int rc;
+    head_ = filled_ = 0;  // the records of the last batch are read into again
     while ((rc = sqlite3_step(s.get())) == SQLITE_ROW) {
-        auto b = std::make_unique<Buffered>(table_);
+        if (filled_ == ahead_.size()) ahead_.push_back(std::make_unique<Buffered>(table_));
+        Buffered* b = ahead_[filled_].get();
         if (const StoreCode c = store_.readRow(*table_, s.get(), b->rec); !ok(c)) {
-            // The records before it are given first; the next read starts at it and fails.
-            if (ahead_.empty()) return c;
-            aheadForward_ = forward;
-            aheadExhausted_ = false;
-            aheadWrites_ = store_.writeCount();
-            return StoreCode::Ok;
+            if (filled_ == 0) return c;
+            break;  // the records before it are given first; the next read starts at it and fails
         }
         if (key_) {
             const auto* p = static_cast<const char*>(sqlite3_column_blob(s.get(), sortCol));
             b->sortValue.assign(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(s.get(), sortCol)));
         }
-        ahead_.push_back(std::move(b));
-        ++rows;
+        ++filled_;
     }
-    if (rc != SQLITE_DONE) {
-        ahead_.clear();
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
+        filled_ = 0;
         return store_.fail(rc);
     }
     aheadForward_ = forward;
-    aheadExhausted_ = rows < batch_;
+    aheadExhausted_ = rc == SQLITE_DONE && filled_ < static_cast<std::size_t>(batch_);
     aheadWrites_ = store_.writeCount();
     batch_ = batch_ >= 64 ? 128 : batch_ * 2;
     return StoreCode::Ok;
@@ -115,19 +97,18 @@ StoreCode Cursor::fetch(bool forward) {
 StoreCode Cursor::read(bool forward, void* rec) {
     if (aheadForward_ != forward || aheadWrites_ != store_.writeCount()) {
         if (aheadForward_ != forward) batch_ = firstBatch_;
-        ahead_.clear();
+        head_ = filled_ = 0;
         aheadExhausted_ = false;
     }
-    if (ahead_.empty() && !aheadExhausted_) {
+    if (head_ == filled_ && !aheadExhausted_) {
         if (auto c = fetch(forward); !ok(c)) return c;
     }
-    if (ahead_.empty()) return store_.answer(StoreCode::NoMoreRecords);
-    const auto& b = ahead_.front();
-    table_->copy(rec, b->rec);
+    if (head_ == filled_) return store_.answer(StoreCode::NoMoreRecords);
+    Buffered& b = *ahead_[head_++];
+    table_->copy(rec, b.rec);
     anchor_ = Anchor::Exclusive;
-    sortValue_ = std::move(b->sortValue);
+    sortValue_.swap(b.sortValue);
     id_ = table_->row(rec).id;
-    ahead_.pop_front();
     return store_.answer(StoreCode::Ok);
 }
 

@@ -4,10 +4,10 @@
 // forgets them when anything is written, so its cost does not depend on the size of the file.
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "records/store/store.h"
 
@@ -53,7 +53,6 @@ private:
     StoreCode read(bool forward, void* rec);
     StoreCode fetch(bool forward);
     void forget();
-    std::string sql(bool forward, bool fromEdge) const;
 
     Store& store_;
     const TableDef* table_;
@@ -61,7 +60,10 @@ private:
     Anchor anchor_ = Anchor::Open;
     std::string sortValue_;  // the anchor in the key's order
     std::int64_t id_ = 0;
-    std::deque<std::unique_ptr<Buffered>> ahead_;
+    // The records read ahead, kept from batch to batch so that a row costs no allocation: those
+    // from head_ to filled_ are still to be given.
+    std::vector<std::unique_ptr<Buffered>> ahead_;
+    std::size_t head_ = 0, filled_ = 0;
     bool aheadForward_ = true;
     bool aheadExhausted_ = false;
     std::uint64_t aheadWrites_ = 0;

@@ -45,8 +45,10 @@ StoreCode Store::getRaw(const KeyDef& key, void* rec) {
     const auto v = encodeKey(key, rec);
     if (!v) return answer(StoreCode::NotFound);
     const TableDef& t = *key.table;
-    Stmt* s = statement("SELECT " + sql::selectColumns(t) + " FROM " + sql::quoted(t.name) + " WHERE " +
-                        sql::quoted(key.column()) + " = ?1 ORDER BY " + sql::quoted(key.column()) + ", _id LIMIT 1");
+    Stmt* s = statement(&key, sql::Get, [&] {
+        return "SELECT " + sql::selectColumns(t) + " FROM " + sql::quoted(t.name) + " WHERE " + sql::quoted(key.column()) +
+               " = ?1 ORDER BY " + sql::quoted(key.column()) + ", _id LIMIT 1";
+    });
     if (!s) return error_.code;
     StmtUse use(s->st);
     sqlite3_bind_blob(use.get(), 1, v->data(), static_cast<int>(v->size()), SQLITE_TRANSIENT);
@@ -55,7 +57,7 @@ StoreCode Store::getRaw(const KeyDef& key, void* rec) {
 
 StoreCode Store::addRaw(const TableDef& t, void* rec) {
     if (t.derive) t.derive(rec);
-    Stmt* s = statement(sql::insert(t));
+    Stmt* s = statement(&t, sql::Insert, [&] { return sql::insert(t); });
     if (!s) return error_.code;
     StmtUse use(s->st);
     int index = 1;
@@ -72,7 +74,7 @@ StoreCode Store::putRaw(const TableDef& t, void* rec) {
     RowRef& row = t.row(rec);
     if (row.id == 0) return answer(StoreCode::NoMoreRecords);
     if (t.derive) t.derive(rec);
-    Stmt* s = statement(sql::update(t));
+    Stmt* s = statement(&t, sql::Update, [&] { return sql::update(t); });
     if (!s) return error_.code;
     StmtUse use(s->st);
     int index = 1;
@@ -89,7 +91,7 @@ StoreCode Store::putRaw(const TableDef& t, void* rec) {
 
 StoreCode Store::eraseRaw(const TableDef& t, void* rec) {
     RowRef& row = t.row(rec);
-    Stmt* s = statement("DELETE FROM " + sql::quoted(t.name) + " WHERE _id = ?1");
+    Stmt* s = statement(&t, sql::Erase, [&] { return "DELETE FROM " + sql::quoted(t.name) + " WHERE _id = ?1"; });
     if (!s) return error_.code;
     StmtUse use(s->st);
     sqlite3_bind_int64(use.get(), 1, row.id);
@@ -102,7 +104,7 @@ StoreCode Store::eraseRaw(const TableDef& t, void* rec) {
 }
 
 StoreCode Store::regetRaw(const TableDef& t, const Position& p, void* rec) {
-    Stmt* s = statement("SELECT " + sql::selectColumns(t) + " FROM " + sql::quoted(t.name) + " WHERE _id = ?1");
+    Stmt* s = statement(&t, sql::Reget, [&] { return "SELECT " + sql::selectColumns(t) + " FROM " + sql::quoted(t.name) + " WHERE _id = ?1"; });
     if (!s) return error_.code;
     StmtUse use(s->st);
     sqlite3_bind_int64(use.get(), 1, p.id);
@@ -121,8 +123,9 @@ bool Store::collidesRaw(const KeyDef& key, const void* rec) {
     if (t.derive) t.derive(stored.get());
     const auto v = encodeKey(key, stored.get());
     if (!v) return false;
-    Stmt* s = statement("SELECT 1 FROM " + sql::quoted(t.name) + " WHERE " + sql::quoted(key.column()) +
-                        " = ?1 AND _id <> ?2 LIMIT 1");
+    Stmt* s = statement(&key, sql::Collides, [&] {
+        return "SELECT 1 FROM " + sql::quoted(t.name) + " WHERE " + sql::quoted(key.column()) + " = ?1 AND _id <> ?2 LIMIT 1";
+    });
     if (!s) return false;
     StmtUse use(s->st);
     sqlite3_bind_blob(use.get(), 1, v->data(), static_cast<int>(v->size()), SQLITE_TRANSIENT);
@@ -135,7 +138,7 @@ Position Store::positionRaw(const TableDef& t, const KeyDef* key, const void* re
 }
 
 StoreCode Store::count(const TableDef& t, std::int64_t& n) {
-    Stmt* s = statement("SELECT count(*) FROM " + sql::quoted(t.name));
+    Stmt* s = statement(&t, sql::Count, [&] { return "SELECT count(*) FROM " + sql::quoted(t.name); });
     if (!s) return error_.code;
     StmtUse use(s->st);
     const int rc = sqlite3_step(use.get());

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "records/store/atomic_file.h"
@@ -167,6 +168,16 @@ public:
         ~Stmt();
     };
     Stmt* statement(const std::string& sql);
+    // The statement `use` (sql::Use) of `owner`, a table's or a key's declaration, prepared once
+    // per connection: `text` makes its SQL the first time only, so a statement used over and over
+    // (a cursor's page, a get by key) is neither rebuilt nor looked up by its text.
+    template <class MakeText>
+    Stmt* statement(const void* owner, int use, MakeText text) {
+        if (const auto it = byUse_.find({owner, use}); it != byUse_.end()) return it->second;
+        Stmt* s = statement(text());
+        if (s) byUse_.emplace(std::pair{owner, use}, s);
+        return s;
+    }
     // The single text value of a query with one text parameter; nullopt when there is no row.
     StoreCode lookup(const std::string& query, std::string_view param, std::optional<std::string>& out);
     StoreCode fail(int sqliteCode);
@@ -210,6 +221,7 @@ private:
     StoreError error_;
     StoreError saved_;
     std::unordered_map<std::string, std::unique_ptr<Stmt>> statements_;
+    std::map<std::pair<const void*, int>, Stmt*> byUse_;  // into statements_
     std::map<const TableDef*, std::unique_ptr<Cursor>> cursors_;
 };
 

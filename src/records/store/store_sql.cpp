@@ -5,14 +5,12 @@ namespace {
 
 std::string columnType(const FieldDef& f) { return f.isText() ? "TEXT NOT NULL DEFAULT ''" : "INTEGER NOT NULL DEFAULT 0"; }
 
-std::string tableName(const TableDef& t) { return quoted(t.name); }
-
 }  // namespace
 
 std::string quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
 
 std::string createTable(const TableDef& t) {
-    std::string s = "CREATE TABLE " + tableName(t) + " (";
+    std::string s = "CREATE TABLE " + quoted(t.name) + " (";
     for (const FieldDef& f : t.fields) s += quoted(f.name) + " " + columnType(f) + ", ";
     s += "_id INTEGER PRIMARY KEY, _ver INTEGER";
     for (const KeyDef* k : t.keys) s += ", " + quoted(k->column()) + " BLOB";
@@ -35,7 +33,7 @@ std::vector<std::string> createIndexes(const TableDef& t) {
     std::vector<std::string> out;
     for (const KeyDef* k : t.keys) {
         out.push_back(std::string("CREATE ") + (k->unique ? "UNIQUE " : "") + "INDEX " + quoted(indexName(*k)) +
-                      " ON " + tableName(t) + " (" + quoted(k->column()) + ") WHERE " + quoted(k->column()) +
+                      " ON " + quoted(t.name) + " (" + quoted(k->column()) + ") WHERE " + quoted(k->column()) +
                       " IS NOT NULL");
     }
     return out;
@@ -50,8 +48,8 @@ std::vector<std::string> triggerNames(const TableDef& t) {
 std::vector<std::string> createTriggers(const TableDef& t) {
     const auto names = triggerNames(t);
     const std::string mark = " BEGIN INSERT OR IGNORE INTO _pramo_dirty(tbl) VALUES ('" + std::string(t.name) + "'); END";
-    return {"CREATE TRIGGER " + quoted(names[0]) + " AFTER INSERT ON " + tableName(t) + " WHEN NEW._ver IS NULL" + mark,
-            "CREATE TRIGGER " + quoted(names[1]) + " AFTER UPDATE ON " + tableName(t) +
+    return {"CREATE TRIGGER " + quoted(names[0]) + " AFTER INSERT ON " + quoted(t.name) + " WHEN NEW._ver IS NULL" + mark,
+            "CREATE TRIGGER " + quoted(names[1]) + " AFTER UPDATE ON " + quoted(t.name) +
                 " WHEN NEW._ver IS OLD._ver" + mark};
 }
 
@@ -71,20 +69,36 @@ std::string insert(const TableDef& t) {
         cols += quoted(k->column()) + ", ";
         vals += "?, ";
     }
-    return "INSERT INTO " + tableName(t) + " (" + cols + "_ver) VALUES (" + vals + "?)";
+    return "INSERT INTO " + quoted(t.name) + " (" + cols + "_ver) VALUES (" + vals + "?)";
 }
 
 std::string update(const TableDef& t) {
-    std::string s = "UPDATE " + tableName(t) + " SET ";
+    std::string s = "UPDATE " + quoted(t.name) + " SET ";
     for (const FieldDef& f : t.fields) s += quoted(f.name) + " = ?, ";
     for (const KeyDef* k : t.keys) s += quoted(k->column()) + " = ?, ";
     return s + "_ver = _ver + 1 WHERE _id = ? AND _ver = ?";
 }
 
 std::string updateKeys(const TableDef& t) {
-    std::string s = "UPDATE " + tableName(t) + " SET ";
+    std::string s = "UPDATE " + quoted(t.name) + " SET ";
     for (const KeyDef* k : t.keys) s += quoted(k->column()) + " = ?, ";
     return s + "_ver = coalesce(_ver, 0) + 1 WHERE _id = ?";
+}
+
+std::string page(const TableDef& t, const KeyDef* key, bool forward, bool fromEdge) {
+    const std::string cols = selectColumns(t);
+    const std::string from = " FROM " + quoted(t.name);
+    if (!key) {
+        const std::string where = fromEdge ? "" : (forward ? " WHERE _id > ?2" : " WHERE _id < ?2");
+        return "SELECT " + cols + from + where + " ORDER BY _id" + (forward ? "" : " DESC") + " LIMIT ?3";
+    }
+    const std::string k = quoted(key->column());
+    std::string where;
+    if (fromEdge) where = " WHERE " + k + " IS NOT NULL";
+    else if (forward) where = " WHERE " + k + " >= ?1 AND (" + k + " > ?1 OR _id > ?2)";
+    else where = " WHERE " + k + " <= ?1 AND (" + k + " < ?1 OR _id < ?2)";
+    const std::string dir = forward ? "" : " DESC";
+    return "SELECT " + cols + ", " + k + from + where + " ORDER BY " + k + dir + ", _id" + dir + " LIMIT ?3";
 }
 
 }  // namespace pramo::sql

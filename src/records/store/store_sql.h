@@ -21,5 +21,13 @@ std::string selectColumns(const TableDef& t);     // _id, _ver, then every field
 std::string insert(const TableDef& t);
 std::string update(const TableDef& t);
 std::string updateKeys(const TableDef& t);        // rewrites the key columns of one row
+// A cursor's page: the next (or previous) ?3 rows from the anchor ?1 (the key's sort value), ?2
+// (the row), or from an edge of the order; every field, then the key's sort value. A null key
+// reads the file's physical order.
+std::string page(const TableDef& t, const KeyDef* key, bool forward, bool fromEdge);
+
+// What a statement the store keeps prepared for a table or a key is for (Store::statement); a
+// page takes Page plus 1 when it reads backwards and 2 when it starts from an edge.
+enum Use : int { Get, Insert, Update, Erase, Reget, Collides, Count, Page };
 
 }  // namespace pramo::sql

@@ -56,6 +56,29 @@ std::string valueProblem(const FieldDef& f, sqlite3_stmt* st, int col) {
     return f.isText() ? textProblem(f, st, col) : numberProblem(f, st, col);
 }
 
+// Sets `f` from column `col` of the current row when the field can hold the value, reading the
+// column once (the check of a row costs no more reads than the row itself); false when it cannot.
+// The column's value is read through its sqlite3_value, safe as the connection has one thread. A
+// text of no more bytes than the field has places has no more characters either.
+bool readValue(const FieldDef& f, sqlite3_stmt* st, int col, void* rec) {
+    sqlite3_value* value = sqlite3_column_value(st, col);
+    const int type = sqlite3_value_type(value);
+    if (!f.isText()) {
+        if (type != SQLITE_INTEGER) return false;  // before any read converts it
+        const std::int64_t v = sqlite3_value_int64(value);
+        if (v < f.minValue() || v > f.maxValue()) return false;
+        f.setInt(rec, v);
+        return true;
+    }
+    if (type != SQLITE_TEXT) return false;
+    const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    const std::string_view text(p ? p : "", static_cast<std::size_t>(sqlite3_value_bytes(value)));
+    const auto places = static_cast<std::size_t>(f.size);
+    if (text.size() > places && characters(text) > places) return false;
+    f.setText(rec, text);
+    return true;
+}
+
 // The same, and for a text also bytes that are not UTF-8 (which a record is still read with, so
 // that the program can show and correct it, but which no document may carry).
 std::string storedValueProblem(const FieldDef& f, sqlite3_stmt* st, int col) {
@@ -90,15 +113,9 @@ StoreCode Store::readRow(const TableDef& t, sqlite3_stmt* st, void* rec, bool& d
     row.version = sqlite3_column_int64(st, 1);
     int col = 2;
     for (const FieldDef& f : t.fields) {
-        if (const std::string why = valueProblem(f, st, col); !why.empty()) {
-            error_ = {StoreCode::LayoutMismatch, "Neispravna vrijednost: " + where(t, row.id, f) + why, 0, {}};
+        if (!readValue(f, st, col, rec)) {
+            error_ = {StoreCode::LayoutMismatch, "Neispravna vrijednost: " + where(t, row.id, f) + valueProblem(f, st, col), 0, {}};
             return StoreCode::LayoutMismatch;
-        }
-        if (f.isText()) {
-            const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
-            f.setText(rec, std::string_view(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(st, col))));
-        } else {
-            f.setInt(rec, sqlite3_column_int64(st, col));
         }
         ++col;
     }
