@@ -69,6 +69,7 @@ TEST(DataDirDecision, OpensWhatHoldsBooksAndAsksOtherwise) {
         {"", "home", "", "", "home/pramo-podaci"},  // the first start from a menu
         {"", "empty", "empty", "", "empty"},        // its books are gone: asked, proposing it again
         {"", "empty", "gone", "", "gone"},
+        {"", "empty", "", "", "empty"},  // started in an empty directory made for the books
     };
     const Places p;
     for (const Case& c : cases) {

@@ -167,6 +167,7 @@ TEST_F(JoppdScreens, TheFirstSubmissionAsksForItsAuthor) {
         ModalSteps steps;
         steps.then([&](QWidget* form) {
             EXPECT_EQ(form->windowTitle(), "Autor JOPPD obrasca");
+            EXPECT_TRUE(form->findChild<QLabel*>()->text().startsWith("Ovo je prvi JOPPD obrazac."));  // none before it
             const auto entries = form->findChildren<QLineEdit*>();
             ASSERT_EQ(entries.size(), 3);
             for (const auto& row : c.typed) {

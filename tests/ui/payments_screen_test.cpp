@@ -104,10 +104,16 @@ TEST_F(PaymentsScreen, CommandsAndPrinterKind) {
     }
     for (const char* m : {"RSm - A", "RSm - B", "IDD", "ID-1"}) EXPECT_NE(menuEntry(m), nullptr) << m;
     EXPECT_EQ(menuEntry("RSm - A")->shortcut(), QKeySequence("Ctrl+A"));
-    EXPECT_EQ(test::buttonNamed(&s, "JOP kreiranje")->toolTip(), "Priprema podataka za formiranje xml obrasca");
+    EXPECT_EQ(test::buttonNamed(&s, "JOP kreiranje")->toolTip(), "Priprema podataka za formiranje xml obrasca (F7)");
+    EXPECT_EQ(test::buttonNamed(&s, "HUB3A")->toolTip(), "Dugme za ispis naloga za plaćanje (HUB1-1) (F9)");
     EXPECT_EQ(s.payments()->button(ListButton::Insert)->toolTip(), "Brza tipka - numeričko +");
     EXPECT_EQ(s.printer(), PrinterKind::Matrix);
-    test::buttonNamed(&s, "HUB3A")->click();  // no payment highlighted: nothing to print
+    QTest::keyClick(s.payments()->view(), Qt::Key_F9);  // HUB3A; no payment highlighted: nothing to print
+    EXPECT_EQ(s.printer(), PrinterKind::Laser);
+    test::buttonNamed(&s, "Matrični")->click();
+    QAbstractButton* hub3a = test::buttonNamed(&s, "HUB3A");
+    hub3a->setFocus();
+    QTest::keyClick(hub3a, Qt::Key_Return);  // Enter on the focused button runs it
     EXPECT_EQ(s.printer(), PrinterKind::Laser);
 }
 

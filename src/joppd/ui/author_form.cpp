@@ -21,8 +21,10 @@ public:
     AuthorForm(AppContext& ctx, const Jopo& last, QWidget* parent) : QDialog(parent), ctx_(ctx) {
         setWindowTitle("Autor JOPPD obrasca");
         auto* layout = new QVBoxLayout(this);
-        auto* note = new QLabel("Zadnji JOPPD obrazac nema upisanog autora. Upišite tko sastavlja obrasce;\n"
-                                "novi obrazac ga pamti i sljedeći ga preuzimaju.", this);
+        // The books' first submission has no last one to speak of.
+        const QString why = last.oznaka == 0 ? "Ovo je prvi JOPPD obrazac." : "Zadnji JOPPD obrazac nema upisanog autora.";
+        auto* note = new QLabel(why + " Upišite tko sastavlja obrasce;\n"
+                                      "novi obrazac ga pamti i sljedeći ga preuzimaju.", this);
         layout->addWidget(note);
         auto* fields = new QFormLayout;
         ime_ = entry(fields, "Ime autora:", last.imeautora.view(), decltype(Jopo::imeautora)::capacity);

@@ -79,7 +79,7 @@ const ListSpec jopoObrasci{
 void registerJoppdScreens(ScreenRegistry& registry) {
     registry.add(MenuCommand::JopObrasci, jopoObrasci);
     registry.command({"JOP - A", {}, {}, CommandPlace::Jop, when(&ReportArgs::payment, reportCommand(joppdIspisReport))});
-    registry.command({"JOP kreiranje", "Priprema podataka za formiranje xml obrasca", {}, CommandPlace::Jop,
+    registry.command({"JOP kreiranje", "Priprema podataka za formiranje xml obrasca", QKeySequence(Qt::Key_F7), CommandPlace::Jop,
                       when(&ReportArgs::payment, [](CommandCall& c) { jopKreiranje(c.ctx, c.args.payment, c.window); })});
     registry.command({"JOP - B", {}, {}, CommandPlace::Jop, when(&ReportArgs::payment, reportCommand(joppBStranaReport))});
 }

@@ -55,6 +55,9 @@ public:
     ~ItemForm() override { closing_ = true; }
 
     bool start() {
+        Globals& glo = flow_.context().glo;
+        const bool payeeFirst = glo.akcija == payeeFirstAction;
+        glo.akcija = "";
         if (!flow_.open()) return false;
         lines_->setOwner(&flow_.record());
         slots_->setOwner(&flow_.record());
@@ -63,6 +66,9 @@ public:
         refresh();
         if (flow_.request() == Request::Insert) payeeButton_->setFocus();
         else neto_->setFocus();
+        // A new item is a payee's first: the choice opens once the form is on the screen.
+        if (payeeFirst && flow_.request() == Request::Insert && flow_.item().djelatnik == 0)
+            QTimer::singleShot(0, this, &ItemForm::choosePayee);
         return true;
     }
     Response response() const { return flow_.response(); }
@@ -99,6 +105,7 @@ private:
     std::optional<Money> amountIn(QLineEdit* e);
     void choosePayee();
     void chooseType();
+    void typeNet();
     void izracun();
     void fromGross();
     void kriznica();
@@ -116,6 +123,7 @@ private:
     QLabel* stopaPrireza_ = nullptr;
     QLabel* porezStopa_ = nullptr;
     QPushButton* typeButton_ = nullptr;
+    QPushButton* ok_ = nullptr;
     QLabel* type_ = nullptr;
     QLineEdit* neto_ = nullptr;
     QLabel* drugiStup_ = nullptr;
@@ -259,6 +267,7 @@ QWidget* ItemForm::buildButtons() {
     layout->addStretch(1);
     auto* ok = new QPushButton("OK", row);
     ok->setDefault(true);
+    ok_ = ok;
     connect(ok, &QPushButton::clicked, this, &ItemForm::accept);
     auto* cancel = new QPushButton("Odustani", row);
     cancel->setFocusPolicy(Qt::NoFocus);  // cancelling does not accept the entry being left
@@ -333,7 +342,7 @@ void ItemForm::choosePayee() {
     if (chooseRecord(flow_.context(), oso, this) != Response::Completed) return;
     flow_.choosePayee(oso.oznaka);
     refresh();
-    typeButton_->setFocus();
+    typeNet();  // the type stays as the last item's (one Shift+Tab back)
 }
 
 void ItemForm::chooseType() {
@@ -342,8 +351,15 @@ void ItemForm::chooseType() {
     if (chooseRecord(flow_.context(), vrs, this) != Response::Completed) return;
     flow_.chooseType(vrs.oznaka);
     refresh();
+    typeNet();
+}
+
+// The net is typed next and Enter is OK's again: the look-up's button, focused when its list
+// opened over a window not yet active, may have kept the default.
+void ItemForm::typeNet() {
     neto_->setFocus();
     neto_->selectAll();
+    ok_->setDefault(true);
 }
 
 void ItemForm::izracun() {

@@ -19,6 +19,10 @@ namespace pramo {
 
 extern const FormSpec updateDohoci;
 
+// GLO:AKCIJA of a new item entered from the payment form's list: its form opens on the choice of
+// the payee (the form clears it).
+inline constexpr const char* payeeFirstAction = "OdaberiDjelatnika";
+
 Response openItemForm(AppContext& ctx, Request request, Dohoci& doh, QWidget* parent);
 
 }  // namespace pramo

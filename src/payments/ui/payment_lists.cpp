@@ -124,6 +124,7 @@ const ListSpec upisIsplateDohoci{
     .buttonTips = {{ListButton::Insert, "Unos novog primatelja"},
                    {ListButton::Change, "Promjene za odabranog primatelja"},
                    {ListButton::Delete, "Briši odabranog primatelja"}},
+    .hooks = {.primeInsert = primeWith<Dohoci>([](ListPanel& list, Dohoci&) { list.context().glo.akcija = payeeFirstAction; })},
 };
 
 const FormSpec upisIsplate{

@@ -47,6 +47,13 @@ const std::vector<DocumentCommand>& commandsOf(const AppContext& ctx) {
     return ctx.screens ? ctx.screens->commands() : none;
 }
 
+// A command's tool tip names its key, so that it is found without the mouse.
+QString tipWithKey(const DocumentCommand& c) {
+    if (c.key.isEmpty()) return c.toolTip;
+    const QString key = c.key.toString(QKeySequence::NativeText);
+    return c.toolTip.isEmpty() ? QStringLiteral("Tipka %1").arg(key) : QStringLiteral("%1 (%2)").arg(c.toolTip, key);
+}
+
 }  // namespace
 
 IsplateScreen::IsplateScreen(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
@@ -137,7 +144,7 @@ QWidget* IsplateScreen::buildPeriod() {
 // The command's action (its key works anywhere in the window); a command not available is disabled.
 QAction* IsplateScreen::commandAction(const DocumentCommand& c) {
     auto* a = new QAction(c.text, this);
-    a->setToolTip(c.toolTip);
+    a->setToolTip(tipWithKey(c));
     a->setShortcut(c.key);
     a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     a->setEnabled(static_cast<bool>(c.run));
@@ -157,8 +164,8 @@ QBoxLayout* IsplateScreen::commandRow(CommandPlace place, QWidget* parent) {
         if (c.place != place) continue;
         QAction* a = commandAction(c);
         auto* b = new QPushButton(c.text, parent);
-        b->setAutoDefault(false);
-        b->setToolTip(c.toolTip);
+        b->setAutoDefault(true);  // Enter on the focused command runs it
+        b->setToolTip(tipWithKey(c));
         b->setEnabled(a->isEnabled());
         connect(b, &QPushButton::clicked, a, &QAction::trigger);
         row->addWidget(b);
@@ -205,7 +212,7 @@ QWidget* IsplateScreen::buildParam() {
     auto* layout = new QHBoxLayout(box);
     for (QLabel*& l : paramLabels_) l = new QLabel(box);
     auto* choose = new QPushButton("...", box);
-    choose->setAutoDefault(false);
+    choose->setAutoDefault(true);
     connect(choose, &QPushButton::clicked, this, &IsplateScreen::choosePrinterParam);
     layout->addWidget(choose);
     layout->addWidget(paramLabels_[0]);

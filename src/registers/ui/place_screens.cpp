@@ -46,7 +46,7 @@ const FormSpec upisMjesta{
     .changeCaption = "Promjene - mjesta",
     .fields = {{.field = "NAZIV", .label = "Naziv:"},
                {.field = "OPCINA", .label = "Općina:",
-                .lookup = {.list = &odabirOpcine, .key = &Opcine::keyOznaka, .shown = "NAZIV"}},
+                .lookup = {.list = &odabirOpcine, .key = &Opcine::keyOznaka, .shown = "NAZIV", .openWhenUnmatched = true}},
                {.field = "POSTBROJ", .label = "Post Broj:"}},
     .hooks = {.accepted = municipalityTyped, .validate = placeComplete},
 };

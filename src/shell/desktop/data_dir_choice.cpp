@@ -45,7 +45,11 @@ DataDirDecision decideDataDir(const DataDirPlaces& places) {
     if (!places.given.empty()) return {.open = places.given};
     if (holdsBooks(places.current)) return {.open = places.current};
     if (!places.remembered.empty() && holdsBooks(places.remembered)) return {.open = places.remembered};
-    return {.proposal = places.remembered.empty() ? places.home / proposedName : places.remembered};
+    if (!places.remembered.empty()) return {.proposal = places.remembered};
+    // Started from a shell in an empty directory of its own: the user made it for the books.
+    std::error_code ec;
+    const bool emptyOwn = places.current != places.home && fs::is_directory(places.current, ec) && fs::is_empty(places.current, ec);
+    return {.proposal = emptyOwn ? places.current : places.home / proposedName};
 }
 
 std::optional<QString> prepareDataDir(const fs::path& given) {

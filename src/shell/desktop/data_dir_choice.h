@@ -26,7 +26,9 @@ struct DataDirPlaces {
 // The directory to open without asking, or else what to propose when the user is asked.
 struct DataDirDecision {
     std::filesystem::path open;      // empty: ask
-    std::filesystem::path proposal;  // the directory used last when it holds no books any more, else ~/pramo-podaci
+    // The directory used last when it holds no books any more, else the current directory when it
+    // is empty (and not the home directory), else ~/pramo-podaci.
+    std::filesystem::path proposal;
 };
 
 // A remembered directory that holds no books any more (deleted, or on a drive not mounted) is

@@ -123,7 +123,7 @@ void MainWindow::buildToolBar() {
         button->setToolTip(QString::fromUtf8(def.tip));
         button->setEnabled(exists(def.command));
         const MenuCommand command = def.command;
-        connect(button, &QToolButton::clicked, this, [this, command] { openScreen(command); });
+        connect(button, &QToolButton::clicked, this, [this, command] { showScreen(command); });
         bar->addWidget(button);
         if (const QString shared = altKeys_->sharedKeyTip(button->text()); !shared.isEmpty())
             button->setToolTip(def.tip[0] ? button->toolTip() + '\n' + shared : shared);
@@ -162,7 +162,7 @@ bool MainWindow::exists(const Command& command) const {
 }
 
 void MainWindow::run(const Command& command) {
-    if (const auto* screen = std::get_if<MenuCommand>(&command)) openScreen(*screen);
+    if (const auto* screen = std::get_if<MenuCommand>(&command)) showScreen(*screen);
     else runFrameCommand(std::get<FrameCommand>(command));
 }
 
@@ -193,7 +193,16 @@ QMdiSubWindow* MainWindow::openScreen(MenuCommand command) {
     screen->show();
     area_->setActiveSubWindow(sub);
     screen->setFocus(Qt::OtherFocusReason);  // a screen's focus proxy says where work starts (a list: its rows)
+    opened_[command] = sub;
     return sub;
+}
+
+QMdiSubWindow* MainWindow::showScreen(MenuCommand command) {
+    QMdiSubWindow* open = opened_[command];
+    if (!open || !open->isVisible()) return openScreen(command);
+    if (open->isMinimized()) open->showNormal();
+    area_->setActiveSubWindow(open);
+    return open;
 }
 
 // The child window whose widget holds the focus, or null.

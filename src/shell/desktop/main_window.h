@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <map>
 #include <memory>
 
 #include "shell/desktop/main_menu.h"
@@ -34,6 +35,9 @@ public:
     // Starts the screen of `command` as a new child window, beside any instance already open.
     // Null when that screen does not exist.
     QMdiSubWindow* openScreen(MenuCommand command);
+    // The menu's and toolbar's way: the child window of `command` already open comes forward with
+    // its focus where it was; else the screen starts as openScreen starts it.
+    QMdiSubWindow* showScreen(MenuCommand command);
 
 protected:
     // Closing the frame closes every child window first; a child that refuses keeps it open.
@@ -59,6 +63,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
     AltKeys* altKeys_ = nullptr;  // Alt letters shared by menus, toolbar and the child window
     QPointer<QWidget> lastField_;  // the text field last focused, for Edit → Cut/Copy/Paste
+    std::map<MenuCommand, QPointer<QMdiSubWindow>> opened_;  // the child window each command opened last
 };
 
 }  // namespace pramo

@@ -86,7 +86,7 @@ QWidget* FormScreen::buildField(Field& f, QWidget* page) {
     layout->setContentsMargins(0, 0, 0, 0);
     if (fs.kind == FieldKind::Button) {
         f.button = new QPushButton(fs.label, f.row);
-        f.button->setAutoDefault(false);
+        f.button->setAutoDefault(true);  // Enter on the focused button presses it, not the form's OK
         connect(f.button, &QPushButton::clicked, this, [this, &fs] { fs.action(*this); });
         layout->addWidget(f.button);
         if (fs.shown) {
@@ -137,7 +137,7 @@ void FormScreen::buildEntry(Field& f, QHBoxLayout* layout) {
     const FieldSpec& fs = *f.spec;
     if (lookupList(fs)) {
         f.button = new QPushButton(fs.lookup.buttonText, f.row);
-        f.button->setAutoDefault(false);
+        f.button->setAutoDefault(true);  // Enter on the focused look-up opens it, not the form's OK
         connect(f.button, &QPushButton::clicked, this, [this, &fs] { openLookup(fs.field); });
         layout->addWidget(f.button);
     }
@@ -150,6 +150,8 @@ void FormScreen::buildEntry(Field& f, QHBoxLayout* layout) {
     f.entry->installEventFilter(this);
     f.entry->setFixedWidth(entryWidth(*f.entry, *f.def, fs.maxLength));
     layout->addWidget(f.entry);
+    // Tab reaches the entry first where the entry opens the list by itself, the button after it.
+    if (f.button && fs.lookup.openWhenUnmatched) QWidget::setTabOrder(f.entry, f.button);
     for (const StepButton& s : fs.steps) {
         auto* b = new QToolButton(f.row);
         b->setText(s.text);

@@ -87,6 +87,7 @@ bool ListPanel::commandKey(QKeyEvent* key) {
     if (key->key() == Qt::Key_Insert) insertRecord();
     else if (key->key() == Qt::Key_Delete) deleteRecord();
     else if (enter && selecting_ && !(key->modifiers() & Qt::ControlModifier)) selectRecord();
+    else if (enter && owner_ && !(key->modifiers() & Qt::ControlModifier)) return false;  // on a form: its OK, as in its fields
     else if (enter) changeRecord();  // Ctrl+Enter changes in select mode too
     else if (key->key() == Qt::Key_Backspace) backspaceLocator();
     else if (!key->text().isEmpty() && key->text().at(0).isPrint() &&

@@ -196,7 +196,7 @@ QWidget* ListPanel::buildButtons() {
     auto add = [&](ListButton b, const QString& text, void (ListPanel::*command)()) {
         if (!spec_.buttons.testFlag(b)) return;
         auto* button = new QPushButton(text, row);
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);  // Enter on the focused button presses it
         for (const auto& [which, tip] : spec_.buttonTips)
             if (which == b) button->setToolTip(tip);
         connect(button, &QPushButton::clicked, this, command);
@@ -209,7 +209,7 @@ QWidget* ListPanel::buildButtons() {
     add(ListButton::Select, buttonCaption(ListButton::Select), &ListPanel::selectRecord);
     for (const ExtraButton& extra : spec_.extraButtons) {
         auto* button = new QPushButton(extra.text, row);
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         button->setToolTip(extra.toolTip);
         if (!extra.shortcut.isEmpty()) button->setShortcut(extra.shortcut);
         connect(button, &QPushButton::clicked, this, [this, &extra] { extra.action(*this); });

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "shell/called_window.h"
@@ -101,6 +102,16 @@ void ListScreen::choose() {
     finish(Response::Completed);
 }
 
+bool ListScreen::enterFirstToChoose() {
+    const ListSpec& spec = main_->spec();
+    if (!buffer_ || !main_->page().empty() || !spec.form || !spec.buttons.testFlag(ListButton::Insert)) return false;
+    connect(main_, &ListPanel::formReturned, this, [this](Request request, Response response) {
+        if (request == Request::Insert && response == Response::Completed) choose();
+    }, Qt::SingleShotConnection);
+    QTimer::singleShot(0, main_, &ListPanel::insertRecord);  // once the list is on the screen
+    return true;
+}
+
 void ListScreen::finish(Response response) {
     if (finished_) return;
     finished_ = true;
@@ -123,6 +134,7 @@ Response selectRecord(AppContext& ctx, const ListSpec& spec, RecordBuffer& buffe
     layout->addWidget(screen);
     QObject::connect(screen, &ListScreen::finished, &dialog, [&dialog] { dialog.done(0); });
     screen->setFocus();  // the rows have the focus: typing locates at once
+    screen->enterFirstToChoose();  // nothing to choose from yet: the first record is entered
     runCalledWindow(dialog, parent);
     const Response r = screen->response();
     ctx.glo.globalResponse = r;

@@ -26,6 +26,9 @@ public:
     ListPanel* panel() const { return main_; }
     ListPanel* panelOf(const ListSpec& spec) const;  // the main list or one linked to it
     Response response() const { return response_; }
+    // A choice from a list with nothing in it: the form enters the first record, which is chosen
+    // once saved; false (nothing done) when the list holds records or takes none.
+    bool enterFirstToChoose();
 
 signals:
     void finished();
