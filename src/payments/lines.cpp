@@ -1,6 +1,6 @@
 #include "payments/lines.h"
 
-#include "records/store/key_walk.h"
+#include "records/store/key_range.h"
 #include "records/layouts/svasta.h"
 
 namespace pramo {
@@ -63,11 +63,7 @@ StoreCode readAmount(Store& store, std::int32_t item, Pozicija position, Money& 
 }
 
 StoreCode readLines(Store& store, std::int32_t item, std::vector<Obracun>& lines) {
-    lines.clear();
-    return walkNumber(store, Obracun::keyDohodak, lineOf(item, 0), [&lines](const Obracun& obr) {
-        lines.push_back(obr);
-        return StoreCode::Ok;
-    });
+    return readEqual(store, Obracun::keyDohodak, lineOf(item, 0), lines);
 }
 
 StoreCode readPaymentMethod(Store& store, std::int32_t item, std::int16_t& method) {

@@ -24,8 +24,8 @@ StoreCode writeLines(Store& store, std::int32_t item, const Lines& lines);
 StoreCode readLine(Store& store, std::int32_t item, Pozicija position, Obracun& line);
 // The amount of one line; zero when the item has no line of that position.
 StoreCode readAmount(Store& store, std::int32_t item, Pozicija position, Money& amount);
-// All lines of an item in the order they were added. Uses a cursor of its own, so the file's
-// shared order is left where it was.
+// All lines of an item in the order they were added, by one read that ends at the item's last
+// line. The file's shared order is left where it was.
 StoreCode readLines(Store& store, std::int32_t item, std::vector<Obracun>& lines);
 
 // The payment methods 1 to 7 offered for an item, and the one documents use when it has none.
