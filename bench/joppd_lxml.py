@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The JOPPD return of one payment made the way ERP modules commonly make it: the rows read with
-sqlite3 in one join (joppd_rows.sql), the document built as an lxml tree, validated with lxml's XMLSchema and
-written out. joppd_bench runs it beside the program's own return, as the yardstick.
+sqlite3 in one join (joppd_rows.sql), the document built as an lxml tree, validated with lxml's
+XMLSchema and written out. joppd_bench runs it beside the program's own return, as a yardstick.
 
     joppd_lxml.py DATABASE PAYMENT SCHEMA OUTPUT
 

@@ -46,6 +46,26 @@ void printRatios(const RatioReporter& reporter, const std::vector<Ratio>& ratios
     }
 }
 
+// Starts `args` with its output thrown away and what it says on stderr going to `said`.
+bool spawnQuiet(std::vector<char*>& args, int said, pid_t& pid) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, said, STDERR_FILENO);
+    const int spawned = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return spawned == 0;
+}
+
+void showSaid(const char* program, int said) {
+    std::fprintf(stderr, "%s failed:\n", program);
+    char buffer[4096];
+    lseek(said, 0, SEEK_SET);
+    for (ssize_t n; (n = read(said, buffer, sizeof buffer)) > 0;) std::fwrite(buffer, 1, static_cast<std::size_t>(n), stderr);
+}
+
+double seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; }
+
 }  // namespace
 
 int runWithRatios(int argc, char** argv, const std::vector<Ratio>& ratios) {
@@ -57,35 +77,24 @@ int runWithRatios(int argc, char** argv, const std::vector<Ratio>& ratios) {
     return 0;
 }
 
+// What the program says is kept in a file and shown only when it fails (xmllint says "validates"
+// every time).
 double childCpuSeconds(const std::vector<std::string>& argv) {
     std::vector<char*> args;
     for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
-    // What it says goes to a file, shown only when it fails (xmllint says "validates" each time).
-    char said[] = "/tmp/pramo-bench-child-XXXXXX";
-    const int saidFd = mkstemp(said);
-    if (saidFd < 0) return -1;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, saidFd, STDERR_FILENO);
+    char saidPath[] = "/tmp/pramo-bench-child-XXXXXX";
+    const int said = mkstemp(saidPath);
+    if (said < 0) return -1;
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
     int status = 0;
     rusage used{};
-    const bool ran = spawned == 0 && wait4(pid, &status, 0, &used) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    if (!ran) {
-        std::fprintf(stderr, "%s failed:\n", args[0]);
-        char buffer[4096];
-        lseek(saidFd, 0, SEEK_SET);
-        for (ssize_t n; (n = read(saidFd, buffer, sizeof buffer)) > 0;) std::fwrite(buffer, 1, static_cast<std::size_t>(n), stderr);
-    }
-    close(saidFd);
-    unlink(said);
-    if (!ran) return -1;
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
-    return seconds(used.ru_utime) + seconds(used.ru_stime);
+    const bool ran = spawnQuiet(args, said, pid) && wait4(pid, &status, 0, &used) == pid && WIFEXITED(status) &&
+                     WEXITSTATUS(status) == 0;
+    if (!ran) showSaid(args[0], said);
+    close(said);
+    unlink(saidPath);
+    return ran ? seconds(used.ru_utime) + seconds(used.ru_stime) : -1;
 }
 
 bool timeChildren(benchmark::State& state, const std::vector<std::vector<std::string>>& programs, const char* what) {
