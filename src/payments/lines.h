@@ -16,8 +16,9 @@ namespace pramo {
 StoreCode writeLine(Store& store, std::int32_t item, Pozicija position, Money amount);
 // The same for a line numbered by hand (any position, also outside the named ones).
 StoreCode writeLine(Store& store, std::int32_t item, std::uint16_t position, Money amount);
-// Writes positions 1 to 12 in ascending order; lines of other positions are not touched. The
-// caller frames it in a transaction. With Lines{} it gives a new item its twelve lines of 0.
+// Writes positions 1 to 12 in ascending order; lines of other positions are not touched, nor a
+// line that already holds its amount. The caller frames it in a transaction. With Lines{} it
+// gives a new item its twelve lines of 0.
 StoreCode writeLines(Store& store, std::int32_t item, const Lines& lines);
 
 // One line by item and position (35 when the item has no line of that position).

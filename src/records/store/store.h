@@ -195,6 +195,7 @@ private:
     StoreCode columnsMatch(std::string_view table, const std::vector<std::string>& columns, bool& match);
     StoreCode columnsOf(std::string_view table, std::vector<std::string>& columns);
     StoreCode signatureOf(std::string_view table, std::optional<std::string>& signature);
+    StoreCode undeclaredIndexes(const TableDef& t, std::vector<std::string>& names);
     std::string lockedMessage();
     static int onBusy(void* store, int count);
     static int onAccess(void* store, int action, const char* table, const char*, const char*, const char*);

@@ -45,6 +45,7 @@ StoreCode lookup(Store& store, const std::string& query, std::string_view param,
 StoreCode keysComplete(Store& store, const TableDef& t, bool& complete) {
     complete = true;
     for (const KeyDef* k : t.keys) {
+        if (!k->indexed) continue;
         if (auto c = exists(store, "index", sql::indexName(*k), complete); !ok(c) || !complete) return c;
     }
     for (const auto& name : sql::triggerNames(t)) {
