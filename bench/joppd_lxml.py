@@ -60,12 +60,12 @@ def leaf(parent, name, text, **attributes):
 def items(db, payment):
     """Each item's row with its lines gathered, in the order of the payment's items."""
     current, row = None, None
-    for oznaka, oib, ime, prezime, shifra, kat, primitak, method, pos, iznos in db.execute(ROWS, {"payment": payment}):
+    for oznaka, oib, ime, prezime, shifra, kat, primitak, code, method, pos, iznos in db.execute(ROWS, {"payment": payment}):
         if oznaka != current:
             if row:
                 yield row
             current = oznaka
-            row = {"oib": oib, "name": ime + " " + prezime, "opcina": shifra.zfill(5), "kat": kat,
+            row = {"oib": oib, "name": ime + " " + prezime, "opcina": shifra.zfill(5), "kat": kat, "code": code // 100,
                    "primitak": primitak[:4], "method": method, "sums": dict.fromkeys(AMOUNTS, 0)}
         for p in TAKES.get(pos, []):
             row["sums"][p] += iznos
@@ -73,31 +73,47 @@ def items(db, payment):
         yield row
 
 
-def page_b(root, rows, start, end):
+def period(paid, untaxed):
+    """The calculation period: the year paid, or the month before it for untaxed receipts."""
+    if not untaxed:
+        return "%d-01-01" % paid.year, "%d-12-31" % paid.year
+    end = paid.replace(day=1) - datetime.timedelta(days=1)
+    return end.replace(day=1).isoformat(), end.isoformat()
+
+
+def page_b(root, rows, paid):
     b = sub(sub(root, "StranaB"), "Primatelji")
     for n, r in enumerate(rows, 1):
         p = sub(b, "P")
+        untaxed, sums = r["kat"] == "00", r["sums"]
         if r["kat"] != "02":
-            r["sums"]["P12"] = 0
-        for name, text in [("P1", str(n)), ("P2", r["opcina"]), ("P3", "00000"), ("P4", r["oib"]),
-                           ("P5", r["name"][:40]), ("P61", P61.get(r["kat"], "")), ("P62", r["primitak"]),
-                           ("P71", "0"), ("P72", "0"), ("P8", "0"), ("P9", "0"), ("P10", "0"), ("P100", "0"),
-                           ("P101", start), ("P102", end)]:
+            sums["P12"] = 0
+        if untaxed:
+            sums.update(P11=0, P133=0, P135=0)
+        start, end = period(paid, untaxed)
+        for name, text in [("P1", str(n)), ("P2", r["opcina"]), ("P3", r["opcina"] if untaxed else "00000"),
+                           ("P4", r["oib"]), ("P5", r["name"][:40]), ("P61", P61.get(r["kat"], "")),
+                           ("P62", r["primitak"]), ("P71", "0"), ("P72", "0"), ("P8", "0"), ("P9", "0"), ("P10", "0"),
+                           ("P100", "0"), ("P101", start), ("P102", end)]:
             leaf(p, name, text)
         for name in AMOUNTS[:18]:
-            leaf(p, name, money(r["sums"][name]))
-        leaf(p, "P151", "0")
-        leaf(p, "P152", "0.00")
+            leaf(p, name, money(sums[name]))
+        leaf(p, "P151", "%02d" % r["code"] if untaxed else "0")
+        leaf(p, "P152", money(sums["P162"] if untaxed else 0))
         leaf(p, "P161", str(r["method"]))
-        leaf(p, "P162", money(r["sums"]["P162"]))
+        leaf(p, "P162", money(sums["P162"]))
         leaf(p, "P17", "0.00")
-    return len(rows)
 
 
-def zeros(parent, name, count):
+def amounts(parent, name, count, at=0, value=0):
+    """An element of `count` amounts P1, P2, ... of which the one numbered `at` carries `value`."""
     e = sub(parent, name)
     for i in range(1, count + 1):
-        leaf(e, "P%d" % i, "0.00")
+        leaf(e, "P%d" % i, money(value if i == at else 0))
+
+
+def total(rows, *names):
+    return sum(r["sums"][n] for r in rows for n in names)
 
 
 def page_a(a, header, rows):
@@ -117,16 +133,18 @@ def page_a(a, header, rows):
     leaf(a, "BrojOsoba", str(len({r["oib"] for r in rows})))
     leaf(a, "BrojRedaka", str(len(rows)))
     pp = sub(a, "PredujamPoreza")
-    for p in ["P1", "P11", "P12", "P2", "P3", "P4"]:
-        leaf(pp, p, "0.00")
-    leaf(pp, "P5", money(sum(r["sums"]["P141"] + r["sums"]["P142"] for r in rows)))
-    leaf(pp, "P6", "0.00")
+    capital = [r for r in rows if r["kat"] == "11"]
+    for p, value in [("P1", 0), ("P11", 0), ("P12", 0), ("P2", total(capital, "P141", "P142")), ("P3", 0), ("P4", 0),
+                     ("P5", total(rows, "P141", "P142") - total(capital, "P141", "P142")), ("P6", 0)]:
+        leaf(pp, p, money(value))
     dop = sub(a, "Doprinosi")
-    for name, count in [("GeneracijskaSolidarnost", 7), ("KapitaliziranaStednja", 6),
-                        ("ZdravstvenoOsiguranje", 12), ("Zaposljavanje", 4)]:
-        zeros(dop, name, count)
-    for name in ["IsplaceniNeoporeziviPrimici", "KamataMO2", "UkupniNeoporeziviPrimici"]:
-        leaf(a, name, "0.00")
+    amounts(dop, "GeneracijskaSolidarnost", 7, 2, total(rows, "P121"))
+    amounts(dop, "KapitaliziranaStednja", 6, 2, total(rows, "P122"))
+    amounts(dop, "ZdravstvenoOsiguranje", 12, 5, total(rows, "P123"))
+    amounts(dop, "Zaposljavanje", 4)
+    untaxed = sum(r["sums"]["P162"] for r in rows if r["kat"] == "00")
+    for name, value in [("IsplaceniNeoporeziviPrimici", untaxed), ("KamataMO2", 0), ("UkupniNeoporeziviPrimici", 0)]:
+        leaf(a, name, money(value))
     inv = sub(a, "NaknadaZaposljavanjeInvalida")
     leaf(inv, "P1", "0")
     leaf(inv, "P2", "0.00")
@@ -153,11 +171,11 @@ def main(database, payment, schema, output):
     db = sqlite3.connect(database)
     header = db.execute(HEADER, (int(payment),)).fetchone()
     rows = list(items(db, int(payment)))
-    year = (EPOCH + datetime.timedelta(days=header[0])).year
+    paid = EPOCH + datetime.timedelta(days=header[0])
     root = etree.Element("{%s}ObrazacJOPPD" % NS, verzijaSheme="1.1", nsmap={None: NS})
     metadata(root)
     page_a(sub(root, "StranaA"), header, rows)
-    page_b(root, rows, "%d-01-01" % year, "%d-12-31" % year)
+    page_b(root, rows, paid)
     validator = etree.XMLSchema(etree.parse(schema))
     if not validator.validate(root):
         sys.stderr.write(str(validator.error_log.last_error) + "\n")

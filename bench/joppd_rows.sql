@@ -2,7 +2,7 @@
 -- the payee's municipality, the income type, the payment method (2 when none) and its calculation
 -- lines, in the order of the items and of the lines. joppd_lxml.py builds the return from it;
 -- joppd_bench runs it alone with the sqlite3 shell as part of a yardstick.
-SELECT d.OZNAKA, o.OIB, o.IME, o.PREZIME, op.SHIFRA, v.REZSTRINGA, v.REZSTRINGB,
+SELECT d.OZNAKA, o.OIB, o.IME, o.PREZIME, op.SHIFRA, v.REZSTRINGA, v.REZSTRINGB, v.REZDECIMALA,
        coalesce(s.VRISHORT, 2), l.POZICIJA, l.IZNOS
 FROM DOHOCI d
 JOIN OSOBE o ON o.OZNAKA = d.DJELATNIK
