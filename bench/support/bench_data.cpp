@@ -28,7 +28,7 @@ BenchData::BenchData(const std::vector<const TableDef*>& tables) {
 
 BenchData::~BenchData() {
     store.closeDatabase();
-    std::filesystem::remove_all(dir);
+    if (!keep) std::filesystem::remove_all(dir);
 }
 
 void mustSucceed(StoreCode code) {

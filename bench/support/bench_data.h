@@ -32,6 +32,7 @@ struct BenchData {
     BenchData& operator=(const BenchData&) = delete;
 
     std::filesystem::path dir;
+    bool keep = false;  // the directory stays when the object ends (for a tool that makes one)
     Store store;
     BenchMessages messages;
     Files files{store};

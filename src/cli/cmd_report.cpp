@@ -66,11 +66,12 @@ std::optional<std::string> parse(const std::vector<std::string>& args, Options& 
     return std::nullopt;
 }
 
-int write(const ReportResult& r, const Options& o) {
+// Writes the text of a run, or answers for the PDF painted while it ran (`painted`).
+int write(const ReportResult& r, const Options& o, const WriteOutcome& painted) {
     const QString path = QString::fromStdString(o.pdf.empty() ? o.text : o.pdf);
     std::vector<const Page*> pages;
     for (const Page& p : r.pages) pages.push_back(&p);
-    const WriteOutcome problem = !o.pdf.empty() ? writePdf(pages, path, o.spec->title)
+    const WriteOutcome problem = !o.pdf.empty() ? painted
                                  : r.text.empty() ? writePagesAsText(pages, path)
                                                   : writeLinesAsText(r.text, path);
     if (problem) {
@@ -78,7 +79,8 @@ int write(const ReportResult& r, const Options& o) {
         return ExitFailed;
     }
     for (const std::string& note : r.notes) std::cerr << "pramo-cli: " << note << "\n";
-    const std::string written = "stranica: " + std::to_string(r.pages.size()) + ", zapisano u " + path.toStdString();
+    const std::string written = "stranica: " + std::to_string(r.pages.size() + static_cast<std::size_t>(r.streamed)) +
+                                ", zapisano u " + path.toStdString();
     return printSaved(written + "\n", written);
 }
 
@@ -101,11 +103,22 @@ int run(const Options& o) {
     QGuiApplication app(argc, argv);
     SilentProgress progress;
     SystemClock clock;
-    const ReportResult r = openFiles(data, o.spec->files)
-                               ? runDeclaredReport(*o.spec, data.files, o.args, clock, progress)
-                               : ReportResult{RunEnd::Failed, {}, data.store.error().code, std::string(data.unusable->name)};
+    ReportResult r;
+    const auto runIt = [&](const PageSink& sink) {
+        r = openFiles(data, o.spec->files)
+                ? runDeclaredReport(*o.spec, data.files, o.args, clock, progress, sink)
+                : ReportResult{RunEnd::Failed, {}, data.store.error().code, std::string(data.unusable->name)};
+    };
+    // A PDF is painted as the pages are made: those a report streams are never all held.
+    WriteOutcome painted;
+    if (o.pdf.empty()) runIt(nullptr);
+    else painted = writePdf([&](const PageSink& sink) {
+        runIt(sink);
+        for (const Page& p : r.pages) sink(p);
+        return r.end == RunEnd::Pages;
+    }, QString::fromStdString(o.pdf), o.spec->title);
     switch (r.end) {
-    case RunEnd::Pages: return write(r, o);
+    case RunEnd::Pages: return write(r, o, painted);
     case RunEnd::NothingToPrint: std::cerr << "pramo-cli: nema ništa za ispis, izvještaj nije našao nijedan slog\n"; return ExitFailed;
     case RunEnd::Refused: std::cerr << "pramo-cli: " << r.refusal << "\n"; return ExitFailed;
     case RunEnd::Cancelled:

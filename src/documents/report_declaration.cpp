@@ -10,11 +10,16 @@ const ReportSpec* ReportCatalog::find(std::string_view name) const {
 }
 
 ReportResult runDeclaredReport(const ReportSpec& spec, Files& files, const ReportArgs& args, const Clock& clock,
-                               Progress& progress) {
+                               Progress& progress, const PageSink& sink) {
     FileUse use(files, spec.files);
     if (!use.ok()) return {RunEnd::Failed, {}, files.store().error().code, std::string(use.failed()->name)};
+    int streamed = 0;
     ReportContext rc{files, args, clock};
-    return spec.run(rc, progress);
+    if (sink && spec.streamsPages) rc.sink = [&](const Page& page) { ++streamed, sink(page); };
+    ReportResult r = spec.run(rc, progress);
+    r.streamed = streamed;
+    if (streamed > 0 && r.end == RunEnd::NothingToPrint) r.end = RunEnd::Pages;  // none kept: all were handed on
+    return r;
 }
 
 }  // namespace pramo

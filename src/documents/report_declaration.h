@@ -29,6 +29,9 @@ struct ReportContext {
     Files& files;
     const ReportArgs& args;
     const Clock& clock;
+    // Set for a report that streams its pages, when they go straight to a PDF file or a printer:
+    // each finished page goes here instead of into the result (ReportResult::streamed counts them).
+    PageSink sink = nullptr;
     Store& store() { return files.store(); }
 };
 
@@ -42,6 +45,9 @@ struct ReportSpec {
     std::vector<ArgSpec> args{};           // what it is run for
     std::string_view summary{};            // one line for "pramo-cli help"
     ReportFunction run{};
+    // Its pages do not depend on later ones (no page count on them): where they are not shown
+    // first, they are painted one at a time as they are made, not kept.
+    bool streamsPages = false;
 };
 
 // The reports of the program, in the order they were registered: each subsystem adds its own
@@ -58,8 +64,10 @@ private:
 };
 
 // Opens the declared files, runs the report and closes them. A file that cannot be opened ends
-// the run as Failed naming that file.
+// the run as Failed naming that file. With a `sink`, a report that streams its pages hands them
+// there as they are made; the pages of the others (and any a streaming report kept) stay in the
+// result, for the caller to give to the sink after.
 ReportResult runDeclaredReport(const ReportSpec& spec, Files& files, const ReportArgs& args, const Clock& clock,
-                               Progress& progress);
+                               Progress& progress, const PageSink& sink = nullptr);
 
 }  // namespace pramo

@@ -50,6 +50,7 @@ struct ReportResult {
     // What the user must know about pages that are made (an order printed without its account),
     // one line each: shown before the preview, printed by the command line.
     std::vector<std::string> notes;
+    int streamed = 0;  // pages handed to the run's sink as they were made (not in `pages`)
 };
 
 // What a document refuses with when one of its sums does not fit the field it is printed in.

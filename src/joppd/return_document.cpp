@@ -4,7 +4,6 @@
 
 #include "xml/authority_text.h"
 #include "records/values/number_format.h"
-#include "xml/xml_writer.h"
 
 namespace pramo {
 namespace {
@@ -154,16 +153,12 @@ const std::vector<PageBElement>& pageBElements() {
     return elements;
 }
 
-std::optional<std::string> joppdDocument(const ReturnData& d, std::string& problem) {
-    XmlWriter w;
+void joppdDocument(XmlWriter& w, const ReturnData& d) {
     w.begin("ObrazacJOPPD", {{"verzijaSheme", "1.1"}, {"xmlns", joppdNamespace}});
     metapodaci(w, d);
     stranaA(w, d);
     stranaB(w, d.b);
     w.end();
-    auto text = w.finish();
-    if (!text) problem = w.problem();
-    return text;
 }
 
 }  // namespace pramo

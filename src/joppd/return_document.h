@@ -12,6 +12,7 @@
 #include "records/layouts/mjesta.h"
 #include "records/layouts/subjekti.h"
 #include "records/layouts/ulice.h"
+#include "xml/xml_writer.h"
 
 namespace pramo {
 
@@ -30,8 +31,8 @@ struct ReturnData {
     std::int32_t seconds = 0;  // time of day the document is made, seconds since midnight
 };
 
-// The document text; nullopt with `problem` set when the writer failed.
-std::optional<std::string> joppdDocument(const ReturnData& d, std::string& problem);
+// Writes the document with `w` (a value it cannot carry shows in w.problem()).
+void joppdDocument(XmlWriter& w, const ReturnData& d);
 
 // The text of every page B element of a row, in document order, with its name.
 struct PageBElement {

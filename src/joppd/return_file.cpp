@@ -100,12 +100,16 @@ std::optional<std::string> checkPath(const std::string& path) {
            " znakova i ne može se upisati u obrazac:\n" + path + "\nXML datoteka nije kreirana.";
 }
 
-// Puts the finished document in place and then its path into the submission.
-ReturnFileOutcome writeAndRecord(Store& store, ReturnData& d, const std::string& path, const std::string& document) {
+// Writes the document into its place and then its path into the submission.
+ReturnFileOutcome writeAndRecord(Store& store, ReturnData& d, const std::string& path) {
     bool invalid = false;
     const auto describe = [&](const SchemaProblem& p) {
         invalid = true;
         return describeSchemaProblem(p);
+    };
+    const XmlContent document = [&](XmlWriter& w) -> std::optional<std::string> {
+        joppdDocument(w, d);
+        return std::nullopt;
     };
     if (auto problem = writeXmlFile(path, document, joppdSchema, describe))
         return refused(invalid ? *problem : "XML datoteka nije kreirana: " + *problem);
@@ -140,10 +144,7 @@ ReturnFileOutcome writeReturnFile(Store& store, const Clock& clock, std::int32_t
     if (auto problem = checkPath(path)) return refused(*problem);
     d.today = clock.today();
     d.seconds = clock.secondsSinceMidnight();
-    std::string writerProblem;
-    const auto document = joppdDocument(d, writerProblem);
-    if (!document) return refused("XML datoteka nije kreirana: " + writerProblem);
-    return writeAndRecord(store, d, path, *document);
+    return writeAndRecord(store, d, path);
 }
 
 }  // namespace pramo

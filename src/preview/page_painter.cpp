@@ -1,6 +1,7 @@
 #include "preview/page_painter.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -104,35 +105,26 @@ QPageLayout pageLayoutOf(const Page& page) {
     return QPageLayout(size, orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
-bool paintPages(QPagedPaintDevice& device, const std::vector<const Page*>& pages) {
-    if (pages.empty()) return false;
+void PagedPainter::paint(const Page& page) {
+    if (!ok_) return;
     // A printer may refuse a paper it does not have and print on its own: not a failure.
-    (void)device.setPageLayout(pageLayoutOf(*pages.front()));
-    QPainter painter;
-    if (!painter.begin(&device)) return false;
-    bool painted = true;
-    for (std::size_t i = 0; i < pages.size() && painted; ++i) {
-        if (i > 0) {
-            (void)device.setPageLayout(pageLayoutOf(*pages[i]));
-            painted = device.newPage();
-        }
-        if (painted) paintPageFullSize(painter, *pages[i]);
-    }
-    return painter.end() && painted;
+    (void)device_.setPageLayout(pageLayoutOf(page));
+    ok_ = pages_++ == 0 ? painter_.begin(&device_) : device_.newPage();
+    if (ok_) paintPageFullSize(painter_, page);
+}
+
+bool PagedPainter::end() {
+    if (!painter_.isActive()) return false;
+    return painter_.end() && ok_;
+}
+
+bool paintPages(QPagedPaintDevice& device, const std::vector<const Page*>& pages) {
+    PagedPainter painter(device);
+    for (const Page* page : pages) painter.paint(*page);
+    return painter.end();
 }
 
 namespace {
-
-// Paints the pages into PDF bytes. The document is made in memory so that writing it to disk is
-// one checked write.
-bool paintPdf(const std::vector<const Page*>& pages, const QString& title, QByteArray& out) {
-    QBuffer buffer(&out);
-    if (!buffer.open(QIODevice::WriteOnly)) return false;
-    QPdfWriter pdf(&buffer);
-    pdf.setTitle(title);
-    pdf.setCreator(QStringLiteral("Pramo"));
-    return paintPages(pdf, pages) && !out.isEmpty();
-}
 
 bool paintSvg(const Page& page, const QString& title, QByteArray& out) {
     constexpr double dpi = 96.0;
@@ -163,13 +155,33 @@ WriteOutcome writePainted(const QString& path, const std::function<bool(QByteArr
 }  // namespace
 
 WriteOutcome writePdf(const std::vector<const Page*>& pages, const QString& path, const QString& title) {
-    return writePainted(path, [&](QByteArray& out) { return !pages.empty() && paintPdf(pages, title, out); });
+    return writePdf([&](const PageSink& sink) {
+        for (const Page* p : pages) sink(*p);
+        return !pages.empty();
+    }, path, title);
 }
 
 WriteOutcome writePdf(const std::vector<Page>& pages, const QString& path, const QString& title) {
     std::vector<const Page*> all;
     for (const Page& p : pages) all.push_back(&p);
     return writePdf(all, path, title);
+}
+
+WriteOutcome writePdf(const MakePages& make, const QString& path, const QString& title) {
+    return writeFileAtomically(path.toStdString(), [&](const std::string& temporary) {
+        QFile file(QString::fromStdString(temporary));
+        if (!file.open(QIODevice::WriteOnly)) return false;
+        bool painted = false;
+        {
+            QPdfWriter pdf(&file);
+            pdf.setTitle(title);
+            pdf.setCreator(QStringLiteral("Pramo"));
+            PagedPainter painter(pdf);
+            const bool made = make([&](const Page& page) { painter.paint(page); });
+            painted = painter.end() && made;
+        }
+        return painted && file.flush() && file.error() == QFileDevice::NoError;
+    });
 }
 
 WriteOutcome writeSvg(const Page& page, const QString& path, const QString& title) {

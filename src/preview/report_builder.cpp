@@ -84,18 +84,21 @@ Page& ReportBuilder::page() {
 }
 
 std::vector<Page> ReportBuilder::finish() {
+    if (streaming()) handOn();
     const int count = pageCount();
     for (int i = 0; footer_ && i < count; ++i) {
         footer_(i + 1, count).placeOn(pages_[static_cast<std::size_t>(i)], paper_.pageSize().height() - bottom_ - footerHeight_);
     }
     std::vector<Page> out = std::move(pages_);
     pages_.clear();
+    handedOn_ = 0;
     y_ = 0.0;
     pageHasBody_ = breakPending_ = false;
     return out;
 }
 
 void ReportBuilder::startPage() {
+    if (streaming()) handOn();
     pages_.emplace_back(paper_);
     y_ = top_;
     pageHasBody_ = breakPending_ = false;
@@ -103,6 +106,12 @@ void ReportBuilder::startPage() {
     const Band header = header_(pageCount());
     header.placeOn(pages_.back(), y_);
     y_ += header.height();
+}
+
+void ReportBuilder::handOn() {
+    for (const Page& p : pages_) sink_(p);
+    handedOn_ += static_cast<int>(pages_.size());
+    pages_.clear();
 }
 
 double ReportBuilder::bodyBottom() const {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "preview/page.h"
+#include "preview/page_sink.h"
 
 namespace pramo {
 
@@ -58,15 +59,21 @@ public:
     void add(const Band& band);
     // The next band starts a new page.
     void newPage();
+    // Hands each page to `sink` once the next one begins, and the last at finish(), instead of
+    // keeping them; finish() then answers none. A builder with a page footer keeps its pages all
+    // the same: the footer is filled when the count is known.
+    void streamTo(PageSink sink) { sink_ = std::move(sink); }
     // The page being filled (a new one when none is), for drawing on it directly.
     Page& page();
-    int pageCount() const { return static_cast<int>(pages_.size()); }
+    int pageCount() const { return handedOn_ + static_cast<int>(pages_.size()); }
 
     // The finished pages with their footers; the builder is empty afterwards.
     std::vector<Page> finish();
 
 private:
     void startPage();
+    bool streaming() const { return sink_ && !footer_; }
+    void handOn();
     double bodyBottom() const;
 
     Paper paper_;
@@ -76,6 +83,8 @@ private:
     Footer footer_;
     double footerHeight_ = 0.0;
     std::vector<Page> pages_;
+    PageSink sink_;
+    int handedOn_ = 0;      // pages given to the sink
     double y_ = 0.0;        // where the next band goes on the last page
     bool pageHasBody_ = false;
     bool breakPending_ = false;

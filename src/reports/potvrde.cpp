@@ -57,7 +57,7 @@ ReportResult ispisPotvrde(ReportContext& rc, Progress& progress, CertificateKind
     if (const StoreCode c = collector.start(rc.args.reportDate.value_or(rc.clock.today()), failed); !ok(c))
         return named({RunEnd::Failed, {}, c, {}}, failed);
     ItemReader items(rc.store(), certificateItem);
-    const PageMaker pages = [&] { return certificatePages(collector.finish(), run); };
+    const PageMaker pages = [&] { return certificatePages(collector.finish(), run, rc.sink); };
     const ReportResult r = rc.args.payee != 0 ? onePayee(rc, progress, collector, items, pages)
                                               : allPayees(rc, progress, collector, items, pages);
     return refusedIf(named(collector.named(r), items.failed()), collector.overflowed() ? sumTooLarge : "");
@@ -81,6 +81,7 @@ const ReportSpec potvrdeReport{
     .args = certificateArgs,
     .summary = "potvrde o isplaćenim primicima isplatitelja za godinu, za jednog primatelja ili sve (dvanaest stupaca za 2009. i 2010.)",
     .run = [](ReportContext& rc, Progress& p) { return ispisPotvrde(rc, p, certificateKindFor(rc.args.year)); },
+    .streamsPages = true,
 };
 
 const ReportSpec potvrdeSKriznicomReport{
@@ -91,6 +92,7 @@ const ReportSpec potvrdeSKriznicomReport{
     .args = certificateArgs,
     .summary = "potvrde sa stupcem posebnog poreza, za bilo koju godinu",
     .run = [](ReportContext& rc, Progress& p) { return ispisPotvrde(rc, p, CertificateKind::WithCrisisTax); },
+    .streamsPages = true,
 };
 
 }  // namespace pramo

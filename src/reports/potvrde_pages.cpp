@@ -28,8 +28,9 @@ QString subtitle(int year) {
 
 class CertificatePageBuilder {
 public:
-    explicit CertificatePageBuilder(const CertificateRun& run)
+    CertificatePageBuilder(const CertificateRun& run, const PageSink& sink)
         : run_(run), layout_(certificateLayout(run.kind)), builder_(Paper::a4Landscape(), 10.0, 10.0) {
+        builder_.streamTo(sink);
         double width = 0.0;
         for (const CertificateColumn& c : layout_.columns) width += c.width;
         left_ = (Paper::a4Landscape().pageSize().width() - width) / 2.0;
@@ -173,8 +174,9 @@ void CertificatePageBuilder::add(const Certificate& cert) {
 
 }  // namespace
 
-std::vector<Page> certificatePages(const std::vector<Certificate>& certificates, const CertificateRun& run) {
-    CertificatePageBuilder pages(run);
+std::vector<Page> certificatePages(const std::vector<Certificate>& certificates, const CertificateRun& run,
+                                   const PageSink& sink) {
+    CertificatePageBuilder pages(run, sink);
     for (const Certificate& cert : certificates) pages.add(cert);
     return pages.finish();
 }

@@ -7,10 +7,13 @@
 #include <vector>
 
 #include "preview/page.h"
+#include "preview/page_sink.h"
 #include "reports/potvrde_data.h"
 
 namespace pramo {
 
-std::vector<Page> certificatePages(const std::vector<Certificate>& certificates, const CertificateRun& run);
+// With a `sink`, each page goes there when the next begins and none are answered.
+std::vector<Page> certificatePages(const std::vector<Certificate>& certificates, const CertificateRun& run,
+                                   const PageSink& sink = nullptr);
 
 }  // namespace pramo

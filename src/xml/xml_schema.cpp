@@ -2,6 +2,7 @@
 
 #include <libxml/parser.h>
 #include <libxml/xmlIO.h>
+#include <libxml/xmlreader.h>
 #include <libxml/xmlschemas.h>
 
 #include <cstring>
@@ -185,14 +186,40 @@ std::optional<SchemaProblem> validateDoc(xmlDocPtr doc, xmlParserCtxtPtr parser,
 constexpr int parseOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
 
 using ParserPtr = std::unique_ptr<xmlParserCtxt, decltype(&xmlFreeParserCtxt)>;
+using ReaderPtr = std::unique_ptr<xmlTextReader, decltype(&xmlFreeTextReader)>;
+
+void ignore(void*, ErrorArg) {}
+
+// Reads the file through once, keeping no more of it than the element being read: whether it is
+// well-formed and, with `schema`, valid.
+bool passesStreaming(const std::string& path, xmlSchemaPtr schema) {
+    const ReaderPtr reader(xmlReaderForFile(path.c_str(), nullptr, parseOptions), xmlFreeTextReader);
+    if (!reader) return false;
+    xmlTextReaderSetStructuredErrorHandler(reader.get(), ignore, nullptr);  // before the schema: it relays to it
+    if (schema && xmlTextReaderSetSchema(reader.get(), schema) != 0) return false;
+    int step = 1;
+    while (step == 1) step = xmlTextReaderRead(reader.get());
+    return step == 0 && (!schema || xmlTextReaderIsValid(reader.get()) == 1);
+}
+
+// The file read whole into a tree and validated there, where the node at fault has its record
+// around it to describe the problem.
+std::optional<SchemaProblem> validateTree(const std::string& path, std::string_view schema) {
+    const ParserPtr parser(xmlNewParserCtxt(), xmlFreeParserCtxt);
+    if (!parser) return problemOf("provjera prema shemi nije pokrenuta (nema dovoljno memorije)");
+    return validateDoc(xmlCtxtReadFile(parser.get(), path.c_str(), nullptr, parseOptions), parser.get(), schema);
+}
 
 }  // namespace
 
 std::optional<SchemaProblem> validateXmlFile(const std::string& path, std::string_view schema) {
     setUp();
-    const ParserPtr parser(xmlNewParserCtxt(), xmlFreeParserCtxt);
-    if (!parser) return problemOf("provjera prema shemi nije pokrenuta (nema dovoljno memorije)");
-    return validateDoc(xmlCtxtReadFile(parser.get(), path.c_str(), nullptr, parseOptions), parser.get(), schema);
+    const Compiled* c = schema.empty() ? nullptr : &compiled(schema);
+    if (c && !c->schema) return validateTree(path, schema);  // says the schema is unusable
+    if (passesStreaming(path, c ? c->schema : nullptr)) return std::nullopt;
+    // Only a refused file is read whole: its first problem in the words of its record.
+    if (auto problem = validateTree(path, schema)) return problem;
+    return problemOf(c ? "dokument ne odgovara shemi " + std::string(schema) : std::string("datoteka nije ispravan XML"));
 }
 
 std::optional<SchemaProblem> validateXml(std::string_view document, std::string_view schema) {

@@ -30,6 +30,8 @@ struct SchemaProblem {
 // data/xsd/, "joppd/ObrazacJOPPD-v1-1.xsd"). Nothing when valid, else the first problem; a file
 // that is not well-formed XML, or a schema that cannot be loaded, is a problem too. An empty
 // `schema` (a document the program has no schema for) checks only that the file is well-formed.
+// The file is read as a stream, in memory that does not grow with it; only a refused file is
+// read again whole, to describe its first problem with the record it stands in.
 std::optional<SchemaProblem> validateXmlFile(const std::string& path, std::string_view schema);
 
 // The same for a document in memory.

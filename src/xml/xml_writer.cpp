@@ -14,6 +14,17 @@ const xmlChar* x(const std::string& s) { return reinterpret_cast<const xmlChar*>
 XmlWriter::XmlWriter() : buffer_(xmlBufferCreate()) {
     if (buffer_) xmlBufferSetAllocationScheme(buffer_, XML_BUFFER_ALLOC_DOUBLEIT);  // linear in the document's size
     writer_ = buffer_ ? xmlNewTextWriterMemory(buffer_, 0) : nullptr;
+    open();
+}
+
+XmlWriter::XmlWriter(std::FILE* file) : file_(file) {
+    xmlOutputBufferPtr out = file ? xmlOutputBufferCreateFile(file, nullptr) : nullptr;
+    writer_ = out ? xmlNewTextWriter(out) : nullptr;  // the writer owns `out`; closing it leaves the file open
+    if (out && !writer_) xmlOutputBufferClose(out);
+    open();
+}
+
+void XmlWriter::open() {
     if (!writer_) {
         problem_ = "XML zapis nije započet (nema dovoljno memorije)";
         return;
@@ -46,7 +57,9 @@ void XmlWriter::end() {
 std::optional<std::string> XmlWriter::finish() {
     if (!failed()) check(xmlTextWriterEndDocument(writer_), {});
     if (!failed()) check(xmlTextWriterFlush(writer_), {});
+    if (!failed() && file_) check(std::fflush(file_) == 0 ? 0 : -1, {});
     if (failed()) return std::nullopt;
+    if (file_) return std::string();
     const auto* content = reinterpret_cast<const char*>(xmlBufferContent(buffer_));
     return std::string(content, static_cast<std::size_t>(xmlBufferLength(buffer_)));
 }
@@ -69,6 +82,11 @@ bool XmlWriter::acceptable(std::string_view element, std::string_view value) {
 
 void XmlWriter::check(int result, std::string_view element) {
     if (result >= 0 || failed()) return;
+    if (file_ && std::ferror(file_)) {
+        writeFailed_ = true;
+        problem_ = "XML zapis nije uspio (datoteka se ne može pisati)";
+        return;
+    }
     problem_ = "XML zapis nije uspio" + (element.empty() ? std::string() : " kod elementa " + std::string(element)) +
                " (nema dovoljno memorije)";
 }

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <filesystem>
 
 #include "preview/page_painter.h"
 #include "support/run_command.h"
@@ -26,6 +27,38 @@ TEST(PageOutput, PdfHoldsEveryPageAsText) {
     EXPECT_TRUE(text.contains("Prva strana Čakovec")) << text.toStdString();
     EXPECT_TRUE(text.contains("Druga strana Đakovo")) << text.toStdString();
     EXPECT_EQ(text.count('\f'), 2);  // two pages
+}
+
+std::string withoutDate(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    std::string bytes = f.readAll().toStdString();
+    const auto at = bytes.find("/CreationDate (");
+    if (at != std::string::npos) bytes.erase(at, bytes.find(')', at) - at);
+    return bytes;
+}
+
+// A multi-page PDF painted page by page as a report makes them is the one painted of the kept
+// pages, byte for byte (its date aside); a report that makes no page writes no file.
+TEST(PageOutput, PdfOfStreamedPagesIsThatOfKeptPages) {
+    test::TempDir dir;
+    const QString kept = QString::fromStdString(dir.file("kept.pdf")), streamed = QString::fromStdString(dir.file("streamed.pdf"));
+    Paper matrix{QSizeF(250.0, 101.6), Orientation::Portrait, true, QPointF(5.0, 3.0)};
+    const std::vector<Page> pages{sample("Prva Čakovec"), sample("Druga Đakovo", matrix), sample("Treća", Paper::a4Landscape())};
+    ASSERT_EQ(writePdf(pages, kept, "Naslov"), std::nullopt);
+    std::size_t made = 0;
+    const auto make = [&](const PageSink& sink) {
+        for (; made < pages.size(); ++made) sink(Page(pages[made]));  // each a page of its own, gone after
+        return true;
+    };
+    ASSERT_EQ(writePdf(make, streamed, "Naslov"), std::nullopt);
+    EXPECT_EQ(made, pages.size());
+    EXPECT_EQ(withoutDate(streamed), withoutDate(kept));
+    EXPECT_NE(withoutDate(kept).find("%PDF"), std::string::npos);
+    const QString none = QString::fromStdString(dir.file("none.pdf"));
+    EXPECT_TRUE(writePdf([](const PageSink&) { return false; }, none));
+    EXPECT_FALSE(QFile::exists(none));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);  // no temporary left
 }
 
 TEST(PageOutput, SvgIsOnePageDrawing) {

@@ -99,5 +99,37 @@ TEST(ReportBuilder, WrapBreaksWordsLongerThanTheWidth) {
     EXPECT_EQ(wrapText(QString(), font, 30.0), QStringList{QString()});
 }
 
+// Each text of a page with where it stands.
+std::vector<QString> placed(const Page& p) {
+    std::vector<QString> out;
+    for (const TextRun& t : runsOf(p)) out.push_back(QStringLiteral("%1,%2 %3").arg(t.at.x()).arg(t.at.y()).arg(t.text));
+    return out;
+}
+
+// Streamed, a builder without a footer hands each page on as the next begins, the same pages it
+// would have kept (their headers numbered on); one with a footer (which may show the count) keeps them all.
+TEST(ReportBuilder, StreamedPagesAreTheKeptOnes) {
+    const auto fill = [](ReportBuilder& b) {
+        for (int i = 0; i < 60; ++i) b.add(row(i));
+    };
+    for (const bool footer : {false, true}) {
+        ReportBuilder kept = builder(), streamed = builder();
+        if (!footer) {
+            kept.setPageFooter(0.0, nullptr);
+            streamed.setPageFooter(0.0, nullptr);
+        }
+        std::vector<Page> handed;
+        streamed.streamTo([&](const Page& p) { handed.push_back(p); });
+        fill(kept);
+        fill(streamed);
+        const std::vector<Page> all = kept.finish(), left = streamed.finish();
+        ASSERT_EQ(all.size(), 3u);
+        EXPECT_EQ(handed.size(), footer ? 0u : 3u) << footer;
+        EXPECT_EQ(left.size(), footer ? 3u : 0u) << footer;
+        const std::vector<Page>& out = footer ? left : handed;
+        for (std::size_t i = 0; i < out.size(); ++i) EXPECT_EQ(placed(out[i]), placed(all[i])) << i;
+    }
+}
+
 }  // namespace
 }  // namespace pramo

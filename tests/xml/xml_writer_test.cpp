@@ -17,6 +17,8 @@
 namespace pramo {
 namespace {
 
+constexpr std::string_view joppdSchemaForTest = "joppd/ObrazacJOPPD-v1-1.xsd";
+
 std::string document(std::string_view text) {
     XmlWriter w;
     w.begin("R", {{"xmlns", "urn:x"}});
@@ -142,6 +144,41 @@ TEST(XmlFile, ADocumentWithoutSchemaIsParsedBack) {
     EXPECT_EQ(contentOf(target), "earlier");
     EXPECT_EQ(writeXmlFile(target, document("Š"), {}, describe), std::nullopt);
     EXPECT_EQ(readBack(contentOf(target)).first, "Š");
+}
+
+// A document written as it is made: one the schema refuses is described like one in memory, one
+// with a value the writer refuses stops in the writer's words; neither replaces the earlier file
+// nor leaves a temporary. One that passes is in place, the same bytes as made in memory.
+TEST(XmlFile, AStreamedDocumentIsCheckedBeforeItIsPlaced) {
+    test::TempDir dir;
+    const std::string target = dir.file("JOP_15074_abcd.xml");
+    const auto record = [](std::string_view value) {
+        return [value](XmlWriter& w) -> std::optional<std::string> {
+            w.begin("R", {{"xmlns", "urn:x"}});
+            w.leaf("A", "1");
+            w.leaf("B", value);
+            w.end();
+            return std::nullopt;
+        };
+    };
+    std::ofstream(target) << "earlier";
+    const auto describe = [](const SchemaProblem& p) { return p.element + ": " + p.reason; };
+    std::string inMemory;
+    const auto memoryDescribe = [&](const SchemaProblem& p) { return inMemory = describe(p); };
+    XmlWriter memory;
+    (void)record("2")(memory);
+    (void)writeXmlFile(target, *memory.finish(), joppdSchemaForTest, memoryDescribe);
+    EXPECT_EQ(writeXmlFile(target, record("2"), joppdSchemaForTest, describe), inMemory);
+    EXPECT_EQ(inMemory.substr(0, 3), "R: ") << inMemory;
+    EXPECT_EQ(writeXmlFile(target, record("bell\x07"), {}, describe),
+              "vrijednost elementa B ne može se zapisati u XML: kontrolni znak U+0007 (5. znak)");
+    EXPECT_EQ(contentOf(target), "earlier");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
+    ASSERT_EQ(writeXmlFile(target, record("Š & 2"), {}, describe), std::nullopt);
+    XmlWriter same;
+    (void)record("Š & 2")(same);
+    EXPECT_EQ(contentOf(target), same.finish());  // byte for byte the document made in memory
+    EXPECT_NE(contentOf(target).find("<B>Š &amp; 2</B>\n</R>"), std::string::npos) << contentOf(target);
 }
 
 }  // namespace
