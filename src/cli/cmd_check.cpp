@@ -107,10 +107,7 @@ int check(const std::vector<std::string>& args) {
     DataDir d;
     auto problem = directoryArgument(args, dir);
     if (!problem) problem = openDataDir(dir, false, d, Purpose::Check);
-    if (problem) {
-        std::cerr << "pramo-cli check: " << *problem << "\n";
-        return ExitBadInput;
-    }
+    if (problem) return refused("check", *problem);
     bool sound = true;
     std::set<const TableDef*> present;
     std::cout << std::left << std::setw(12) << "datoteka" << std::right << std::setw(8) << "slogova" << "  ključevi\n";

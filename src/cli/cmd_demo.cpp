@@ -16,10 +16,7 @@ int demo(const std::vector<std::string>& args) {
     DataDir d;
     auto problem = directoryArgument(args, dir);
     if (!problem) problem = openDataDir(dir, true, d);
-    if (problem) {
-        std::cerr << "pramo-cli demo: " << *problem << "\n";
-        return ExitBadInput;
-    }
+    if (problem) return refused("demo", *problem);
     if (!openFiles(d, allTables())) return ExitFailed;
     SystemClock clock;
     const DemoOutcome out = makeDemoOffice(d.store, clock);

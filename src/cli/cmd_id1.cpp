@@ -31,15 +31,9 @@ std::optional<std::string> parse(const std::vector<std::string>& args, Options& 
 
 int id1(const std::vector<std::string>& args) {
     Options o;
-    if (auto problem = parse(args, o)) {
-        std::cerr << "pramo-cli id1: " << *problem << "\n";
-        return ExitBadInput;
-    }
+    if (auto problem = parse(args, o)) return refused("id1", *problem);
     DataDir data;
-    if (auto problem = openDataDir(o.dataDir, false, data)) {
-        std::cerr << "pramo-cli id1: " << *problem << "\n";
-        return ExitBadInput;
-    }
+    if (auto problem = openDataDir(o.dataDir, false, data)) return refused("id1", *problem);
     if (!openFiles(data, id1XmlFiles())) {
         std::cerr << "pramo-cli id1: ništa nije zapisano: datoteka " << data.unusable->name << " se ne može otvoriti\n";
         return ExitBadInput;

@@ -131,10 +131,7 @@ int run(const Args& a) {
     std::string text;
     if (const auto failed = readSource(a, text)) return *failed;
     DataDir d;
-    if (auto problem = openDataDir(a.dataDir, false, d)) {
-        std::cerr << "pramo-cli import: " << *problem << "\n";
-        return ExitBadInput;
-    }
+    if (auto problem = openDataDir(a.dataDir, false, d)) return refused("import", *problem);
     if (a.what == "opcine") {
         if (!openFiles(d, {&Opcine::table})) return ExitFailed;
         return report(a, d, importOpcine(d.store, text));
@@ -153,10 +150,7 @@ int run(const Args& a) {
 
 int import(const std::vector<std::string>& args) {
     Args a;
-    if (auto problem = parse(args, a)) {
-        std::cerr << "pramo-cli import: " << *problem << "\n";
-        return ExitBadInput;
-    }
+    if (auto problem = parse(args, a)) return refused("import", *problem);
     return run(a);
 }
 

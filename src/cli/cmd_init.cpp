@@ -10,11 +10,6 @@
 namespace pramo::cli {
 namespace {
 
-int refused(const std::string& problem) {
-    std::cerr << "pramo-cli init: " << problem << "\n";
-    return ExitBadInput;
-}
-
 // A file the books had and lost is made anew only here, on the user's word, and said loudly.
 bool makeLostAnew(DataDir& d, const TableDef& t, std::string& said) {
     if (!ok(d.files.makeAnew(t))) {
@@ -47,9 +42,9 @@ int createMissing(DataDir& d, std::string& said) {
 
 int init(const std::vector<std::string>& args) {
     std::string dir;
-    if (auto problem = directoryArgument(args, dir)) return refused(*problem);
+    if (auto problem = directoryArgument(args, dir)) return refused("init", *problem);
     DataDir d;
-    if (auto problem = openDataDir(dir, true, d, Purpose::MakeBooks)) return refused(*problem);
+    if (auto problem = openDataDir(dir, true, d, Purpose::MakeBooks)) return refused("init", *problem);
     std::string said;
     const int created = createMissing(d, said);
     if (created < 0) return ExitFailed;

@@ -25,15 +25,10 @@ std::optional<std::string> parse(const std::vector<std::string>& args, std::set<
     return std::nullopt;
 }
 
-int refuse(const std::string& problem) {
-    std::cerr << "pramo-cli joppd: " << problem << "\n";
-    return ExitBadInput;
-}
-
 // Opens the data directory and every file; the exit code when that fails.
 std::optional<int> open(const Values& v, DataDir& d) {
     const auto dir = v.find("--data");
-    if (auto problem = openDataDir(dir == v.end() ? "" : dir->second, false, d)) return refuse(*problem);
+    if (auto problem = openDataDir(dir == v.end() ? "" : dir->second, false, d)) return refused("joppd", *problem);
     if (!openFiles(d, allTables())) return ExitFailed;
     return std::nullopt;
 }
@@ -52,9 +47,9 @@ AuthorOverride authorFrom(const Values& v) {
 
 int create(const std::vector<std::string>& args) {
     Values v;
-    if (auto problem = parse(args, {"--payment", "--data", "--author", "--email"}, v)) return refuse(*problem);
+    if (auto problem = parse(args, {"--payment", "--data", "--author", "--email"}, v)) return refused("joppd", *problem);
     const auto payment = v.contains("--payment") ? positiveNumber(v["--payment"]) : std::nullopt;
-    if (!payment) return refuse("create traži --payment N (broj isplate od 1 nadalje)");
+    if (!payment) return refused("joppd", "create traži --payment N (broj isplate od 1 nadalje)");
     DataDir d;
     if (const auto failed = open(v, d)) return *failed;
     SystemRandom random;
@@ -69,11 +64,11 @@ int create(const std::vector<std::string>& args) {
 
 int xml(const std::vector<std::string>& args) {
     Values v;
-    if (auto problem = parse(args, {"--submission", "--data", "--out"}, v)) return refuse(*problem);
+    if (auto problem = parse(args, {"--submission", "--data", "--out"}, v)) return refused("joppd", *problem);
     const auto submission = v.contains("--submission") ? positiveNumber(v["--submission"]) : std::nullopt;
-    if (!submission) return refuse("xml traži --submission N (broj JOPPD obrasca od 1 nadalje)");
+    if (!submission) return refused("joppd", "xml traži --submission N (broj JOPPD obrasca od 1 nadalje)");
     std::error_code ec;
-    if (v.contains("--out") && !std::filesystem::is_directory(v["--out"], ec)) return refuse(v["--out"] + " nije mapa");
+    if (v.contains("--out") && !std::filesystem::is_directory(v["--out"], ec)) return refused("joppd", v["--out"] + " nije mapa");
     DataDir d;
     if (const auto failed = open(v, d)) return *failed;
     SystemClock clock;
@@ -88,7 +83,7 @@ int xml(const std::vector<std::string>& args) {
 int joppd(const std::vector<std::string>& args) {
     if (!args.empty() && args[0] == "create") return create(args);
     if (!args.empty() && args[0] == "xml") return xml(args);
-    return refuse("navedite što učiniti: create ili xml");
+    return refused("joppd", "navedite što učiniti: create ili xml");
 }
 
 const Registration registration{

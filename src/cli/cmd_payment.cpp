@@ -17,11 +17,6 @@ namespace {
 
 using Values = std::map<std::string, std::string>;
 
-int refuse(const std::string& problem) {
-    std::cerr << "pramo-cli payment: " << problem << "\n";
-    return ExitBadInput;
-}
-
 std::optional<std::string> parse(const std::vector<std::string>& args, Values& out) {
     CommandLine line;
     if (auto problem = readCommandLine(args, 1, {.valued = {"--payment", "--rsid", "--date", "--data"}}, line)) return problem->text();
@@ -66,27 +61,27 @@ int report(const DuplicateOutcome& o) {
 
 int duplicate(const std::vector<std::string>& args) {
     Values v;
-    if (auto problem = parse(args, v)) return refuse(*problem);
+    if (auto problem = parse(args, v)) return refused("payment", *problem);
     const auto payment = v.contains("--payment") ? positiveNumber(v["--payment"]) : std::nullopt;
-    if (!payment) return refuse("duplicate traži --payment N (broj isplate od 1 nadalje)");
+    if (!payment) return refused("payment", "duplicate traži --payment N (broj isplate od 1 nadalje)");
     DataDir d;
-    if (auto problem = openDataDir(v.contains("--data") ? v["--data"] : "", false, d)) return refuse(*problem);
+    if (auto problem = openDataDir(v.contains("--data") ? v["--data"] : "", false, d)) return refused("payment", *problem);
     if (!openFiles(d, allTables())) return ExitFailed;
     DuplicateRequest req;
     Isplate old;
     const StoreCode found = proposeDuplicate(d.store, *payment, SystemClock().today(), old, req);
-    if (found == StoreCode::NotFound) return refuse("nema isplate " + std::to_string(*payment));
+    if (found == StoreCode::NotFound) return refused("payment", "nema isplate " + std::to_string(*payment));
     if (!ok(found)) {
         std::cerr << "pramo-cli payment: greška baze podataka: " << d.store.error().text() << "\n";
         return ExitFailed;
     }
-    if (auto problem = apply(v, req)) return refuse(*problem);
+    if (auto problem = apply(v, req)) return refused("payment", *problem);
     return report(duplicatePayment(d.store, req));
 }
 
 int payment(const std::vector<std::string>& args) {
     if (!args.empty() && args[0] == "duplicate") return duplicate(args);
-    return refuse("navedite što učiniti: duplicate");
+    return refused("payment", "navedite što učiniti: duplicate");
 }
 
 const Registration registration{

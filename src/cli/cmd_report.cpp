@@ -132,10 +132,7 @@ int run(const Options& o) {
 
 int report(const std::vector<std::string>& args) {
     Options o;
-    if (auto problem = parse(args, o)) {
-        std::cerr << "pramo-cli report: " << *problem << "\n";
-        return ExitBadInput;
-    }
+    if (auto problem = parse(args, o)) return refused("report", *problem);
     return run(o);
 }
 

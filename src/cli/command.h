@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pramo {
@@ -16,6 +17,9 @@ namespace pramo::cli {
 // 3 the work is done and saved but its result could not be printed (standard output was full or
 // closed): a script must not do the work again, and finds what was made in the data.
 enum Exit : int { ExitOk = 0, ExitFailed = 1, ExitBadInput = 2, ExitSavedNotShown = 3 };
+
+// Prints "pramo-cli COMMAND: PROBLEM" on standard error; answers ExitBadInput.
+int refused(std::string_view command, std::string_view problem);
 
 struct Command {
     std::string name;

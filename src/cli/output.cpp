@@ -22,6 +22,11 @@ std::size_t cutCharacter(const std::string& text) {
 
 }  // namespace
 
+int refused(std::string_view command, std::string_view problem) {
+    std::cerr << "pramo-cli " << command << ": " << problem << "\n";
+    return ExitBadInput;
+}
+
 VisibleOutput::VisibleOutput(std::ostream& stream) : stream_(stream), below_(stream.rdbuf(this)) {}
 
 VisibleOutput::~VisibleOutput() {

@@ -52,7 +52,6 @@ StoreCode readSlots(Store& store, Obrazac& o) {
     return walkNumber(store, Detkriz::keyKriznica, Detkriz{.kriznica = o.kri.oznaka}, [&o](const Detkriz& dkr) {
         const std::size_t kind = dkr.vrsta;
         if (kind >= 1 && kind <= vrstePrimitka.size()) o.perKind[kind - 1] = {dkr.broj, Total(dkr.osnovica), Total(dkr.iznos)};
-        return StoreCode::Ok;
     });
 }
 

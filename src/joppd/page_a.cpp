@@ -30,7 +30,6 @@ const PageFont rowFont = PageFont{}.sized(6.5);
 StoreCode readRows(Store& store, std::vector<Jopozije>& rows) {
     return walkAll<Jopozije>(store, Jopozije::keyRedniBroj, [&rows](const Jopozije& jop) {
         rows.push_back(jop);
-        return StoreCode::Ok;
     });
 }
 

@@ -48,7 +48,6 @@ StoreCode countItems(Store& store, std::int32_t payment, std::int64_t& n) {
     n = 0;
     return walkNumber(store, Dohoci::keyIsplata, Dohoci{.isplata = payment}, [&n](const Dohoci&) {
         ++n;
-        return StoreCode::Ok;
     });
 }
 

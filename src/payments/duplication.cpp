@@ -8,7 +8,7 @@
 #include "records/layouts/integrity.h"
 #include "records/layouts/obracun.h"
 #include "records/layouts/svasta.h"
-#include "records/store/cursor.h"
+#include "records/store/key_walk.h"
 #include "records/store/read_linked.h"
 
 namespace pramo {
@@ -28,25 +28,10 @@ StoreCode nextItemNumber(Store& store, std::int32_t& number) {
     return c;
 }
 
-// Calls `f` for every record from `from` on in `key` while `within` holds (a cursor of its own).
-template <class R, class Within, class F>
-StoreCode walk(Store& store, const KeyDef& key, R from, Within within, F f) {
-    Cursor cursor(store, key);
-    cursor.setFrom(from);
-    for (;;) {
-        const StoreCode c = cursor.next(from);
-        if (c == StoreCode::NoMoreRecords || (ok(c) && !within(from))) return StoreCode::Ok;
-        if (!ok(c)) return c;
-        if (const StoreCode fc = f(from); !ok(fc)) return fc;
-    }
-}
-
 StoreCode collectSlots(Store& store, std::int32_t item, std::int32_t copy, std::vector<Svasta>& slots) {
-    return walk(store, Svasta::keyDohodak, Svasta{.dohodak = item}, [item](const Svasta& s) { return s.dohodak == item; },
-                [&](const Svasta& s) {
-                    slots.push_back(Svasta{.dohodak = copy, .broj = s.broj, .vrishort = s.vrishort, .vritekst = s.vritekst});
-                    return StoreCode::Ok;
-                });
+    return walkNumber(store, Svasta::keyDohodak, Svasta{.dohodak = item}, [&](const Svasta& s) {
+        slots.push_back(Svasta{.dohodak = copy, .broj = s.broj, .vrishort = s.vrishort, .vritekst = s.vritekst});
+    });
 }
 
 // One item of the old payment: its copy numbered `copy`, with its lines and slots.
@@ -61,15 +46,8 @@ StoreCode collectItem(Store& store, const Dohoci& doh, std::int32_t copy, std::i
 
 // Every item of payment `from` in key order, numbered on from `next`.
 StoreCode collect(Store& store, std::int32_t from, std::int32_t isplata, std::int32_t next, Copies& out) {
-    return walk(store, Dohoci::keyIsplata, Dohoci{.isplata = from}, [from](const Dohoci& d) { return d.isplata == from; },
-                [&](const Dohoci& d) { return collectItem(store, d, next++, isplata, out); });
-}
-
-template <class R>
-StoreCode addAll(Store& store, std::vector<R>& records) {
-    for (R& r : records)
-        if (const StoreCode c = store.add(r); !ok(c)) return c;
-    return StoreCode::Ok;
+    return walkNumber(store, Dohoci::keyIsplata, Dohoci{.isplata = from},
+                      [&](const Dohoci& d) { return collectItem(store, d, next++, isplata, out); });
 }
 
 // Adds the copies file by file; the file that refused one is named in `failed`.

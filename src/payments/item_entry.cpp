@@ -16,7 +16,6 @@ StoreCode highestOrdinal(Store& store, std::int32_t isplata, std::uint16_t& high
     highest = 0;
     return walkNumber(store, Dohoci::keyIsplata, Dohoci{.isplata = isplata}, [&highest](const Dohoci& doh) {
         highest = std::max(highest, doh.rednibroj);
-        return StoreCode::Ok;
     });
 }
 

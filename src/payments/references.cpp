@@ -60,9 +60,8 @@ const std::vector<const TableDef*>& calculationFiles() {
 
 StoreCode readBrackets(Store& store, std::vector<Bracket>& brackets) {
     brackets.clear();
-    return walkKey(store, Porstope::keyOznaka, Porstope{.oznaka = 1}, [](const Porstope&) { return true; }, [&](const Porstope& por) {
+    return walkAll<Porstope>(store, Porstope::keyOznaka, [&](const Porstope& por) {
         brackets.push_back({por.stopa, por.osnovica});
-        return StoreCode::Ok;
     });
 }
 

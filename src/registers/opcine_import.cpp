@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "records/layouts/opcine.h"
+#include "records/store/key_walk.h"
 #include "records/store/refdata.h"
 #include "records/values/text.h"
 #include "registers/check_digits.h"
@@ -72,14 +73,10 @@ std::vector<Row> parse(std::string_view tsv, ImportOutcome& out) {
 
 // Every municipality by its code, and the highest number in use.
 StoreCode readExisting(Store& store, std::map<std::string, Opcine>& byCode, std::int32_t& last) {
-    store.set(Opcine::keyOznaka);
-    for (Opcine opc;;) {
-        const StoreCode c = store.next(opc);
-        if (c == StoreCode::NoMoreRecords) return StoreCode::Ok;
-        if (!ok(c)) return c;
+    return walkAll<Opcine>(store, Opcine::keyOznaka, [&](const Opcine& opc) {
         last = opc.oznaka;
         byCode.try_emplace(opc.shifra.str(), opc);
-    }
+    });
 }
 
 StoreCode write(Store& store, const Row& row, std::map<std::string, Opcine>& byCode, std::int32_t& last,

@@ -6,7 +6,7 @@
 
 #include "records/layouts/opcine.h"
 #include "records/layouts/stopeopcina.h"
-#include "records/store/cursor.h"
+#include "records/store/key_walk.h"
 #include "records/store/read_linked.h"
 #include "registers/check_digits.h"
 #include "registers/delimited_text.h"
@@ -60,14 +60,7 @@ std::vector<Row> parse(std::string_view tsv, ImportOutcome& out) {
 
 // The codes of the municipalities in the register.
 StoreCode registeredCodes(Store& store, std::set<std::string>& codes) {
-    Cursor cursor(store, Opcine::keyShifra);
-    cursor.set();
-    for (Opcine opc;;) {
-        const StoreCode c = cursor.next(opc);
-        if (c == StoreCode::NoMoreRecords) return StoreCode::Ok;
-        if (!ok(c)) return c;
-        codes.insert(opc.shifra.str());
-    }
+    return walkAll<Opcine>(store, Opcine::keyShifra, [&codes](const Opcine& opc) { codes.insert(opc.shifra.str()); });
 }
 
 // The row's rates as of `from`: added, updated, or left as they are.

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "records/layouts/vrstedoh.h"
+#include "records/store/key_walk.h"
 #include "registers/delimited_text.h"
 #include "registers/field_cells.h"
 #include "registers/income_type_codes.h"
@@ -114,14 +115,10 @@ struct Registered {
 };
 
 StoreCode readRegistered(Store& store, Registered& reg) {
-    store.set(Vrstedoh::keyOznaka);
-    for (Vrstedoh vrs;;) {
-        const StoreCode c = store.next(vrs);
-        if (c == StoreCode::NoMoreRecords) return StoreCode::Ok;
-        if (!ok(c)) return c;
+    return walkAll<Vrstedoh>(store, Vrstedoh::keyOznaka, [&reg](const Vrstedoh& vrs) {
         reg.numbers.insert(vrs.oznaka);
         reg.byName.try_emplace(vrs.naziv.str(), vrs);
-    }
+    });
 }
 
 // The file's number when it is free, else the one after the highest; 0 when none is left.

@@ -10,7 +10,7 @@
 #include "records/layouts/osobe.h"
 #include "records/layouts/pozicije.h"
 #include "records/layouts/subjekti.h"
-#include "records/store/cursor.h"
+#include "records/store/key_walk.h"
 #include "reports/listing.h"
 #include "reports/position_sums.h"
 #include "documents/report_reads.h"
@@ -132,15 +132,11 @@ QString paymentLineName(std::uint16_t position, const QString& name, const Rates
 StoreCode paymentRows(ReportReads& reads, const ListingLayout& l, const PositionSums& sums, const RatesTaken& rates,
                       ReportBuilder& builder) {
     std::set<std::uint16_t> shown;
-    Cursor cursor(reads.store(), Pozicije::keyOznaka);
-    Pozicije poz{.oznaka = 1};
-    cursor.setFrom(poz);
-    StoreCode c;
-    while (ok(c = cursor.next(poz))) {
+    const StoreCode c = walkAll<Pozicije>(reads.store(), Pozicije::keyOznaka, [&](const Pozicije& poz) {
         builder.add(lineRow(l, poz.oznaka, paymentLineName(poz.oznaka, pageText(poz.naziv.view()), rates), sums.at(poz.oznaka)));
         shown.insert(poz.oznaka);
-    }
-    if (c != StoreCode::NoMoreRecords) return reads.check(c, Pozicije::table);
+    });
+    if (!ok(c)) return reads.check(c, Pozicije::table);
     for (const auto& [position, amount] : sums.all()) {
         if (!shown.contains(position)) builder.add(lineRow(l, position, QString(), amount));
     }

@@ -11,6 +11,7 @@
 #include "records/layouts/subjekti.h"
 #include "records/layouts/ulice.h"
 #include "records/layouts/vrstedoh.h"
+#include "records/store/key_walk.h"
 #include "registers/check_digits.h"
 
 namespace pramo::demo {
@@ -94,21 +95,8 @@ std::string digits(int series, int n) {
     return std::string(10 - s.size(), '1') + s;
 }
 
-template <class R>
-StoreCode addAll(Store& store, std::vector<R> records) {
-    for (R& r : records)
-        if (const StoreCode c = store.add(r); !ok(c)) return c;
-    return StoreCode::Ok;
-}
-
 StoreCode municipalities(Store& store, std::map<std::string, std::int32_t>& byCode) {
-    store.set(Opcine::keyOznaka);
-    for (Opcine opc;;) {
-        const StoreCode c = store.next(opc);
-        if (c == StoreCode::NoMoreRecords) return StoreCode::Ok;
-        if (!ok(c)) return c;
-        byCode[opc.shifra.str()] = opc.oznaka;
-    }
+    return walkAll<Opcine>(store, Opcine::keyOznaka, [&byCode](const Opcine& opc) { byCode[opc.shifra.str()] = opc.oznaka; });
 }
 
 StoreCode addPlaces(Store& store) {

@@ -35,10 +35,4 @@ const std::vector<const TableDef*>& allTables() {
     return tables;
 }
 
-const TableDef* tableNamed(std::string_view name) {
-    for (const TableDef* t : allTables())
-        if (t->name == name) return t;
-    return nullptr;
-}
-
 }  // namespace pramo

@@ -8,6 +8,5 @@
 namespace pramo {
 
 const std::vector<const TableDef*>& allTables();
-const TableDef* tableNamed(std::string_view name);  // by database name ("OSOBE"); null when unknown
 
 }  // namespace pramo

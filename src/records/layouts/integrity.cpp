@@ -57,8 +57,7 @@ StoreCode firstChild(Store& st, const Relation& r, const std::string& value, voi
     cursor.setFrom(child);
     const StoreCode rc = cursor.next(child);
     if (!ok(rc) || linkValue(r.link(), child) == value) return rc;
-    st.setError(StoreCode::NoMoreRecords);
-    return StoreCode::NoMoreRecords;
+    return st.answer(StoreCode::NoMoreRecords);
 }
 
 // A restricting relation: fails with `refusal` while any child refers to `value`.

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "records/store/key_encoding.h"
+#include "records/store/stmt_use.h"
 #include "records/store/store_sql.h"
 
 namespace pramo {
@@ -73,22 +74,20 @@ StoreCode Cursor::fetch(bool forward) {
     const bool fromEdge = anchor_ == Anchor::Open;
     Store::Stmt* stmt = store_.statement(sql(forward, fromEdge));
     if (!stmt) return store_.error().code;
-    Store::Stmt& s = *stmt;
+    StmtUse s(stmt->st);
     if (!fromEdge) {
-        if (key_) sqlite3_bind_blob(s.st, 1, sortValue_.data(), static_cast<int>(sortValue_.size()), SQLITE_TRANSIENT);
+        if (key_) sqlite3_bind_blob(s.get(), 1, sortValue_.data(), static_cast<int>(sortValue_.size()), SQLITE_TRANSIENT);
         std::int64_t id = id_;
         if (anchor_ == Anchor::Inclusive) id = forward ? (id > 0 ? id - 1 : 0) : (id > 0 ? id + 1 : INT64_MAX);
-        sqlite3_bind_int64(s.st, 2, id);
+        sqlite3_bind_int64(s.get(), 2, id);
     }
-    sqlite3_bind_int(s.st, 3, batch_);
+    sqlite3_bind_int(s.get(), 3, batch_);
     const int sortCol = static_cast<int>(table_->fields.size()) + 2;
     int rc, rows = 0;
-    while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
+    while ((rc = sqlite3_step(s.get())) == SQLITE_ROW) {
         auto b = std::make_unique<Buffered>(table_);
-        if (const StoreCode c = store_.readRow(*table_, s.st, b->rec); !ok(c)) {
+        if (const StoreCode c = store_.readRow(*table_, s.get(), b->rec); !ok(c)) {
             // The records before it are given first; the next read starts at it and fails.
-            sqlite3_reset(s.st);
-            sqlite3_clear_bindings(s.st);
             if (ahead_.empty()) return c;
             aheadForward_ = forward;
             aheadExhausted_ = false;
@@ -96,14 +95,12 @@ StoreCode Cursor::fetch(bool forward) {
             return StoreCode::Ok;
         }
         if (key_) {
-            const auto* p = static_cast<const char*>(sqlite3_column_blob(s.st, sortCol));
-            b->sortValue.assign(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(s.st, sortCol)));
+            const auto* p = static_cast<const char*>(sqlite3_column_blob(s.get(), sortCol));
+            b->sortValue.assign(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(s.get(), sortCol)));
         }
         ahead_.push_back(std::move(b));
         ++rows;
     }
-    sqlite3_reset(s.st);
-    sqlite3_clear_bindings(s.st);
     if (rc != SQLITE_DONE) {
         ahead_.clear();
         return store_.fail(rc);
@@ -124,18 +121,14 @@ StoreCode Cursor::read(bool forward, void* rec) {
     if (ahead_.empty() && !aheadExhausted_) {
         if (auto c = fetch(forward); !ok(c)) return c;
     }
-    if (ahead_.empty()) {
-        store_.setError(StoreCode::NoMoreRecords);
-        return StoreCode::NoMoreRecords;
-    }
+    if (ahead_.empty()) return store_.answer(StoreCode::NoMoreRecords);
     const auto& b = ahead_.front();
     table_->copy(rec, b->rec);
     anchor_ = Anchor::Exclusive;
     sortValue_ = std::move(b->sortValue);
     id_ = table_->row(rec).id;
     ahead_.pop_front();
-    store_.setError(StoreCode::Ok);
-    return StoreCode::Ok;
+    return store_.answer(StoreCode::Ok);
 }
 
 StoreCode Cursor::next(void* rec) { return read(true, rec); }

@@ -22,10 +22,7 @@ int Files::openCount(const TableDef& t) const {
 }
 
 StoreCode Files::removeAll(const TableDef& t) {
-    if (openCount(t) > 0) {
-        store_.setError(StoreCode::AlreadyOpen);
-        return StoreCode::AlreadyOpen;
-    }
+    if (openCount(t) > 0) return store_.answer(StoreCode::AlreadyOpen);
     return store_.removeAll(t);
 }
 

@@ -43,10 +43,7 @@ StoreCode Store::bindRecord(const TableDef& t, sqlite3_stmt* st, const void* rec
 
 StoreCode Store::getRaw(const KeyDef& key, void* rec) {
     const auto v = encodeKey(key, rec);
-    if (!v) {
-        setError(StoreCode::NotFound);
-        return StoreCode::NotFound;
-    }
+    if (!v) return answer(StoreCode::NotFound);
     ++gets_;
     const TableDef& t = *key.table;
     Stmt* s = statement("SELECT " + sql::selectColumns(t) + " FROM " + sql::quoted(t.name) + " WHERE " +
@@ -54,13 +51,7 @@ StoreCode Store::getRaw(const KeyDef& key, void* rec) {
     if (!s) return error_.code;
     StmtUse use(s->st);
     sqlite3_bind_blob(use.get(), 1, v->data(), static_cast<int>(v->size()), SQLITE_TRANSIENT);
-    const int rc = sqlite3_step(use.get());
-    if (rc == SQLITE_ROW) return ok(readRow(t, use.get(), rec)) ? succeed() : error_.code;
-    if (rc == SQLITE_DONE) {
-        setError(StoreCode::NotFound);
-        return StoreCode::NotFound;
-    }
-    return fail(rc);
+    return readOne(t, use.get(), rec);
 }
 
 StoreCode Store::addRaw(const TableDef& t, void* rec) {
@@ -82,10 +73,7 @@ StoreCode Store::addRaw(const TableDef& t, void* rec) {
 StoreCode Store::putRaw(const TableDef& t, void* rec) {
     leaveRead();
     RowRef& row = t.row(rec);
-    if (row.id == 0) {
-        setError(StoreCode::NoMoreRecords);
-        return StoreCode::NoMoreRecords;
-    }
+    if (row.id == 0) return answer(StoreCode::NoMoreRecords);
     if (t.derive) t.derive(rec);
     Stmt* s = statement(sql::update(t));
     if (!s) return error_.code;
@@ -96,10 +84,7 @@ StoreCode Store::putRaw(const TableDef& t, void* rec) {
     sqlite3_bind_int64(use.get(), index, row.version);
     const int rc = sqlite3_step(use.get());
     if (rc != SQLITE_DONE) return fail(rc);
-    if (sqlite3_changes(db_) == 0) {
-        setError(StoreCode::ChangedByOther);
-        return StoreCode::ChangedByOther;
-    }
+    if (sqlite3_changes(db_) == 0) return answer(StoreCode::ChangedByOther);
     ++writes_;
     ++row.version;
     return succeed();
@@ -114,10 +99,7 @@ StoreCode Store::eraseRaw(const TableDef& t, void* rec) {
     sqlite3_bind_int64(use.get(), 1, row.id);
     const int rc = sqlite3_step(use.get());
     if (rc != SQLITE_DONE) return fail(rc);
-    if (sqlite3_changes(db_) == 0) {
-        setError(StoreCode::NoMoreRecords);
-        return StoreCode::NoMoreRecords;
-    }
+    if (sqlite3_changes(db_) == 0) return answer(StoreCode::NoMoreRecords);
     ++writes_;
     row = {};
     return succeed();
@@ -128,11 +110,13 @@ StoreCode Store::regetRaw(const TableDef& t, const Position& p, void* rec) {
     if (!s) return error_.code;
     StmtUse use(s->st);
     sqlite3_bind_int64(use.get(), 1, p.id);
-    const int rc = sqlite3_step(use.get());
-    if (rc == SQLITE_ROW) return ok(readRow(t, use.get(), rec)) ? succeed() : error_.code;
-    if (rc != SQLITE_DONE) return fail(rc);
-    setError(StoreCode::NotFound);
-    return StoreCode::NotFound;
+    return readOne(t, use.get(), rec);
+}
+
+StoreCode Store::readOne(const TableDef& t, sqlite3_stmt* st, void* rec) {
+    const int rc = sqlite3_step(st);
+    if (rc == SQLITE_ROW) return ok(readRow(t, st, rec)) ? succeed() : error_.code;
+    return rc == SQLITE_DONE ? answer(StoreCode::NotFound) : fail(rc);
 }
 
 bool Store::collidesRaw(const KeyDef& key, const void* rec) {
@@ -176,29 +160,16 @@ Cursor& Store::cursorOf(const TableDef& t) {
     return *c;
 }
 
-void Store::set(const KeyDef& key) {
-    auto& c = cursors_[key.table];
-    c = std::make_unique<Cursor>(*this, key);
-    c->set();
-}
-
-void Store::setFromRaw(const KeyDef& key, const void* rec) {
-    auto& c = cursors_[key.table];
-    c = std::make_unique<Cursor>(*this, key);
-    c->setFrom(rec);
-}
-
-void Store::setFile(const TableDef& t) {
+Cursor& Store::freshCursor(const TableDef& t, const KeyDef* key) {
     auto& c = cursors_[&t];
-    c = std::make_unique<Cursor>(*this, t);
-    c->set();
+    c = key ? std::make_unique<Cursor>(*this, *key) : std::make_unique<Cursor>(*this, t);
+    return *c;
 }
 
-void Store::resetTo(const TableDef& t, const Position& p) {
-    auto& c = cursors_[&t];
-    c = p.key ? std::make_unique<Cursor>(*this, *p.key) : std::make_unique<Cursor>(*this, t);
-    c->resetTo(p);
-}
+void Store::set(const KeyDef& key) { freshCursor(*key.table, &key).set(); }
+void Store::setFromRaw(const KeyDef& key, const void* rec) { freshCursor(*key.table, &key).setFrom(rec); }
+void Store::setFile(const TableDef& t) { freshCursor(t, nullptr).set(); }
+void Store::resetTo(const TableDef& t, const Position& p) { freshCursor(t, p.key).resetTo(p); }
 
 StoreCode Store::nextRaw(const TableDef& t, void* rec) { return cursorOf(t).next(rec); }
 StoreCode Store::previousRaw(const TableDef& t, void* rec) { return cursorOf(t).previous(rec); }

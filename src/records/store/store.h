@@ -144,9 +144,12 @@ public:
     // warning and rolls back the current transaction.
     const StoreError& error() const { return error_; }
     void saveError();
-    bool hasSavedError() const { return saved_.present(); }
     StoreError takeErrorForWarning();  // the saved error if any (then forgotten), else the current one
     void setError(StoreCode code);     // for callers that report a code of their own
+    StoreCode answer(StoreCode code) {  // sets the error (none for Ok) and answers the code
+        setError(code);
+        return code;
+    }
     void setError(StoreError error) { error_ = std::move(error); }
 
     std::uint64_t writeCount() const { return writes_; }  // changes made through this connection
@@ -172,6 +175,8 @@ public:
         ~Stmt();
     };
     Stmt* statement(const std::string& sql);
+    // The single text value of a query with one text parameter; nullopt when there is no row.
+    StoreCode lookup(const std::string& query, std::string_view param, std::optional<std::string>& out);
     StoreCode fail(int sqliteCode);
     // Reads the current row into `rec`; a value its field cannot hold fails the read (47), and the
     // error names the file, the row (_id), the field and the value. The table's derived fields
@@ -185,6 +190,8 @@ private:
     StoreCode succeed();
     void leaveRead();
     Cursor& cursorOf(const TableDef& t);
+    Cursor& freshCursor(const TableDef& t, const KeyDef* key);  // the file's order anew (null: physical)
+    StoreCode readOne(const TableDef& t, sqlite3_stmt* st, void* rec);  // the row a step reads, or NotFound
     StoreCode prepareDatabase();
     StoreCode refuseForeign(bool& ours);
     bool bookkeepingSound();
@@ -266,6 +273,14 @@ StoreCode inTransaction(Store& store, F write, int timeoutSeconds = Store::lockW
     if (!tx.began()) return tx.code();
     if (const StoreCode c = write(); !ok(c)) return c;
     return tx.commit();
+}
+
+// Adds every record of `records` in turn; the first one refused ends it with its code.
+template <class Records>
+StoreCode addAll(Store& store, Records&& records) {
+    for (auto& r : records)
+        if (const StoreCode c = store.add(r); !ok(c)) return c;
+    return StoreCode::Ok;
 }
 
 }  // namespace pramo

@@ -16,29 +16,10 @@ namespace pramo {
 namespace {
 
 StoreCode exists(Store& store, const char* type, const std::string& name, bool& found) {
-    Store::Stmt* s = store.statement("SELECT 1 FROM sqlite_master WHERE type = ?1 AND name = ?2");
-    if (!s) return store.error().code;
-    StmtUse use(s->st);
-    sqlite3_bind_text(use.get(), 1, type, -1, SQLITE_STATIC);
-    sqlite3_bind_text(use.get(), 2, name.c_str(), -1, SQLITE_TRANSIENT);
-    const int rc = sqlite3_step(use.get());
-    found = rc == SQLITE_ROW;
-    return rc == SQLITE_ROW || rc == SQLITE_DONE ? StoreCode::Ok : store.fail(rc);
-}
-
-// The single text value of a query with one text parameter; nullopt when there is no row.
-StoreCode lookup(Store& store, const std::string& query, std::string_view param, std::optional<std::string>& out) {
-    Store::Stmt* s = store.statement(query);
-    if (!s) return store.error().code;
-    StmtUse use(s->st);
-    sqlite3_bind_text(use.get(), 1, param.data(), static_cast<int>(param.size()), SQLITE_TRANSIENT);
-    const int rc = sqlite3_step(use.get());
-    out.reset();
-    if (rc == SQLITE_ROW) {
-        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(use.get(), 0));
-        out = p ? p : "";
-    }
-    return rc == SQLITE_ROW || rc == SQLITE_DONE ? StoreCode::Ok : store.fail(rc);
+    std::optional<std::string> row;
+    const StoreCode c = store.lookup(std::string("SELECT 1 FROM sqlite_master WHERE type = '") + type + "' AND name = ?1", name, row);
+    found = row.has_value();
+    return c;
 }
 
 // Whether every index and trigger the declaration makes is in the file.
@@ -117,28 +98,36 @@ bool holdsKey(sqlite3_stmt* st, int col, const std::optional<std::string>& want)
 
 }  // namespace
 
+StoreCode Store::lookup(const std::string& query, std::string_view param, std::optional<std::string>& out) {
+    Stmt* s = statement(query);
+    if (!s) return error_.code;
+    StmtUse use(s->st);
+    sqlite3_bind_text(use.get(), 1, param.data(), static_cast<int>(param.size()), SQLITE_TRANSIENT);
+    const int rc = sqlite3_step(use.get());
+    out.reset();
+    if (rc == SQLITE_ROW) {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(use.get(), 0));
+        out = p ? p : "";
+    }
+    return rc == SQLITE_ROW || rc == SQLITE_DONE ? succeed() : fail(rc);
+}
+
 StoreCode Store::checkTable(const TableDef& t) {
     bool present = false, sound = false;
     if (auto c = exists(*this, "table", std::string(t.name), present); !ok(c)) return c;
     if (!present) return missing(t);
     if (auto c = columnsMatch(t.name, sql::columns(t), sound); !ok(c)) return c;
     std::optional<std::string> sig;
-    if (auto c = lookup(*this, "SELECT signature FROM _pramo_layout WHERE tbl = ?1", t.name, sig); !ok(c)) return c;
+    if (auto c = signatureOf(t.name, sig); !ok(c)) return c;
     if (sound && !sig) {
         if (auto c = restoreLayout(t); !ok(c)) return c;
         sig = t.layoutSignature();
     }
-    if (!sound || *sig != t.layoutSignature()) {
-        setError(StoreCode::LayoutMismatch);
-        return StoreCode::LayoutMismatch;
-    }
+    if (!sound || *sig != t.layoutSignature()) return answer(StoreCode::LayoutMismatch);
     std::optional<std::string> dirty;
     if (auto c = keysComplete(*this, t, sound); !ok(c)) return c;
-    if (auto c = lookup(*this, "SELECT tbl FROM _pramo_dirty WHERE tbl = ?1", t.name, dirty); !ok(c)) return c;
-    if (!sound || dirty) {
-        setError(StoreCode::KeysInvalid);
-        return StoreCode::KeysInvalid;
-    }
+    if (auto c = lookup("SELECT tbl FROM _pramo_dirty WHERE tbl = ?1", t.name, dirty); !ok(c)) return c;
+    if (!sound || dirty) return answer(StoreCode::KeysInvalid);
     return succeed();
 }
 
@@ -150,7 +139,7 @@ StoreCode Store::checkTable(const TableDef& t) {
 // be making the file at this moment.
 StoreCode Store::missing(const TableDef& t) {
     std::optional<std::string> state;
-    if (auto c = lookup(*this, "SELECT (SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?1) || "
+    if (auto c = lookup("SELECT (SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?1) || "
                                "(SELECT count(*) FROM _pramo_layout WHERE tbl = ?1)", t.name, state); !ok(c))
         return c;
     if (state && state->starts_with("1")) return checkTable(t);  // made meanwhile

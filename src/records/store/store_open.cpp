@@ -185,16 +185,10 @@ StoreCode Store::makeBookkeeping() {
 }
 
 StoreCode Store::columnsMatch(std::string_view table, const std::vector<std::string>& columns, bool& match) {
-    Stmt* s = statement("SELECT name || ' ' || type FROM pragma_table_info(?1) ORDER BY cid");
-    if (!s) return error_.code;
-    StmtUse use(s->st);
-    sqlite3_bind_text(use.get(), 1, table.data(), static_cast<int>(table.size()), SQLITE_TRANSIENT);
     std::vector<std::string> have;
-    int rc;
-    while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) have.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(use.get(), 0)));
-    if (rc != SQLITE_DONE) return fail(rc);
+    const StoreCode c = columnsOf(table, have);
     match = have == columns;
-    return succeed();
+    return c;
 }
 
 void Store::closeDatabase() {

@@ -103,14 +103,7 @@ StoreCode Store::columnsOf(std::string_view table, std::vector<std::string>& col
 }
 
 StoreCode Store::signatureOf(std::string_view table, std::optional<std::string>& signature) {
-    signature.reset();
-    Stmt* s = statement("SELECT signature FROM _pramo_layout WHERE tbl = ?1");
-    if (!s) return error_.code;
-    StmtUse use(s->st);
-    sqlite3_bind_text(use.get(), 1, table.data(), static_cast<int>(table.size()), SQLITE_TRANSIENT);
-    const int rc = sqlite3_step(use.get());
-    if (rc == SQLITE_ROW) signature = reinterpret_cast<const char*>(sqlite3_column_text(use.get(), 0));
-    return rc == SQLITE_ROW || rc == SQLITE_DONE ? succeed() : fail(rc);
+    return lookup("SELECT signature FROM _pramo_layout WHERE tbl = ?1", table, signature);
 }
 
 // The indexes of the file named as the program names a key's index ("OBRACUN_KEYPOZICIJA") that
@@ -163,10 +156,7 @@ StoreCode Store::reshape(const TableDef& t, std::vector<std::string_view>& added
         return c;
     }
     const auto lacking = signature ? fieldsAddedSince(t, *signature) : std::nullopt;
-    if (!lacking) {
-        setError(StoreCode::LayoutMismatch);
-        return StoreCode::LayoutMismatch;
-    }
+    if (!lacking) return answer(StoreCode::LayoutMismatch);
     widened = fieldsWidenedSince(t, *signature);
     std::string columns, values;
     for (const FieldDef& f : t.fields) {
@@ -185,10 +175,7 @@ StoreCode Store::reshape(const TableDef& t, std::vector<std::string_view>& added
 }
 
 StoreCode Store::copyInto(const std::string& path) {
-    if (depth_ > 0) {
-        setError(StoreCode::FileLocked);
-        return StoreCode::FileLocked;
-    }
+    if (depth_ > 0) return answer(StoreCode::FileLocked);
     return exec("VACUUM INTO " + sqlText(path));
 }
 

@@ -27,7 +27,6 @@ public:
     explicit PotvrdeScreen(AppContext& ctx, QWidget* parent = nullptr);
 
     ListPanel* payees() const { return payees_; }
-    ListPanel* incomes() const { return incomes_; }
     int year() const;
     // The arguments of the certificates the print button asks for; payer 0 when no item is highlighted.
     struct Choice {

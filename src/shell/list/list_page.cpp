@@ -52,8 +52,7 @@ StoreCode ListPage::read(const Position& from, From how, bool forward, std::size
         if (cells_) cells_(rec, row.cells);
         out.push_back(std::move(row));
     }
-    store_.setError(StoreCode::Ok);
-    return StoreCode::Ok;
+    return store_.answer(StoreCode::Ok);
 }
 
 void ListPage::setRows(std::vector<PageRow> rows, int current) {
