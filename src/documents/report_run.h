@@ -94,10 +94,12 @@ ReportResult runPass(Progress& progress, std::int64_t total, const std::function
 }  // namespace detail
 
 // Runs a report over one pass: `body` is called for every record taken and answers Ok or a store
-// error (which ends the run); `finish` gives the pages once every record is in.
+// error (which ends the run); `finish` gives the pages once every record is in. The whole report
+// reads one state of the books, in one read transaction.
 template <class R>
 ReportResult runReport(Store& store, Progress& progress, const Pass<R>& pass, const std::function<StoreCode(const R&)>& body,
                        const std::function<std::vector<Page>()>& finish) {
+    const ReadTransaction oneState(store);
     Cursor cursor(store, pass.key);
     if (pass.from) cursor.setFrom(*pass.from); else cursor.set();
     R rec;

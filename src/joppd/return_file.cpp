@@ -126,14 +126,20 @@ ReturnFileOutcome writeAndRecord(Store& store, ReturnData& d, const std::string&
     return o;
 }
 
+// Everything the return is made of, read from one state of the books in one read transaction.
+std::optional<std::string> readReturn(Store& store, std::int32_t submission, ReturnData& d) {
+    const ReadTransaction oneState(store);
+    if (auto problem = readHeader(store, submission, d)) return problem;
+    if (auto problem = checkSubmission(d)) return problem;
+    if (auto problem = checkHeaderTexts(d)) return problem;
+    return puni(store, d.isp, d.b);
+}
+
 }  // namespace
 
 ReturnFileOutcome writeReturnFile(Store& store, const Clock& clock, std::int32_t submission, const ReturnPlace& place) {
     ReturnData d;
-    if (auto problem = readHeader(store, submission, d)) return refused(*problem);
-    if (auto problem = checkSubmission(d)) return refused(*problem);
-    if (auto problem = checkHeaderTexts(d)) return refused(*problem);
-    if (auto problem = puni(store, d.isp, d.b)) return refused(*problem);
+    if (auto problem = readReturn(store, submission, d)) return refused(*problem);
     const std::string path = returnPath(d, place);
     if (auto problem = checkPath(path)) return refused(*problem);
     d.today = clock.today();

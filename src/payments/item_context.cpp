@@ -16,14 +16,15 @@ bool readInto(Store& store, std::int64_t number, std::optional<R>& out, const Ta
     return false;
 }
 
-// The place with its municipality, the street and the bank a payee or a payer names.
-template <class Party>
-bool readLinks(Store& store, const Party& p, const Wants& w, PartyLinks& out, const TableDef*& failed) {
+// The place with its municipality, the street and the bank a payee or a payer names, each read by
+// `read(number, out)`, which answers false when the read failed.
+template <class Party, class Read>
+bool readLinks(const Party& p, const Wants& w, PartyLinks& out, Read read) {
     out = {};
-    if (w.place && !readInto(store, p.mjesto, out.mje, failed)) return false;
-    if (out.mje && !readInto(store, out.mje->opcina, out.opc, failed)) return false;
-    if (w.street && !readInto(store, p.ulica, out.uli, failed)) return false;
-    return !w.bank || readInto(store, p.banka, out.ban, failed);
+    if (w.place && !read(p.mjesto, out.mje)) return false;
+    if (out.mje && !read(out.mje->opcina, out.opc)) return false;
+    if (w.street && !read(p.ulica, out.uli)) return false;
+    return !w.bank || read(p.banka, out.ban);
 }
 
 bool wantsPayee(const Wants& w) { return w.payee || w.place || w.street || w.bank; }
@@ -41,14 +42,17 @@ StoreCode ItemReader::fail(const TableDef& file) {
     return store_.error().code;
 }
 
-StoreCode ItemReader::type(std::uint8_t oznaka, std::optional<Vrstedoh>& out) {
-    if (const auto known = types_.find(oznaka); known != types_.end()) {
-        out = known->second;
-        return StoreCode::Ok;
+template <class R>
+bool ItemReader::kept(std::int64_t number, std::optional<R>& out) {
+    Kept<R>& known = std::get<Kept<R>>(kept_);
+    if (const auto it = known.find(number); it != known.end()) {
+        out = it->second;
+        return true;
     }
-    if (!readInto(store_, oznaka, out, failed_)) return store_.error().code;
-    types_.emplace(oznaka, out);
-    return StoreCode::Ok;
+    if (!readInto(store_, number, out, failed_)) return false;
+    if (known.size() >= keptPerRegister) known.clear();
+    known.emplace(number, out);
+    return true;
 }
 
 StoreCode ItemReader::read(const Dohoci& doh, ItemContext& out) {
@@ -57,16 +61,18 @@ StoreCode ItemReader::read(const Dohoci& doh, ItemContext& out) {
     out.vrs.reset();
     out.lines.clear();
     out.method = 0;
-    if (wantsPayee(wants_) && !readInto(store_, doh.djelatnik, out.oso, failed_)) return store_.error().code;
+    const auto read = [this](std::int64_t number, auto& record) { return kept(number, record); };
+    if (wantsPayee(wants_) && !read(doh.djelatnik, out.oso)) return store_.error().code;
     if (!out.oso) static_cast<PartyLinks&>(out) = {};
-    else if (!readLinks(store_, *out.oso, wants_, out, failed_)) return store_.error().code;
-    if (wants_.type && !ok(type(doh.vrstadohotka, out.vrs))) return store_.error().code;
+    else if (!readLinks(*out.oso, wants_, out, read)) return store_.error().code;
+    if (wants_.type && !read(doh.vrstadohotka, out.vrs)) return store_.error().code;
     if (wants_.lines && !ok(readLines(store_, doh.oznaka, out.lines))) return fail(Obracun::table);
     if (wants_.method && !ok(readPaymentMethod(store_, doh.oznaka, out.method))) return fail(Svasta::table);
     return StoreCode::Ok;
 }
 
 StoreCode ItemReader::forPayment(std::int32_t isplata, const std::function<StoreCode(const ItemContext&)>& f) {
+    const ReadTransaction oneState(store_);
     ItemContext context;
     bool walkFailed = true;  // until the read of an item or `f` answers a failure
     const StoreCode c = walkNumber(store_, Dohoci::keyIsplata, Dohoci{.isplata = isplata}, [&](const Dohoci& doh) {
@@ -81,8 +87,9 @@ StoreCode ItemReader::forPayment(std::int32_t isplata, const std::function<Store
 
 StoreCode readPayer(Store& store, std::int32_t number, Wants wants, PayerContext& out, const TableDef*& failed) {
     out = {};
-    if (!readInto(store, number, out.sub, failed)) return store.error().code;
-    if (out.sub && !readLinks(store, *out.sub, wants, out, failed)) return store.error().code;
+    const auto read = [&](std::int64_t n, auto& record) { return readInto(store, n, record, failed); };
+    if (!read(number, out.sub)) return store.error().code;
+    if (out.sub && !readLinks(*out.sub, wants, out, read)) return store.error().code;
     return StoreCode::Ok;
 }
 

@@ -10,6 +10,8 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <unordered_map>
 #include <vector>
 
 #include "records/layouts/banke.h"
@@ -57,8 +59,10 @@ struct PayerContext : PartyLinks {
     std::optional<Subjekti> sub;
 };
 
-// Reads item after item with the same wants, keeping the income types it has read (a payment's
-// items share a few). The context it fills is the caller's, so one can serve a whole walk.
+// Reads item after item with the same wants. The records of the registers it reads (payees,
+// places, municipalities, streets, banks, income types) it keeps while it lives, so that a
+// document, whose items share a few of them, reads each once; it lives for one document, so
+// nothing kept goes stale. The context it fills is the caller's, so one can serve a whole walk.
 class ItemReader {
 public:
     ItemReader(Store& store, Wants wants);
@@ -68,19 +72,28 @@ public:
     StoreCode read(const Dohoci& doh, ItemContext& out);
     // Every item of payment `isplata` in key order, read into one context that is handed to `f`;
     // stops at the first code `f` answers other than Ok (a failed walk of the items names DOHOCI).
+    // All of it is read from one state of the books, in one read transaction.
     StoreCode forPayment(std::int32_t isplata, const std::function<StoreCode(const ItemContext&)>& f);
 
     // The file whose read failed first, null while none has.
     const TableDef* failed() const { return failed_; }
     Store& store() { return store_; }
 
+    // How many records of one register it keeps at most; past that it starts again, so that a
+    // payment of many payees does not make it large.
+    static constexpr std::size_t keptPerRegister = 1024;
+
 private:
-    StoreCode type(std::uint8_t oznaka, std::optional<Vrstedoh>& out);
+    template <class R>
+    using Kept = std::unordered_map<std::int64_t, std::optional<R>>;
+
+    template <class R>
+    bool kept(std::int64_t number, std::optional<R>& out);
     StoreCode fail(const TableDef& file);
 
     Store& store_;
     Wants wants_;
-    std::map<std::uint8_t, std::optional<Vrstedoh>> types_;
+    std::tuple<Kept<Osobe>, Kept<Mjesta>, Kept<Opcine>, Kept<Ulice>, Kept<Banke>, Kept<Vrstedoh>> kept_;
     const TableDef* failed_ = nullptr;
 };
 

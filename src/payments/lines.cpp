@@ -1,6 +1,8 @@
 #include "payments/lines.h"
 
-#include "records/store/key_walk.h"
+#include <algorithm>
+
+#include "records/store/key_range.h"
 #include "records/layouts/svasta.h"
 
 namespace pramo {
@@ -43,9 +45,29 @@ StoreCode writeLine(Store& store, std::int32_t item, Pozicija position, Money am
     return writeLine(store, item, number(position), amount);
 }
 
+namespace {
+
+// Sets position `position` among the item's lines `had` as read in the caller's transaction: adds
+// it when missing, rewrites it when its amount differs, and leaves an equal one as it is.
+StoreCode setLine(Store& store, std::int32_t item, std::uint16_t position, Money amount, std::vector<Obracun>& had) {
+    const auto line = std::ranges::find(had, position, &Obracun::pozicija);
+    if (line == had.end()) {
+        Obracun obr = lineOf(item, position, amount);
+        return store.add(obr);
+    }
+    if (line->iznos == amount) return StoreCode::Ok;
+    line->iznos = amount;
+    return store.put(*line);
+}
+
+}  // namespace
+
+// The item's lines are read once, and only what changes is written.
 StoreCode writeLines(Store& store, std::int32_t item, const Lines& lines) {
+    std::vector<Obracun> had;
+    if (auto c = readLines(store, item, had); !ok(c)) return c;
     for (int p = 1; p <= calculatedPositions; ++p) {
-        if (auto c = writeLine(store, item, static_cast<std::uint16_t>(p), lines.at(p)); !ok(c)) return c;
+        if (auto c = setLine(store, item, static_cast<std::uint16_t>(p), lines.at(p), had); !ok(c)) return c;
     }
     return StoreCode::Ok;
 }
@@ -63,11 +85,7 @@ StoreCode readAmount(Store& store, std::int32_t item, Pozicija position, Money& 
 }
 
 StoreCode readLines(Store& store, std::int32_t item, std::vector<Obracun>& lines) {
-    lines.clear();
-    return walkNumber(store, Obracun::keyDohodak, lineOf(item, 0), [&lines](const Obracun& obr) {
-        lines.push_back(obr);
-        return StoreCode::Ok;
-    });
+    return readEqual(store, Obracun::keyDohodak, lineOf(item, 0), lines);
 }
 
 StoreCode readPaymentMethod(Store& store, std::int32_t item, std::int16_t& method) {

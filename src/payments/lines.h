@@ -16,16 +16,17 @@ namespace pramo {
 StoreCode writeLine(Store& store, std::int32_t item, Pozicija position, Money amount);
 // The same for a line numbered by hand (any position, also outside the named ones).
 StoreCode writeLine(Store& store, std::int32_t item, std::uint16_t position, Money amount);
-// Writes positions 1 to 12 in ascending order; lines of other positions are not touched. The
-// caller frames it in a transaction. With Lines{} it gives a new item its twelve lines of 0.
+// Writes positions 1 to 12 in ascending order; lines of other positions are not touched, nor a
+// line that already holds its amount. The caller frames it in a transaction. With Lines{} it
+// gives a new item its twelve lines of 0.
 StoreCode writeLines(Store& store, std::int32_t item, const Lines& lines);
 
 // One line by item and position (35 when the item has no line of that position).
 StoreCode readLine(Store& store, std::int32_t item, Pozicija position, Obracun& line);
 // The amount of one line; zero when the item has no line of that position.
 StoreCode readAmount(Store& store, std::int32_t item, Pozicija position, Money& amount);
-// All lines of an item in the order they were added. Uses a cursor of its own, so the file's
-// shared order is left where it was.
+// All lines of an item in the order they were added, by one read that ends at the item's last
+// line. The file's shared order is left where it was.
 StoreCode readLines(Store& store, std::int32_t item, std::vector<Obracun>& lines);
 
 // The payment methods 1 to 7 offered for an item, and the one documents use when it has none.

@@ -1,9 +1,11 @@
 // The one reader of an item's chain: only what is wanted is read; a number whose record is not in
-// its register is found absent (never a failure); a failed read names its file.
+// its register is found absent (never a failure); a failed read names its file; a walk reads one
+// state of the books and each register record once; an item's lines come whole.
 
 #include <gtest/gtest.h>
 
 #include "payments/item_context.h"
+#include "payments/lines.h"
 #include "records/layouts/mjesta.h"
 #include "records/layouts/subjekti.h"
 #include "support/office.h"
@@ -101,6 +103,56 @@ TEST_F(ItemChain, AFailedReadNamesItsFile) {
     EXPECT_NE(readPayer(data.store, 1, {.street = true}, p, failed), StoreCode::Ok);
     ASSERT_NE(failed, nullptr);
     EXPECT_EQ(failed->name, "ULICE");
+}
+
+// A walk reads the books as they were when it began, though another program changes them on the
+// way (one read transaction), and reads a register's record once however many items name it.
+TEST_F(ItemChain, AWalkReadsOneStateAndEachRecordOnce) {
+    for (std::int32_t n : {6, 7, 8})
+        office.add(Dohoci{.oznaka = n, .rednibroj = static_cast<std::uint16_t>(n), .isplata = 4, .djelatnik = n == 8 ? 2 : 1,
+                          .vrstadohotka = 2});
+    std::vector<Money> net;
+    ItemReader lines(data.store, {.lines = true});
+    ASSERT_EQ(lines.forPayment(1, [&](const ItemContext& c) {
+                  const char* change = "UPDATE OBRACUN SET IZNOS = 99900, _ver = _ver + 1 WHERE DOHODAK = 2 AND POZICIJA = 10";
+                  if (c.doh.oznaka == 1) {
+                      EXPECT_EQ(test::RawDb(data.dir.file("pramo.db")).exec(change), 0);
+                  }
+                  for (const Obracun& obr : c.lines)
+                      if (obr.pozicija == number(Pozicija::Neto)) net.push_back(obr.iznos);
+                  return StoreCode::Ok;
+              }),
+              StoreCode::Ok);
+    EXPECT_EQ(net, (std::vector<Money>{test::money("100"), test::money("100")})) << "item 2 as the walk began";
+    EXPECT_EQ(office.line(2, Pozicija::Neto), test::money("999")) << "and as it is now";
+
+    const auto getsOfWalk = [&](ItemReader& reader) {
+        const std::uint64_t before = data.store.getCount();
+        EXPECT_EQ(reader.forPayment(4, [](const ItemContext&) { return StoreCode::Ok; }), StoreCode::Ok);
+        return data.store.getCount() - before;
+    };
+    ItemReader places(data.store, {.place = true, .type = true});
+    EXPECT_EQ(getsOfWalk(places), 7u) << "payees 1 and 2, their places and municipalities, income type 2";
+    EXPECT_EQ(getsOfWalk(places), 0u) << "the same reader reads none of them again";
+    ItemReader another(data.store, {.place = true, .type = true});
+    EXPECT_EQ(getsOfWalk(another), 7u) << "nothing is kept beyond the reader";
+}
+
+// An item's lines come whole and in the order they were added, none of the next item's among them,
+// also when a line was added after the next item's lines.
+TEST_F(ItemChain, AnItemsLinesWholeAndInOrder) {
+    ASSERT_EQ(writeLine(data.store, 1, std::uint16_t{20}, test::money("5")), StoreCode::Ok);
+    const auto positions = [&](std::int32_t item) {
+        std::vector<Obracun> lines;
+        EXPECT_EQ(readLines(data.store, item, lines), StoreCode::Ok);
+        std::string out;
+        for (const Obracun& obr : lines) out += (obr.dohodak == item ? " " : " item " + std::to_string(obr.dohodak) + ":") +
+                                                std::to_string(obr.pozicija);
+        return out;
+    };
+    EXPECT_EQ(positions(1), " 1 2 3 4 5 6 7 8 9 10 11 12 13 14 20");
+    EXPECT_EQ(positions(2), " 1 2 3 4 5 6 7 8 9 10 11 12 13 14");
+    EXPECT_EQ(positions(3), "");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Books kept by the earlier version are upgraded on opening: a copy of the database beside it
 // first, then in one transaction the added field with the value old books get, the added key, the
-// new file; every record keeps its values, row and version. Layouts the upgrade does not know are
+// index a key no longer has dropped, the new file; every record keeps its values, row and version. Layouts the upgrade does not know are
 // left for the file checks to refuse, and a failure changes nothing.
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "payments/lines.h"
 #include "records/layouts/all_tables.h"
 #include "records/layouts/opcine.h"
 #include "records/layouts/stopeopcina.h"
@@ -67,6 +68,7 @@ protected:
         ASSERT_EQ(store.add(honorar), StoreCode::Ok);
         for (Opcine opc : {Opcine{.oznaka = 1, .shifra = "1333", .naziv = "ZAGREB"}, Opcine{.oznaka = 2, .shifra = "4090", .naziv = "SPLIT"}})
             ASSERT_EQ(store.add(opc), StoreCode::Ok);
+        ASSERT_EQ(writeLine(store, 7, Pozicija::Neto, Money::fromRaw(12345)), StoreCode::Ok);
         store.closeDatabase();
         ASSERT_TRUE(test::makeEarlierBooks(path));
         open();
@@ -86,15 +88,19 @@ TEST_F(EarlierBooks, OpenAsThisVersionsBooksWithACopyBeside) {
     const BooksUpgrade up = upgradeBooks(store, allTables());
     ASSERT_EQ(up.result, BooksUpgrade::Result::Done) << up.problem;
     EXPECT_EQ(up.copy, copy());
-    ASSERT_EQ(up.reshaped.size(), 2u);
-    EXPECT_EQ(up.reshaped[0].table, &Vrstedoh::table);
-    EXPECT_EQ(up.reshaped[0].fields, std::vector<std::string_view>{"POREZOPCINE"});
-    EXPECT_EQ(up.reshaped[1].table, &Opcine::table);
-    EXPECT_TRUE(up.reshaped[1].fields.empty());
-    EXPECT_EQ(up.reshaped[1].widened, std::vector<std::string_view>{"SHIFRA"});
+    ASSERT_EQ(up.reshaped.size(), 3u);
+    EXPECT_EQ(up.reshaped[0].table, &Obracun::table);  // the lines lose their index by position
+    EXPECT_TRUE(up.reshaped[0].fields.empty());
+    EXPECT_TRUE(up.reshaped[0].widened.empty());
+    EXPECT_EQ(up.reshaped[1].table, &Vrstedoh::table);
+    EXPECT_EQ(up.reshaped[1].fields, std::vector<std::string_view>{"POREZOPCINE"});
+    EXPECT_EQ(up.reshaped[2].table, &Opcine::table);
+    EXPECT_TRUE(up.reshaped[2].fields.empty());
+    EXPECT_EQ(up.reshaped[2].widened, std::vector<std::string_view>{"SHIFRA"});
     ASSERT_EQ(up.made, std::vector<const TableDef*>{&Stopeopcina::table});
     EXPECT_NE(upgradeSummary(up).find("VRSTEDOH: nova polja POREZOPCINE"), std::string::npos) << upgradeSummary(up);
     EXPECT_NE(upgradeSummary(up).find("OPCINE: šira polja SHIFRA"), std::string::npos) << upgradeSummary(up);
+    EXPECT_NE(upgradeSummary(up).find("OBRACUN: novi ključevi"), std::string::npos) << upgradeSummary(up);
 
     for (const TableDef* t : allTables()) EXPECT_EQ(store.checkTable(*t), StoreCode::Ok) << t->name;
     Vrstedoh vrs{.oznaka = 1};
@@ -112,9 +118,17 @@ TEST_F(EarlierBooks, OpenAsThisVersionsBooksWithACopyBeside) {
     EXPECT_EQ(store.count(Stopeopcina::table, n), StoreCode::Ok);
     EXPECT_EQ(n, 0);
 
+    std::vector<Obracun> lines;
+    EXPECT_EQ(readLines(store, 7, lines), StoreCode::Ok);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].iznos, Money::fromRaw(12345));
+    const std::string positionIndex = "SELECT count(*) FROM sqlite_master WHERE name = 'OBRACUN_KEYPOZICIJA'";
+    EXPECT_EQ(test::RawDb(path).value(positionIndex), "0");
+
     test::RawDb before(copy());  // the books as they were, untouched
     EXPECT_EQ(before.value("SELECT signature FROM _pramo_layout WHERE tbl = 'VRSTEDOH'"), test::earlierIncomeTypeLayout());
     EXPECT_EQ(before.value("SELECT count(*) FROM VRSTEDOH"), "2");
+    EXPECT_EQ(before.value(positionIndex), "1");
     EXPECT_EQ(upgradeBooks(store, allTables()).result, BooksUpgrade::Result::NotNeeded);
 }
 

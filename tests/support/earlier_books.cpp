@@ -26,6 +26,7 @@ bool makeEarlierBooks(const std::string& path) {
         "UPDATE _pramo_layout SET signature = '" + earlierMunicipalityLayout() + "' WHERE tbl = 'OPCINE'",
         "DROP TABLE \"STOPEOPCINA\"",
         "DELETE FROM _pramo_layout WHERE tbl = 'STOPEOPCINA'",
+        "CREATE INDEX \"OBRACUN_KEYPOZICIJA\" ON \"OBRACUN\" (\"_KEYPOZICIJA\") WHERE \"_KEYPOZICIJA\" IS NOT NULL",
     };
     for (const std::string& step : steps)
         if (raw.exec(step) != 0) return false;

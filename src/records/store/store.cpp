@@ -44,6 +44,7 @@ StoreCode Store::bindRecord(const TableDef& t, sqlite3_stmt* st, const void* rec
 StoreCode Store::getRaw(const KeyDef& key, void* rec) {
     const auto v = encodeKey(key, rec);
     if (!v) return answer(StoreCode::NotFound);
+    ++gets_;
     const TableDef& t = *key.table;
     Stmt* s = statement(&key, sql::Get, [&] {
         return "SELECT " + sql::selectColumns(t) + " FROM " + sql::quoted(t.name) + " WHERE " + sql::quoted(key.column()) +
@@ -56,6 +57,7 @@ StoreCode Store::getRaw(const KeyDef& key, void* rec) {
 }
 
 StoreCode Store::addRaw(const TableDef& t, void* rec) {
+    leaveRead();
     if (t.derive) t.derive(rec);
     Stmt* s = statement(&t, sql::Insert, [&] { return sql::insert(t); });
     if (!s) return error_.code;
@@ -71,6 +73,7 @@ StoreCode Store::addRaw(const TableDef& t, void* rec) {
 }
 
 StoreCode Store::putRaw(const TableDef& t, void* rec) {
+    leaveRead();
     RowRef& row = t.row(rec);
     if (row.id == 0) return answer(StoreCode::NoMoreRecords);
     if (t.derive) t.derive(rec);
@@ -90,6 +93,7 @@ StoreCode Store::putRaw(const TableDef& t, void* rec) {
 }
 
 StoreCode Store::eraseRaw(const TableDef& t, void* rec) {
+    leaveRead();
     RowRef& row = t.row(rec);
     Stmt* s = statement(&t, sql::Erase, [&] { return "DELETE FROM " + sql::quoted(t.name) + " WHERE _id = ?1"; });
     if (!s) return error_.code;
@@ -173,7 +177,28 @@ void Store::resetTo(const TableDef& t, const Position& p) { freshCursor(t, p.key
 StoreCode Store::nextRaw(const TableDef& t, void* rec) { return cursorOf(t).next(rec); }
 StoreCode Store::previousRaw(const TableDef& t, void* rec) { return cursorOf(t).previous(rec); }
 
+StoreCode Store::beginRead() {
+    if (readDepth_++ > 0 || depth_ > 0) return succeed();
+    const StoreCode c = exec("BEGIN");
+    reading_ = ok(c);
+    return c;  // without it the reads go on one by one
+}
+
+void Store::endRead() {
+    if (readDepth_ > 0 && --readDepth_ == 0) leaveRead();
+}
+
+// Ends the read transaction, if one is open, keeping the error of the last read.
+void Store::leaveRead() {
+    if (!reading_) return;
+    reading_ = false;
+    const StoreError keep = error_;
+    (void)exec("COMMIT");
+    error_ = keep;
+}
+
 StoreCode Store::begin(int timeoutSeconds) {
+    leaveRead();
     if (depth_ > 0) {
         const StoreCode c = exec("SAVEPOINT pramo_" + std::to_string(depth_ + 1));
         if (ok(c)) ++depth_;

@@ -133,6 +133,13 @@ public:
     StoreCode commit();
     void rollback();
     int transactionDepth() const { return depth_; }
+    // Reads from one state of the books: from beginRead to the matching endRead every read sees
+    // the books as the first of them found them, and all of them take one database transaction
+    // instead of one each. Nested calls count; inside a transaction they add nothing. A write or
+    // a transaction begun meanwhile ends the read first, and the reads after it see the books
+    // as they are then.
+    StoreCode beginRead();
+    void endRead();
 
     // Errors. saveError is the program's RISAVEERROR: it keeps the current error for the next
     // warning and rolls back the current transaction.
@@ -147,6 +154,7 @@ public:
     void setError(StoreError error) { error_ = std::move(error); }
 
     std::uint64_t writeCount() const { return writes_; }  // changes made through this connection
+    std::uint64_t getCount() const { return gets_; }      // records asked for by key (get), for tests
 
     // For tests of what a procedure reads: a statement that reads a table `readable` refuses
     // fails when it is made, as one the engine may not run (statements made earlier are not
@@ -191,6 +199,7 @@ private:
     StoreCode exec(const std::string& sql);
     StoreCode bindRecord(const TableDef& t, sqlite3_stmt* st, const void* rec, int& index);
     StoreCode succeed();
+    void leaveRead();
     Cursor& cursorOf(const TableDef& t);
     Cursor& freshCursor(const TableDef& t, const KeyDef* key);  // the file's order anew (null: physical)
     StoreCode readOne(const TableDef& t, sqlite3_stmt* st, void* rec);  // the row a step reads, or NotFound
@@ -204,6 +213,7 @@ private:
     StoreCode columnsMatch(std::string_view table, const std::vector<std::string>& columns, bool& match);
     StoreCode columnsOf(std::string_view table, std::vector<std::string>& columns);
     StoreCode signatureOf(std::string_view table, std::optional<std::string>& signature);
+    StoreCode undeclaredIndexes(const TableDef& t, std::vector<std::string>& names);
     std::string lockedMessage();
     static int onBusy(void* store, int count);
     static int onAccess(void* store, int action, const char* table, const char*, const char*, const char*);
@@ -212,12 +222,15 @@ private:
     std::string path_;
     std::optional<DatabaseWriteGuard> guard_;  // no document may replace the open database
     int depth_ = 0;
+    int readDepth_ = 0;     // beginRead calls not yet ended
+    bool reading_ = false;  // the read transaction they opened is open
     int waitMs_ = lockWaitSeconds * 1000;  // how long the current operation waits for a lock
     std::int64_t busySinceMs_ = 0;         // when the current wait for a lock began
     std::int64_t waitedMs_ = -1;           // how long the last refused operation waited (-1: did not)
     std::function<void(std::int64_t)> waitObserver_;
     std::function<bool(std::string_view)> readable_;
     std::uint64_t writes_ = 0;
+    std::uint64_t gets_ = 0;
     StoreError error_;
     StoreError saved_;
     std::unordered_map<std::string, std::unique_ptr<Stmt>> statements_;
@@ -250,6 +263,18 @@ private:
     Store& store_;
     StoreCode code_;
     bool done_ = false;
+};
+
+// Reads from one state of the books while it lives (Store::beginRead).
+class ReadTransaction {
+public:
+    explicit ReadTransaction(Store& store) : store_(store) { (void)store_.beginRead(); }
+    ~ReadTransaction() { store_.endRead(); }
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    Store& store_;
 };
 
 // Runs `write` in one transaction: committed when it answers Ok; otherwise none of it stays and its

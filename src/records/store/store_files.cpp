@@ -26,6 +26,7 @@ StoreCode exists(Store& store, const char* type, const std::string& name, bool& 
 StoreCode keysComplete(Store& store, const TableDef& t, bool& complete) {
     complete = true;
     for (const KeyDef* k : t.keys) {
+        if (!k->indexed) continue;
         if (auto c = exists(store, "index", sql::indexName(*k), complete); !ok(c) || !complete) return c;
     }
     for (const auto& name : sql::triggerNames(t)) {

@@ -201,6 +201,8 @@ void Store::closeDatabase() {
     db_ = nullptr;
     guard_.reset();
     depth_ = 0;
+    readDepth_ = 0;
+    reading_ = false;
 }
 
 void Store::setReadFilter(std::function<bool(std::string_view table)> readable) {

@@ -32,6 +32,7 @@ std::string indexName(const KeyDef& k) { return std::string(k.table->name) + k.c
 std::vector<std::string> createIndexes(const TableDef& t) {
     std::vector<std::string> out;
     for (const KeyDef* k : t.keys) {
+        if (!k->indexed) continue;
         out.push_back(std::string("CREATE ") + (k->unique ? "UNIQUE " : "") + "INDEX " + quoted(indexName(*k)) +
                       " ON " + quoted(t.name) + " (" + quoted(k->column()) + ") WHERE " + quoted(k->column()) +
                       " IS NOT NULL");

@@ -106,26 +106,55 @@ StoreCode Store::signatureOf(std::string_view table, std::optional<std::string>&
     return lookup("SELECT signature FROM _pramo_layout WHERE tbl = ?1", table, signature);
 }
 
+// The indexes of the file named as the program names a key's index ("OBRACUN_KEYPOZICIJA") that
+// its declaration does not make: those of keys a later version keeps without an index.
+StoreCode Store::undeclaredIndexes(const TableDef& t, std::vector<std::string>& names) {
+    names.clear();
+    Stmt* s = statement("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = ?1 ORDER BY name");
+    if (!s) return error_.code;
+    StmtUse use(s->st);
+    sqlite3_bind_text(use.get(), 1, t.name.data(), static_cast<int>(t.name.size()), SQLITE_TRANSIENT);
+    const std::string ours = std::string(t.name) + "_KEY";
+    int rc;
+    while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
+        const std::string name = reinterpret_cast<const char*>(sqlite3_column_text(use.get(), 0));
+        const auto declared = [&](const KeyDef* k) { return k->indexed && sql::indexName(*k) == name; };
+        if (name.starts_with(ours) && std::ranges::none_of(t.keys, declared)) names.push_back(name);
+    }
+    return rc == SQLITE_DONE ? succeed() : fail(rc);
+}
+
 StoreCode Store::layoutOf(const TableDef& t, Layout& layout) {
-    std::vector<std::string> have;
+    std::vector<std::string> have, undeclared;
     std::optional<std::string> signature;
     if (auto c = columnsOf(t.name, have); !ok(c)) return c;
     if (auto c = signatureOf(t.name, signature); !ok(c)) return c;
+    if (auto c = undeclaredIndexes(t, undeclared); !ok(c)) return c;
     const bool declared = have == sql::columns(t);
     const auto lacking = signature ? fieldsAddedSince(t, *signature) : std::nullopt;
     if (have.empty()) layout = Layout::Missing;
-    else if (declared && (!signature || *signature == t.layoutSignature())) layout = Layout::Current;
+    else if (declared && (!signature || *signature == t.layoutSignature()))
+        layout = undeclared.empty() ? Layout::Current : Layout::Earlier;
     else if (lacking && hasColumns(have, earlierColumns(t, *lacking))) layout = Layout::Earlier;
     else layout = Layout::Other;
     return StoreCode::Ok;
 }
 
 // The earlier file is renamed aside, the declared one made, the records copied over in their rows,
-// and the keys computed for all of them.
+// and the keys computed for all of them. A file whose fields are as declared and that differs only
+// in an index a key no longer has loses that index, and nothing else changes.
 StoreCode Store::reshape(const TableDef& t, std::vector<std::string_view>& added, std::vector<std::string_view>& widened) {
     added.clear();
+    widened.clear();
     std::optional<std::string> signature;
     if (auto c = signatureOf(t.name, signature); !ok(c)) return c;
+    if (!signature || *signature == t.layoutSignature()) {
+        std::vector<std::string> undeclared;
+        StoreCode c = undeclaredIndexes(t, undeclared);
+        for (const std::string& name : undeclared) c = ok(c) ? exec("DROP INDEX " + sql::quoted(name)) : c;
+        if (ok(c)) ++writes_;
+        return c;
+    }
     const auto lacking = signature ? fieldsAddedSince(t, *signature) : std::nullopt;
     if (!lacking) return answer(StoreCode::LayoutMismatch);
     widened = fieldsWidenedSince(t, *signature);

@@ -68,11 +68,14 @@ struct KeyPart {
 
 // A key: ordered components, unique or not. Its name is the spelling the program's messages and
 // listings use ("OSO:KEYOIB"); a unique key that forms check has a display name ("OSO:KeyOIB").
+// A key nothing reads by (kept up to date only) can go without an index: every record still
+// holds its sort value, and writing a record does not pay for an index no read uses.
 struct KeyDef {
     std::string_view name{};
     std::string_view display{};
     std::vector<KeyPart> parts{};
     bool unique = false;
+    bool indexed = true;
 
     // Filled in when the table is declared.
     mutable const TableDef* table = nullptr;
