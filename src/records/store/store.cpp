@@ -177,15 +177,30 @@ void Store::resetTo(const TableDef& t, const Position& p) { freshCursor(t, p.key
 StoreCode Store::nextRaw(const TableDef& t, void* rec) { return cursorOf(t).next(rec); }
 StoreCode Store::previousRaw(const TableDef& t, void* rec) { return cursorOf(t).previous(rec); }
 
+// Lists read pages through a memory map and a large cache, so that a list page on a big file
+// costs about what it costs on a small one. A document reads the whole books once: through a
+// small cache and no map, so that its memory does not grow with the books.
+StoreCode Store::pageWindow(bool wholeBooks) {
+    StoreCode c = exec(wholeBooks ? "PRAGMA mmap_size = 0" : "PRAGMA mmap_size = 1073741824");
+    if (ok(c)) c = exec(wholeBooks ? "PRAGMA cache_size = -8192" : "PRAGMA cache_size = -65536");
+    return c;
+}
+
 StoreCode Store::beginRead() {
-    if (readDepth_++ > 0 || depth_ > 0) return succeed();
+    if (readDepth_++ > 0) return succeed();
+    (void)pageWindow(true);
+    if (depth_ > 0) return succeed();
     const StoreCode c = exec("BEGIN");
     reading_ = ok(c);
     return c;  // without it the reads go on one by one
 }
 
 void Store::endRead() {
-    if (readDepth_ > 0 && --readDepth_ == 0) leaveRead();
+    if (readDepth_ == 0 || --readDepth_ > 0) return;
+    leaveRead();
+    const StoreError keep = error_;
+    (void)pageWindow(false);
+    error_ = keep;
 }
 
 // Ends the read transaction, if one is open, keeping the error of the last read.

@@ -197,6 +197,7 @@ public:
 
 private:
     StoreCode exec(const std::string& sql);
+    StoreCode pageWindow(bool wholeBooks);
     StoreCode bindRecord(const TableDef& t, sqlite3_stmt* st, const void* rec, int& index);
     StoreCode succeed();
     void leaveRead();

@@ -223,6 +223,7 @@ StoreCode Store::verifyKeys(const TableDef& t, std::int64_t& stale) {
 }
 
 std::int64_t Store::quickCheck() {
+    ReadTransaction whole(*this);  // reads every page once: the documents' small window
     Stmt* s = statement("PRAGMA quick_check");
     if (!s) return 1;
     StmtUse use(s->st);

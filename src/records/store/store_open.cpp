@@ -100,10 +100,7 @@ StoreCode Store::openDatabase(const std::string& path, EmptyFile empty, int wait
     waitMs_ = waitSeconds * 1000;
     StoreCode c = prepareDatabase();
     if (ok(c)) c = exec("PRAGMA synchronous = NORMAL");
-    // Pages are read through a memory map and a larger cache: a list page on a big file then
-    // costs about what it costs on a small one.
-    if (ok(c)) c = exec("PRAGMA mmap_size = 1073741824");
-    if (ok(c)) c = exec("PRAGMA cache_size = -65536");
+    if (ok(c)) c = pageWindow(false);
     waitMs_ = lockWaitSeconds * 1000;
     if (!ok(c)) {
         const StoreError e = error_;
