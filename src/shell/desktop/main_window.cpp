@@ -21,6 +21,7 @@
 #include "shell/screen_fit.h"
 #include "shell/desktop/about_dialog.h"
 #include "shell/desktop/first_run_panel.h"
+#include "shell/desktop/list_follower.h"
 #include "shell/desktop/alt_keys.h"
 #include "shell/desktop/printer_setup.h"
 #include "shell/desktop/reinit.h"
@@ -65,6 +66,14 @@ private:
     QMdiSubWindow* child_;
 };
 
+// Which books the program works on: the engine and where ("SQLite: /home/ana/pramo-podaci/pramo.db");
+// for books on a server also the data directory, where the documents go.
+std::string booksShown(AppContext& ctx) {
+    const std::string described = ctx.store.describe();
+    if (described.starts_with("SQLite")) return described;
+    return described + "  |  mapa podataka: " + ctx.dataDir;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(AppContext& ctx, const ScreenRegistry& screens, QWidget* parent)
@@ -81,7 +90,8 @@ MainWindow::MainWindow(AppContext& ctx, const ScreenRegistry& screens, QWidget* 
     altKeys_ = new AltKeys(*this, [this] { return focusedChild(); });
     buildToolBar();
     buildFirstRun();
-    statusBar()->addPermanentWidget(new QLabel(QString::fromStdString(ctx.dataDir), this));
+    statusBar()->addPermanentWidget(new QLabel(QString::fromStdString(booksShown(ctx)), this));
+    new ListFollower(ctx.store, area_);
     // Most of the screen, so that the payments' three lists fit side by side: at least 1024 × 720,
     // where the screen has room for it.
     resize(QSize(1024, 720).expandedTo(screen() ? screen()->availableGeometry().size() * 0.9 : QSize()));

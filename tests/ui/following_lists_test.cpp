@@ -1,0 +1,85 @@
+// The frame names the books it works on, and its open lists follow what another program commits:
+// a record another program adds appears within a few seconds, the highlight staying on its record,
+// and a list is left alone while a modal window is open.
+
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTest>
+
+#include "records/layouts/banke.h"
+#include "records/store/files.h"
+#include "shell/desktop/list_follower.h"
+#include "shell/desktop/main_window.h"
+#include "shell/list/list_panel.h"
+#include "shell/list/list_screen.h"
+#include "ui/shell_fixture.h"
+
+namespace pramo {
+namespace {
+
+// Another program over the same books: its own connection, adding one bank in its own transaction.
+void addElsewhere(const std::string& books, Banke bank) {
+    Store other;
+    ASSERT_EQ(other.openDatabase(books), StoreCode::Ok);
+    Files files(other);
+    ASSERT_TRUE(ok(files.open(Banke::table)));
+    ASSERT_EQ(other.add(bank), StoreCode::Ok);
+}
+
+std::vector<std::string> names(const ListPanel& list) {
+    std::vector<std::string> shown;
+    for (const PageRow& row : list.page().rows()) shown.push_back(row.rec.as<Banke>().naziv.str());
+    return shown;
+}
+
+class FollowingLists : public test::ShellFixture {};
+
+TEST_F(FollowingLists, TheStatusBarNamesTheBooksAndListsShowWhatOthersCommit) {
+    ASSERT_TRUE(start());
+    Files& files = ctx().files;
+    ASSERT_TRUE(ok(files.open(Banke::table)));
+    for (Banke b : {Banke{.oznaka = 11, .naziv = "Alfa banka", .vodecibroj = "1111111"},
+                    Banke{.oznaka = 13, .naziv = "Cetina banka", .vodecibroj = "3333333"}})
+        ASSERT_EQ(store().add(b), StoreCode::Ok);
+    MainWindow frame(ctx(), programScreens);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    const std::string books = dir.file("pramo.db");
+    QStringList labels;
+    for (auto* label : frame.statusBar()->findChildren<QLabel*>()) labels << label->text();
+    EXPECT_TRUE(labels.contains(QString::fromStdString("SQLite: " + books))) << labels.join('|').toStdString();
+
+    QMdiSubWindow* sub = frame.openScreen(MenuCommand::Banke);
+    ASSERT_NE(sub, nullptr);
+    ListPanel& list = *qobject_cast<ListScreen*>(sub->widget())->panel();
+    const auto highlighted = [&list] { return list.highlighted<Banke>()->naziv.str(); };
+    while (highlighted() != "Cetina banka") QTest::keyClick(list.view(), Qt::Key_Down);
+    const std::vector<std::string> before = names(list);
+
+    addElsewhere(books, {.oznaka = 12, .naziv = "Brodska banka", .vodecibroj = "2222222"});
+    QTRY_VERIFY_WITH_TIMEOUT(names(list).size() == before.size() + 1, 3 * ListFollower::intervalMs);
+    const auto shown = names(list);
+    EXPECT_NE(std::find(shown.begin(), shown.end(), "Brodska banka"), shown.end());
+    EXPECT_EQ(highlighted(), "Cetina banka");
+
+    // While a modal window is open the list stays as it is; it follows once the window closes.
+    auto* follower = frame.findChild<ListFollower*>();
+    ASSERT_NE(follower, nullptr);
+    addElsewhere(books, {.oznaka = 14, .naziv = "Dubrovačka banka", .vodecibroj = "4444444"});
+    QMessageBox modal(QMessageBox::Information, "Pramo", "...", QMessageBox::Ok, &frame);
+    modal.setModal(true);
+    modal.show();
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+    EXPECT_FALSE(follower->poll());
+    EXPECT_EQ(names(list).size(), before.size() + 1);
+    modal.close();
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
+    EXPECT_TRUE(follower->poll());
+    EXPECT_EQ(names(list).size(), before.size() + 2);
+    EXPECT_FALSE(follower->poll());  // nothing new since
+}
+
+}  // namespace
+}  // namespace pramo
