@@ -8,6 +8,8 @@
 namespace pramo {
 
 ListFollower::ListFollower(Store& store, QWidget* area) : QObject(area), store_(store), area_(area) {
+    // What the books hold now is what the lists about to open will show.
+    if (store_.isOpen()) (void)store_.changedElsewhere();
     timer_.setInterval(intervalMs);
     connect(&timer_, &QTimer::timeout, this, &ListFollower::poll);
     timer_.start();
