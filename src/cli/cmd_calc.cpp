@@ -260,7 +260,8 @@ int recalculateItem(Options& o) {
     doh.oznaka = itemNumber(o);
     if (!o.ok()) return refused("calc", o.problem->text);
     DataDir d;
-    if (auto problem = openDataDir(o.books(), false, d)) return refused("calc", *problem);
+    if (auto problem = openDataDir(o.books(), false, d))
+        return refused("calc", problem->starts_with("--database") ? *problem : "--data: " + *problem);
     if (!openFiles(d, calculationFiles()))
         return ExitFailed;
     if (const int rc = readItem(o, d, doh); rc != ExitOk) return rc;
