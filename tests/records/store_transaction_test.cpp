@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include "records/layouts/osobe.h"
+#include "records/store/sqlite_backend.h"
 #include "store_fixture.h"
 #include "support/raw_db.h"
 
@@ -22,7 +23,7 @@ class StoreTransaction : public test::StoreTest {
 protected:
     // The surnames another program sees, in row order.
     std::string seenElsewhere() { return test::RawDb(dir.file("pramo.db")).value("SELECT group_concat(PREZIME) FROM OSOBE"); }
-    sqlite3* connection() { return sqlite3_db_handle(store.statement("SELECT 1")->st); }
+    sqlite3* connection() { return dynamic_cast<SqliteBackend&>(store.backend()).connection(); }
 };
 
 // An inner step that fails is undone alone: the outer transaction commits what it did itself.
