@@ -22,7 +22,7 @@ namespace {
 std::optional<std::string> openSide(const std::string& arg, bool target, DataDir& d) {
     const Purpose purpose = target ? Purpose::MakeBooks : Purpose::Write;
     if (!isServerUri(arg)) return openDataDir({.dir = arg}, target, d, purpose);
-    return openBooks({arg, true, shownUri(arg)}, d, purpose);
+    return openBooks({arg, true, shownUri(arg)}, target, d, purpose);
 }
 
 std::string named(const DataDir& d) { return d.place.shown; }

@@ -9,6 +9,7 @@
 #include "cli/words.h"
 #include "payments/data_upgrades.h"
 #include "records/layouts/all_tables.h"
+#include "records/store/backend.h"
 #include "records/store/books_upgrade.h"
 #include "records/values/unicode.h"
 
@@ -82,6 +83,16 @@ std::optional<std::string> upgradeLayouts(Store& store) {
     return std::nullopt;
 }
 
+// A database on a server that holds nothing is no books yet: opening it would make them, which only
+// the commands that make books do. A server that cannot be reached is left to the store to say.
+std::optional<std::string> refuseEmptyServer(const BooksPlace& place) {
+    const std::unique_ptr<Backend> server = makeBackend(place.where, false);
+    Ownership found = Ownership::Ours;
+    if (!server || !ok(server->open(Store::lockWaitSeconds * 1000)) || !ok(server->ownership(found)) || found != Ownership::Empty)
+        return std::nullopt;
+    return "u bazi podataka " + place.shown + " nema knjiga programa Pramo (pravi ih pramo-cli init --database URI)";
+}
+
 }  // namespace
 
 BooksArgs booksArgs(const std::map<std::string, std::string>& values) {
@@ -122,11 +133,13 @@ std::optional<std::string> openDataDir(const BooksArgs& books, bool create, Data
     if (auto problem = placeBooks(path, books.database, out.place)) return problem;
     if (!out.place.server)
         if (auto problem = checkDatabaseFile(path, create)) return problem;
-    return openBooks(out.place, out, purpose);
+    return openBooks(out.place, create, out, purpose);
 }
 
-std::optional<std::string> openBooks(const BooksPlace& place, DataDir& out, Purpose purpose) {
+std::optional<std::string> openBooks(const BooksPlace& place, bool create, DataDir& out, Purpose purpose) {
     out.place = place;
+    if (place.server && !create)
+        if (auto problem = refuseEmptyServer(place)) return problem;
     const auto empty = purpose == Purpose::MakeBooks ? Store::EmptyFile::MakeBooks : Store::EmptyFile::Refuse;
     const StoreCode c = out.store.openDatabase(place.where, empty);
     if (c == StoreCode::LayoutMismatch) return place.shown + " nije baza podataka programa Pramo" + reasonOf(out.store.error().message);

@@ -74,8 +74,9 @@ std::optional<std::string> directoryArgument(const std::vector<std::string>& arg
 std::optional<std::string> openDataDir(const BooksArgs& books, bool create, DataDir& out, Purpose purpose = Purpose::Write);
 
 // Opens the books at `place` (a file or a server) into `out`, for `purpose`; as openDataDir, without
-// a data directory (copy reads and writes books only).
-std::optional<std::string> openBooks(const BooksPlace& place, DataDir& out, Purpose purpose);
+// a data directory (copy reads and writes books only). An empty database on a server becomes books
+// only when `create` is set, as a missing pramo.db is made only then.
+std::optional<std::string> openBooks(const BooksPlace& place, bool create, DataDir& out, Purpose purpose);
 
 // Opens the files through CHECKOPEN, saying what stops one and rebuilding damaged keys; false when
 // one cannot be used (named in d.unusable), after its lines.
