@@ -21,12 +21,12 @@ void addPayee(Store& store, int n, std::string surname) {
 class StoreTransaction : public test::StoreTest {
 protected:
     // The surnames another program sees, in row order.
-    std::string seenElsewhere() { return test::RawDb(dir.file("pramo.db")).value("SELECT group_concat(PREZIME) FROM OSOBE"); }
+    std::string seenElsewhere() { return test::RawDb(books.where()).column("SELECT \"PREZIME\" FROM \"OSOBE\" ORDER BY _id"); }
     sqlite3* connection() { return sqlite3_db_handle(store.statement("SELECT 1")->st); }
 };
 
 // An inner step that fails is undone alone: the outer transaction commits what it did itself.
-TEST_F(StoreTransaction, AFailedInnerStepIsUndoneWhenTheOuterCommits) {
+TEST_P(StoreTransaction, AFailedInnerStepIsUndoneWhenTheOuterCommits) {
     {
         Transaction outer(store, 2);
         ASSERT_TRUE(outer.began());
@@ -45,7 +45,7 @@ TEST_F(StoreTransaction, AFailedInnerStepIsUndoneWhenTheOuterCommits) {
 
 // A commit the database refuses is reported, leaves no transaction open (the next one is not
 // nested in it) and loses nothing of the next one.
-TEST_F(StoreTransaction, ARefusedCommitLeavesNothingOpen) {
+TEST_P(StoreTransaction, ARefusedCommitLeavesNothingOpen) {
     sqlite3_commit_hook(connection(), [](void*) { return 1; }, nullptr);
     {
         Transaction tx(store, 2);
@@ -66,7 +66,7 @@ TEST_F(StoreTransaction, ARefusedCommitLeavesNothingOpen) {
 }
 
 // Every row changed by another tool gets its keys back, not only the first few hundred.
-TEST_F(StoreTransaction, TheKeyRebuildReachesEveryRow) {
+TEST_P(StoreTransaction, TheKeyRebuildReachesEveryRow) {
     constexpr int rows = 1200;
     {
         Transaction tx(store, 2);
@@ -74,7 +74,7 @@ TEST_F(StoreTransaction, TheKeyRebuildReachesEveryRow) {
         ASSERT_EQ(tx.commit(), StoreCode::Ok);
     }
     files.close(Osobe::table);
-    ASSERT_EQ(test::RawDb(dir.file("pramo.db")).exec("UPDATE OSOBE SET PREZIME = 'Z' || PREZIME"), SQLITE_OK);
+    ASSERT_EQ(test::RawDb(books.where()).exec("UPDATE \"OSOBE\" SET \"PREZIME\" = 'Z' || \"PREZIME\""), SQLITE_OK);
     ASSERT_EQ(files.open(Osobe::table), StoreCode::KeysInvalid);  // the question whether to rebuild; yes:
     ASSERT_EQ(files.rebuildKeys(Osobe::table), StoreCode::Ok);
     std::int64_t stale = -1;
@@ -85,6 +85,8 @@ TEST_F(StoreTransaction, TheKeyRebuildReachesEveryRow) {
     ASSERT_EQ(store.get(Osobe::keyPrezimeIme, last), StoreCode::Ok);
     EXPECT_EQ(last.oznaka, rows);
 }
+
+PRAMO_ON_BOTH_ENGINES(StoreTransaction);
 
 }  // namespace
 }  // namespace pramo

@@ -45,6 +45,7 @@ struct Meaning {
 
 const Meaning meanings[] = {
     {"23505", StoreCode::DuplicateKey, "slog s tom vrijednošću ključa već postoji"},
+    {"23", StoreCode::DuplicateKey, "baza podataka odbila je slog"},  // another constraint, as on a file
     {"40001", StoreCode::FileLocked, "bazu podataka drži zaključanom drugi program"},
     {"40P01", StoreCode::FileLocked, "bazu podataka drži zaključanom drugi program"},
     {"55P03", StoreCode::FileLocked, "bazu podataka drži zaključanom drugi program"},
