@@ -28,6 +28,17 @@ inline std::string engineName(const ::testing::TestParamInfo<Engine>& info) {
 // The test server's URI (of its database "postgres", as its superuser); empty when there is none.
 std::string testServerUri();
 
+// Whether tests can have books on `engine` here (a file always; a server when the run has one).
+inline bool engineAvailable(Engine e) { return e == Engine::Sqlite || !testServerUri().empty(); }
+
+// A base of a test parametrised over the engines that skips where the engine is not available.
+class OnEngine : public ::testing::TestWithParam<Engine> {
+protected:
+    void SetUp() override {
+        if (!engineAvailable(GetParam())) GTEST_SKIP() << "no PostgreSQL test server";
+    }
+};
+
 // A database made for one test on the test server and dropped after it.
 class FreshDatabase {
 public:
