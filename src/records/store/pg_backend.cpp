@@ -148,11 +148,16 @@ std::unique_ptr<BackendStatement> PgBackend::prepare(const std::string& sql) {
         return nullptr;
     }
     bool skips = false;
-    const std::string text = pgSkippingDuplicates(pgPlaceholders(sql), skips);
+    std::vector<bool> used;
+    const std::string text = pgSkippingDuplicates(pgPlaceholders(sql, &used), skips);
+    // A parameter the text skips (a page from the edge binds no anchor) is declared bytea, which
+    // takes whatever is bound to it.
+    std::vector<Oid> types(used.size(), 0);
+    for (std::size_t i = 0; i < used.size(); ++i) types[i] = used[i] ? 0 : 17;
     const std::string name = "pramo_" + std::to_string(++statements_);
     const bool guarded = inTransaction();
     if (guarded && !guard()) return nullptr;
-    PGresult* made = PQprepare(conn_, name.c_str(), text.c_str(), 0, nullptr);
+    PGresult* made = PQprepare(conn_, name.c_str(), text.c_str(), static_cast<int>(types.size()), types.data());
     bool succeeded = PQresultStatus(made) == PGRES_COMMAND_OK;
     if (!succeeded) noteFailure(made);
     PQclear(made);

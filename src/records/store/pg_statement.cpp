@@ -41,7 +41,7 @@ std::int64_t parsed(std::string_view text) {
 
 }  // namespace
 
-std::string pgPlaceholders(std::string_view sql) {
+std::string pgPlaceholders(std::string_view sql, std::vector<bool>* used) {
     std::string out;
     out.reserve(sql.size() + 8);
     char quote = 0;  // inside '...' or "..."
@@ -57,6 +57,10 @@ std::string pgPlaceholders(std::string_view sql) {
             while (j < sql.size() && std::isdigit(static_cast<unsigned char>(sql[j]))) ++j;
             const int n = j > i + 1 ? static_cast<int>(parsed(sql.substr(i + 1, j - i - 1))) : highest + 1;
             highest = std::max(highest, n);
+            if (used) {
+                used->resize(static_cast<std::size_t>(highest));
+                (*used)[static_cast<std::size_t>(n - 1)] = true;
+            }
             out += "$" + std::to_string(n);
             i = j - 1;
             continue;

@@ -20,8 +20,10 @@ namespace pramo {
 class PgBackend;
 
 // The text with every ?N and ? outside quotes written as $N (a ? takes the number after the
-// highest so far, as the engine the store was first written for numbers them).
-std::string pgPlaceholders(std::string_view sql);
+// highest so far, as the engine the store was first written for numbers them). `used` tells, for
+// each number up to the highest, whether the text uses it (the server must be told the type of a
+// parameter the text skips).
+std::string pgPlaceholders(std::string_view sql, std::vector<bool>* used = nullptr);
 
 // A write that may be refused for a duplicate key inside a transaction: an INSERT is written to
 // skip the duplicate row (and the skip is reported as the refusal), so that the transaction is
