@@ -18,11 +18,11 @@ void BenchMessages::halt(const std::string& text) {
     std::exit(1);
 }
 
-BenchData::BenchData(const std::vector<const TableDef*>& tables) {
+BenchData::BenchData(const std::vector<const TableDef*>& tables, const std::string& where) {
     std::string pattern = (std::filesystem::temp_directory_path() / "pramo-bench-XXXXXX").string();
     if (!mkdtemp(pattern.data())) std::abort();
     dir = pattern;
-    mustSucceed(store.openDatabase((dir / "pramo.db").string()));
+    mustSucceed(store.openDatabase(where.empty() ? (dir / "pramo.db").string() : where));
     for (const TableDef* t : tables) mustSucceed(files.open(*t));
 }
 

@@ -25,8 +25,9 @@ public:
 };
 
 struct BenchData {
-    // Keeps `tables` open while it lives (every file of the program unless told otherwise).
-    explicit BenchData(const std::vector<const TableDef*>& tables = allTables());
+    // Keeps `tables` open while it lives (every file of the program unless told otherwise), in
+    // books at `where` (a server's database) or, when that is empty, in the directory's file.
+    explicit BenchData(const std::vector<const TableDef*>& tables = allTables(), const std::string& where = {});
     ~BenchData();
     BenchData(const BenchData&) = delete;
     BenchData& operator=(const BenchData&) = delete;
