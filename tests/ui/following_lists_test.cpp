@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTest>
+#include <optional>
 
 #include "records/layouts/banke.h"
 #include "records/store/files.h"
@@ -14,6 +15,7 @@
 #include "shell/desktop/main_window.h"
 #include "shell/list/list_panel.h"
 #include "shell/list/list_screen.h"
+#include "support/test_books.h"
 #include "ui/shell_fixture.h"
 
 namespace pramo {
@@ -34,10 +36,22 @@ std::vector<std::string> names(const ListPanel& list) {
     return shown;
 }
 
-class FollowingLists : public test::ShellFixture {};
+// The program started on books of either engine: a database file in the data directory, or a
+// fresh database on the test server given as --database.
+class FollowingLists : public test::ShellFixture, public ::testing::WithParamInterface<test::Engine> {
+protected:
+    bool startOn(const std::string& database) {
+        session = std::make_unique<Session>(messages, clock, dir.path().string(), dataUpgrades(), database);
+        session->context().screens = &programScreens;
+        return session->start();
+    }
+    std::optional<test::FreshDatabase> server;
+};
 
-TEST_F(FollowingLists, TheStatusBarNamesTheBooksAndListsShowWhatOthersCommit) {
-    ASSERT_TRUE(start());
+TEST_P(FollowingLists, TheStatusBarNamesTheBooksAndListsShowWhatOthersCommit) {
+    if (GetParam() == test::Engine::Postgres && server.emplace().uri().empty()) GTEST_SKIP() << "no test server";
+    const std::string books = server ? server->uri() : dir.file("pramo.db");
+    ASSERT_TRUE(startOn(server ? books : std::string()));
     Files& files = ctx().files;
     ASSERT_TRUE(ok(files.open(Banke::table)));
     Banke alfa{.oznaka = 11, .naziv = "Alfa banka", .vodecibroj = "1111111"};
@@ -47,10 +61,10 @@ TEST_F(FollowingLists, TheStatusBarNamesTheBooksAndListsShowWhatOthersCommit) {
     MainWindow frame(ctx(), programScreens);
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    const std::string books = dir.file("pramo.db");
     QStringList labels;
     for (auto* label : frame.statusBar()->findChildren<QLabel*>()) labels << label->text();
-    EXPECT_TRUE(labels.contains(QString::fromStdString("SQLite: " + books))) << labels.join('|').toStdString();
+    const std::string named = server ? "PostgreSQL: " : "SQLite: " + books;
+    EXPECT_TRUE(labels.join('|').startsWith(QString::fromStdString(named))) << labels.join('|').toStdString();
 
     QMdiSubWindow* sub = frame.openScreen(MenuCommand::Banke);
     ASSERT_NE(sub, nullptr);
@@ -83,7 +97,11 @@ TEST_F(FollowingLists, TheStatusBarNamesTheBooksAndListsShowWhatOthersCommit) {
     EXPECT_TRUE(follower->poll());
     EXPECT_EQ(names(list).size(), before.size() + 2);
     EXPECT_FALSE(follower->poll());  // nothing new since
+    frame.close();
+    store().closeDatabase();  // before the server's database is dropped
 }
+
+PRAMO_ON_BOTH_ENGINES(FollowingLists);
 
 }  // namespace
 }  // namespace pramo
