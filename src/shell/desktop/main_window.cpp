@@ -66,14 +66,6 @@ private:
     QMdiSubWindow* child_;
 };
 
-// Which books the program works on: the engine and where ("SQLite: /home/ana/pramo-podaci/pramo.db");
-// for books on a server also the data directory, where the documents go.
-std::string booksShown(AppContext& ctx) {
-    const std::string described = ctx.store.describe();
-    if (described.starts_with("SQLite")) return described;
-    return described + "  |  mapa podataka: " + ctx.dataDir;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(AppContext& ctx, const ScreenRegistry& screens, QWidget* parent)
@@ -90,7 +82,10 @@ MainWindow::MainWindow(AppContext& ctx, const ScreenRegistry& screens, QWidget* 
     altKeys_ = new AltKeys(*this, [this] { return focusedChild(); });
     buildToolBar();
     buildFirstRun();
-    statusBar()->addPermanentWidget(new QLabel(QString::fromStdString(booksShown(ctx)), this));
+    // Which books the program works on ("SQLite: /home/ana/pramo-podaci/pramo.db", "PostgreSQL: ..."),
+    // and the data directory, where the documents go.
+    statusBar()->addPermanentWidget(new QLabel(QString::fromStdString(ctx.store.describe()), this));
+    statusBar()->addPermanentWidget(new QLabel(QString::fromStdString(ctx.dataDir), this));
     new ListFollower(ctx.store, area_);
     // Most of the screen, so that the payments' three lists fit side by side: at least 1024 × 720,
     // where the screen has room for it.
