@@ -1,6 +1,6 @@
 // Leaves a large office behind for measuring a command by hand (peak memory with /usr/bin/time -v):
 //
-//   make_office joppd 100000    a payment of 10^5 items with its JOPPD submission
+//   make_office joppd 100000    a payment of 10^5 items with its JOPPD submission (and page B)
 //   make_office potvrde 100000  10^5 items in each of 2014 and 2015, ten a payee
 //
 // prints the data directory and the command to measure; the directory is the caller's to remove.
@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
         pramo::PaymentOffice office(items);
         std::printf("%s\npramo-cli joppd xml --submission %d --data %s --out DIR\n", kept(office).dir.c_str(),
                     office.submission, office.dir.c_str());
+        std::printf("pramo-cli report joppd-b --payment 1 --data %s --pdf FILE\n", office.dir.c_str());
     } else if (kind == "potvrde") {
         pramo::YearOffice office(items);
         std::printf("%s\npramo-cli report potvrde --payer 1 --year 2015 --data %s --pdf FILE\n", kept(office).dir.c_str(),

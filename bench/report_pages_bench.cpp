@@ -23,7 +23,7 @@ const ListingLayout& layout() {
 }
 
 std::vector<Page> listing(std::int64_t rows) {
-    ReportBuilder b = listingBuilder(layout());
+    ReportBuilder b = listingBuilder(layout(), nullptr);
     for (std::int64_t i = 0; i < rows; ++i) {
         b.add(listingRow(layout(), {QString::number(i), QStringLiteral("Općina %1").arg(i), QStringLiteral("18,00")}));
     }

@@ -15,7 +15,7 @@ ReportResult runDeclaredReport(const ReportSpec& spec, Files& files, const Repor
     if (!use.ok()) return {RunEnd::Failed, {}, files.store().error().code, std::string(use.failed()->name)};
     int streamed = 0;
     ReportContext rc{files, args, clock};
-    if (sink && spec.streamsPages) rc.sink = [&](const Page& page) { ++streamed, sink(page); };
+    if (sink) rc.sink = [&](const Page& page) { ++streamed, sink(page); };
     ReportResult r = spec.run(rc, progress);
     r.streamed = streamed;
     if (streamed > 0 && r.end == RunEnd::NothingToPrint) r.end = RunEnd::Pages;  // none kept: all were handed on

@@ -29,8 +29,9 @@ struct ReportContext {
     Files& files;
     const ReportArgs& args;
     const Clock& clock;
-    // Set for a report that streams its pages, when they go straight to a PDF file or a printer:
-    // each finished page goes here instead of into the result (ReportResult::streamed counts them).
+    // Set when the pages go straight to a PDF file or a printer. A report whose page footers do
+    // not show the page count gives its builder this sink (ReportBuilder::streamTo): each finished
+    // page goes here instead of into the result (ReportResult::streamed counts them).
     PageSink sink = nullptr;
     Store& store() { return files.store(); }
 };
@@ -45,9 +46,6 @@ struct ReportSpec {
     std::vector<ArgSpec> args{};           // what it is run for
     std::string_view summary{};            // one line for "pramo-cli help"
     ReportFunction run{};
-    // Its pages do not depend on later ones (no page count on them): where they are not shown
-    // first, they are painted one at a time as they are made, not kept.
-    bool streamsPages = false;
 };
 
 // The reports of the program, in the order they were registered: each subsystem adds its own
@@ -64,9 +62,9 @@ private:
 };
 
 // Opens the declared files, runs the report and closes them. A file that cannot be opened ends
-// the run as Failed naming that file. With a `sink`, a report that streams its pages hands them
-// there as they are made; the pages of the others (and any a streaming report kept) stay in the
-// result, for the caller to give to the sink after.
+// the run as Failed naming that file. With a `sink`, a report whose pages do not depend on later
+// ones hands them there as they are made; the pages of the others (and any a streaming report
+// kept) stay in the result, for the caller to give to the sink after.
 ReportResult runDeclaredReport(const ReportSpec& spec, Files& files, const ReportArgs& args, const Clock& clock,
                                Progress& progress, const PageSink& sink = nullptr);
 

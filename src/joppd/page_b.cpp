@@ -129,7 +129,8 @@ ReportResult joppBStrana(ReportContext& rc, Progress& progress) {
         return {.end = RunEnd::Failed, .code = c, .failedFile = "ISPLATE"};
     ReportBuilder builder(Paper::a4Landscape(), top, bottom);
     builder.setPageHeader([p](int page) { return header(p, page); });
-    builder.setPageFooter(footerHeight, [](int, int) { return footer(); });
+    builder.setPageFooter(footerHeight, [](int) { return footer(); });
+    builder.streamTo(rc.sink);
     const Dohoci from{.isplata = rc.args.payment};
     ItemReader reader(rc.store(), joppdItem);
     ItemContext f;

@@ -63,6 +63,13 @@ void Band::grow(double bottom) {
 
 void ReportBuilder::setPageFooter(double height, Footer footer) {
     footerHeight_ = height;
+    footer_ = footer ? CountedFooter([footer = std::move(footer)](int page, int) { return footer(page); }) : nullptr;
+    countsPages_ = false;
+}
+
+void ReportBuilder::setCountedPageFooter(double height, CountedFooter footer) {
+    footerHeight_ = height;
+    countsPages_ = static_cast<bool>(footer);
     footer_ = std::move(footer);
 }
 
@@ -84,11 +91,9 @@ Page& ReportBuilder::page() {
 }
 
 std::vector<Page> ReportBuilder::finish() {
-    if (streaming()) handOn();
+    closePage();
     const int count = pageCount();
-    for (int i = 0; footer_ && i < count; ++i) {
-        footer_(i + 1, count).placeOn(pages_[static_cast<std::size_t>(i)], paper_.pageSize().height() - bottom_ - footerHeight_);
-    }
+    for (int i = 0; countsPages_ && i < count; ++i) placeFooter(pages_[static_cast<std::size_t>(i)], i + 1, count);
     std::vector<Page> out = std::move(pages_);
     pages_.clear();
     handedOn_ = 0;
@@ -98,7 +103,7 @@ std::vector<Page> ReportBuilder::finish() {
 }
 
 void ReportBuilder::startPage() {
-    if (streaming()) handOn();
+    closePage();
     pages_.emplace_back(paper_);
     y_ = top_;
     pageHasBody_ = breakPending_ = false;
@@ -108,10 +113,17 @@ void ReportBuilder::startPage() {
     y_ += header.height();
 }
 
-void ReportBuilder::handOn() {
+void ReportBuilder::closePage() {
+    if (pages_.empty()) return;
+    if (footer_ && !countsPages_) placeFooter(pages_.back(), pageCount(), pageCount());
+    if (!streaming()) return;
     for (const Page& p : pages_) sink_(p);
     handedOn_ += static_cast<int>(pages_.size());
     pages_.clear();
+}
+
+void ReportBuilder::placeFooter(Page& page, int n, int count) const {
+    footer_(n, count).placeOn(page, paper_.pageSize().height() - bottom_ - footerHeight_);
 }
 
 double ReportBuilder::bodyBottom() const {

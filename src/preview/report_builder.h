@@ -43,16 +43,20 @@ private:
 class ReportBuilder {
 public:
     using Header = std::function<Band(int page)>;
-    using Footer = std::function<Band(int page, int count)>;
+    using Footer = std::function<Band(int page)>;
+    using CountedFooter = std::function<Band(int page, int count)>;
 
     explicit ReportBuilder(Paper paper = Paper::a4(), double topMargin = 10.0, double bottomMargin = 10.0)
         : paper_(paper), top_(topMargin), bottom_(bottomMargin) {}
 
     // Drawn at the top of every page.
     void setPageHeader(Header header) { header_ = std::move(header); }
-    // Drawn at the foot of every page, `height` high; filled when the report is finished, so it
-    // can show the page count.
+    // Drawn at the foot of every page, `height` high, filled as the page is finished (when the
+    // next one begins, or at finish()).
     void setPageFooter(double height, Footer footer);
+    // The same for a footer that shows the page count: filled when the report is finished, so the
+    // builder keeps every page until then.
+    void setCountedPageFooter(double height, CountedFooter footer);
 
     // Stacks the band under the previous one, on a new page when it does not fit. A band higher
     // than a whole page goes onto a page of its own and runs past its foot.
@@ -60,8 +64,8 @@ public:
     // The next band starts a new page.
     void newPage();
     // Hands each page to `sink` once the next one begins, and the last at finish(), instead of
-    // keeping them; finish() then answers none. A builder with a page footer keeps its pages all
-    // the same: the footer is filled when the count is known.
+    // keeping them; finish() then answers none. A builder with a counted footer keeps its pages
+    // all the same: the footer is filled when the count is known. No sink: pages are kept.
     void streamTo(PageSink sink) { sink_ = std::move(sink); }
     // The page being filled (a new one when none is), for drawing on it directly.
     Page& page();
@@ -72,15 +76,18 @@ public:
 
 private:
     void startPage();
-    bool streaming() const { return sink_ && !footer_; }
-    void handOn();
+    bool streaming() const { return sink_ && !countsPages_; }
+    // Fills the last page's footer when it does not show the count, and hands it on when streaming.
+    void closePage();
+    void placeFooter(Page& page, int n, int count) const;
     double bodyBottom() const;
 
     Paper paper_;
     double top_;
     double bottom_;
     Header header_;
-    Footer footer_;
+    CountedFooter footer_;
+    bool countsPages_ = false;  // the footer shows the page count
     double footerHeight_ = 0.0;
     std::vector<Page> pages_;
     PageSink sink_;

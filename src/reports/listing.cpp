@@ -41,10 +41,11 @@ Band footer(const ListingLayout& l, int page) {
 
 }  // namespace
 
-ReportBuilder listingBuilder(const ListingLayout& layout) {
+ReportBuilder listingBuilder(const ListingLayout& layout, const PageSink& sink) {
     ReportBuilder builder(layout.paper, 10.0, 8.0);
     builder.setPageHeader([layout](int) { return header(layout); });
-    builder.setPageFooter(footer(layout, 1).height(), [layout](int page, int) { return footer(layout, page); });
+    builder.setPageFooter(footer(layout, 1).height(), [layout](int page) { return footer(layout, page); });
+    builder.streamTo(sink);
     return builder;
 }
 

@@ -25,8 +25,9 @@ struct ListingLayout {
     PageFont font = PageFont{}.sized(9.0);
 };
 
-// A builder with the listing's page header and footer ("Page" and the number).
-ReportBuilder listingBuilder(const ListingLayout& layout);
+// A builder with the listing's page header and footer ("Page" and the number), handing its pages
+// to `sink` as they are made when there is one (ReportContext::sink).
+ReportBuilder listingBuilder(const ListingLayout& layout, const PageSink& sink);
 
 // One row with a text per column, each aligned in its column; a text wider than its column is
 // drawn in smaller type, never into the next column.

@@ -103,7 +103,8 @@ QString lineName(std::uint16_t position, const QString& name, const ItemHeading&
     return stopa + plainRate(*h.surtaxRate) + u'%';
 }
 
-StoreCode itemListing(ReportReads& reads, const Dohoci& doh, ReportBuilder& builder, const ReportSpec& spec) {
+StoreCode itemListing(ReportReads& reads, const Dohoci& doh, ReportBuilder& builder, const ReportSpec& spec,
+                      const PageSink& sink) {
     ItemHeading h;
     ItemContext item;
     ItemReader reader(reads.store(), {.place = true, .lines = true});
@@ -111,7 +112,7 @@ StoreCode itemListing(ReportReads& reads, const Dohoci& doh, ReportBuilder& buil
     if (const StoreCode c = itemHeading(reads, item, h); !ok(c)) return c;
     const PositionSums lines(item.lines);
     const ListingLayout l = layout(spec, h.lines);
-    builder = listingBuilder(l);
+    builder = listingBuilder(l, sink);
     for (const auto& [position, amount] : lines.all()) {
         QString name;
         if (const StoreCode c = positionName(reads, position, name); !ok(c)) return c;
@@ -144,7 +145,8 @@ StoreCode paymentRows(ReportReads& reads, const ListingLayout& l, const Position
     return StoreCode::Ok;
 }
 
-StoreCode paymentListing(ReportReads& reads, const Isplate& isp, ReportBuilder& builder, const ReportSpec& spec, bool& overflow) {
+StoreCode paymentListing(ReportReads& reads, const Isplate& isp, ReportBuilder& builder, const ReportSpec& spec,
+                         const PageSink& sink, bool& overflow) {
     std::vector<QString> heading;
     PositionSums sums;
     RatesTaken rates;
@@ -161,7 +163,7 @@ StoreCode paymentListing(ReportReads& reads, const Isplate& isp, ReportBuilder& 
     if (!ok(c)) return reader.failed() ? reads.check(c, *reader.failed()) : c;
     overflow = sums.overflowed();
     const ListingLayout l = layout(spec, heading);
-    builder = listingBuilder(l);
+    builder = listingBuilder(l, sink);
     return paymentRows(reads, l, sums, rates, builder);
 }
 
@@ -172,7 +174,7 @@ ReportResult obracunIsp(ReportContext& rc, Progress& progress) {
     const Dohoci from{.oznaka = rc.args.item};
     return reads.named(runBuilt<Dohoci>(rc.store(), progress, sameNumber(Dohoci::keyOznaka, from, 1), ReportBuilder{},
                                         [&](const Dohoci& doh, ReportBuilder& builder) {
-                                            return itemListing(reads, doh, builder, obracunIspReport);
+                                            return itemListing(reads, doh, builder, obracunIspReport, rc.sink);
                                         }));
 }
 
@@ -182,7 +184,7 @@ ReportResult obrIsplateIsp(ReportContext& rc, Progress& progress) {
     bool overflow = false;
     const ReportResult r = runBuilt<Isplate>(rc.store(), progress, sameNumber(Isplate::keyOznaka, from, 1), ReportBuilder{},
                                              [&](const Isplate& isp, ReportBuilder& builder) {
-                                                 return paymentListing(reads, isp, builder, obrIsplateIspReport, overflow);
+                                                 return paymentListing(reads, isp, builder, obrIsplateIspReport, rc.sink, overflow);
                                              });
     return refusedIf(reads.named(r), overflow ? sumTooLarge : "");
 }

@@ -30,7 +30,7 @@ Band row(const Opcine& opc) {
 }  // namespace
 
 ReportResult opcineIspis(ReportContext& rc, Progress& progress) {
-    return runBuilt<Opcine>(rc.store(), progress, {.key = Opcine::keyNaziv}, listingBuilder(layout()),
+    return runBuilt<Opcine>(rc.store(), progress, {.key = Opcine::keyNaziv}, listingBuilder(layout(), rc.sink),
                             [](const Opcine& opc, ReportBuilder& builder) {
                                 builder.add(row(opc));
                                 return StoreCode::Ok;

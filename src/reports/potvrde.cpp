@@ -81,7 +81,6 @@ const ReportSpec potvrdeReport{
     .args = certificateArgs,
     .summary = "potvrde o isplaćenim primicima isplatitelja za godinu, za jednog primatelja ili sve (dvanaest stupaca za 2009. i 2010.)",
     .run = [](ReportContext& rc, Progress& p) { return ispisPotvrde(rc, p, certificateKindFor(rc.args.year)); },
-    .streamsPages = true,
 };
 
 const ReportSpec potvrdeSKriznicomReport{
@@ -92,7 +91,6 @@ const ReportSpec potvrdeSKriznicomReport{
     .args = certificateArgs,
     .summary = "potvrde sa stupcem posebnog poreza, za bilo koju godinu",
     .run = [](ReportContext& rc, Progress& p) { return ispisPotvrde(rc, p, CertificateKind::WithCrisisTax); },
-    .streamsPages = true,
 };
 
 }  // namespace pramo

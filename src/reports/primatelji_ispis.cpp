@@ -36,7 +36,8 @@ StoreCode addRow(ReportReads& reads, const Dohoci& doh, ReportBuilder& builder) 
 ReportResult primateljiIsplate(ReportContext& rc, Progress& progress) {
     ReportReads reads(rc.store());
     const Dohoci from{.isplata = rc.args.payment};
-    return reads.named(runBuilt<Dohoci>(rc.store(), progress, sameNumber(Dohoci::keyIsplata, from), listingBuilder(layout()),
+    return reads.named(runBuilt<Dohoci>(rc.store(), progress, sameNumber(Dohoci::keyIsplata, from),
+                                        listingBuilder(layout(), rc.sink),
                                         [&](const Dohoci& doh, ReportBuilder& builder) { return addRow(reads, doh, builder); }));
 }
 

@@ -59,7 +59,7 @@ Band rows(const Vrstedoh& vrs, const QString& description) {
 }  // namespace
 
 ReportResult ispisVrstaDohotka(ReportContext& rc, Progress& progress) {
-    return runBuilt<Vrstedoh>(rc.store(), progress, {.key = Vrstedoh::keyOznaka}, listingBuilder(layout()),
+    return runBuilt<Vrstedoh>(rc.store(), progress, {.key = Vrstedoh::keyOznaka}, listingBuilder(layout(), rc.sink),
                               [&](const Vrstedoh& vrs, ReportBuilder& builder) {
                                   QString description;
                                   const StoreCode c = proza(rc.store(), vrs, description);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -19,7 +20,10 @@
 #include "records/layouts/param.h"
 #include "records/layouts/vrstedoh.h"
 #include "documents/report_declaration.h"
+#include "preview/page_painter.h"
 #include "support/office.h"
+#include "support/run_command.h"
+#include "support/temp_dir.h"
 #include "support/test_data.h"
 
 namespace pramo {
@@ -138,6 +142,52 @@ TEST_F(FormPages, EachFormDrawsItsGoldenPages) {
         const std::string golden = readFile(goldenPath(c.file));
         ASSERT_FALSE(golden.empty()) << "no golden file " << goldenPath(c.file) << " (PRAMO_REFRESH_PAGES=1 makes it)";
         EXPECT_EQ(test::firstDifference(golden, drawn), "") << c.file;
+    }
+}
+
+// Painted into a PDF as they are made, the pages of a report whose footers do not show the page
+// count are handed on one by one, never all held; the file is the one painted of the kept pages,
+// byte for byte (its date aside). A report whose footer shows the count keeps its pages and makes
+// the same file. A run that makes no page writes no file.
+TEST_F(FormPages, StreamedPdfIsThatOfKeptPages) {
+    payment(4, date(2015, 6, 1), "15152");
+    for (std::int32_t n = 8; n < 108; ++n) item(n, 4, 1 + n % 4, static_cast<std::uint8_t>(4 + n % 2), "100.00", 1);
+    struct Case {
+        const char* report;
+        ReportArgs args;
+        bool streams;
+    };
+    const Case cases[] = {
+        {"joppd-b", {.payment = 4}, true},
+        {"rsm-b", {.payment = 4}, true},
+        {"primatelji", {.payment = 4}, true},
+        {"potvrde", {.payer = 1, .year = 2015, .reportDate = date(2015, 12, 31)}, true},
+        {"id1", {.payer = 1, .year = 2010}, false},
+        {"primatelji", {.payment = 5}, false},  // no such payment: nothing to print
+    };
+    ReportCatalog catalog;
+    registerAllReports(catalog);
+    test::TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.report);
+        const ReportSpec& spec = *catalog.find(c.report);
+        SilentProgress progress;
+        const ReportResult all = runDeclaredReport(spec, data.files, c.args, office.clock(), progress);
+        const std::string kept = dir.file("kept.pdf"), streamed = dir.file("streamed.pdf");
+        std::filesystem::remove(kept);
+        EXPECT_EQ(writePdf(all.pages, QString::fromStdString(kept), spec.title).has_value(), all.pages.empty());
+        ReportResult r;
+        const auto make = [&](const PageSink& sink) {
+            r = runDeclaredReport(spec, data.files, c.args, office.clock(), progress, sink);
+            for (const Page& p : r.pages) sink(p);
+            return r.end == RunEnd::Pages;
+        };
+        EXPECT_EQ(writePdf(make, QString::fromStdString(streamed), spec.title).has_value(), all.pages.empty());
+        EXPECT_EQ(r.streamed, c.streams ? static_cast<int>(all.pages.size()) : 0);
+        EXPECT_EQ(r.pages.size(), c.streams ? 0u : all.pages.size());
+        EXPECT_TRUE(!c.streams || all.pages.size() > 1) << all.pages.size();
+        EXPECT_TRUE(test::pdfBytesWithoutDate(streamed) == test::pdfBytesWithoutDate(kept));  // not printed: binary
+        std::filesystem::remove(streamed);
     }
 }
 

@@ -29,14 +29,7 @@ TEST(PageOutput, PdfHoldsEveryPageAsText) {
     EXPECT_EQ(text.count('\f'), 2);  // two pages
 }
 
-std::string withoutDate(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    std::string bytes = f.readAll().toStdString();
-    const auto at = bytes.find("/CreationDate (");
-    if (at != std::string::npos) bytes.erase(at, bytes.find(')', at) - at);
-    return bytes;
-}
+std::string withoutDate(const QString& path) { return test::pdfBytesWithoutDate(path.toStdString()); }
 
 // A multi-page PDF painted page by page as a report makes them is the one painted of the kept
 // pages, byte for byte (its date aside); a report that makes no page writes no file.

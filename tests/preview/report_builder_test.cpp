@@ -29,7 +29,7 @@ ReportBuilder builder() {
         h.text(10.0, 0.0, QStringLiteral("header %1").arg(page));
         return h;
     });
-    b.setPageFooter(10.0, [](int page, int count) {
+    b.setCountedPageFooter(10.0, [](int page, int count) {
         Band f;
         f.text(10.0, 2.0, QStringLiteral("%1/%2").arg(page).arg(count));
         return f;
@@ -106,28 +106,39 @@ std::vector<QString> placed(const Page& p) {
     return out;
 }
 
-// Streamed, a builder without a footer hands each page on as the next begins, the same pages it
-// would have kept (their headers numbered on); one with a footer (which may show the count) keeps them all.
+enum class Foot { None, Numbered, Counted };
+
+// Streamed, a builder whose footer does not show the count (or that has none) hands each page on
+// as the next begins, footer filled, the same pages it would have kept; one whose footer shows
+// the count keeps them all.
 TEST(ReportBuilder, StreamedPagesAreTheKeptOnes) {
     const auto fill = [](ReportBuilder& b) {
         for (int i = 0; i < 60; ++i) b.add(row(i));
     };
-    for (const bool footer : {false, true}) {
+    const ReportBuilder::Footer numbered = [](int page) {
+        Band f;
+        f.text(10.0, 2.0, QStringLiteral("p. %1").arg(page));
+        return f;
+    };
+    for (const Foot foot : {Foot::None, Foot::Numbered, Foot::Counted}) {
         ReportBuilder kept = builder(), streamed = builder();
-        if (!footer) {
-            kept.setPageFooter(0.0, nullptr);
-            streamed.setPageFooter(0.0, nullptr);
+        for (ReportBuilder* b : {&kept, &streamed}) {
+            if (foot != Foot::Counted) b->setPageFooter(10.0, foot == Foot::Numbered ? numbered : nullptr);
         }
         std::vector<Page> handed;
         streamed.streamTo([&](const Page& p) { handed.push_back(p); });
         fill(kept);
         fill(streamed);
+        const bool keeps = foot == Foot::Counted;
         const std::vector<Page> all = kept.finish(), left = streamed.finish();
         ASSERT_EQ(all.size(), 3u);
-        EXPECT_EQ(handed.size(), footer ? 0u : 3u) << footer;
-        EXPECT_EQ(left.size(), footer ? 3u : 0u) << footer;
-        const std::vector<Page>& out = footer ? left : handed;
+        EXPECT_EQ(handed.size(), keeps ? 0u : 3u) << static_cast<int>(foot);
+        EXPECT_EQ(left.size(), keeps ? 3u : 0u) << static_cast<int>(foot);
+        const std::vector<Page>& out = keeps ? left : handed;
         for (std::size_t i = 0; i < out.size(); ++i) EXPECT_EQ(placed(out[i]), placed(all[i])) << i;
+        // The last text of page 3: its 12th row at 30 + 11 * 10 + 1, or the footer at 277 + 2.
+        const char* lastText[] = {"20,141 59", "10,279 p. 3", "10,279 3/3"};
+        EXPECT_EQ(placed(all[2]).back(), QString::fromLatin1(lastText[static_cast<int>(foot)]));
     }
 }
 

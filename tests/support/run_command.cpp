@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "support/temp_dir.h"
@@ -52,5 +53,13 @@ CommandResult runCommand(const std::string& program, const std::vector<std::stri
 }
 
 std::string pdfText(const std::string& path) { return runCommand("/usr/bin/pdftotext", {"-layout", path, "-"}).out; }
+
+std::string pdfBytesWithoutDate(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const auto at = bytes.find("/CreationDate (");
+    if (at != std::string::npos) bytes.erase(at, bytes.find(')', at) - at);
+    return bytes;
+}
 
 }  // namespace pramo::test

@@ -25,4 +25,7 @@ CommandResult runCommand(const std::string& program, const std::vector<std::stri
 // The text of a PDF file as `pdftotext -layout` gives it, pages separated by form feeds.
 std::string pdfText(const std::string& path);
 
+// The bytes of a PDF file but its creation date, for comparing two files made at other times.
+std::string pdfBytesWithoutDate(const std::string& path);
+
 }  // namespace pramo::test

@@ -135,7 +135,7 @@ std::optional<Head> readHead(Store& store, const ReportArgs& args, const TableDe
 ReportBuilder formBuilder(const Head& head, const QString& datum) {
     ReportBuilder builder(Paper::a4Landscape(), 6.0, 6.0);
     builder.setPageHeader([band = pageHead(head)](int) { return band; });
-    builder.setPageFooter(16.0, [datum](int page, int count) { return page == count ? pageFoot(datum) : Band(16.0); });
+    builder.setCountedPageFooter(16.0, [datum](int page, int count) { return page == count ? pageFoot(datum) : Band(16.0); });
     return builder;
 }
 

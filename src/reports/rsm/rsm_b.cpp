@@ -158,7 +158,8 @@ ReportResult rsmB(ReportContext& rc, Progress& progress) {
                     QStringLiteral("(IZNOSI U ") + pageText(currencyOn(isp->datum).withUnits).toUpper() + QStringLiteral(")")};
     ReportBuilder builder(Paper::a4Landscape(), 6.0, 6.0);
     builder.setPageHeader([head](int page) { return pageHead(head, page); });
-    builder.setPageFooter(16.0, [](int, int) { return pageFoot(); });
+    builder.setPageFooter(16.0, [](int) { return pageFoot(); });
+    builder.streamTo(rc.sink);
     int onPage = 0;
     return runReportOver<RsmItem>(
         progress, read.items,
