@@ -46,6 +46,7 @@ public:
     std::string freshDatabase() {
         const std::string name = "pramo_bench_" + std::to_string(++made_);
         PGconn* c = PQconnectdb(uri_.c_str());
+        PQsetNoticeProcessor(c, [](void*, const char*) {}, nullptr);
         PQclear(PQexec(c, ("DROP DATABASE IF EXISTS " + name).c_str()));
         PGresult* r = PQexec(c, ("CREATE DATABASE " + name).c_str());
         if (PQresultStatus(r) != PGRES_COMMAND_OK) std::abort();
@@ -67,15 +68,6 @@ Server& server() {
     return s;
 }
 
-std::string surname(std::mt19937& rng) {
-    static const char* syllables[] = {"ho", "rv", "at", "ko", "va", "č", "ba", "bi", "ć", "šu", "ma", "ri", "ž", "đu", "ne", "lj"};
-    std::uniform_int_distribution<int> pick(0, 15), len(2, 4);
-    std::string s;
-    for (int i = len(rng); i > 0; --i) s += syllables[pick(rng)];
-    s[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(s[0])));
-    return s;
-}
-
 // `records` payees in a database of their own, and surnames to position at.
 struct Payees : BenchData {
     std::string uri;
@@ -85,9 +77,9 @@ struct Payees : BenchData {
     Payees(int n, std::string where) : BenchData({&Osobe::table}, where), uri(std::move(where)), records(n) {
         std::mt19937 rng(42);
         Transaction tx(store, 10);
-        for (int i = 1; i <= n; ++i) mustAdd(store, Osobe{.oznaka = i, .ime = "Ana", .prezime = surname(rng), .mjesto = i % 500});
+        for (int i = 1; i <= n; ++i) mustAdd(store, Osobe{.oznaka = i, .ime = "Ana", .prezime = benchSurname(rng), .mjesto = i % 500});
         mustSucceed(tx.commit());
-        for (int i = 0; i < 10000; ++i) probes.push_back(surname(rng));
+        for (int i = 0; i < 10000; ++i) probes.push_back(benchSurname(rng));
     }
     // A page from a probe; a file of no more records than a page is read whole from its start.
     std::string probe(std::size_t i, int rows) const { return records > rows ? probes[i % probes.size()] : std::string(); }
@@ -133,8 +125,9 @@ void BM_PgRawPage(benchmark::State& state) {
     const int rows = static_cast<int>(state.range(1));
     PGconn* c = PQconnectdb(p.uri.c_str());
     const std::string key = sql::quoted(Osobe::keyPrezimeIme.column());
+    const Oid types[] = {17, 20};  // bytea, bigint
     PQclear(PQprepare(c, "page", ("SELECT " + sql::selectColumns(Osobe::table) + " FROM \"OSOBE\" WHERE " + key +
-                                  " >= $1 ORDER BY " + key + ", _id LIMIT $2").c_str(), 2, nullptr, nullptr));
+                                  " >= $1 ORDER BY " + key + ", _id LIMIT $2").c_str(), 2, types));
     const int columns = static_cast<int>(Osobe::table.fields.size()) + 2;
     timed(state, [&](std::size_t i) {
         const std::string from = foldText(p.probe(i, rows));

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ struct BenchData {
     BenchMessages messages;
     Files files{store};
 };
+
+// A made-up Croatian surname of two to four syllables, drawn from `rng`.
+std::string benchSurname(std::mt19937& rng);
 
 // Ends the run when the store did not do what was asked.
 void mustSucceed(StoreCode code);

@@ -21,6 +21,7 @@ public:
     std::string isInteger(std::string_view expr) const override;
     std::string isText(std::string_view expr) const override;
     std::string afterGivenIds(const TableDef& t) const override;
+    std::string indexTail(bool unique) const override { return unique ? "" : ", _id"; }
 };
 
 }  // namespace pramo
