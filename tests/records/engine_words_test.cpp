@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include "records/store/engine_words.h"
+#include "records/store/sqlite_backend_words.h"
 
 namespace pramo {
 namespace {

@@ -20,6 +20,7 @@
 namespace pramo {
 
 class Dialect;
+struct TableDef;
 
 // What a result column holds in the current row.
 enum class ValueKind : std::uint8_t { Null, Integer, Text, Blob, Other };
@@ -43,6 +44,14 @@ public:
     virtual std::string_view text(int col) const = 0;  // the bytes as stored (not checked as UTF-8)
     virtual std::string_view blob(int col) const = 0;
     virtual void reset() = 0;
+
+    // Reads the current row, whose columns are those of a record of `t` as the store selects them
+    // (_id, _ver, then every field in its order), into the record `rec`: its row reference and every
+    // field that can hold its column's value. Answers the index in t.fields of the first field that
+    // cannot (a text in a number, a number beyond its field, a text longer than its width; the
+    // fields after it are not read), or -1 when every field was read. An engine may read the row
+    // in fewer calls than one per value and column; the default reads it through the calls above.
+    virtual int readRecord(const TableDef& t, void* rec) const;
 };
 
 // The last failure of the engine in the program's terms: the store's code, the engine's own

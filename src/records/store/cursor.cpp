@@ -1,7 +1,5 @@
 #include "records/store/cursor.h"
 
-#include <sqlite3.h>
-
 #include <climits>
 
 #include "records/store/key_encoding.h"
@@ -57,38 +55,35 @@ StoreCode Cursor::fetch(bool forward) {
     const bool fromEdge = anchor_ == Anchor::Open;
     const void* owner = key_ ? static_cast<const void*>(key_) : table_;
     const int use = sql::Page + (forward ? 0 : 1) + (fromEdge ? 2 : 0);
-    Store::Stmt* stmt = store_.statement(owner, use, [&] { return sql::page(*table_, key_, forward, fromEdge); });
+    BackendStatement* stmt = store_.statement(owner, use, [&] { return sql::page(*table_, key_, forward, fromEdge); });
     if (!stmt) return store_.error().code;
-    StmtUse s(stmt->st);
+    StmtUse s(stmt);
     if (!fromEdge) {
-        if (key_) sqlite3_bind_blob(s.get(), 1, sortValue_.data(), static_cast<int>(sortValue_.size()), SQLITE_TRANSIENT);
+        if (key_) s->bindBlob(1, sortValue_);
         std::int64_t id = id_;
         if (anchor_ == Anchor::Inclusive) id = forward ? (id > 0 ? id - 1 : 0) : (id > 0 ? id + 1 : INT64_MAX);
-        sqlite3_bind_int64(s.get(), 2, id);
+        s->bindInt(2, id);
     }
-    sqlite3_bind_int(s.get(), 3, batch_);
+    s->bindInt(3, batch_);
     const int sortCol = static_cast<int>(table_->fields.size()) + 2;
-    int rc;
+    BackendStatement::Step step;
     head_ = filled_ = 0;  // the records of the last batch are read into again
-    while ((rc = sqlite3_step(s.get())) == SQLITE_ROW) {
+    while ((step = s->step()) == BackendStatement::Step::Row) {
         if (filled_ == ahead_.size()) ahead_.push_back(std::make_unique<Buffered>(table_));
         Buffered* b = ahead_[filled_].get();
         if (const StoreCode c = store_.readRow(*table_, s.get(), b->rec); !ok(c)) {
             if (filled_ == 0) return c;
             break;  // the records before it are given first; the next read starts at it and fails
         }
-        if (key_) {
-            const auto* p = static_cast<const char*>(sqlite3_column_blob(s.get(), sortCol));
-            b->sortValue.assign(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(s.get(), sortCol)));
-        }
+        if (key_) b->sortValue.assign(s->blob(sortCol));
         ++filled_;
     }
-    if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
+    if (step == BackendStatement::Step::Failed) {
         filled_ = 0;
-        return store_.fail(rc);
+        return store_.fail();
     }
     aheadForward_ = forward;
-    aheadExhausted_ = rc == SQLITE_DONE && filled_ < static_cast<std::size_t>(batch_);
+    aheadExhausted_ = step == BackendStatement::Step::Done && filled_ < static_cast<std::size_t>(batch_);
     aheadWrites_ = store_.writeCount();
     batch_ = batch_ >= 64 ? 128 : batch_ * 2;
     return StoreCode::Ok;

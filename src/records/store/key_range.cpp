@@ -1,7 +1,5 @@
 #include "records/store/key_range.h"
 
-#include <sqlite3.h>
-
 #include "records/store/heap_record.h"
 #include "records/store/key_encoding.h"
 #include "records/store/stmt_use.h"
@@ -15,18 +13,18 @@ StoreCode readEqualRaw(Store& store, const KeyDef& key, const void* rec, const s
     if (!value) return StoreCode::Ok;
     const TableDef& t = *key.table;
     const std::string k = sql::quoted(key.column());
-    Store::Stmt* s = store.statement("SELECT " + sql::selectColumns(t) + " FROM " + sql::quoted(t.name) + " WHERE " + k +
+    BackendStatement* s = store.statement("SELECT " + sql::selectColumns(t) + " FROM " + sql::quoted(t.name) + " WHERE " + k +
                                      " = ?1 ORDER BY " + k + ", _id");
     if (!s) return store.error().code;
-    StmtUse use(s->st);
-    sqlite3_bind_blob(use.get(), 1, value->data(), static_cast<int>(value->size()), SQLITE_TRANSIENT);
+    StmtUse use(s);
+    use->bindBlob(1, *value);
     const HeapRecord r(t);
-    int rc;
-    while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
+    BackendStatement::Step step;
+    while ((step = use->step()) == BackendStatement::Step::Row) {
         if (const StoreCode c = store.readRow(t, use.get(), r.get()); !ok(c)) return c;
         take(r.get());
     }
-    return rc == SQLITE_DONE ? StoreCode::Ok : store.fail(rc);
+    return step == BackendStatement::Step::Done ? StoreCode::Ok : store.fail();
 }
 
 }  // namespace pramo

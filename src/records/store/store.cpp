@@ -1,7 +1,5 @@
 #include "records/store/store.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 
 #include "records/store/cursor.h"
@@ -24,21 +22,16 @@ StoreError Store::takeErrorForWarning() {
     return e;
 }
 
-StoreCode Store::bindRecord(const TableDef& t, sqlite3_stmt* st, const void* rec, int& index) {
+void Store::bindRecord(const TableDef& t, BackendStatement& st, const void* rec, int& index) {
     for (const FieldDef& f : t.fields) {
-        if (f.isText()) {
-            const auto v = utf8::trimRight(f.getText(rec));
-            sqlite3_bind_text(st, index++, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
-        } else {
-            sqlite3_bind_int64(st, index++, f.getInt(rec));
-        }
+        if (f.isText()) st.bindText(index++, utf8::trimRight(f.getText(rec)));
+        else st.bindInt(index++, f.getInt(rec));
     }
     for (const KeyDef* k : t.keys) {
         const auto v = encodeKey(*k, rec);
-        if (v) sqlite3_bind_blob(st, index++, v->data(), static_cast<int>(v->size()), SQLITE_TRANSIENT);
-        else sqlite3_bind_null(st, index++);
+        if (v) st.bindBlob(index++, *v);
+        else st.bindNull(index++);
     }
-    return StoreCode::Ok;
 }
 
 StoreCode Store::getRaw(const KeyDef& key, void* rec) {
@@ -46,29 +39,30 @@ StoreCode Store::getRaw(const KeyDef& key, void* rec) {
     if (!v) return answer(StoreCode::NotFound);
     ++gets_;
     const TableDef& t = *key.table;
-    Stmt* s = statement(&key, sql::Get, [&] {
+    BackendStatement* s = statement(&key, sql::Get, [&] {
         return "SELECT " + sql::selectColumns(t) + " FROM " + sql::quoted(t.name) + " WHERE " + sql::quoted(key.column()) +
                " = ?1 ORDER BY " + sql::quoted(key.column()) + ", _id LIMIT 1";
     });
     if (!s) return error_.code;
-    StmtUse use(s->st);
-    sqlite3_bind_blob(use.get(), 1, v->data(), static_cast<int>(v->size()), SQLITE_TRANSIENT);
+    StmtUse use(s);
+    use->bindBlob(1, *v);
     return readOne(t, use.get(), rec);
 }
 
 StoreCode Store::addRaw(const TableDef& t, void* rec) {
     leaveRead();
     if (t.derive) t.derive(rec);
-    Stmt* s = statement(&t, sql::Insert, [&] { return sql::insert(t); });
+    BackendStatement* s = statement(&t, sql::Insert, [&] { return sql::insert(t); });
     if (!s) return error_.code;
-    StmtUse use(s->st);
+    StmtUse use(s);
     int index = 1;
-    (void)bindRecord(t, use.get(), rec, index);
-    sqlite3_bind_int64(use.get(), index, 1);
-    const int rc = sqlite3_step(use.get());
-    if (rc != SQLITE_DONE) return fail(rc);
+    bindRecord(t, use.get(), rec, index);
+    use->bindInt(index, 1);
+    if (use->step() != BackendStatement::Step::Row) return fail();
+    const std::int64_t id = use->integer(0);
+    if (use->step() != BackendStatement::Step::Done) return fail();
     ++writes_;
-    t.row(rec) = {sqlite3_last_insert_rowid(db_), 1};
+    t.row(rec) = {id, 1};
     return succeed();
 }
 
@@ -77,16 +71,15 @@ StoreCode Store::putRaw(const TableDef& t, void* rec) {
     RowRef& row = t.row(rec);
     if (row.id == 0) return answer(StoreCode::NoMoreRecords);
     if (t.derive) t.derive(rec);
-    Stmt* s = statement(&t, sql::Update, [&] { return sql::update(t); });
+    BackendStatement* s = statement(&t, sql::Update, [&] { return sql::update(t); });
     if (!s) return error_.code;
-    StmtUse use(s->st);
+    StmtUse use(s);
     int index = 1;
-    (void)bindRecord(t, use.get(), rec, index);
-    sqlite3_bind_int64(use.get(), index++, row.id);
-    sqlite3_bind_int64(use.get(), index, row.version);
-    const int rc = sqlite3_step(use.get());
-    if (rc != SQLITE_DONE) return fail(rc);
-    if (sqlite3_changes(db_) == 0) return answer(StoreCode::ChangedByOther);
+    bindRecord(t, use.get(), rec, index);
+    use->bindInt(index++, row.id);
+    use->bindInt(index, row.version);
+    if (use->step() != BackendStatement::Step::Done) return fail();
+    if (backend_->changes() == 0) return answer(StoreCode::ChangedByOther);
     ++writes_;
     ++row.version;
     return succeed();
@@ -95,30 +88,30 @@ StoreCode Store::putRaw(const TableDef& t, void* rec) {
 StoreCode Store::eraseRaw(const TableDef& t, void* rec) {
     leaveRead();
     RowRef& row = t.row(rec);
-    Stmt* s = statement(&t, sql::Erase, [&] { return "DELETE FROM " + sql::quoted(t.name) + " WHERE _id = ?1"; });
+    BackendStatement* s = statement(&t, sql::Erase, [&] { return "DELETE FROM " + sql::quoted(t.name) + " WHERE _id = ?1"; });
     if (!s) return error_.code;
-    StmtUse use(s->st);
-    sqlite3_bind_int64(use.get(), 1, row.id);
-    const int rc = sqlite3_step(use.get());
-    if (rc != SQLITE_DONE) return fail(rc);
-    if (sqlite3_changes(db_) == 0) return answer(StoreCode::NoMoreRecords);
+    StmtUse use(s);
+    use->bindInt(1, row.id);
+    if (use->step() != BackendStatement::Step::Done) return fail();
+    if (backend_->changes() == 0) return answer(StoreCode::NoMoreRecords);
     ++writes_;
     row = {};
     return succeed();
 }
 
 StoreCode Store::regetRaw(const TableDef& t, const Position& p, void* rec) {
-    Stmt* s = statement(&t, sql::Reget, [&] { return "SELECT " + sql::selectColumns(t) + " FROM " + sql::quoted(t.name) + " WHERE _id = ?1"; });
+    BackendStatement* s =
+        statement(&t, sql::Reget, [&] { return "SELECT " + sql::selectColumns(t) + " FROM " + sql::quoted(t.name) + " WHERE _id = ?1"; });
     if (!s) return error_.code;
-    StmtUse use(s->st);
-    sqlite3_bind_int64(use.get(), 1, p.id);
+    StmtUse use(s);
+    use->bindInt(1, p.id);
     return readOne(t, use.get(), rec);
 }
 
-StoreCode Store::readOne(const TableDef& t, sqlite3_stmt* st, void* rec) {
-    const int rc = sqlite3_step(st);
-    if (rc == SQLITE_ROW) return ok(readRow(t, st, rec)) ? succeed() : error_.code;
-    return rc == SQLITE_DONE ? answer(StoreCode::NotFound) : fail(rc);
+StoreCode Store::readOne(const TableDef& t, BackendStatement& st, void* rec) {
+    const BackendStatement::Step step = st.step();
+    if (step == BackendStatement::Step::Row) return ok(readRow(t, st, rec)) ? succeed() : error_.code;
+    return step == BackendStatement::Step::Done ? answer(StoreCode::NotFound) : fail();
 }
 
 bool Store::collidesRaw(const KeyDef& key, const void* rec) {
@@ -127,14 +120,14 @@ bool Store::collidesRaw(const KeyDef& key, const void* rec) {
     if (t.derive) t.derive(stored.get());
     const auto v = encodeKey(key, stored.get());
     if (!v) return false;
-    Stmt* s = statement(&key, sql::Collides, [&] {
+    BackendStatement* s = statement(&key, sql::Collides, [&] {
         return "SELECT 1 FROM " + sql::quoted(t.name) + " WHERE " + sql::quoted(key.column()) + " = ?1 AND _id <> ?2 LIMIT 1";
     });
     if (!s) return false;
-    StmtUse use(s->st);
-    sqlite3_bind_blob(use.get(), 1, v->data(), static_cast<int>(v->size()), SQLITE_TRANSIENT);
-    sqlite3_bind_int64(use.get(), 2, t.row(const_cast<void*>(rec)).id);
-    return sqlite3_step(use.get()) == SQLITE_ROW;
+    StmtUse use(s);
+    use->bindBlob(1, *v);
+    use->bindInt(2, t.row(const_cast<void*>(rec)).id);
+    return use->step() == BackendStatement::Step::Row;
 }
 
 Position Store::positionRaw(const TableDef& t, const KeyDef* key, const void* rec) const {
@@ -142,12 +135,11 @@ Position Store::positionRaw(const TableDef& t, const KeyDef* key, const void* re
 }
 
 StoreCode Store::count(const TableDef& t, std::int64_t& n) {
-    Stmt* s = statement(&t, sql::Count, [&] { return "SELECT count(*) FROM " + sql::quoted(t.name); });
+    BackendStatement* s = statement(&t, sql::Count, [&] { return "SELECT count(*) FROM " + sql::quoted(t.name); });
     if (!s) return error_.code;
-    StmtUse use(s->st);
-    const int rc = sqlite3_step(use.get());
-    if (rc != SQLITE_ROW) return fail(rc);
-    n = sqlite3_column_int64(use.get(), 0);
+    StmtUse use(s);
+    if (use->step() != BackendStatement::Step::Row) return fail();
+    n = use->integer(0);
     return succeed();
 }
 
@@ -177,20 +169,14 @@ void Store::resetTo(const TableDef& t, const Position& p) { freshCursor(t, p.key
 StoreCode Store::nextRaw(const TableDef& t, void* rec) { return cursorOf(t).next(rec); }
 StoreCode Store::previousRaw(const TableDef& t, void* rec) { return cursorOf(t).previous(rec); }
 
-// Lists read pages through a memory map and a large cache, so that a list page on a big file
-// costs about what it costs on a small one. A document reads the whole books once: through a
-// small cache and no map, so that its memory does not grow with the books.
-StoreCode Store::pageWindow(bool wholeBooks) {
-    StoreCode c = exec(wholeBooks ? "PRAGMA mmap_size = 0" : "PRAGMA mmap_size = 1073741824");
-    if (ok(c)) c = exec(wholeBooks ? "PRAGMA cache_size = -8192" : "PRAGMA cache_size = -65536");
-    return c;
-}
-
+// A read of one state of the books reads them whole (a document, the check): the engine sizes
+// its caches for that while it lasts, and for a list's paging after it.
 StoreCode Store::beginRead() {
     if (readDepth_++ > 0) return succeed();
-    (void)pageWindow(true);
+    if (!backend_) return answer(StoreCode::FileNotOpen);
+    backend_->wholeBooks(true);
     if (depth_ > 0) return succeed();
-    const StoreCode c = exec("BEGIN");
+    const StoreCode c = backend_->beginRead() ? succeed() : fail();
     reading_ = ok(c);
     return c;  // without it the reads go on one by one
 }
@@ -198,9 +184,7 @@ StoreCode Store::beginRead() {
 void Store::endRead() {
     if (readDepth_ == 0 || --readDepth_ > 0) return;
     leaveRead();
-    const StoreError keep = error_;
-    (void)pageWindow(false);
-    error_ = keep;
+    if (backend_) backend_->wholeBooks(false);
 }
 
 // Ends the read transaction, if one is open, keeping the error of the last read.
@@ -219,9 +203,10 @@ StoreCode Store::begin(int timeoutSeconds) {
         if (ok(c)) ++depth_;
         return c;
     }
+    if (!backend_) return answer(StoreCode::FileNotOpen);
     const int wait = waitMs_;
     waitMs_ = timeoutSeconds * 1000;
-    const StoreCode c = exec("BEGIN IMMEDIATE");
+    const StoreCode c = backend_->beginWrite(waitMs_) ? succeed() : fail();
     waitMs_ = wait;
     if (ok(c)) depth_ = 1;
     return c;

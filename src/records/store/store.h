@@ -1,6 +1,7 @@
 #pragma once
-// The keyed record store over one SQLite database in the data directory: one table per file,
-// every key an indexed hidden column holding its sort value. Operations answer with a StoreCode
+// The keyed record store over the books of one database (backend.h: a SQLite file in the data
+// directory, or a PostgreSQL server): one table per file, every key an indexed hidden column
+// holding its sort value. Operations answer with a StoreCode
 // and never throw; the last error (and one saved error) are kept for the standard warnings.
 
 #include <cstdint>
@@ -15,11 +16,9 @@
 #include <vector>
 
 #include "records/store/atomic_file.h"
+#include "records/store/backend.h"
 #include "records/store/store_code.h"
 #include "records/store/table_def.h"
-
-struct sqlite3;
-struct sqlite3_stmt;
 
 namespace pramo {
 
@@ -49,15 +48,24 @@ public:
     // by mistake, must not become empty books), or makes the books in it (the explicit set-up).
     enum class EmptyFile : std::uint8_t { Refuse, MakeBooks };
 
-    // Opens the database file, creating it when missing, waiting up to `waitSeconds` for another
+    // Opens the books at `where` (the path of a database file, or a PostgreSQL connection URI:
+    // makeBackend), creating a file when missing, waiting up to `waitSeconds` for another
     // program's lock. A file that is not a database of this program is refused (47), and so is one
-    // that cannot be opened or created (90). Of two programs making the same new database at once,
+    // that cannot be opened or created (90), or a server that cannot be reached (90). Of two programs making the same new database at once,
     // one makes it and the other finds it made. The program's own bookkeeping tables are made anew
     // when they are missing or were reshaped by another tool.
-    StoreCode openDatabase(const std::string& path, EmptyFile empty = EmptyFile::Refuse, int waitSeconds = lockWaitSeconds);
+    StoreCode openDatabase(const std::string& where, EmptyFile empty = EmptyFile::Refuse, int waitSeconds = lockWaitSeconds);
     void closeDatabase();
-    bool isOpen() const { return db_ != nullptr; }
-    const std::string& path() const { return path_; }
+    bool isOpen() const { return backend_ != nullptr; }
+    const std::string& path() const { return path_; }  // the file or URI it was opened at
+    // Which engine and where, for the status bar ("SQLite: /home/ana/pramo-podaci/pramo.db"); never
+    // a password. Empty when closed.
+    std::string describe() const;
+    // Whether another program committed a change to the books since the last call (or the open).
+    bool changedElsewhere();
+    // The engine below, while open: its SQL dialect, and for tests what it alone can do.
+    Backend& backend() { return *backend_; }
+    const Dialect& dialect() const;
 
     // Files: a table with its layout, keys and change detection.
     // 0; 2 missing (never made here); 36 lost (made here, gone now); 46 keys to rebuild; 47 other layout; 32; 90
@@ -79,7 +87,7 @@ public:
     // and counted as findBadValues does.
     StoreCode findDanglingLinks(const TableDef& child, const FieldDef& link, const TableDef& parent, const FieldDef& number,
                                 std::vector<std::string>& found, std::int64_t& count, std::size_t limit = 20);
-    // SQLite's own quick check of the whole file: how many problems it finds, 0 when the file is
+    // The engine's own check of the whole books: how many problems it finds, 0 when they are
     // sound (a check that cannot run counts as one).
     std::int64_t quickCheck();
     StoreCode count(const TableDef& t, std::int64_t& n);
@@ -167,45 +175,40 @@ public:
 
     // Prepared statements, kept for the life of the connection (for cursors and file checks).
     // statement() answers null when the text cannot be prepared (a table reshaped by another
-    // tool); the error is then set, and the caller returns error().code.
-    struct Stmt {
-        sqlite3_stmt* st = nullptr;
-        Stmt() = default;
-        Stmt(const Stmt&) = delete;
-        Stmt& operator=(const Stmt&) = delete;
-        ~Stmt();
-    };
-    Stmt* statement(const std::string& sql);
+    // tool); the error is then set, and the caller returns error().code. A statement in use is
+    // reset when its use ends (StmtUse).
+    BackendStatement* statement(const std::string& sql);
     // The statement `use` (sql::Use) of `owner`, a table's or a key's declaration, prepared once
     // per connection: `text` makes its SQL the first time only, so a statement used over and over
     // (a cursor's page, a get by key) is neither rebuilt nor looked up by its text.
     template <class MakeText>
-    Stmt* statement(const void* owner, int use, MakeText text) {
+    BackendStatement* statement(const void* owner, int use, MakeText text) {
         if (const auto it = byUse_.find({owner, use}); it != byUse_.end()) return it->second;
-        Stmt* s = statement(text());
+        BackendStatement* s = statement(text());
         if (s) byUse_.emplace(std::pair{owner, use}, s);
         return s;
     }
     // The single text value of a query with one text parameter; nullopt when there is no row.
     StoreCode lookup(const std::string& query, std::string_view param, std::optional<std::string>& out);
-    StoreCode fail(int sqliteCode);
+    // The backend's last failure as the current error; answers its code.
+    StoreCode fail();
     // Reads the current row into `rec`; a value its field cannot hold fails the read (47), and the
     // error names the file, the row (_id), the field and the value. The table's derived fields
     // are set by its rule; `derivedChanged` tells whether the row held them otherwise.
-    StoreCode readRow(const TableDef& t, sqlite3_stmt* st, void* rec);
-    StoreCode readRow(const TableDef& t, sqlite3_stmt* st, void* rec, bool& derivedChanged);
+    StoreCode readRow(const TableDef& t, const BackendStatement& st, void* rec);
+    StoreCode readRow(const TableDef& t, const BackendStatement& st, void* rec, bool& derivedChanged);
 
 private:
     StoreCode exec(const std::string& sql);
-    StoreCode pageWindow(bool wholeBooks);
-    StoreCode bindRecord(const TableDef& t, sqlite3_stmt* st, const void* rec, int& index);
+    StoreCode backendCode(StoreCode c) { return ok(c) ? succeed() : fail(); }
+    void bindRecord(const TableDef& t, BackendStatement& st, const void* rec, int& index);
     StoreCode succeed();
     void leaveRead();
     Cursor& cursorOf(const TableDef& t);
     Cursor& freshCursor(const TableDef& t, const KeyDef* key);  // the file's order anew (null: physical)
-    StoreCode readOne(const TableDef& t, sqlite3_stmt* st, void* rec);  // the row a step reads, or NotFound
+    StoreCode readOne(const TableDef& t, BackendStatement& st, void* rec);  // the row a step reads, or NotFound
     StoreCode prepareDatabase();
-    StoreCode refuseForeign(bool& ours);
+    StoreCode ownership(bool& ours);
     bool bookkeepingSound();
     StoreCode claimDatabase();
     StoreCode makeBookkeeping();
@@ -213,29 +216,30 @@ private:
     StoreCode missing(const TableDef& t);
     StoreCode columnsMatch(std::string_view table, const std::vector<std::string>& columns, bool& match);
     StoreCode columnsOf(std::string_view table, std::vector<std::string>& columns);
+    StoreCode exists(Backend::Object type, std::string_view name, bool& found);
+    StoreCode keysComplete(const TableDef& t, bool& complete);
+    StoreCode dropKeys(const TableDef& t);
+    StoreCode makeKeys(const TableDef& t);
     StoreCode signatureOf(std::string_view table, std::optional<std::string>& signature);
     StoreCode undeclaredIndexes(const TableDef& t, std::vector<std::string>& names);
     std::string lockedMessage();
-    static int onBusy(void* store, int count);
-    static int onAccess(void* store, int action, const char* table, const char*, const char*, const char*);
 
-    sqlite3* db_ = nullptr;
+    std::unique_ptr<Backend> backend_;  // while open
     std::string path_;
     std::optional<DatabaseWriteGuard> guard_;  // no document may replace the open database
     int depth_ = 0;
     int readDepth_ = 0;     // beginRead calls not yet ended
     bool reading_ = false;  // the read transaction they opened is open
     int waitMs_ = lockWaitSeconds * 1000;  // how long the current operation waits for a lock
-    std::int64_t busySinceMs_ = 0;         // when the current wait for a lock began
+    bool waited_ = false;                  // the current operation waited for a lock
     std::int64_t waitedMs_ = -1;           // how long the last refused operation waited (-1: did not)
     std::function<void(std::int64_t)> waitObserver_;
-    std::function<bool(std::string_view)> readable_;
     std::uint64_t writes_ = 0;
     std::uint64_t gets_ = 0;
     StoreError error_;
     StoreError saved_;
-    std::unordered_map<std::string, std::unique_ptr<Stmt>> statements_;
-    std::map<std::pair<const void*, int>, Stmt*> byUse_;  // into statements_
+    std::unordered_map<std::string, std::unique_ptr<BackendStatement>> statements_;
+    std::map<std::pair<const void*, int>, BackendStatement*> byUse_;  // into statements_
     std::map<const TableDef*, std::unique_ptr<Cursor>> cursors_;
 };
 

@@ -1,19 +1,23 @@
 #include "records/store/store_sql.h"
 
+#include "records/store/dialect.h"
+
 namespace pramo::sql {
 namespace {
 
-std::string columnType(const FieldDef& f) { return f.isText() ? "TEXT NOT NULL DEFAULT ''" : "INTEGER NOT NULL DEFAULT 0"; }
+std::string columnType(const Dialect& d, const FieldDef& f) {
+    return f.isText() ? std::string(d.textType()) + " NOT NULL DEFAULT ''" : std::string(d.integerType()) + " NOT NULL DEFAULT 0";
+}
 
 }  // namespace
 
 std::string quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
 
-std::string createTable(const TableDef& t) {
+std::string createTable(const Dialect& d, const TableDef& t) {
     std::string s = "CREATE TABLE " + quoted(t.name) + " (";
-    for (const FieldDef& f : t.fields) s += quoted(f.name) + " " + columnType(f) + ", ";
-    s += "_id INTEGER PRIMARY KEY, _ver INTEGER";
-    for (const KeyDef* k : t.keys) s += ", " + quoted(k->column()) + " BLOB";
+    for (const FieldDef& f : t.fields) s += quoted(f.name) + " " + columnType(d, f) + ", ";
+    s += "_id " + std::string(d.idColumn()) + ", _ver " + std::string(d.integerType());
+    for (const KeyDef* k : t.keys) s += ", " + quoted(k->column()) + " " + std::string(d.bytesType());
     return s + ")";
 }
 
@@ -29,29 +33,19 @@ std::string indexName(const KeyDef& k) { return std::string(k.table->name) + k.c
 
 // Records left out of a key (all components blank or zero) hold NULL there and are left out of its
 // index too; every query on a key compares it, which tells SQLite the partial index applies.
-std::vector<std::string> createIndexes(const TableDef& t) {
+std::vector<std::string> createIndexes(const Dialect& d, const TableDef& t) {
     std::vector<std::string> out;
     for (const KeyDef* k : t.keys) {
         if (!k->indexed) continue;
         out.push_back(std::string("CREATE ") + (k->unique ? "UNIQUE " : "") + "INDEX " + quoted(indexName(*k)) +
-                      " ON " + quoted(t.name) + " (" + quoted(k->column()) + ") WHERE " + quoted(k->column()) +
+                      " ON " + quoted(t.name) + " (" + quoted(k->column()) + d.indexTail(k->unique) + ") WHERE " + quoted(k->column()) +
                       " IS NOT NULL");
     }
     return out;
 }
 
-// A row added or changed by any other tool than this store (which always sets _ver) leaves its
-// key columns stale; the triggers note the table so that its keys are rebuilt on the next open.
 std::vector<std::string> triggerNames(const TableDef& t) {
     return {std::string(t.name) + "_foreign_insert", std::string(t.name) + "_foreign_update"};
-}
-
-std::vector<std::string> createTriggers(const TableDef& t) {
-    const auto names = triggerNames(t);
-    const std::string mark = " BEGIN INSERT OR IGNORE INTO _pramo_dirty(tbl) VALUES ('" + std::string(t.name) + "'); END";
-    return {"CREATE TRIGGER " + quoted(names[0]) + " AFTER INSERT ON " + quoted(t.name) + " WHEN NEW._ver IS NULL" + mark,
-            "CREATE TRIGGER " + quoted(names[1]) + " AFTER UPDATE ON " + quoted(t.name) +
-                " WHEN NEW._ver IS OLD._ver" + mark};
 }
 
 std::string selectColumns(const TableDef& t) {
@@ -70,7 +64,7 @@ std::string insert(const TableDef& t) {
         cols += quoted(k->column()) + ", ";
         vals += "?, ";
     }
-    return "INSERT INTO " + quoted(t.name) + " (" + cols + "_ver) VALUES (" + vals + "?)";
+    return "INSERT INTO " + quoted(t.name) + " (" + cols + "_ver) VALUES (" + vals + "?) RETURNING _id";
 }
 
 std::string update(const TableDef& t) {

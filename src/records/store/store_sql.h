@@ -7,18 +7,22 @@
 
 #include "records/store/table_def.h"
 
+namespace pramo {
+class Dialect;
+}
+
 namespace pramo::sql {
 
 std::string quoted(std::string_view name);        // "NAZIV"
-std::string createTable(const TableDef& t);       // CREATE TABLE with fields, version and key columns
+// CREATE TABLE with fields, version and key columns, in the engine's column types.
+std::string createTable(const Dialect& d, const TableDef& t);
 // The columns createTable makes, as "NAME TYPE" in their order (as the database lists them).
 std::vector<std::string> columns(const TableDef& t);
-std::vector<std::string> createIndexes(const TableDef& t);
-std::vector<std::string> createTriggers(const TableDef& t);
+std::vector<std::string> createIndexes(const Dialect& d, const TableDef& t);
 std::string indexName(const KeyDef& k);           // OSOBE_KEYOIB
 std::vector<std::string> triggerNames(const TableDef& t);
 std::string selectColumns(const TableDef& t);     // _id, _ver, then every field
-std::string insert(const TableDef& t);
+std::string insert(const TableDef& t);           // every field, every key and _ver; RETURNING _id
 std::string update(const TableDef& t);
 std::string updateKeys(const TableDef& t);        // rewrites the key columns of one row
 // A cursor's page: the next (or previous) ?3 rows from the anchor ?1 (the key's sort value), ?2

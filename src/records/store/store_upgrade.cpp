@@ -1,13 +1,11 @@
 // The store's side of upgrading books kept by an earlier version: telling a file of an earlier
 // layout from a foreign one, reshaping it, and copying the whole database first.
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <charconv>
 
 #include "records/store/books_upgrade.h"
-#include "records/store/stmt_use.h"
+#include "records/store/dialect.h"
 #include "records/store/store.h"
 #include "records/store/store_sql.h"
 
@@ -92,14 +90,8 @@ std::optional<std::vector<const FieldDef*>> fieldsAddedSince(const TableDef& t, 
 
 StoreCode Store::columnsOf(std::string_view table, std::vector<std::string>& columns) {
     columns.clear();
-    Stmt* s = statement("SELECT name || ' ' || type FROM pragma_table_info(?1) ORDER BY cid");
-    if (!s) return error_.code;
-    StmtUse use(s->st);
-    sqlite3_bind_text(use.get(), 1, table.data(), static_cast<int>(table.size()), SQLITE_TRANSIENT);
-    int rc;
-    while ((rc = sqlite3_step(use.get())) == SQLITE_ROW)
-        columns.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(use.get(), 0)));
-    return rc == SQLITE_DONE ? succeed() : fail(rc);
+    if (!backend_) return answer(StoreCode::FileNotOpen);
+    return backendCode(backend_->columnsOf(table, columns));
 }
 
 StoreCode Store::signatureOf(std::string_view table, std::optional<std::string>& signature) {
@@ -110,18 +102,15 @@ StoreCode Store::signatureOf(std::string_view table, std::optional<std::string>&
 // its declaration does not make: those of keys a later version keeps without an index.
 StoreCode Store::undeclaredIndexes(const TableDef& t, std::vector<std::string>& names) {
     names.clear();
-    Stmt* s = statement("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = ?1 ORDER BY name");
-    if (!s) return error_.code;
-    StmtUse use(s->st);
-    sqlite3_bind_text(use.get(), 1, t.name.data(), static_cast<int>(t.name.size()), SQLITE_TRANSIENT);
+    if (!backend_) return answer(StoreCode::FileNotOpen);
+    std::vector<std::string> all;
+    if (const StoreCode c = backendCode(backend_->indexesOf(t.name, all)); !ok(c)) return c;
     const std::string ours = std::string(t.name) + "_KEY";
-    int rc;
-    while ((rc = sqlite3_step(use.get())) == SQLITE_ROW) {
-        const std::string name = reinterpret_cast<const char*>(sqlite3_column_text(use.get(), 0));
+    for (std::string& name : all) {
         const auto declared = [&](const KeyDef* k) { return k->indexed && sql::indexName(*k) == name; };
-        if (name.starts_with(ours) && std::ranges::none_of(t.keys, declared)) names.push_back(name);
+        if (name.starts_with(ours) && std::ranges::none_of(t.keys, declared)) names.push_back(std::move(name));
     }
-    return rc == SQLITE_DONE ? succeed() : fail(rc);
+    return StoreCode::Ok;
 }
 
 StoreCode Store::layoutOf(const TableDef& t, Layout& layout) {
@@ -170,13 +159,15 @@ StoreCode Store::reshape(const TableDef& t, std::vector<std::string_view>& added
     if (ok(c)) c = createTable(t);
     if (ok(c))
         c = exec("INSERT INTO " + sql::quoted(t.name) + " (" + columns + "_id, _ver) SELECT " + values + "_id, _ver FROM " + aside);
+    if (const std::string after = dialect().afterGivenIds(t); ok(c) && !after.empty()) c = exec(after);
     if (ok(c)) c = exec("DROP TABLE " + aside);
     return ok(c) ? rebuildKeys(t) : c;
 }
 
 StoreCode Store::copyInto(const std::string& path) {
     if (depth_ > 0) return answer(StoreCode::FileLocked);
-    return exec("VACUUM INTO " + sqlText(path));
+    if (!backend_) return answer(StoreCode::FileNotOpen);
+    return backendCode(backend_->copyInto(path));
 }
 
 }  // namespace pramo

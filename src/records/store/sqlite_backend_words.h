@@ -1,5 +1,5 @@
 #pragma once
-// What a result code of the database engine means for the program: the store's code and the
+// What a result code of SQLite means for the program: the store's code and the
 // words the user reads. An extended result code (an I/O error while reading, a snapshot that is
 // busy, a database moved away under a read-only connection ...) means what its primary code
 // means; the engine's own English texts are never shown.

@@ -1,4 +1,4 @@
-#include "records/store/engine_words.h"
+#include "records/store/sqlite_backend_words.h"
 
 #include <sqlite3.h>
 
