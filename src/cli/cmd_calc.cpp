@@ -24,7 +24,7 @@ namespace pramo::cli {
 namespace {
 
 const std::set<std::string> valueOptions{"--net",      "--gross",     "--rates",  "--surtax", "--pillar2",
-                                         "--brackets", "--allowance", "--factor", "--data",   "--item"};
+                                         "--brackets", "--allowance", "--factor", "--data",   "--item", "--database"};
 
 // A problem with the command line, naming the argument.
 struct BadArgument {
@@ -53,6 +53,7 @@ public:
         refuse(name + " '" + value + "'", why);
     }
     bool ok() const { return !problem; }
+    BooksArgs books() const { return booksArgs(line_.values); }
 
     bool json = false;
     std::optional<BadArgument> problem;
@@ -219,12 +220,12 @@ int calculator(Options& o) {
     return ExitOk;
 }
 
-// The item number of --item, after checking that --data and --item come alone.
+// The item number of --item, after checking that --item comes alone with where the books are.
 std::int32_t itemNumber(Options& o) {
     for (const std::string& name : valueOptions)
-        if (o.has(name) && name != "--data" && name != "--item") o.refuse(name, "ne ide uz --data i --item");
-    for (const char* name : {"--data", "--item"})
-        if (!o.has(name)) o.refuse(name, "nedostaje (--data DIR i --item N idu zajedno)");
+        if (o.has(name) && !booksOptions.contains(name) && name != "--item") o.refuse(name, "ne ide uz --item");
+    if (!o.has("--item")) o.refuse("--item", "nedostaje (--data DIR i --database URI idu uz --item N)");
+    if (!o.has("--data") && !o.has("--database")) o.refuse("--data", "nedostaje (--item N traži --data DIR ili --database URI)");
     if (!o.ok()) return 0;
     const std::string& text = o["--item"];
     std::int32_t item = 0;
@@ -237,7 +238,7 @@ std::int32_t itemNumber(Options& o) {
 // Reads the item into `doh`; ExitOk, or the exit code after the message.
 int readItem(Options& o, DataDir& d, Dohoci& doh) {
     const StoreCode found = d.store.get(Dohoci::keyOznaka, doh);
-    if (found == StoreCode::NotFound) return refused("calc", "--item " + o["--item"] + ": u " + d.dir + " nema tog dohotka");
+    if (found == StoreCode::NotFound) return refused("calc", "--item " + o["--item"] + ": u " + (d.place.server ? d.place.shown : d.dir) + " nema tog dohotka");
     if (pramo::ok(found)) return ExitOk;
     std::cerr << "pramo-cli calc: dohoci: " << d.store.error().text() << "\n";
     return ExitFailed;
@@ -259,7 +260,8 @@ int recalculateItem(Options& o) {
     doh.oznaka = itemNumber(o);
     if (!o.ok()) return refused("calc", o.problem->text);
     DataDir d;
-    if (auto problem = openDataDir(o["--data"], false, d)) return refused("calc", "--data: " + *problem);
+    if (auto problem = openDataDir(o.books(), false, d))
+        return refused("calc", problem->starts_with("--database") ? *problem : "--data: " + *problem);
     if (!openFiles(d, calculationFiles()))
         return ExitFailed;
     if (const int rc = readItem(o, d, doh); rc != ExitOk) return rc;
@@ -269,7 +271,7 @@ int recalculateItem(Options& o) {
 int run(const std::vector<std::string>& args) {
     Options o(args);
     if (!o.ok()) return refused("calc", o.problem->text);
-    return o.has("--data") || o.has("--item") ? recalculateItem(o) : calculator(o);
+    return o.has("--data") || o.has("--database") || o.has("--item") ? recalculateItem(o) : calculator(o);
 }
 
 const Registration registration{Command{
@@ -278,7 +280,7 @@ const Registration registration{Command{
     "       [--pillar2 DA|NE] [--brackets STOPA@GRANICA,STOPA@GRANICA,... --allowance IZNOS --factor F] [--json]\n"
     "      obračun dohotka: stavke 1 do 12 kao POZICIJA<TAB>IZNOS (ili JSON objekt); --surtax none\n"
     "      obračunava kao od 2024., a POREZ je niža stopa općine\n"
-    "  calc --data DIR --item N [--json]\n"
+    "  calc --item N (--data DIR | --database URI | --data DIR --database URI) [--json]\n"
     "      ponovno obračunava upisani dohodak N, zapisuje njegove stavke 1 do 12 i ispisuje ih"),
     run}};
 

@@ -103,10 +103,10 @@ bool referencesSound(DataDir& d, const std::set<const TableDef*>& present) {
 }
 
 int check(const std::vector<std::string>& args) {
-    std::string dir;
+    BooksArgs books;
     DataDir d;
-    auto problem = directoryArgument(args, dir);
-    if (!problem) problem = openDataDir(dir, false, d, Purpose::Check);
+    auto problem = directoryArgument(args, books);
+    if (!problem) problem = openDataDir(books, false, d, Purpose::Check);
     if (problem) return refused("check", *problem);
     bool sound = true;
     std::set<const TableDef*> present;
@@ -124,8 +124,9 @@ int check(const std::vector<std::string>& args) {
 }
 
 const Registration registration{
-    {"check", fixedUsage("  check [DIR]           otvara svaku datoteku mape DIR kao program; navodi broj slogova, ključeve,\n"
-                         "      vrijednosti koje polja ne mogu primiti, veze na nepostojeće slogove i datoteke koje nedostaju"),
+    {"check", fixedUsage("  check [DIR] [--database URI]\n"
+                         "      otvara svaku datoteku knjiga mape DIR (ili baze URI) kao program; navodi broj slogova,\n"
+                         "      ključeve, vrijednosti koje polja ne mogu primiti, veze na nepostojeće slogove i datoteke koje nedostaju"),
      check}};
 
 }  // namespace

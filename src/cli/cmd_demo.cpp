@@ -12,10 +12,10 @@ namespace pramo::cli {
 namespace {
 
 int demo(const std::vector<std::string>& args) {
-    std::string dir;
+    BooksArgs books;
     DataDir d;
-    auto problem = directoryArgument(args, dir);
-    if (!problem) problem = openDataDir(dir, true, d);
+    auto problem = directoryArgument(args, books);
+    if (!problem) problem = openDataDir(books, true, d);
     if (problem) return refused("demo", *problem);
     if (!openFiles(d, allTables())) return ExitFailed;
     SystemClock clock;
@@ -24,16 +24,19 @@ int demo(const std::vector<std::string>& args) {
         std::cerr << "pramo-cli demo: " << out.message << "\n";
         return out.occupied ? ExitBadInput : ExitFailed;
     }
-    return printSaved("primjer ureda u " + d.dir + ": općine, 2 isplatitelja, primatelja: " + std::to_string(out.payees) +
+    const std::string where = d.place.server ? d.place.shown : d.dir;
+    const std::string start = d.place.server ? "pramo --database " + d.place.shown : "cd " + d.dir + " && pramo";
+    return printSaved("primjer ureda u " + where + ": općine, 2 isplatitelja, primatelja: " + std::to_string(out.payees) +
                           ", isplata: " + std::to_string(out.payments) + ", obračunatih dohodaka: " + std::to_string(out.items) +
-                          "\nza pregled pokrenite program ondje: cd " + d.dir + " && pramo\n",
-                      "primjer ureda u " + d.dir + " je napravljen");
+                          "\nza pregled pokrenite program: " + start + "\n",
+                      "primjer ureda u " + where + " je napravljen");
 }
 
 const Registration registration{
-    {"demo", fixedUsage("  demo [DIR]            puni novu mapu podataka DIR (zadano: ovdje) primjerom ureda: općine,\n"
-                        "      mjesta, ulice, banke, dva isplatitelja, 25 primatelja, vrste dohotka i isplate s\n"
-                        "      obračunatim dohocima; odbija mapu koja već ima podatke"),
+    {"demo", fixedUsage("  demo [DIR] [--database URI]\n"
+                        "      puni nove knjige mape podataka DIR (zadano: ovdje) ili baze podataka URI primjerom\n"
+                        "      ureda: općine, mjesta, ulice, banke, dva isplatitelja, 25 primatelja, vrste dohotka\n"
+                        "      i isplate s obračunatim dohocima; odbija knjige koje već imaju podatke"),
      demo}};
 
 }  // namespace

@@ -13,15 +13,16 @@ namespace {
 
 struct Options {
     std::int32_t header = 0;
-    std::string dataDir, outDir;
+    BooksArgs books;
+    std::string outDir;
 };
 
 std::optional<std::string> parse(const std::vector<std::string>& args, Options& o) {
     if (args.empty() || args[0] != "xml") return "navedite što napraviti: id1 xml --header N";
     CommandLine line;
-    if (auto problem = readCommandLine(args, 1, {.valued = {"--header", "--data", "--out"}}, line)) return problem->text();
+    if (auto problem = readCommandLine(args, 1, {.valued = {"--header", "--data", "--database", "--out"}}, line)) return problem->text();
     if (!line.has("--header")) return "id1 xml traži --header N";
-    o.dataDir = line.value("--data");
+    o.books = booksArgs(line.values);
     o.outDir = line.value("--out");
     const auto header = positiveNumber(line.value("--header"));
     if (!header) return "--header traži broj ID-1 obrasca od 1 nadalje, a ne '" + line.value("--header") + "'";
@@ -33,7 +34,7 @@ int id1(const std::vector<std::string>& args) {
     Options o;
     if (auto problem = parse(args, o)) return refused("id1", *problem);
     DataDir data;
-    if (auto problem = openDataDir(o.dataDir, false, data)) return refused("id1", *problem);
+    if (auto problem = openDataDir(o.books, false, data)) return refused("id1", *problem);
     if (!openFiles(data, id1XmlFiles())) {
         std::cerr << "pramo-cli id1: ništa nije zapisano: datoteka " << data.unusable->name << " se ne može otvoriti\n";
         return ExitBadInput;
@@ -49,7 +50,7 @@ int id1(const std::vector<std::string>& args) {
 
 const Registration registration{
     {"id1",
-     fixedUsage("  id1 xml --header N [--data DIR] [--out DIR]\n"
+     fixedUsage("  id1 xml --header N [--data DIR] [--database URI] [--out DIR]\n"
                 "      zapisuje ID-1 obrazac N kao ID-1_<OIB isplatitelja>_01.xml u mapu DIR (zadano: mapa\n"
                 "      podataka) i ispisuje njezinu putanju"),
      id1}};

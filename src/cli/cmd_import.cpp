@@ -32,7 +32,8 @@ namespace pramo::cli {
 namespace {
 
 struct Args {
-    std::string what, file, dataDir;
+    std::string what, file;
+    BooksArgs books;
     Date od;  // import stope: the day the rates are in force from
 };
 
@@ -55,10 +56,10 @@ std::optional<std::string> ratesDay(const CommandLine& line, Args& a) {
 
 std::optional<std::string> parse(const std::vector<std::string>& args, Args& a) {
     CommandLine line;
-    if (auto problem = readCommandLine(args, 0, {.valued = {"--data", "--od"}, .words = 2}, line)) return problem->text();
+    if (auto problem = readCommandLine(args, 0, {.valued = {"--data", "--database", "--od"}, .words = 2}, line)) return problem->text();
     a.what = line.words.empty() ? std::string() : line.words[0];
     a.file = line.words.size() < 2 ? std::string() : line.words[1];
-    a.dataDir = line.value("--data");
+    a.books = booksArgs(line.values);
     if (a.what != "opcine" && a.what != "vrste" && a.what != "osobe" && a.what != "stope")
         return "navedite što uvesti: opcine, stope, vrste ili osobe";
     if (a.what == "osobe" && a.file.empty()) return "import osobe traži CSV datoteku primatelja";
@@ -106,7 +107,7 @@ int report(const Args& a, DataDir& d, const ImportOutcome& out) {
     (void)d.store.count(t, n);
     said += std::string(t.name) + ": dodano " + std::to_string(out.added) + ", promijenjeno " + std::to_string(out.updated) +
             ", nepromijenjeno " + std::to_string(out.unchanged) + ", preskočeno redaka " + std::to_string(out.skipped) +
-            "; slogova u " + d.dir + ": " + std::to_string(n) + "\n";
+            "; slogova u " + (d.place.server ? d.place.shown : d.dir) + ": " + std::to_string(n) + "\n";
     return printSaved(said, "uvoz u " + std::string(t.name) + " je spremljen");
 }
 
@@ -131,7 +132,7 @@ int run(const Args& a) {
     std::string text;
     if (const auto failed = readSource(a, text)) return *failed;
     DataDir d;
-    if (auto problem = openDataDir(a.dataDir, false, d)) return refused("import", *problem);
+    if (auto problem = openDataDir(a.books, false, d)) return refused("import", *problem);
     if (a.what == "opcine") {
         if (!openFiles(d, {&Opcine::table})) return ExitFailed;
         return report(a, d, importOpcine(d.store, text));
@@ -156,18 +157,18 @@ int import(const std::vector<std::string>& args) {
 
 const Registration registration{
     {"import",
-     fixedUsage("  import opcine [DATOTEKA] [--data DIR]\n"
+     fixedUsage("  import opcine [DATOTEKA] [--data DIR] [--database URI]\n"
                 "      učitava općine s njihovim šiframa, stopama prireza i poreznim računima: popis isporučen\n"
                 "      s programom ili DATOTEKU (odvojeno tabulatorom: šifra, naziv, neupotrijebljeno, stopa u postocima)\n"
-                "  import stope [DATOTEKA --od DD.MM.GGGG] [--data DIR]\n"
+                "  import stope [DATOTEKA --od DD.MM.GGGG] [--data DIR] [--database URI]\n"
                 "      učitava stope poreza na dohodak općina koje vrijede od nekog dana (od 2024. nadalje): tablicu\n"
                 "      isporučenu s programom (vrijedi od " + shippedRatesTable().from.toString() + ") ili DATOTEKU (odvojeno\n"
                 "      tabulatorom: peteroznamenkasta šifra, naziv, niža stopa, viša stopa u postocima) od dana --od\n"
-                "  import vrste [DATOTEKA] [--data DIR]\n"
+                "  import vrste [DATOTEKA] [--data DIR] [--database URI]\n"
                 "      dodaje vrste dohotka sa stopama, računima i šiframa za JOPPD: početne vrste isporučene s\n"
                 "      programom ili DATOTEKU (odvojeno tabulatorom, prvi redak navodi polja: OZNAKA, NAZIV, ...);\n"
                 "      vrsta čiji je naziv već upisan ostaje kakva jest\n"
-                "  import osobe DATOTEKA [--data DIR]\n"
+                "  import osobe DATOTEKA [--data DIR] [--database URI]\n"
                 "      dodaje primatelje iz CSV datoteke čiji prvi redak navodi polja primatelja (IME, PREZIME,\n"
                 "      OIB, MJESTO, ULICA, KUCNIBROJ, BANKA, RACUN, ...)"),
      import}};

@@ -41,20 +41,23 @@ int createMissing(DataDir& d, std::string& said) {
 }
 
 int init(const std::vector<std::string>& args) {
-    std::string dir;
-    if (auto problem = directoryArgument(args, dir)) return refused("init", *problem);
+    BooksArgs books;
+    if (auto problem = directoryArgument(args, books)) return refused("init", *problem);
     DataDir d;
-    if (auto problem = openDataDir(dir, true, d, Purpose::MakeBooks)) return refused("init", *problem);
+    if (auto problem = openDataDir(books, true, d, Purpose::MakeBooks)) return refused("init", *problem);
     std::string said;
     const int created = createMissing(d, said);
     if (created < 0) return ExitFailed;
-    if (created == 0) said += "mapa podataka " + d.dir + " bila je potpuna; nije trebalo ništa napraviti\n";
-    else said += "mapa podataka " + d.dir + ": napravljeno datoteka " + std::to_string(created) + " od " + std::to_string(allTables().size()) + "\n";
-    return printSaved(said, "mapa podataka " + d.dir + " je napravljena");
+    if (created == 0) said += d.books() + " bila je potpuna; nije trebalo ništa napraviti\n";
+    else said += d.books() + ": napravljeno datoteka " + std::to_string(created) + " od " + std::to_string(allTables().size()) + "\n";
+    return printSaved(said, d.books() + " je napravljena");
 }
 
 const Registration registration{
-    {"init", fixedUsage("  init [DIR]            pravi ili dopunjuje mapu podataka DIR (zadano: ovdje)"), init}};
+    {"init", fixedUsage("  init [DIR] [--database URI]\n"
+                        "      pravi ili dopunjuje mapu podataka DIR (zadano: ovdje); s --database pravi\n"
+                        "      datoteke u praznoj bazi podataka na poslužitelju (odbija bazu s tuđim tablicama)"),
+     init}};
 
 }  // namespace
 }  // namespace pramo::cli

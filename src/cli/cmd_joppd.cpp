@@ -27,8 +27,7 @@ std::optional<std::string> parse(const std::vector<std::string>& args, std::set<
 
 // Opens the data directory and every file; the exit code when that fails.
 std::optional<int> open(const Values& v, DataDir& d) {
-    const auto dir = v.find("--data");
-    if (auto problem = openDataDir(dir == v.end() ? "" : dir->second, false, d)) return refused("joppd", *problem);
+    if (auto problem = openDataDir(booksArgs(v), false, d)) return refused("joppd", *problem);
     if (!openFiles(d, allTables())) return ExitFailed;
     return std::nullopt;
 }
@@ -47,7 +46,7 @@ AuthorOverride authorFrom(const Values& v) {
 
 int create(const std::vector<std::string>& args) {
     Values v;
-    if (auto problem = parse(args, {"--payment", "--data", "--author", "--email"}, v)) return refused("joppd", *problem);
+    if (auto problem = parse(args, {"--payment", "--data", "--database", "--author", "--email"}, v)) return refused("joppd", *problem);
     const auto payment = v.contains("--payment") ? positiveNumber(v["--payment"]) : std::nullopt;
     if (!payment) return refused("joppd", "create traži --payment N (broj isplate od 1 nadalje)");
     DataDir d;
@@ -64,7 +63,7 @@ int create(const std::vector<std::string>& args) {
 
 int xml(const std::vector<std::string>& args) {
     Values v;
-    if (auto problem = parse(args, {"--submission", "--data", "--out"}, v)) return refused("joppd", *problem);
+    if (auto problem = parse(args, {"--submission", "--data", "--database", "--out"}, v)) return refused("joppd", *problem);
     const auto submission = v.contains("--submission") ? positiveNumber(v["--submission"]) : std::nullopt;
     if (!submission) return refused("joppd", "xml traži --submission N (broj JOPPD obrasca od 1 nadalje)");
     std::error_code ec;
@@ -87,10 +86,10 @@ int joppd(const std::vector<std::string>& args) {
 }
 
 const Registration registration{
-    {"joppd", fixedUsage("  joppd create --payment N [--data DIR] [--author \"IME PREZIME\"] [--email E]\n"
+    {"joppd", fixedUsage("  joppd create --payment N [--data DIR] [--database URI] [--author \"IME PREZIME\"] [--email E]\n"
                          "      pravi JOPPD obrazac isplate N (redni broj 1) i ispisuje njegov broj; autor (prva\n"
                          "      riječ: ime, ostatak: prezime) i e-adresa zadano su oni zadnjeg obrasca\n"
-                         "  joppd xml --submission N [--data DIR] [--out DIR]\n"
+                         "  joppd xml --submission N [--data DIR] [--database URI] [--out DIR]\n"
                          "      zapisuje JOPPD obrazac N kao XML datoteku, provjerenu službenom shemom, u mapu DIR\n"
                          "      (zadano: mapa XML u mapi podataka, inače mapa podataka) i ispisuje njezinu putanju"),
      joppd}};

@@ -19,7 +19,7 @@ using Values = std::map<std::string, std::string>;
 
 std::optional<std::string> parse(const std::vector<std::string>& args, Values& out) {
     CommandLine line;
-    if (auto problem = readCommandLine(args, 1, {.valued = {"--payment", "--rsid", "--date", "--data"}}, line)) return problem->text();
+    if (auto problem = readCommandLine(args, 1, {.valued = {"--payment", "--rsid", "--date", "--data", "--database"}}, line)) return problem->text();
     out = std::move(line.values);
     return std::nullopt;
 }
@@ -65,7 +65,7 @@ int duplicate(const std::vector<std::string>& args) {
     const auto payment = v.contains("--payment") ? positiveNumber(v["--payment"]) : std::nullopt;
     if (!payment) return refused("payment", "duplicate traži --payment N (broj isplate od 1 nadalje)");
     DataDir d;
-    if (auto problem = openDataDir(v.contains("--data") ? v["--data"] : "", false, d)) return refused("payment", *problem);
+    if (auto problem = openDataDir(booksArgs(v), false, d)) return refused("payment", *problem);
     if (!openFiles(d, allTables())) return ExitFailed;
     DuplicateRequest req;
     Isplate old;
@@ -85,7 +85,7 @@ int payment(const std::vector<std::string>& args) {
 }
 
 const Registration registration{
-    {"payment", fixedUsage("  payment duplicate --payment N [--rsid R] [--date DD.MM.GGGG] [--data DIR]\n"
+    {"payment", fixedUsage("  payment duplicate --payment N [--rsid R] [--date DD.MM.GGGG] [--data DIR] [--database URI]\n"
                            "      kopira isplatu N s njezinim dohocima, stavkama obračuna i načinima isplate (ništa\n"
                            "      se ne obračunava ponovno) na prvi slobodan dan isplatitelja od danas, ili na zadani\n"
                            "      datum (njegova godina i, od 2014., RS Id slijede ga), po želji s RS Id-om R;\n"

@@ -19,7 +19,8 @@ namespace {
 
 struct Options {
     const ReportSpec* spec = nullptr;
-    std::string dataDir, pdf, text;
+    BooksArgs books;
+    std::string pdf, text;
     ReportArgs args;
 };
 
@@ -32,7 +33,7 @@ std::string reportNames() {
 }
 
 OptionRules rules() {
-    OptionRules r{.valued = {"--data", "--pdf", "--text"}, .words = 1};
+    OptionRules r{.valued = {"--data", "--database", "--pdf", "--text"}, .words = 1};
     for (const ArgOption& o : argOptions()) r.valued.emplace(o.option);
     return r;
 }
@@ -41,7 +42,7 @@ OptionRules rules() {
 std::optional<std::string> reportArgs(const CommandLine& line, Options& o) {
     for (const auto& [name, value] : line.values) {
         const ArgOption* opt = argOption(name);
-        if (!opt) continue;  // --data, --pdf, --text
+        if (!opt) continue;  // --data, --database, --pdf, --text
         if (!declares(*o.spec, opt->arg)) return "neočekivani argument '" + name + "'";
         if (auto bad = opt->read(value, o.args)) return bad;
     }
@@ -59,7 +60,7 @@ std::optional<std::string> parse(const std::vector<std::string>& args, Options& 
     o.spec = reportCatalog().find(line.words[0]);
     if (!o.spec) return "navedite izvještaj: " + reportNames() + " ('" + line.words[0] + "' nije izvještaj)";
     if (auto problem = reportArgs(line, o)) return problem;
-    o.dataDir = line.value("--data");
+    o.books = booksArgs(line.values);
     o.pdf = line.value("--pdf");
     o.text = line.value("--text");
     if (o.pdf.empty() == o.text.empty()) return "zadajte točno jedno od --pdf DATOTEKA i --text DATOTEKA";
@@ -86,7 +87,7 @@ int write(const ReportResult& r, const Options& o, const WriteOutcome& painted) 
 
 int run(const Options& o) {
     DataDir data;
-    if (auto problem = openDataDir(o.dataDir, false, data)) {
+    if (auto problem = openDataDir(o.books, false, data)) {
         std::cerr << "pramo-cli: " << *problem << "\n";
         return ExitBadInput;
     }
@@ -137,7 +138,7 @@ int report(const std::vector<std::string>& args) {
 }
 
 std::string usageText() {
-    std::string text = "  report IME [OPCIJE] [--data DIR] (--pdf DATOTEKA | --text DATOTEKA)\n"
+    std::string text = "  report IME [OPCIJE] [--data DIR] [--database URI] (--pdf DATOTEKA | --text DATOTEKA)\n"
                        "      zapisuje izvještaj kao PDF ili kao tekst; IME i njegove opcije:";
     for (const ReportSpec* s : reportCatalog().all()) {
         text += "\n        " + std::string(s->name);

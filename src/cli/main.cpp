@@ -33,7 +33,11 @@ int usage(std::ostream& out) {
     std::sort(commands.begin(), commands.end(), [](const Command& a, const Command& b) { return a.name < b.name; });
     out << "Uporaba: pramo-cli NAREDBA [ARGUMENTI]\n\n"
            "Knjige i dokumenti programa Pramo iz ljuske. Naredba koja radi s knjigama radi nad jednom\n"
-           "mapom podataka (DIR, u kojoj je pramo.db): trenutnom mapom, osim ako naredba ne navede drugu.\n\n"
+           "mapom podataka (DIR, u kojoj je pramo.db): trenutnom mapom, osim ako naredba ne navede drugu.\n"
+           "Knjige mogu biti i na poslužitelju PostgreSQL: --database URI (URI veze libpq, npr.\n"
+           "postgresql:///pramo?host=/run/postgresql) ili datoteka pramo.conf u mapi podataka s retkom\n"
+           "database = URI; dokumenti se tada pišu u mapu podataka. Lozinke se uzimaju iz ~/.pgpass\n"
+           "(ili iz varijabli okoline libpq) i nikad se ne ispisuju.\n\n"
            "Naredbe:\n";
     for (const Command& c : commands) out << c.usage() << "\n";
     out << "\nMogućnosti:\n"

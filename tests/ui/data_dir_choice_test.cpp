@@ -22,6 +22,7 @@ TEST(StartOptions, TheCommandLineIsReadOrRefusedByName) {
         std::vector<std::string> args;
         std::string dataDir;
         std::string problem;  // empty: accepted
+        std::string database = {};
     } const cases[] = {
         {{}, "", ""},
         {{"--data", "knjige"}, "knjige", ""},
@@ -32,12 +33,17 @@ TEST(StartOptions, TheCommandLineIsReadOrRefusedByName) {
         {{"--data", "a", "--data", "b"}, "a", "--data je zadan dvaput"},
         {{"knjige"}, "", "neočekivan argument 'knjige'"},
         {{"-platform"}, "", "neočekivan argument '-platform'"},
+        {{"--database", "postgresql:///pramo", "--data", "d"}, "d", "", "postgresql:///pramo"},
+        {{"--database"}, "", "--database traži URI"},
+        {{"--database", "--data", "d"}, "", "--database traži URI"},
+        {{"--database", "postgres:///a", "--database", "postgres:///b"}, "", "--database je zadan dvaput", "postgres:///a"},
     };
     for (const Case& c : cases) {
         StartOptions o;
         const auto problem = readStartOptions(c.args, o);
         EXPECT_EQ(problem.value_or(""), c.problem) << ::testing::PrintToString(c.args);
         EXPECT_EQ(o.dataDir, c.dataDir) << ::testing::PrintToString(c.args);
+        EXPECT_EQ(o.database, c.database) << ::testing::PrintToString(c.args);
     }
 }
 

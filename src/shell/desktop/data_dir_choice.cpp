@@ -38,7 +38,7 @@ std::optional<QString> makeDirectory(const fs::path& dir) {
 
 bool holdsBooks(const fs::path& dir) {
     std::error_code ec;
-    return fs::exists(dir / databaseFileName, ec) || fs::exists(dir / "pramo.conf", ec);
+    return fs::exists(dir / booksFileName, ec) || fs::exists(dir / booksConfName, ec);
 }
 
 DataDirDecision decideDataDir(const DataDirPlaces& places) {

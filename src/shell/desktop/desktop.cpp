@@ -20,12 +20,14 @@ namespace {
 
 // The data directory of this run, made the working directory; nothing when the program cannot
 // start (the reason has been said).
-std::optional<std::filesystem::path> enterDataDir() {
-    StartOptions options;
+std::optional<std::filesystem::path> enterDataDir(StartOptions& options) {
     std::vector<std::string> args;
     for (const QString& a : QApplication::arguments().mid(1)) args.push_back(a.toStdString());
-    if (const auto problem = readStartOptions(args, options)) {
-        std::cerr << "pramo: " << *problem << " (pramo --help tells the options)\n";
+    auto problem = readStartOptions(args, options);
+    if (!problem && !options.database.empty())
+        if (std::string why = notServerUri(options.database); !why.empty()) problem = "--database: " + why;
+    if (problem) {
+        std::cerr << "pramo: " << *problem << " (pramo --help navodi mogućnosti)\n";
         return std::nullopt;
     }
     const auto dir = chooseDataDir(options.dataDir);
@@ -40,11 +42,12 @@ std::optional<std::filesystem::path> enterDataDir() {
 }  // namespace
 
 int runDesktop(const ScreenRegistry& screens, std::vector<DataUpgrade> upgrades) {
-    const auto dataDir = enterDataDir();
+    StartOptions options;
+    const auto dataDir = enterDataDir(options);
     if (!dataDir) return EXIT_FAILURE;
     QtMessages messages;
     const SystemClock clock;
-    Session session(messages, clock, dataDir->string(), std::move(upgrades));
+    Session session(messages, clock, dataDir->string(), std::move(upgrades), options.database);
     session.context().screens = &screens;
     bool started = false;
     {

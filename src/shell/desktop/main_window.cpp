@@ -21,6 +21,7 @@
 #include "shell/screen_fit.h"
 #include "shell/desktop/about_dialog.h"
 #include "shell/desktop/first_run_panel.h"
+#include "shell/desktop/list_follower.h"
 #include "shell/desktop/alt_keys.h"
 #include "shell/desktop/printer_setup.h"
 #include "shell/desktop/reinit.h"
@@ -81,7 +82,11 @@ MainWindow::MainWindow(AppContext& ctx, const ScreenRegistry& screens, QWidget* 
     altKeys_ = new AltKeys(*this, [this] { return focusedChild(); });
     buildToolBar();
     buildFirstRun();
+    // Which books the program works on ("SQLite: /home/ana/pramo-podaci/pramo.db", "PostgreSQL: ..."),
+    // and the data directory, where the documents go.
+    statusBar()->addPermanentWidget(new QLabel(QString::fromStdString(ctx.store.describe()), this));
     statusBar()->addPermanentWidget(new QLabel(QString::fromStdString(ctx.dataDir), this));
+    new ListFollower(ctx.store, area_);
     // Most of the screen, so that the payments' three lists fit side by side: at least 1024 × 720,
     // where the screen has room for it.
     resize(QSize(1024, 720).expandedTo(screen() ? screen()->availableGeometry().size() * 0.9 : QSize()));

@@ -1,7 +1,7 @@
 #pragma once
-// The frame: the main window with its menu bar, toolbar and status bar (which shows the data
-// directory), in whose wallpapered MDI area every screen started from the menu opens as a child
-// window.
+// The frame: the main window with its menu bar, toolbar and status bar (which names the database
+// the program works on and the data directory), in whose wallpapered MDI area every screen
+// started from the menu opens as a child window.
 
 #include <QMainWindow>
 #include <QPointer>

@@ -9,11 +9,13 @@
 
 namespace pramo {
 
-Session::Session(Messages& messages, const Clock& clock, std::string dataDir, std::vector<DataUpgrade> upgrades)
+Session::Session(Messages& messages, const Clock& clock, std::string dataDir, std::vector<DataUpgrade> upgrades,
+                 std::string database)
     : files_(store_),
       ri_(files_),
       ctx_{store_, files_, ri_, messages, glo_, clock, std::move(dataDir)},
-      upgrades_(std::move(upgrades)) {}
+      upgrades_(std::move(upgrades)),
+      database_(std::move(database)) {}
 
 bool Session::start() {
     if (!openDatabase() || !puniGlobale(ctx_)) return false;
@@ -26,10 +28,17 @@ bool Session::start() {
 // A database that is not this program's ends the run as a file with the wrong layout does; any
 // other failure as a file that cannot be opened.
 bool Session::openDatabase() {
-    const std::string path = (std::filesystem::path(ctx_.dataDir) / databaseFileName).string();
-    const StoreCode c = store_.openDatabase(path);
+    BooksPlace place;
+    if (const auto problem = placeBooks(ctx_.dataDir, database_, place)) return halt("Knjige", *problem);
+    const StoreCode c = store_.openDatabase(place.where);
     if (ok(c)) return upgradeLayouts();
-    showWarning(ctx_.messages, store_, c == StoreCode::LayoutMismatch ? Warning::FileInvalid : Warning::FileOpenError, path);
+    showWarning(ctx_.messages, store_, c == StoreCode::LayoutMismatch ? Warning::FileInvalid : Warning::FileOpenError, place.shown);
+    return false;
+}
+
+bool Session::halt(const std::string& title, const std::string& problem) {
+    MessageBox box{.title = title, .text = problem + "\nPritisni OK da zatvoriš aplikaciju.", .haltText = problem};
+    if (box.ends(ctx_.messages.ask(box))) ctx_.messages.halt(box.haltText);
     return false;
 }
 
@@ -39,17 +48,9 @@ bool Session::openDatabase() {
 bool Session::upgradeLayouts() {
     const BooksUpgrade up = upgradeBooks(store_, allTables());
     if (up.result == BooksUpgrade::Result::NotNeeded) return true;
-    MessageBox box{.title = "Nadogradnja podataka"};
-    if (up.result == BooksUpgrade::Result::Done) {
-        box.text = upgradeSummary(up);
-        box.icon = Icon::Information;
-        ctx_.messages.ask(box);
-        return true;
-    }
-    box.text = up.problem + "\nPritisni OK da zatvoriš aplikaciju.";
-    box.haltText = up.problem;
-    if (box.ends(ctx_.messages.ask(box))) ctx_.messages.halt(box.haltText);
-    return false;
+    if (up.result != BooksUpgrade::Result::Done) return halt("Nadogradnja podataka", up.problem);
+    ctx_.messages.ask({.title = "Nadogradnja podataka", .text = upgradeSummary(up), .icon = Icon::Information});
+    return true;
 }
 
 void Session::upgrade() {

@@ -8,13 +8,14 @@
 namespace pramo {
 
 struct StartOptions {
-    std::string dataDir;  // --data DIR; empty when not given
+    std::string dataDir;   // --data DIR; empty when not given
+    std::string database;  // --database URI; empty when not given
     bool help = false;     // --help, -h
     bool version = false;  // --version
 };
 
 // Reads the arguments that follow the program's name. A problem names the argument refused: an
-// unknown one, --data without its directory, or --data given twice.
+// unknown one, --data or --database without its value, or either given twice.
 std::optional<std::string> readStartOptions(const std::vector<std::string>& args, StartOptions& out);
 
 // What --help prints; the manual page is made from it too.
