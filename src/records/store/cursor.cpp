@@ -52,19 +52,23 @@ void Cursor::resetTo(const Position& p) {
 Position Cursor::position() const { return {key_, sortValue_, id_}; }
 
 StoreCode Cursor::fetch(bool forward) {
-    const bool fromEdge = anchor_ == Anchor::Open;
+    // A key's page from a value alone (no row to start after) reads as the index orders it.
+    const sql::From from = anchor_ == Anchor::Open                         ? sql::From::Edge
+                           : key_ && anchor_ == Anchor::Inclusive && id_ == 0 ? sql::From::Value
+                                                                              : sql::From::Row;
     const void* owner = key_ ? static_cast<const void*>(key_) : table_;
-    const int use = sql::Page + (forward ? 0 : 1) + (fromEdge ? 2 : 0);
-    BackendStatement* stmt = store_.statement(owner, use, [&] { return sql::page(*table_, key_, forward, fromEdge); });
+    const int use = sql::Page + (forward ? 0 : 1) + 2 * static_cast<int>(from);
+    BackendStatement* stmt = store_.statement(owner, use, [&] { return sql::page(*table_, key_, forward, from); });
     if (!stmt) return store_.error().code;
     StmtUse s(stmt);
-    if (!fromEdge) {
-        if (key_) s->bindBlob(1, sortValue_);
+    int param = 1;
+    if (key_ && from != sql::From::Edge) s->bindBlob(param++, sortValue_);
+    if (from == sql::From::Row) {
         std::int64_t id = id_;
         if (anchor_ == Anchor::Inclusive) id = forward ? (id > 0 ? id - 1 : 0) : (id > 0 ? id + 1 : INT64_MAX);
-        s->bindInt(2, id);
+        s->bindInt(param++, id);
     }
-    s->bindInt(3, batch_);
+    s->bindInt(param, batch_);
     const int sortCol = static_cast<int>(table_->fields.size()) + 2;
     BackendStatement::Step step;
     head_ = filled_ = 0;  // the records of the last batch are read into again

@@ -156,7 +156,7 @@ public:
     StoreError takeErrorForWarning();  // the saved error if any (then forgotten), else the current one
     void setError(StoreCode code);     // for callers that report a code of their own
     StoreCode answer(StoreCode code) {  // sets the error (none for Ok) and answers the code
-        setError(code);
+        if (!ok(code) || error_.present()) setError(code);
         return code;
     }
     void setError(StoreError error) { error_ = std::move(error); }
@@ -190,6 +190,10 @@ public:
     }
     // The single text value of a query with one text parameter; nullopt when there is no row.
     StoreCode lookup(const std::string& query, std::string_view param, std::optional<std::string>& out);
+    // Binds the values a record of `t` is written with, from parameter `index` on: every field
+    // (texts without trailing blanks), then every key's sort value (null when the record is in no
+    // key); `index` ends after them.
+    void bindRecord(const TableDef& t, BackendStatement& st, const void* rec, int& index);
     // The backend's last failure as the current error; answers its code.
     StoreCode fail();
     // Reads the current row into `rec`; a value its field cannot hold fails the read (47), and the
@@ -201,7 +205,6 @@ public:
 private:
     StoreCode exec(const std::string& sql);
     StoreCode backendCode(StoreCode c) { return ok(c) ? succeed() : fail(); }
-    void bindRecord(const TableDef& t, BackendStatement& st, const void* rec, int& index);
     StoreCode succeed();
     void leaveRead();
     Cursor& cursorOf(const TableDef& t);

@@ -54,7 +54,7 @@ std::string selectColumns(const TableDef& t) {
     return s;
 }
 
-std::string insert(const TableDef& t) {
+std::string insert(const TableDef& t, bool givenRow) {
     std::string cols, vals;
     for (const FieldDef& f : t.fields) {
         cols += quoted(f.name) + ", ";
@@ -64,6 +64,7 @@ std::string insert(const TableDef& t) {
         cols += quoted(k->column()) + ", ";
         vals += "?, ";
     }
+    if (givenRow) return "INSERT INTO " + quoted(t.name) + " (" + cols + "_id, _ver) VALUES (" + vals + "?, ?)";
     return "INSERT INTO " + quoted(t.name) + " (" + cols + "_ver) VALUES (" + vals + "?) RETURNING _id";
 }
 
@@ -80,20 +81,29 @@ std::string updateKeys(const TableDef& t) {
     return s + "_ver = coalesce(_ver, 0) + 1 WHERE _id = ?";
 }
 
-std::string page(const TableDef& t, const KeyDef* key, bool forward, bool fromEdge) {
+// The parameters are numbered in the order they appear, with no gap (an engine that infers each
+// parameter's type from its use refuses one it never sees): the key's sort value when the page
+// starts from one, the row when it starts after one, then the number of rows.
+std::string page(const TableDef& t, const KeyDef* key, bool forward, From start) {
     const std::string cols = selectColumns(t);
     const std::string from = " FROM " + quoted(t.name);
+    const std::string dir = forward ? "" : " DESC";
+    const std::string after = forward ? " > " : " < ";
     if (!key) {
-        const std::string where = fromEdge ? "" : (forward ? " WHERE _id > ?2" : " WHERE _id < ?2");
-        return "SELECT " + cols + from + where + " ORDER BY _id" + (forward ? "" : " DESC") + " LIMIT ?3";
+        const std::string where = start == From::Edge ? "" : " WHERE _id" + after + "?1";
+        return "SELECT " + cols + from + where + " ORDER BY _id" + dir + (start == From::Edge ? " LIMIT ?1" : " LIMIT ?2");
     }
     const std::string k = quoted(key->column());
-    std::string where;
-    if (fromEdge) where = " WHERE " + k + " IS NOT NULL";
-    else if (forward) where = " WHERE " + k + " >= ?1 AND (" + k + " > ?1 OR _id > ?2)";
-    else where = " WHERE " + k + " <= ?1 AND (" + k + " < ?1 OR _id < ?2)";
-    const std::string dir = forward ? "" : " DESC";
-    return "SELECT " + cols + ", " + k + from + where + " ORDER BY " + k + dir + ", _id" + dir + " LIMIT ?3";
+    std::string where = " WHERE " + k + (forward ? " >= ?1" : " <= ?1");
+    std::string limit = " LIMIT ?2";
+    if (start == From::Edge) {
+        where = " WHERE " + k + " IS NOT NULL";
+        limit = " LIMIT ?1";
+    } else if (start == From::Row) {
+        where += " AND (" + k + after + "?1 OR _id" + after + "?2)";
+        limit = " LIMIT ?3";
+    }
+    return "SELECT " + cols + ", " + k + from + where + " ORDER BY " + k + dir + ", _id" + dir + limit;
 }
 
 }  // namespace pramo::sql

@@ -22,16 +22,21 @@ std::vector<std::string> createIndexes(const Dialect& d, const TableDef& t);
 std::string indexName(const KeyDef& k);           // OSOBE_KEYOIB
 std::vector<std::string> triggerNames(const TableDef& t);
 std::string selectColumns(const TableDef& t);     // _id, _ver, then every field
-std::string insert(const TableDef& t);           // every field, every key and _ver; RETURNING _id
+// Every field, every key and _ver; RETURNING _id. With `givenRow`, _id and _ver both last, as given.
+std::string insert(const TableDef& t, bool givenRow = false);
 std::string update(const TableDef& t);
 std::string updateKeys(const TableDef& t);        // rewrites the key columns of one row
-// A cursor's page: the next (or previous) ?3 rows from the anchor ?1 (the key's sort value), ?2
-// (the row), or from an edge of the order; every field, then the key's sort value. A null key
-// reads the file's physical order.
-std::string page(const TableDef& t, const KeyDef* key, bool forward, bool fromEdge);
+// Where a cursor's page starts: at an edge of the order, at the first row whose sort value is at
+// (or after) ?1, or after the row ?2 of sort value ?1.
+enum class From : int { Edge, Value, Row };
+// A cursor's page: the next (or previous) rows from where it starts; every field, then the key's
+// sort value. A null key reads the file's physical order (from an edge or a row). Its parameters,
+// in this order: the sort value (from a value or a row of a key), the row (from a row), the
+// number of rows.
+std::string page(const TableDef& t, const KeyDef* key, bool forward, From from);
 
 // What a statement the store keeps prepared for a table or a key is for (Store::statement); a
-// page takes Page plus 1 when it reads backwards and 2 when it starts from an edge.
+// page takes Page plus 1 when it reads backwards, plus 2 times where it starts (From).
 enum Use : int { Get, Insert, Update, Erase, Reget, Collides, Count, Page };
 
 }  // namespace pramo::sql

@@ -26,30 +26,6 @@ std::string FieldDef::earlierTypeName() const {
     return earlier.typeName();
 }
 
-std::int64_t FieldDef::minValue() const {
-    switch (type) {
-    case FieldType::Byte:
-    case FieldType::UShort:
-    case FieldType::Date: return 0;
-    case FieldType::Short: return INT16_MIN;
-    case FieldType::Long: return INT32_MIN;
-    case FieldType::Decimal: return -(pow10i(size) - 1);
-    default: return 0;
-    }
-}
-
-std::int64_t FieldDef::maxValue() const {
-    switch (type) {
-    case FieldType::Byte: return UINT8_MAX;
-    case FieldType::UShort: return UINT16_MAX;
-    case FieldType::Short: return INT16_MAX;
-    case FieldType::Long:
-    case FieldType::Date: return INT32_MAX;
-    case FieldType::Decimal: return pow10i(size) - 1;
-    default: return 0;
-    }
-}
-
 std::string KeyDef::column() const {
     const auto colon = name.find(':');
     return "_" + std::string(colon == std::string_view::npos ? name : name.substr(colon + 1));

@@ -50,6 +50,32 @@ struct FieldDef {
     std::int64_t maxValue() const;
 };
 
+// Inline: every value a record is read with is checked against them.
+inline std::int64_t FieldDef::minValue() const {
+    switch (type) {
+    case FieldType::Byte:
+    case FieldType::UShort:
+    case FieldType::Date: return 0;
+    case FieldType::Short: return INT16_MIN;
+    case FieldType::Long: return INT32_MIN;
+    case FieldType::Decimal: return -(pow10i(size) - 1);
+    default: return 0;
+    }
+}
+
+inline std::int64_t FieldDef::maxValue() const {
+    switch (type) {
+    case FieldType::Byte: return UINT8_MAX;
+    case FieldType::UShort: return UINT16_MAX;
+    case FieldType::Short: return INT16_MAX;
+    case FieldType::Long:
+    case FieldType::Date: return INT32_MAX;
+    case FieldType::Decimal: return pow10i(size) - 1;
+    default: return 0;
+    }
+}
+
+
 struct TableDef;
 
 // How generic code handles a record of a declared type without knowing the type.

@@ -22,11 +22,6 @@ std::string_view prefix(std::string_view s, std::size_t n) {
     return s;
 }
 
-std::string_view trimRight(std::string_view s) {
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
 std::string upper(std::string_view s) {
     std::string out;
     out.reserve(s.size());

@@ -12,7 +12,10 @@ namespace pramo {
 namespace utf8 {
 std::size_t length(std::string_view s);                      // characters, not bytes
 std::string_view prefix(std::string_view s, std::size_t n);  // the first n characters
-std::string_view trimRight(std::string_view s);              // without trailing blanks
+inline std::string_view trimRight(std::string_view s) {      // without trailing blanks
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
 std::string upper(std::string_view s);                       // Croatian and Latin letters too
 }  // namespace utf8
 
@@ -27,8 +30,13 @@ public:
     BasicText(const char* s) { assign(s); }       // NOLINT
     BasicText(const std::string& s) { assign(s); }  // NOLINT
 
-    // Keeps the first N characters; trailing blanks are not kept (they never count).
-    void assign(std::string_view s) { value_ = std::string(utf8::trimRight(utf8::prefix(s, N))); }
+    // Keeps the first N characters; trailing blanks are not kept (they never count). A text of no
+    // more bytes than N has no more characters either; the value keeps its storage.
+    void assign(std::string_view s) {
+        if (s.size() > N) s = utf8::prefix(s, N);
+        s = utf8::trimRight(s);
+        value_.assign(s.data(), s.size());
+    }
     BasicText& operator=(std::string_view s) { assign(s); return *this; }
     BasicText& operator=(const char* s) { assign(s); return *this; }
     BasicText& operator=(const std::string& s) { assign(s); return *this; }
