@@ -20,15 +20,6 @@
 namespace pramo {
 namespace {
 
-std::string surname(std::mt19937& rng) {
-    static const char* syllables[] = {"ho", "rv", "at", "ko", "va", "č", "ba", "bi", "ć", "šu", "ma", "ri", "ž", "đu", "ne", "lj"};
-    std::uniform_int_distribution<int> pick(0, 15), len(2, 4);
-    std::string s;
-    for (int i = len(rng); i > 0; --i) s += syllables[pick(rng)];
-    s[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(s[0])));
-    return s;
-}
-
 struct Fixture : BenchData {
     std::vector<std::string> probes;
     int records;
@@ -36,7 +27,7 @@ struct Fixture : BenchData {
     explicit Fixture(int n) : BenchData({&Osobe::table}), records(n) {
         std::mt19937 rng(42);
         fill(n, rng);
-        for (int i = 0; i < 10000; ++i) probes.push_back(surname(rng));
+        for (int i = 0; i < 10000; ++i) probes.push_back(benchSurname(rng));
         warmUp();
     }
     // One pass over the probes first, so that both files are measured with their pages in memory.
@@ -55,7 +46,7 @@ struct Fixture : BenchData {
         for (int i = 1; i <= n; ++i) {
             o = {};
             o.oznaka = i;
-            o.prezime = surname(rng);
+            o.prezime = benchSurname(rng);
             o.ime = "Ana";
             o.mjesto = i % 500;
             mustAdd(store, o);

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <QGuiApplication>
+#include <cctype>
 #include <cstdio>
 
 namespace pramo {
@@ -18,17 +19,26 @@ void BenchMessages::halt(const std::string& text) {
     std::exit(1);
 }
 
-BenchData::BenchData(const std::vector<const TableDef*>& tables) {
+BenchData::BenchData(const std::vector<const TableDef*>& tables, const std::string& where) {
     std::string pattern = (std::filesystem::temp_directory_path() / "pramo-bench-XXXXXX").string();
     if (!mkdtemp(pattern.data())) std::abort();
     dir = pattern;
-    mustSucceed(store.openDatabase((dir / "pramo.db").string()));
+    mustSucceed(store.openDatabase(where.empty() ? (dir / "pramo.db").string() : where));
     for (const TableDef* t : tables) mustSucceed(files.open(*t));
 }
 
 BenchData::~BenchData() {
     store.closeDatabase();
     if (!keep) std::filesystem::remove_all(dir);
+}
+
+std::string benchSurname(std::mt19937& rng) {
+    static const char* syllables[] = {"ho", "rv", "at", "ko", "va", "č", "ba", "bi", "ć", "šu", "ma", "ri", "ž", "đu", "ne", "lj"};
+    std::uniform_int_distribution<int> pick(0, 15), len(2, 4);
+    std::string s;
+    for (int i = len(rng); i > 0; --i) s += syllables[pick(rng)];
+    s[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(s[0])));
+    return s;
 }
 
 void mustSucceed(StoreCode code) {

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,9 @@ public:
 };
 
 struct BenchData {
-    // Keeps `tables` open while it lives (every file of the program unless told otherwise).
-    explicit BenchData(const std::vector<const TableDef*>& tables = allTables());
+    // Keeps `tables` open while it lives (every file of the program unless told otherwise), in
+    // books at `where` (a server's database) or, when that is empty, in the directory's file.
+    explicit BenchData(const std::vector<const TableDef*>& tables = allTables(), const std::string& where = {});
     ~BenchData();
     BenchData(const BenchData&) = delete;
     BenchData& operator=(const BenchData&) = delete;
@@ -37,6 +39,9 @@ struct BenchData {
     BenchMessages messages;
     Files files{store};
 };
+
+// A made-up Croatian surname of two to four syllables, drawn from `rng`.
+std::string benchSurname(std::mt19937& rng);
 
 // Ends the run when the store did not do what was asked.
 void mustSucceed(StoreCode code);

@@ -44,7 +44,7 @@ void paymentRegisters(Store& st) {
 
 }  // namespace
 
-PaymentOffice::PaymentOffice(int items) {
+PaymentOffice::PaymentOffice(int items, const std::string& where) : BenchData(allTables(), where) {
     Transaction tx(store, Store::lockWaitSeconds);
     paymentRegisters(store);
     const Lines lines = authorsFeeLines();

@@ -11,7 +11,7 @@ namespace pramo {
 // Payment 1 of payer 1 with `items` items of an author's fee over 200 payees, and its JOPPD
 // submission.
 struct PaymentOffice : BenchData {
-    explicit PaymentOffice(int items);
+    explicit PaymentOffice(int items, const std::string& where = {});  // where: as BenchData takes it
     std::int32_t submission = 0;
 };
 

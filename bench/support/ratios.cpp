@@ -38,7 +38,7 @@ void printRatios(const RatioReporter& reporter, const std::vector<Ratio>& ratios
     for (const Ratio& r : ratios) {
         const auto n = reporter.seconds.find(r.numerator), d = reporter.seconds.find(r.denominator);
         if (n == reporter.seconds.end() || d == reporter.seconds.end() || d->second <= 0) continue;
-        if (first) std::printf("\nRatios of CPU time per run, from this run:\n");
+        if (first) std::printf("\nRatios of time per run (CPU time; wall time for runs timed by hand), from this run:\n");
         first = false;
         const double ratio = n->second / d->second / r.per;
         std::printf("  %-62s %6.3f   aim <= %.2f   %s\n", r.label.c_str(), ratio, r.atMost,

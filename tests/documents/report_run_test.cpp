@@ -5,7 +5,7 @@
 #include "records/layouts/opcine.h"
 #include "documents/report_run.h"
 #include "support/scripted_messages.h"
-#include "support/temp_dir.h"
+#include "support/test_books.h"
 
 namespace pramo {
 namespace {
@@ -27,10 +27,11 @@ public:
     std::int64_t cancelAt = -1;
 };
 
-class ReportRun : public testing::Test {
+class ReportRun : public testing::TestWithParam<test::Engine> {
 protected:
     void SetUp() override {
-        ASSERT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
+        if (!books.available()) GTEST_SKIP() << "no PostgreSQL test server";
+        ASSERT_EQ(store.openDatabase(books.where()), StoreCode::Ok);
         ASSERT_EQ(files.open(Opcine::table), StoreCode::Ok);
     }
     void addOpcina(const char* naziv, int rate) {
@@ -52,7 +53,7 @@ protected:
             [&] { return builder.finish(); });
     }
 
-    test::TempDir dir;
+    test::TestBooks books{GetParam()};
     Store store;
     test::ScriptedMessages messages;
     Files files{store};
@@ -60,14 +61,14 @@ protected:
     std::vector<std::string> taken;
 };
 
-TEST_F(ReportRun, EmptyFileEndsWithoutOutputOrWindow) {
+TEST_P(ReportRun, EmptyFileEndsWithoutOutputOrWindow) {
     const ReportResult r = run({.key = Opcine::keyNaziv});
     EXPECT_EQ(r.end, RunEnd::NothingToPrint);
     EXPECT_TRUE(r.pages.empty());
     EXPECT_FALSE(progress.started);
 }
 
-TEST_F(ReportRun, GateFindsNoRecordThroughTheFilter) {
+TEST_P(ReportRun, GateFindsNoRecordThroughTheFilter) {
     addOpcina("Zagreb", 18);
     addOpcina("Split", 15);
     const ReportResult r = run({.key = Opcine::keyNaziv, .filter = [](const Opcine& o) { return o.stopaprireza.isZero(); }});
@@ -76,7 +77,7 @@ TEST_F(ReportRun, GateFindsNoRecordThroughTheFilter) {
     EXPECT_TRUE(taken.empty());
 }
 
-TEST_F(ReportRun, TakesFilteredRecordsInKeyOrder) {
+TEST_P(ReportRun, TakesFilteredRecordsInKeyOrder) {
     for (auto [name, rate] : {std::pair{"Zagreb", 18}, {"Bjelovar", 0}, {"Čakovec", 10}, {"Cres", 0}, {"Split", 15}}) {
         addOpcina(name, rate);
     }
@@ -89,7 +90,7 @@ TEST_F(ReportRun, TakesFilteredRecordsInKeyOrder) {
     EXPECT_TRUE(progress.finished);
 }
 
-TEST_F(ReportRun, StopsWhereThePassEnds) {
+TEST_P(ReportRun, StopsWhereThePassEnds) {
     for (const char* name : {"Osijek", "Pula", "Rijeka", "Sisak"}) addOpcina(name, 10);
     Opcine from;
     from.naziv = "P";
@@ -100,7 +101,7 @@ TEST_F(ReportRun, StopsWhereThePassEnds) {
     EXPECT_EQ(progress.total, 2);
 }
 
-TEST_F(ReportRun, CancelEndsWithoutOutput) {
+TEST_P(ReportRun, CancelEndsWithoutOutput) {
     for (const char* name : {"A", "B", "C", "D"}) addOpcina(name, 10);
     progress.cancelAt = 2;
     const ReportResult r = run({.key = Opcine::keyNaziv});
@@ -110,7 +111,7 @@ TEST_F(ReportRun, CancelEndsWithoutOutput) {
     EXPECT_TRUE(progress.finished);
 }
 
-TEST_F(ReportRun, AStoreErrorInTheBodyFailsTheRun) {
+TEST_P(ReportRun, AStoreErrorInTheBodyFailsTheRun) {
     addOpcina("A", 10);
     addOpcina("B", 10);
     const ReportResult r = runReport<Opcine>(
@@ -122,6 +123,8 @@ TEST_F(ReportRun, AStoreErrorInTheBodyFailsTheRun) {
     EXPECT_EQ(r.failedFile, "OPCINE");
     EXPECT_TRUE(r.pages.empty());
 }
+
+PRAMO_ON_BOTH_ENGINES(ReportRun);
 
 }  // namespace
 }  // namespace pramo

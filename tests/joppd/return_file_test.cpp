@@ -86,10 +86,12 @@ const CategoryCase categoryCases[] = {
      totals({{"IsplaceniNeoporeziviPrimici", "250.00"}})},
 };
 
-TEST(JoppdReturn, EachCategory) {
+using JoppdReturn = test::OnEngine;
+
+TEST_P(JoppdReturn, EachCategory) {
     for (const CategoryCase& c : categoryCases) {
         SCOPED_TRACE(c.name);
-        test::JoppdOffice o;
+        test::JoppdOffice o(GetParam());
         const Isplate isp = o.payment(1, test::date(c.year, c.month, c.day));
         o.item(1, c.payee, c.type, c.neto, c.method);
         const Written w = writeReturn(o, o.submission(1));
@@ -104,8 +106,8 @@ TEST(JoppdReturn, EachCategory) {
     }
 }
 
-TEST(JoppdReturn, HeaderAndElementOrder) {
-    test::JoppdOffice o;
+TEST_P(JoppdReturn, HeaderAndElementOrder) {
+    test::JoppdOffice o(GetParam());
     o.payment(1, test::date(2015, 3, 10));
     o.item(1, 1, 2, "1000.00");
     const Jopo jopo = o.submission(1);
@@ -131,8 +133,8 @@ TEST(JoppdReturn, HeaderAndElementOrder) {
 }
 
 // Page A adds up page B: tax and surtax by category, contributions, non-taxable receipts.
-TEST(JoppdReturn, PageATotalsAreTheSumsOfPageB) {
-    test::JoppdOffice o;
+TEST_P(JoppdReturn, PageATotalsAreTheSumsOfPageB) {
+    test::JoppdOffice o(GetParam());
     o.payment(1, test::date(2015, 3, 10));
     for (const auto& [payee, type] : std::vector<std::pair<int, std::uint8_t>>{{1, 2}, {2, 2}, {1, 5}, {2, 4}, {1, 7}, {2, 6}})
         o.item(1, payee, type, "1000.00");
@@ -154,7 +156,7 @@ TEST(JoppdReturn, PageATotalsAreTheSumsOfPageB) {
     EXPECT_EQ(w.xml->text("StranaA/BrojRedaka"), "6");
 }
 
-TEST(JoppdReturn, CountsAndRows) {
+TEST_P(JoppdReturn, CountsAndRows) {
     const struct {
         const char* name;
         std::vector<std::int32_t> payees;  // one item of type 2 each
@@ -166,7 +168,7 @@ TEST(JoppdReturn, CountsAndRows) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        test::JoppdOffice o;
+        test::JoppdOffice o(GetParam());
         o.payment(1, test::date(2015, 3, 10));
         for (std::int32_t payee : c.payees) o.item(1, payee, 2, "100.00");
         const Written w = writeReturn(o, o.submission(1));
@@ -182,7 +184,7 @@ TEST(JoppdReturn, CountsAndRows) {
     }
 }
 
-TEST(JoppdReturn, NamesInP5) {
+TEST_P(JoppdReturn, NamesInP5) {
     const struct {
         const char* ime;
         const char* prezime;
@@ -195,7 +197,7 @@ TEST(JoppdReturn, NamesInP5) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.p5);
-        test::JoppdOffice o;
+        test::JoppdOffice o(GetParam());
         o.office.add(Osobe{.oznaka = 4, .ime = c.ime, .prezime = c.prezime, .oib = "00000000001", .mjesto = 1,
                            .drugistup = "DA", .faktorodbitka = test::rate("1")});
         o.payment(1, test::date(2015, 3, 10));
@@ -208,8 +210,8 @@ TEST(JoppdReturn, NamesInP5) {
 
 // A payee living abroad is named by the five digits of the country's code, in P2 and (working in
 // another country, a non-taxable receipt) in P3, without a leading 0 added.
-TEST(JoppdReturn, APayeeAbroadIsNamedByTheCountryCode) {
-    test::JoppdOffice o;
+TEST_P(JoppdReturn, APayeeAbroadIsNamedByTheCountryCode) {
+    test::JoppdOffice o(GetParam());
     o.office.add(Opcine{.oznaka = 3, .shifra = "99404", .naziv = "AUSTRIJA"});
     o.office.add(Mjesta{.oznaka = 3, .naziv = "Wien", .opcina = 3});
     o.office.add(Osobe{.oznaka = 4, .ime = "Anna", .prezime = "Huber", .oib = "00000000001", .mjesto = 3,
@@ -234,8 +236,8 @@ std::string contentOf(const std::string& path) {
 
 // A blank OIB on the third item: the message names the row and the payee, and the file and the
 // submission stay as the last successful run left them.
-TEST(JoppdReturn, AFailingItemWritesNothing) {
-    test::JoppdOffice o;
+TEST_P(JoppdReturn, AFailingItemWritesNothing) {
+    test::JoppdOffice o(GetParam());
     o.payment(1, test::date(2015, 3, 10));
     o.item(1, 1, 2, "1000.00");
     o.item(1, 2, 2, "1000.00");
@@ -257,9 +259,9 @@ TEST(JoppdReturn, AFailingItemWritesNothing) {
     }
 }
 
-TEST(JoppdReturn, TheFileGoesIntoXmlWhenThatDirectoryExists) {
+TEST_P(JoppdReturn, TheFileGoesIntoXmlWhenThatDirectoryExists) {
     for (const bool xmlDir : {false, true}) {
-        test::JoppdOffice o;
+        test::JoppdOffice o(GetParam());
         if (xmlDir) fs::create_directory(o.dir() / "XML");
         o.payment(1, test::date(2015, 3, 10));
         const Jopo jopo = o.submission(1);
@@ -270,8 +272,8 @@ TEST(JoppdReturn, TheFileGoesIntoXmlWhenThatDirectoryExists) {
     }
 }
 
-TEST(JoppdReturn, WritingAgainReplacesTheFile) {
-    test::JoppdOffice o;
+TEST_P(JoppdReturn, WritingAgainReplacesTheFile) {
+    test::JoppdOffice o(GetParam());
     o.payment(1, test::date(2015, 3, 10));
     o.item(1, 1, 2, "1000.00");
     const Jopo jopo = o.submission(1);
@@ -282,6 +284,8 @@ TEST(JoppdReturn, WritingAgainReplacesTheFile) {
     EXPECT_EQ(second.outcome.path, first.outcome.path);
     EXPECT_EQ(second.xml->rows().size(), 2u);
 }
+
+PRAMO_ON_BOTH_ENGINES(JoppdReturn);
 
 }  // namespace
 }  // namespace pramo

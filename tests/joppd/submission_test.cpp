@@ -47,8 +47,10 @@ TEST(Ujedi, FormCheck) {
         EXPECT_FALSE(isUjed(bad)) << bad;
 }
 
-TEST(JopKreiranje, AuthorCarriesOverFromTheHighestNumber) {
-    test::JoppdOffice o;
+using JopKreiranje = test::OnEngine;
+
+TEST_P(JopKreiranje, AuthorCarriesOverFromTheHighestNumber) {
+    test::JoppdOffice o(GetParam());
     o.payment(1, test::date(2015, 3, 10));
     o.payment(2, test::date(2015, 3, 11));
     o.payment(3, test::date(2015, 3, 12));
@@ -69,8 +71,8 @@ TEST(JopKreiranje, AuthorCarriesOverFromTheHighestNumber) {
     EXPECT_NE(third.jopo.ujed, first.jopo.ujed);
 }
 
-TEST(JopKreiranje, TwiceOnOnePaymentGivesTheFourLinesAndOneRecord) {
-    test::JoppdOffice o;
+TEST_P(JopKreiranje, TwiceOnOnePaymentGivesTheFourLinesAndOneRecord) {
+    test::JoppdOffice o(GetParam());
     o.payment(1, test::date(2015, 3, 10));
     ASSERT_EQ(createSubmission(o.store(), 1, o.random).status, SubmissionStatus::Created);
     const auto again = createSubmission(o.store(), 1, o.random);
@@ -84,8 +86,8 @@ TEST(JopKreiranje, TwiceOnOnePaymentGivesTheFourLinesAndOneRecord) {
     EXPECT_EQ(createSubmission(o.store(), 9, o.random).status, SubmissionStatus::NoPayment);
 }
 
-TEST(JopKreiranje, DeletingThePaymentDeletesItsSubmissions) {
-    test::JoppdOffice o;
+TEST_P(JopKreiranje, DeletingThePaymentDeletesItsSubmissions) {
+    test::JoppdOffice o(GetParam());
     Isplate isp = o.payment(1, test::date(2015, 3, 10));
     const Jopo jopo = o.submission(1);
     Integrity ri(o.files);
@@ -93,6 +95,8 @@ TEST(JopKreiranje, DeletingThePaymentDeletesItsSubmissions) {
     Jopo gone;
     EXPECT_EQ(readLinked(o.store(), jopo.oznaka, gone), StoreCode::NotFound);
 }
+
+PRAMO_ON_BOTH_ENGINES(JopKreiranje);
 
 }  // namespace
 }  // namespace pramo

@@ -32,7 +32,7 @@ void fillTo(Store& store, std::uint16_t highest) {
 // Start-up adds the crisis-tax positions once, and only to a register that ends at 12.
 TEST(Positions, UpgradeAddsThirteenAndFourteenOnce) {
     test::TestData data;
-    auto& [dir, store, messages, files] = data;
+    auto& [books, dir, store, messages, files] = data;
     ASSERT_EQ(files.open(Pozicije::table), StoreCode::Ok);
     struct Row {
         std::uint16_t highest;

@@ -239,7 +239,7 @@ TEST_F(FilesTest, ALostFileIsRefusedUntilMadeAnewOnPurpose) {
 
 TEST(Warnings, TheSavedErrorIsUsedByTheNextWarningOnly) {
     test::TestData data;
-    auto& [dir, store, messages, files] = data;
+    auto& [books, dir, store, messages, files] = data;
     ASSERT_EQ(files.open(Osobe::table), StoreCode::Ok);
 
     Osobe o;

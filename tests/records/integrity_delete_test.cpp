@@ -24,7 +24,7 @@ const std::string referencedBy = "13 This record is referenced from the file ";
 const std::string cannotDelete = ".  This record cannot be deleted while these references exist.";
 
 // The payee's relation comes before the payer's, so the refusal names the payees.
-TEST_F(IntegrityDelete, PlaceUsedByPayeeAndPayerIsRefusedNamingPayees) {
+TEST_P(IntegrityDelete, PlaceUsedByPayeeAndPayerIsRefusedNamingPayees) {
     auto mje = read<Mjesta>(1);
     EXPECT_EQ(s.ri.remove(mje), RiResult::Refused);
     EXPECT_EQ(test::lastBox(s), referencedBy + "osobe" + cannotDelete);
@@ -34,7 +34,7 @@ TEST_F(IntegrityDelete, PlaceUsedByPayeeAndPayerIsRefusedNamingPayees) {
     EXPECT_EQ(s.count(Subjekti::table), 1);
 }
 
-TEST_F(IntegrityDelete, PlaceUsedOnlyByAPayerIsRefusedNamingPayers) {
+TEST_P(IntegrityDelete, PlaceUsedOnlyByAPayerIsRefusedNamingPayers) {
     s.add(Mjesta{.oznaka = 2, .naziv = "Split", .opcina = 1});
     s.add(Subjekti{.oznaka = 2, .naziv = "Drugi d.o.o.", .mjesto = 2, .ulica = 1, .banka = 1});
     auto mje = read<Mjesta>(2);
@@ -44,7 +44,7 @@ TEST_F(IntegrityDelete, PlaceUsedOnlyByAPayerIsRefusedNamingPayers) {
     EXPECT_EQ(s.count(Subjekti::table), 2);
 }
 
-TEST_F(IntegrityDelete, RestrictingRelationsNameTheirChild) {
+TEST_P(IntegrityDelete, RestrictingRelationsNameTheirChild) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 1});
     struct Case {
         const char* what;
@@ -67,7 +67,7 @@ TEST_F(IntegrityDelete, RestrictingRelationsNameTheirChild) {
 }
 
 // ID-1 forms are deleted before the payments are examined; the refusal undoes those deletes.
-TEST_F(IntegrityDelete, PayerWithPaymentsDeletesNothing) {
+TEST_P(IntegrityDelete, PayerWithPaymentsDeletesNothing) {
     addId1(1, 1);
     addId1(2, 1);
     addReturn(3, 1, 2);
@@ -83,7 +83,7 @@ TEST_F(IntegrityDelete, PayerWithPaymentsDeletesNothing) {
 }
 
 // Without payments the payer goes with its ID-1 forms and its returns, each return's lines first.
-TEST_F(IntegrityDelete, PayerWithoutPaymentsTakesFormsAndReturns) {
+TEST_P(IntegrityDelete, PayerWithoutPaymentsTakesFormsAndReturns) {
     s.add(Subjekti{.oznaka = 2});
     addId1(1, 1);
     addId1(2, 2);
@@ -102,7 +102,7 @@ TEST_F(IntegrityDelete, PayerWithoutPaymentsTakesFormsAndReturns) {
     EXPECT_EQ(s.store.get(Subjekti::keyOznaka, gone), StoreCode::NotFound);
 }
 
-TEST_F(IntegrityDelete, PaymentTakesSubmissionsItemsLinesAndSlots) {
+TEST_P(IntegrityDelete, PaymentTakesSubmissionsItemsLinesAndSlots) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 3, .lines = 14, .submissions = 2});
     test::addPayment(s, {.isplata = 6, .payer = 1, .firstItem = 20, .items = 2});
     auto isp = read<Isplate>(5);
@@ -122,7 +122,7 @@ TEST_F(IntegrityDelete, PaymentTakesSubmissionsItemsLinesAndSlots) {
     EXPECT_EQ(s.count(Svasta::table), 2);
 }
 
-TEST_F(IntegrityDelete, FilesWithoutChildrenWorkOnTheRecordAlone) {
+TEST_P(IntegrityDelete, FilesWithoutChildrenWorkOnTheRecordAlone) {
     s.add(Param{.oznaka = 1});
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 1});
     auto param = read<Param>(1);
@@ -143,12 +143,9 @@ TEST_F(IntegrityDelete, FilesWithoutChildrenWorkOnTheRecordAlone) {
 }
 
 // A line of the last item that cannot be deleted undoes everything deleted before it.
-TEST_F(IntegrityDelete, FailureDeepInTheCascadeUndoesEverything) {
+TEST_P(IntegrityDelete, FailureDeepInTheCascadeUndoesEverything) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 3});
-    ASSERT_EQ(test::RawDb(dir.file("pramo.db"))
-                  .exec("CREATE TRIGGER keep_line BEFORE DELETE ON OBRACUN WHEN old.DOHODAK = 9 AND old.POZICIJA = 12 "
-                        "BEGIN SELECT RAISE(ABORT, 'kept'); END"),
-              0);
+    ASSERT_EQ(test::RawDb(books.where()).refuse("keep_line", "DELETE", "OBRACUN", "OLD.\"DOHODAK\" = 9 AND OLD.\"POZICIJA\" = 12"), 0);
     auto isp = read<Isplate>(5);
     EXPECT_EQ(s.ri.remove(isp), RiResult::Refused);
     EXPECT_EQ(s.messages.shown.back().title, "Delete Operation Error");
@@ -162,7 +159,7 @@ TEST_F(IntegrityDelete, FailureDeepInTheCascadeUndoesEverything) {
     EXPECT_EQ(isp.row.id, read<Isplate>(5).row.id);  // the buffer still names the record
 }
 
-TEST_F(IntegrityDelete, ARecordAlreadyGoneIsReported) {
+TEST_P(IntegrityDelete, ARecordAlreadyGoneIsReported) {
     auto uli = read<Ulice>(1);
     Ulice other = uli;
     ASSERT_EQ(s.store.erase(other), StoreCode::Ok);
@@ -172,7 +169,7 @@ TEST_F(IntegrityDelete, ARecordAlreadyGoneIsReported) {
 }
 
 // The caller's own walk over a file goes on where it was, whatever the operation read.
-TEST_F(IntegrityDelete, CallersOrderIsUndisturbed) {
+TEST_P(IntegrityDelete, CallersOrderIsUndisturbed) {
     for (std::int32_t n = 2; n <= 4; ++n) {
         s.add(Osobe{.oznaka = n, .prezime = std::string(1, static_cast<char>('A' + n)), .mjesto = 1});
     }
@@ -206,6 +203,8 @@ TEST(IntegrityFiles, ChildFilesOpenedAndClosedWhateverTheOutcome) {
     EXPECT_EQ(s.files.openCount(Osobe::table), 1);
     EXPECT_EQ(s.files.openCount(Subjekti::table), 1);
 }
+
+PRAMO_ON_BOTH_ENGINES(IntegrityDelete);
 
 }  // namespace
 }  // namespace pramo

@@ -8,8 +8,8 @@
 
 namespace pramo::test {
 
-Session::Session(const std::string& dbPath) {
-    if (!ok(store.openDatabase(dbPath))) throw std::runtime_error("cannot open " + dbPath);
+Session::Session(const std::string& where) {
+    if (!where.empty() && !ok(store.openDatabase(where))) throw std::runtime_error("cannot open " + where);
 }
 
 void Session::openAll() {

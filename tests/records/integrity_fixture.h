@@ -32,6 +32,7 @@
 #include "records/layouts/vrstedoh.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
+#include "support/test_books.h"
 
 namespace pramo::test {
 
@@ -46,7 +47,7 @@ struct ShownIntegrity {
 
 // One running program: its store, message boxes, open files and integrity.
 struct Session {
-    explicit Session(const std::string& dbPath);
+    explicit Session(const std::string& where);  // nothing is opened when `where` is empty
     Store store;
     ScriptedMessages messages;
     Files files{store};
@@ -89,11 +90,12 @@ void addRegisters(Session& s);
 // The text of the last box shown, with its warning number.
 std::string lastBox(const Session& s);
 
-// Where the integrity tests start: a session over a fresh data directory with every file open and
-// the registers of addRegisters.
-class IntegrityTest : public ::testing::Test {
+// Where the integrity tests start: a session over fresh books with every file open and the
+// registers of addRegisters, once on a database file and once on a server's database.
+class IntegrityTest : public ::testing::TestWithParam<Engine> {
 protected:
     void SetUp() override {
+        if (!books.available()) GTEST_SKIP() << "no PostgreSQL test server";
         s.openAll();
         addRegisters(s);
     }
@@ -104,8 +106,8 @@ protected:
         return s.get(R::table.primaryKey(), rec);
     }
 
-    TempDir dir;
-    Session s{dir.file("pramo.db")};
+    TestBooks books{GetParam()};
+    Session s{books.where()};
 };
 
 // A second station: a child process that runs `body` and ends with its answer as exit status. The

@@ -25,7 +25,7 @@ private:
 
 using IntegrityTransaction = test::IntegrityTest;
 
-TEST_F(IntegrityTransaction, BoxesAreShownWithNoTransactionOpen) {
+TEST_P(IntegrityTransaction, BoxesAreShownWithNoTransactionOpen) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 1});
     DepthWatch watch(s.store);
     Files files(s.store);
@@ -38,7 +38,7 @@ TEST_F(IntegrityTransaction, BoxesAreShownWithNoTransactionOpen) {
     EXPECT_EQ(watch.depths, (std::vector<int>{0, 0}));
 }
 
-TEST_F(IntegrityTransaction, InsideTheCallersTransactionOnlyItsOwnPartIsUndone) {
+TEST_P(IntegrityTransaction, InsideTheCallersTransactionOnlyItsOwnPartIsUndone) {
     {
         Transaction outer(s.store, Store::lockWaitSeconds);
         s.add(Ulice{.oznaka = 2, .naziv = "Vlaška"});
@@ -56,6 +56,8 @@ TEST_F(IntegrityTransaction, InsideTheCallersTransactionOnlyItsOwnPartIsUndone) 
     }  // the caller gives up: the delete goes with the rest
     EXPECT_EQ(s.count(Ulice::table), 2);
 }
+
+PRAMO_ON_BOTH_ENGINES(IntegrityTransaction);
 
 }  // namespace
 }  // namespace pramo

@@ -23,7 +23,7 @@ protected:
     }
 };
 
-TEST_F(IntegrityUpdate, IncomeTypeInUseKeepsItsNumber) {
+TEST_P(IntegrityUpdate, IncomeTypeInUseKeepsItsNumber) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 2});
     auto vrs = open<Vrstedoh>(21);
     vrs.oznaka = 22;
@@ -42,7 +42,7 @@ TEST_F(IntegrityUpdate, IncomeTypeInUseKeepsItsNumber) {
     EXPECT_EQ(open<Vrstedoh>(21).naziv.str(), "Autorski honorar");
 }
 
-TEST_F(IntegrityUpdate, UnchangedNumberTouchesNoChild) {
+TEST_P(IntegrityUpdate, UnchangedNumberTouchesNoChild) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 2});
     auto oso = open<Osobe>(1);
     oso.prezime = "Kovač";
@@ -57,7 +57,7 @@ TEST_F(IntegrityUpdate, UnchangedNumberTouchesNoChild) {
     EXPECT_EQ(open<Jopo>(501).row.version, 1);
 }
 
-TEST_F(IntegrityUpdate, PaymentNumberFollowsIntoItemsAndSubmissions) {
+TEST_P(IntegrityUpdate, PaymentNumberFollowsIntoItemsAndSubmissions) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 3, .submissions = 2});
     test::addPayment(s, {.isplata = 6, .payer = 1, .firstItem = 20, .items = 1});
     auto isp = open<Isplate>(5);
@@ -76,7 +76,7 @@ TEST_F(IntegrityUpdate, PaymentNumberFollowsIntoItemsAndSubmissions) {
     EXPECT_EQ(s.countWith(Jopo::keyIsplata, 51), 2);
 }
 
-TEST_F(IntegrityUpdate, ItemNumberFollowsIntoLinesAndSlots) {
+TEST_P(IntegrityUpdate, ItemNumberFollowsIntoLinesAndSlots) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 2, .lines = 14});
     auto doh = open<Dohoci>(7);
     doh.oznaka = 70;
@@ -87,7 +87,7 @@ TEST_F(IntegrityUpdate, ItemNumberFollowsIntoLinesAndSlots) {
     EXPECT_EQ(s.countWith(Obracun::keyDohodak, 8), 14);
 }
 
-TEST_F(IntegrityUpdate, PayerAndMunicipalityNumbersFollow) {
+TEST_P(IntegrityUpdate, PayerAndMunicipalityNumbersFollow) {
     s.add(Subjekti{.oznaka = 2});
     s.add(Id1{.oznaka = 1, .isplatitelj = 2});
     s.add(Kriznica{.oznaka = 3, .isplatitelj = 2});
@@ -113,7 +113,7 @@ TEST_F(IntegrityUpdate, PayerAndMunicipalityNumbersFollow) {
 }
 
 // The ID-1 forms follow before the payments refuse; the refusal puts them back.
-TEST_F(IntegrityUpdate, PayerWithPaymentsKeepsItsNumberAndForms) {
+TEST_P(IntegrityUpdate, PayerWithPaymentsKeepsItsNumberAndForms) {
     s.add(Id1{.oznaka = 1, .isplatitelj = 1});
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 1});
     auto sub = open<Subjekti>(1);
@@ -127,7 +127,7 @@ TEST_F(IntegrityUpdate, PayerWithPaymentsKeepsItsNumberAndForms) {
 }
 
 // A child that cannot take the new number undoes the children already carried and the parent.
-TEST_F(IntegrityUpdate, ChildThatCannotFollowUndoesEverything) {
+TEST_P(IntegrityUpdate, ChildThatCannotFollowUndoesEverything) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 2});
     s.add(Jopo{.oznaka = 99, .isplata = 6, .rbr = 1});  // a submission left for a payment 6 that no longer exists
     auto isp = open<Isplate>(5);
@@ -141,7 +141,7 @@ TEST_F(IntegrityUpdate, ChildThatCannotFollowUndoesEverything) {
     EXPECT_EQ(s.countWith(Jopo::keyIsplata, 5), 1);
 }
 
-TEST_F(IntegrityUpdate, DuplicateNumberIsReportedForTheFile) {
+TEST_P(IntegrityUpdate, DuplicateNumberIsReportedForTheFile) {
     s.add(Vrstedoh{.oznaka = 22});
     auto vrs = open<Vrstedoh>(22);
     vrs.oznaka = 21;
@@ -155,7 +155,7 @@ TEST_F(IntegrityUpdate, DuplicateNumberIsReportedForTheFile) {
 }
 
 // Two forms open on different records of one file each carry from their own record's number.
-TEST_F(IntegrityUpdate, SnapshotsBelongToTheirRecords) {
+TEST_P(IntegrityUpdate, SnapshotsBelongToTheirRecords) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 2});
     test::addPayment(s, {.isplata = 6, .payer = 1, .firstItem = 20, .items = 3});
     auto first = open<Isplate>(5);
@@ -170,7 +170,7 @@ TEST_F(IntegrityUpdate, SnapshotsBelongToTheirRecords) {
 }
 
 // A record written without a snapshot carries from the number it has in the file.
-TEST_F(IntegrityUpdate, WithoutSnapshotTheStoredNumberCounts) {
+TEST_P(IntegrityUpdate, WithoutSnapshotTheStoredNumberCounts) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 2});
     auto isp = s.get(Isplate::keyOznaka, Isplate{.oznaka = 5});
     isp.oznaka = 8;
@@ -178,7 +178,7 @@ TEST_F(IntegrityUpdate, WithoutSnapshotTheStoredNumberCounts) {
     EXPECT_EQ(s.countWith(Dohoci::keyIsplata, 8), 2);
 }
 
-TEST_F(IntegrityUpdate, RecordGoneBeforeTheWriteIsReported) {
+TEST_P(IntegrityUpdate, RecordGoneBeforeTheWriteIsReported) {
     auto uli = open<Ulice>(1);
     Ulice other = uli;
     ASSERT_EQ(s.store.erase(other), StoreCode::Ok);
@@ -191,7 +191,7 @@ TEST_F(IntegrityUpdate, RecordGoneBeforeTheWriteIsReported) {
 }
 
 // A number remembered for an earlier read does not apply to a buffer read again since.
-TEST_F(IntegrityUpdate, OldSnapshotDoesNotOutliveANewerRead) {
+TEST_P(IntegrityUpdate, OldSnapshotDoesNotOutliveANewerRead) {
     test::addPayment(s, {.isplata = 5, .payer = 1, .firstItem = 7, .items = 2});
     (void)open<Isplate>(5);
     Integrity elsewhere(s.files);
@@ -204,6 +204,8 @@ TEST_F(IntegrityUpdate, OldSnapshotDoesNotOutliveANewerRead) {
     EXPECT_EQ(s.ri.update(again), RiResult::Done);
     EXPECT_EQ(s.countWith(Dohoci::keyIsplata, 51), 2);
 }
+
+PRAMO_ON_BOTH_ENGINES(IntegrityUpdate);
 
 }  // namespace
 }  // namespace pramo

@@ -1,19 +1,21 @@
 #pragma once
-// A fresh data directory with every file open, for store tests.
+// Fresh books with every file open, for store tests: each test runs once on a database file and
+// once on a server's database.
 
 #include <gtest/gtest.h>
 
 #include "records/layouts/all_tables.h"
 #include "records/store/files.h"
 #include "support/scripted_messages.h"
-#include "support/temp_dir.h"
+#include "support/test_books.h"
 
 namespace pramo::test {
 
-class StoreTest : public ::testing::Test {
+class StoreTest : public ::testing::TestWithParam<Engine> {
 protected:
     void SetUp() override {
-        ASSERT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
+        if (!books.available()) GTEST_SKIP() << "no PostgreSQL test server";
+        ASSERT_EQ(store.openDatabase(books.where()), StoreCode::Ok);
         for (const TableDef* t : allTables()) ASSERT_EQ(files.open(*t), StoreCode::Ok);
     }
 
@@ -25,7 +27,7 @@ protected:
         return out;
     }
 
-    TempDir dir;
+    TestBooks books{GetParam()};
     Store store;
     ScriptedMessages messages;
     Files files{store};

@@ -33,7 +33,7 @@ void addPayees(Store& store, std::initializer_list<std::pair<int, const char*>> 
     }
 }
 
-TEST_F(StoreTest, NumberingReadsTheCurrentHighest) {
+TEST_P(StoreTest, NumberingReadsTheCurrentHighest) {
     EXPECT_EQ(nextNumber(store), 1);
     addPayees(store, {{1, "A"}, {5, "B"}, {3, "C"}});
     EXPECT_EQ(nextNumber(store), 6);
@@ -44,7 +44,7 @@ TEST_F(StoreTest, NumberingReadsTheCurrentHighest) {
     EXPECT_EQ(nextNumber(store), 4);  // the highest number is taken again once it is gone
 }
 
-TEST_F(StoreTest, GetFindsByEveryKeyAndReportsMisses) {
+TEST_P(StoreTest, GetFindsByEveryKeyAndReportsMisses) {
     addPayees(store, {{1, "Horvat"}, {2, "Kovač"}});
     Osobe o;
     o.prezime = "KOVAČ";
@@ -57,7 +57,7 @@ TEST_F(StoreTest, GetFindsByEveryKeyAndReportsMisses) {
     EXPECT_EQ(store.error().text(), "Slog nije pronađen (35)");
 }
 
-TEST_F(StoreTest, WalkingStopsAtTheEndsAndLeavesTheBuffer) {
+TEST_P(StoreTest, WalkingStopsAtTheEndsAndLeavesTheBuffer) {
     Osobe o;
     store.set(Osobe::keyPrezimeIme);
     EXPECT_EQ(store.next(o), StoreCode::NoMoreRecords);  // empty file
@@ -72,7 +72,7 @@ TEST_F(StoreTest, WalkingStopsAtTheEndsAndLeavesTheBuffer) {
     EXPECT_EQ(o.prezime, "B");
 }
 
-TEST_F(StoreTest, ChildrenOfAParentAreReadFromTheLinkKey) {
+TEST_P(StoreTest, ChildrenOfAParentAreReadFromTheLinkKey) {
     for (auto [num, payment] : {std::pair{1, 10}, {2, 11}, {3, 10}, {4, 12}, {5, 10}}) {
         Dohoci d;
         d.oznaka = num;
@@ -87,7 +87,7 @@ TEST_F(StoreTest, ChildrenOfAParentAreReadFromTheLinkKey) {
     EXPECT_EQ(items, (std::vector<int>{1, 3, 5}));
 }
 
-TEST_F(StoreTest, APositionLeadsBackToItsRecordOrItsNeighbour) {
+TEST_P(StoreTest, APositionLeadsBackToItsRecordOrItsNeighbour) {
     addPayees(store, {{1, "A"}, {2, "B"}, {3, "C"}, {4, "D"}});
     Cursor c(store, Osobe::keyPrezimeIme);
     Osobe o;
@@ -112,7 +112,7 @@ TEST_F(StoreTest, APositionLeadsBackToItsRecordOrItsNeighbour) {
     EXPECT_EQ(store.reget(atB, o), StoreCode::NotFound);
 }
 
-TEST_F(StoreTest, ACursorSeesWritesMadeWhileItWalks) {
+TEST_P(StoreTest, ACursorSeesWritesMadeWhileItWalks) {
     addPayees(store, {{1, "A"}, {2, "B"}, {3, "C"}});
     Cursor c(store, Osobe::keyPrezimeIme);
     Osobe o;
@@ -126,7 +126,7 @@ TEST_F(StoreTest, ACursorSeesWritesMadeWhileItWalks) {
     EXPECT_EQ(o.prezime, "C");
 }
 
-TEST_F(StoreTest, PutRewritesTheRecordAndItsKeys) {
+TEST_P(StoreTest, PutRewritesTheRecordAndItsKeys) {
     addPayees(store, {{1, "Horvat"}, {2, "Babić"}});
     Osobe o;
     o.oznaka = 1;
@@ -138,11 +138,11 @@ TEST_F(StoreTest, PutRewritesTheRecordAndItsKeys) {
     ASSERT_EQ(all.size(), 2u);
     EXPECT_EQ(all[0].prezime, "Anić");
     EXPECT_EQ(all[0].faktorodbitka.toString(), "1.50");
-    test::RawDb raw(dir.file("pramo.db"));
-    EXPECT_EQ(raw.value("SELECT FAKTORODBITKA FROM OSOBE WHERE OZNAKA = 1"), "150");
+    test::RawDb raw(books.where());
+    EXPECT_EQ(raw.value("SELECT \"FAKTORODBITKA\" FROM \"OSOBE\" WHERE \"OZNAKA\" = 1"), "150");
 }
 
-TEST_F(StoreTest, PutIntoAUniqueKeyOfAnotherRecordIsRefused) {
+TEST_P(StoreTest, PutIntoAUniqueKeyOfAnotherRecordIsRefused) {
     Osobe a, b;
     a.oznaka = 1;
     a.oib = "11111111111";
@@ -158,7 +158,7 @@ TEST_F(StoreTest, PutIntoAUniqueKeyOfAnotherRecordIsRefused) {
     EXPECT_EQ(store.put(b), StoreCode::Ok);  // the refused put did not spoil the version
 }
 
-TEST_F(StoreTest, ARollbackUndoesEveryFile) {
+TEST_P(StoreTest, ARollbackUndoesEveryFile) {
     addPayees(store, {{1, "A"}});
     {
         Transaction tx(store, 2);
@@ -195,13 +195,13 @@ template <class F> int inOtherProgram(const std::string& db, F f) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST_F(StoreTest, ARecordChangedByAnotherProgramIsNotOverwritten) {
+TEST_P(StoreTest, ARecordChangedByAnotherProgramIsNotOverwritten) {
     addPayees(store, {{1, "Horvat"}});
     Osobe mine;
     mine.oznaka = 1;
     ASSERT_EQ(store.get(Osobe::keyOznaka, mine), StoreCode::Ok);
 
-    const int rc = inOtherProgram(dir.file("pramo.db"), [](Store& other) {
+    const int rc = inOtherProgram(books.where(), [](Store& other) {
         Osobe theirs;
         theirs.oznaka = 1;
         if (!ok(other.get(Osobe::keyOznaka, theirs))) return 1;
@@ -220,14 +220,16 @@ TEST_F(StoreTest, ARecordChangedByAnotherProgramIsNotOverwritten) {
     EXPECT_EQ(store.put(now), StoreCode::Ok);  // read again, it can be written
 }
 
-TEST_F(StoreTest, AnotherProgramHoldingTheFileMakesATransactionWaitThenGiveUp) {
-    test::RawDb other(dir.file("pramo.db"));
-    ASSERT_EQ(other.exec("BEGIN IMMEDIATE"), SQLITE_OK);
+TEST_P(StoreTest, AnotherProgramHoldingTheFileMakesATransactionWaitThenGiveUp) {
+    test::RawDb other(books.where());
+    ASSERT_EQ(other.holdWriteLock(), SQLITE_OK);
     EXPECT_EQ(store.begin(1), StoreCode::FileLocked);
     other.exec("COMMIT");
     EXPECT_EQ(store.begin(1), StoreCode::Ok);
     store.rollback();
 }
+
+PRAMO_ON_BOTH_ENGINES(StoreTest);
 
 }  // namespace
 }  // namespace pramo

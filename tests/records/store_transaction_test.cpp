@@ -22,12 +22,25 @@ void addPayee(Store& store, int n, std::string surname) {
 class StoreTransaction : public test::StoreTest {
 protected:
     // The surnames another program sees, in row order.
-    std::string seenElsewhere() { return test::RawDb(dir.file("pramo.db")).value("SELECT group_concat(PREZIME) FROM OSOBE"); }
+    std::string seenElsewhere() { return test::RawDb(books.where()).column("SELECT \"PREZIME\" FROM \"OSOBE\" ORDER BY _id"); }
     sqlite3* connection() { return dynamic_cast<SqliteBackend&>(store.backend()).connection(); }
+    // Makes the engine refuse every commit (a commit hook; on a server, a check deferred to the commit).
+    void refuseCommits(bool refuse) {
+        if (GetParam() == test::Engine::Sqlite) {
+            sqlite3_commit_hook(connection(), refuse ? +[](void*) { return 1; } : nullptr, nullptr);
+            return;
+        }
+        test::RawDb raw(books.where());
+        ASSERT_EQ(raw.exec(refuse ? "CREATE FUNCTION no_commit() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN RAISE check_violation; "
+                                    "END $$; CREATE CONSTRAINT TRIGGER no_commit AFTER INSERT ON \"OSOBE\" DEFERRABLE INITIALLY "
+                                    "DEFERRED FOR EACH ROW EXECUTE FUNCTION no_commit()"
+                                  : "DROP TRIGGER no_commit ON \"OSOBE\""),
+                  SQLITE_OK);
+    }
 };
 
 // An inner step that fails is undone alone: the outer transaction commits what it did itself.
-TEST_F(StoreTransaction, AFailedInnerStepIsUndoneWhenTheOuterCommits) {
+TEST_P(StoreTransaction, AFailedInnerStepIsUndoneWhenTheOuterCommits) {
     {
         Transaction outer(store, 2);
         ASSERT_TRUE(outer.began());
@@ -46,8 +59,8 @@ TEST_F(StoreTransaction, AFailedInnerStepIsUndoneWhenTheOuterCommits) {
 
 // A commit the database refuses is reported, leaves no transaction open (the next one is not
 // nested in it) and loses nothing of the next one.
-TEST_F(StoreTransaction, ARefusedCommitLeavesNothingOpen) {
-    sqlite3_commit_hook(connection(), [](void*) { return 1; }, nullptr);
+TEST_P(StoreTransaction, ARefusedCommitLeavesNothingOpen) {
+    refuseCommits(true);
     {
         Transaction tx(store, 2);
         addPayee(store, 1, "A");
@@ -55,8 +68,10 @@ TEST_F(StoreTransaction, ARefusedCommitLeavesNothingOpen) {
     }
     EXPECT_NE(store.error().code, StoreCode::Ok);
     EXPECT_EQ(store.transactionDepth(), 0);
-    EXPECT_NE(sqlite3_get_autocommit(connection()), 0);
-    sqlite3_commit_hook(connection(), nullptr, nullptr);
+    if (GetParam() == test::Engine::Sqlite) {
+        EXPECT_NE(sqlite3_get_autocommit(connection()), 0);
+    }
+    refuseCommits(false);
     {
         Transaction tx(store, 2);
         addPayee(store, 2, "B");
@@ -67,7 +82,7 @@ TEST_F(StoreTransaction, ARefusedCommitLeavesNothingOpen) {
 }
 
 // Every row changed by another tool gets its keys back, not only the first few hundred.
-TEST_F(StoreTransaction, TheKeyRebuildReachesEveryRow) {
+TEST_P(StoreTransaction, TheKeyRebuildReachesEveryRow) {
     constexpr int rows = 1200;
     {
         Transaction tx(store, 2);
@@ -75,7 +90,7 @@ TEST_F(StoreTransaction, TheKeyRebuildReachesEveryRow) {
         ASSERT_EQ(tx.commit(), StoreCode::Ok);
     }
     files.close(Osobe::table);
-    ASSERT_EQ(test::RawDb(dir.file("pramo.db")).exec("UPDATE OSOBE SET PREZIME = 'Z' || PREZIME"), SQLITE_OK);
+    ASSERT_EQ(test::RawDb(books.where()).exec("UPDATE \"OSOBE\" SET \"PREZIME\" = 'Z' || \"PREZIME\""), SQLITE_OK);
     ASSERT_EQ(files.open(Osobe::table), StoreCode::KeysInvalid);  // the question whether to rebuild; yes:
     ASSERT_EQ(files.rebuildKeys(Osobe::table), StoreCode::Ok);
     std::int64_t stale = -1;
@@ -86,6 +101,8 @@ TEST_F(StoreTransaction, TheKeyRebuildReachesEveryRow) {
     ASSERT_EQ(store.get(Osobe::keyPrezimeIme, last), StoreCode::Ok);
     EXPECT_EQ(last.oznaka, rows);
 }
+
+PRAMO_ON_BOTH_ENGINES(StoreTransaction);
 
 }  // namespace
 }  // namespace pramo

@@ -119,6 +119,8 @@ std::vector<std::string> ReturnXml::rowElementNames(std::size_t row) const {
 
 JoppdOffice::JoppdOffice() : JoppdOffice(std::make_unique<TestData>()) {}
 
+JoppdOffice::JoppdOffice(Engine engine) : JoppdOffice(std::make_unique<TestData>(engine)) {}
+
 JoppdOffice::JoppdOffice(std::unique_ptr<TestData> own)
     : own_(std::move(own)), dir_(own_->dir.path()), files(own_->files), office(files) {
     addTypes();

@@ -66,6 +66,7 @@ private:
 class JoppdOffice {
 public:
     JoppdOffice();  // in a fresh data directory of its own
+    explicit JoppdOffice(Engine engine);  // in fresh books of its own on `engine`
     JoppdOffice(Files& files, std::filesystem::path dir);  // in the program's (a screen test's session)
 
     Store& store() { return files.store(); }

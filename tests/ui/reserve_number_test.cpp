@@ -67,7 +67,7 @@ TEST(ReserveNumber, TwoProgramsReservingAtOnceNeverTakeTheSameNumber) {
 
 TEST(ReserveNumber, WhenNoNumberIsLeftWarning25OffersRetryAndCancel) {
     test::TestData data;
-    auto& [dir, store, messages, files] = data;
+    auto& [books, dir, store, messages, files] = data;
     ASSERT_EQ(files.open(Param::table), StoreCode::Ok);
     Param last;
     last.oznaka = 65535;  // the highest number PAR:OZNAKA holds
@@ -100,7 +100,7 @@ TEST(ReserveNumber, WarningTwentyFiveComesAfterTheThirdRefusedAdd) {
     for (const Case c : {Case{2, 0}, Case{3, 1}}) {
         SCOPED_TRACE(c.failures);
         test::TestData data;
-        auto& [dir, store, messages, files] = data;
+        auto& [books, dir, store, messages, files] = data;
         ASSERT_EQ(files.open(Param::table), StoreCode::Ok);
         test::RawDb raw(dir.file("pramo.db"));
         ASSERT_EQ(raw.exec("CREATE TABLE refusals(n INTEGER); INSERT INTO refusals VALUES(" + std::to_string(c.failures) +

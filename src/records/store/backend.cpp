@@ -1,5 +1,6 @@
 #include "records/store/backend.h"
 
+#include "records/store/pg_backend.h"
 #include "records/store/row_read.h"
 #include "records/store/sqlite_backend.h"
 
@@ -20,9 +21,8 @@ bool isServerUri(std::string_view where) {
     return where.starts_with("postgresql://") || where.starts_with("postgres://");
 }
 
-// A server's backend is not part of this build: the store refuses such a URI in words.
 std::unique_ptr<Backend> makeBackend(const std::string& where, bool makeEmptyFile) {
-    if (isServerUri(where)) return nullptr;
+    if (isServerUri(where)) return std::make_unique<PgBackend>(where);
     return std::make_unique<SqliteBackend>(where, makeEmptyFile);
 }
 

@@ -28,6 +28,12 @@ public:
     virtual std::vector<std::string> createTriggers(const TableDef& t) const = 0;
     virtual std::vector<std::string> dropTriggers(const TableDef& t) const = 0;
 
+    // The columns of a key's index after its sort value `keyColumn` (quoted): a page reads equal
+    // sort values in row order, which an engine whose index keeps them so by itself (SQLite's, by
+    // rowid) needs nothing for; another indexes the row id after the sort value, so that a page
+    // does not sort every record of a common value. Never for a unique key (it would no longer be).
+    virtual std::string indexTail(bool unique) const = 0;
+
     // A condition true when `expr` holds a whole number / a text (on an engine with typed
     // columns, when it is not null).
     virtual std::string isInteger(std::string_view expr) const = 0;

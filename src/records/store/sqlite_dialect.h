@@ -16,6 +16,7 @@ public:
     std::string isInteger(std::string_view expr) const override;
     std::string isText(std::string_view expr) const override;
     std::string afterGivenIds(const TableDef&) const override { return {}; }
+    std::string indexTail(bool) const override { return {}; }
 };
 
 }  // namespace pramo

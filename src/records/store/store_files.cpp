@@ -229,7 +229,7 @@ StoreCode Store::dropKeys(const TableDef& t) {
 
 StoreCode Store::makeKeys(const TableDef& t) {
     StoreCode c = StoreCode::Ok;
-    for (const auto& s : sql::createIndexes(t)) c = ok(c) ? exec(s) : c;
+    for (const auto& s : sql::createIndexes(dialect(), t)) c = ok(c) ? exec(s) : c;
     for (const auto& s : dialect().createTriggers(t)) c = ok(c) ? exec(s) : c;
     return c;
 }

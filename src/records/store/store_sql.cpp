@@ -33,12 +33,12 @@ std::string indexName(const KeyDef& k) { return std::string(k.table->name) + k.c
 
 // Records left out of a key (all components blank or zero) hold NULL there and are left out of its
 // index too; every query on a key compares it, which tells SQLite the partial index applies.
-std::vector<std::string> createIndexes(const TableDef& t) {
+std::vector<std::string> createIndexes(const Dialect& d, const TableDef& t) {
     std::vector<std::string> out;
     for (const KeyDef* k : t.keys) {
         if (!k->indexed) continue;
         out.push_back(std::string("CREATE ") + (k->unique ? "UNIQUE " : "") + "INDEX " + quoted(indexName(*k)) +
-                      " ON " + quoted(t.name) + " (" + quoted(k->column()) + ") WHERE " + quoted(k->column()) +
+                      " ON " + quoted(t.name) + " (" + quoted(k->column()) + d.indexTail(k->unique) + ") WHERE " + quoted(k->column()) +
                       " IS NOT NULL");
     }
     return out;

@@ -18,7 +18,7 @@ std::string quoted(std::string_view name);        // "NAZIV"
 std::string createTable(const Dialect& d, const TableDef& t);
 // The columns createTable makes, as "NAME TYPE" in their order (as the database lists them).
 std::vector<std::string> columns(const TableDef& t);
-std::vector<std::string> createIndexes(const TableDef& t);
+std::vector<std::string> createIndexes(const Dialect& d, const TableDef& t);
 std::string indexName(const KeyDef& k);           // OSOBE_KEYOIB
 std::vector<std::string> triggerNames(const TableDef& t);
 std::string selectColumns(const TableDef& t);     // _id, _ver, then every field
