@@ -104,39 +104,47 @@ void timed(benchmark::State& state, Page page) {
     }
 }
 
+// A page from a probe surname (state.range(2) 0), or after the row in the middle of the file with
+// that surname (1): the page a list reads next, which starts after its last row, not at a value.
+constexpr std::int64_t middleRow = 500000;
+
 void BM_PgStorePage(benchmark::State& state) {
     Payees& p = payees(static_cast<int>(state.range(0)));
     const int rows = static_cast<int>(state.range(1));
+    const bool afterRow = state.range(2) != 0;
     Cursor c(p.store, Osobe::keyPrezimeIme);
     c.setReadAhead(rows);
     Osobe o;
     timed(state, [&](std::size_t i) {
         o.prezime = p.probe(i, rows);
         o.ime = "";
-        c.setFrom(o);
+        if (afterRow) c.resetTo({&Osobe::keyPrezimeIme, encodeSeek(Osobe::keyPrezimeIme, &o), middleRow + 1});
+        else c.setFrom(o);
         for (int n = 0; n < rows && ok(c.next(o)); ++n) benchmark::DoNotOptimize(o.oznaka);
     });
 }
 
 // The same page through plain libpq: one prepared statement, binary parameters and results, every
-// column read.
+// column read; after a row, the index on (sort value, row) bounded by the row comparison.
 void BM_PgRawPage(benchmark::State& state) {
     Payees& p = payees(static_cast<int>(state.range(0)));
     const int rows = static_cast<int>(state.range(1));
+    const bool afterRow = state.range(2) != 0;
     PGconn* c = PQconnectdb(p.uri.c_str());
     const std::string key = sql::quoted(Osobe::keyPrezimeIme.column());
-    const Oid types[] = {17, 20};  // bytea, bigint
-    PQclear(PQprepare(c, "page", ("SELECT " + sql::selectColumns(Osobe::table) + " FROM \"OSOBE\" WHERE " + key +
-                                  " >= $1 ORDER BY " + key + ", _id LIMIT $2").c_str(), 2, types));
-    const int columns = static_cast<int>(Osobe::table.fields.size()) + 2;
+    const std::string where = afterRow ? key + " IS NOT NULL AND (" + key + ", _id) > ($1, $3)" : key + " >= $1";
+    const Oid types[] = {17, 20, 20};  // bytea, bigint, bigint
+    PQclear(PQprepare(c, "page", ("SELECT " + sql::selectColumns(Osobe::table) + ", " + key + " FROM \"OSOBE\" WHERE " + where +
+                                  " ORDER BY " + key + ", _id LIMIT $2").c_str(), afterRow ? 3 : 2, types));
+    const int columns = static_cast<int>(Osobe::table.fields.size()) + 3;
+    const std::uint64_t limit = __builtin_bswap64(static_cast<std::uint64_t>(rows)), row = __builtin_bswap64(middleRow);
     timed(state, [&](std::size_t i) {
         const std::string from = foldText(p.probe(i, rows));
-        const std::uint64_t limit = __builtin_bswap64(static_cast<std::uint64_t>(rows));
-        const char* values[] = {from.data(), reinterpret_cast<const char*>(&limit)};
-        const int lengths[] = {static_cast<int>(from.size()), 8}, formats[] = {1, 1};
-        PGresult* r = PQexecPrepared(c, "page", 2, values, lengths, formats, 1);
-        for (int row = 0; row < PQntuples(r); ++row)
-            for (int col = 0; col < columns; ++col) benchmark::DoNotOptimize(PQgetvalue(r, row, col));
+        const char* values[] = {from.data(), reinterpret_cast<const char*>(&limit), reinterpret_cast<const char*>(&row)};
+        const int lengths[] = {static_cast<int>(from.size()), 8, 8}, formats[] = {1, 1, 1};
+        PGresult* r = PQexecPrepared(c, "page", afterRow ? 3 : 2, values, lengths, formats, 1);
+        for (int n = 0; n < PQntuples(r); ++n)
+            for (int col = 0; col < columns; ++col) benchmark::DoNotOptimize(PQgetvalue(r, n, col));
         PQclear(r);
     });
     PQfinish(c);
@@ -144,9 +152,10 @@ void BM_PgRawPage(benchmark::State& state) {
 
 // {payees, rows of a page}: pages of 20 on the big sets, pages of 10 (the whole set) on ten payees
 // and, to compare with them, on a million.
-BENCHMARK(BM_PgStorePage)->Args({1000000, 20})->Args({100000, 20})->Args({1000000, 10})->Args({10, 10})
+BENCHMARK(BM_PgStorePage)->Args({1000000, 20, 0})->Args({100000, 20, 0})->Args({1000000, 10, 0})->Args({10, 10, 0})
+    ->Args({1000000, 20, 1})->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PgRawPage)->Args({1000000, 20, 0})->Args({1000000, 10, 0})->Args({10, 10, 0})->Args({1000000, 20, 1})
     ->UseManualTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PgRawPage)->Args({1000000, 20})->Args({1000000, 10})->Args({10, 10})->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // The JOPPD return of one payment of `items` items, written on the engine the office's books are on.
 void joppd(benchmark::State& state, bool onServer) {
@@ -175,10 +184,11 @@ BENCHMARK(BM_SqliteJoppd)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillise
 int main(int argc, char** argv) {
     return pramo::runWithRatios(
         argc, argv,
-        {{"list page of 20, 10^6 payees: store / plain libpq", "BM_PgStorePage/1000000/20", "BM_PgRawPage/1000000/20", 2.0},
-         {"list page of 10, 10^6 payees: store / plain libpq", "BM_PgStorePage/1000000/10", "BM_PgRawPage/1000000/10", 2.0},
-         {"list page of 10, 10 payees: store / plain libpq", "BM_PgStorePage/10/10", "BM_PgRawPage/10/10", 2.0},
-         {"list page of 10, store: 10^6 / 10 payees (flat)", "BM_PgStorePage/1000000/10", "BM_PgStorePage/10/10", 1.5},
-         {"list page of 20, store: 10^6 / 10^5 payees (flat)", "BM_PgStorePage/1000000/20", "BM_PgStorePage/100000/20", 1.5},
+        {{"list page of 20, 10^6 payees: store / plain libpq", "BM_PgStorePage/1000000/20/0", "BM_PgRawPage/1000000/20/0", 2.0},
+         {"list page of 20 after a row, 10^6 payees: store / plain libpq", "BM_PgStorePage/1000000/20/1", "BM_PgRawPage/1000000/20/1", 2.0},
+         {"list page of 10, 10^6 payees: store / plain libpq", "BM_PgStorePage/1000000/10/0", "BM_PgRawPage/1000000/10/0", 2.0},
+         {"list page of 10, 10 payees: store / plain libpq", "BM_PgStorePage/10/10/0", "BM_PgRawPage/10/10/0", 2.0},
+         {"list page of 10, store: 10^6 / 10 payees (flat)", "BM_PgStorePage/1000000/10/0", "BM_PgStorePage/10/10/0", 1.5},
+         {"list page of 20, store: 10^6 / 10^5 payees (flat)", "BM_PgStorePage/1000000/20/0", "BM_PgStorePage/100000/20/0", 1.5},
          {"JOPPD of 10^4 items: PostgreSQL / SQLite backend (wall)", "BM_PgJoppd/10000", "BM_SqliteJoppd/10000", 2.0}});
 }

@@ -58,7 +58,7 @@ StoreCode Cursor::fetch(bool forward) {
                                                                               : sql::From::Row;
     const void* owner = key_ ? static_cast<const void*>(key_) : table_;
     const int use = sql::Page + (forward ? 0 : 1) + 2 * static_cast<int>(from);
-    BackendStatement* stmt = store_.statement(owner, use, [&] { return sql::page(*table_, key_, forward, from); });
+    BackendStatement* stmt = store_.statement(owner, use, [&] { return sql::page(store_.dialect(), *table_, key_, forward, from); });
     if (!stmt) return store_.error().code;
     StmtUse s(stmt);
     int param = 1;

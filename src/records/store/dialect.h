@@ -34,6 +34,12 @@ public:
     // does not sort every record of a common value. Never for a unique key (it would no longer be).
     virtual std::string indexTail(bool unique) const = 0;
 
+    // A page's condition that a row comes after (before, reading backwards) the row ?2 of sort
+    // value ?1 in the order of a key's sort value `keyColumn` (quoted), then the row id; true of
+    // no row whose sort value is null. It must let the key's index start at that row, not only
+    // at its sort value, or a page within a common value reads past every row before it.
+    virtual std::string pageAfter(std::string_view keyColumn, bool forward) const = 0;
+
     // A condition true when `expr` holds a whole number / a text (on an engine with typed
     // columns, when it is not null).
     virtual std::string isInteger(std::string_view expr) const = 0;

@@ -60,4 +60,13 @@ std::string PgDialect::afterGivenIds(const TableDef& t) const {
     return "SELECT setval(pg_get_serial_sequence('" + table + "', '_id'), coalesce(max(_id), 0) + 1, false) FROM " + table;
 }
 
+// A row comparison is a bound of the index on (sort value, row id): the scan starts at the row.
+// On a unique key's index (the sort value alone) it starts at the sort value, which holds at most
+// that one row. The planner does not see that it excludes null sort values, which the partial
+// index needs to be told.
+std::string PgDialect::pageAfter(std::string_view keyColumn, bool forward) const {
+    const std::string k(keyColumn);
+    return k + " IS NOT NULL AND (" + k + ", _id) " + (forward ? ">" : "<") + " (?1, ?2)";
+}
+
 }  // namespace pramo

@@ -22,6 +22,7 @@ public:
     std::string isText(std::string_view expr) const override;
     std::string afterGivenIds(const TableDef& t) const override;
     std::string indexTail(bool unique) const override { return unique ? "" : ", _id"; }
+    std::string pageAfter(std::string_view keyColumn, bool forward) const override;
 };
 
 }  // namespace pramo

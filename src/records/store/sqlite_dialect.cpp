@@ -23,4 +23,10 @@ std::vector<std::string> SqliteDialect::dropTriggers(const TableDef& t) const {
 std::string SqliteDialect::isInteger(std::string_view expr) const { return "typeof(" + std::string(expr) + ") = 'integer'"; }
 std::string SqliteDialect::isText(std::string_view expr) const { return "typeof(" + std::string(expr) + ") = 'text'"; }
 
+// SQLite seeks its index by the sort value and steps over the rows of that value before the row.
+std::string SqliteDialect::pageAfter(std::string_view keyColumn, bool forward) const {
+    const std::string k(keyColumn), after = forward ? " > " : " < ";
+    return k + (forward ? " >= ?1" : " <= ?1") + " AND (" + k + after + "?1 OR _id" + after + "?2)";
+}
+
 }  // namespace pramo

@@ -17,6 +17,7 @@ public:
     std::string isText(std::string_view expr) const override;
     std::string afterGivenIds(const TableDef&) const override { return {}; }
     std::string indexTail(bool) const override { return {}; }
+    std::string pageAfter(std::string_view keyColumn, bool forward) const override;
 };
 
 }  // namespace pramo

@@ -84,7 +84,7 @@ std::string updateKeys(const TableDef& t) {
 // The parameters are numbered in the order they appear, with no gap (an engine that infers each
 // parameter's type from its use refuses one it never sees): the key's sort value when the page
 // starts from one, the row when it starts after one, then the number of rows.
-std::string page(const TableDef& t, const KeyDef* key, bool forward, From start) {
+std::string page(const Dialect& d, const TableDef& t, const KeyDef* key, bool forward, From start) {
     const std::string cols = selectColumns(t);
     const std::string from = " FROM " + quoted(t.name);
     const std::string dir = forward ? "" : " DESC";
@@ -100,7 +100,7 @@ std::string page(const TableDef& t, const KeyDef* key, bool forward, From start)
         where = " WHERE " + k + " IS NOT NULL";
         limit = " LIMIT ?1";
     } else if (start == From::Row) {
-        where += " AND (" + k + after + "?1 OR _id" + after + "?2)";
+        where = " WHERE " + d.pageAfter(k, forward);
         limit = " LIMIT ?3";
     }
     return "SELECT " + cols + ", " + k + from + where + " ORDER BY " + k + dir + ", _id" + dir + limit;

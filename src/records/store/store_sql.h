@@ -33,7 +33,7 @@ enum class From : int { Edge, Value, Row };
 // sort value. A null key reads the file's physical order (from an edge or a row). Its parameters,
 // in this order: the sort value (from a value or a row of a key), the row (from a row), the
 // number of rows.
-std::string page(const TableDef& t, const KeyDef* key, bool forward, From from);
+std::string page(const Dialect& d, const TableDef& t, const KeyDef* key, bool forward, From from);
 
 // What a statement the store keeps prepared for a table or a key is for (Store::statement); a
 // page takes Page plus 1 when it reads backwards, plus 2 times where it starts (From).
