@@ -5,14 +5,26 @@
 
 #include <functional>
 
+#include "records/layouts/all_tables.h"
 #include "records/layouts/osobe.h"
-#include "store_fixture.h"
+#include "records/store/files.h"
 #include "support/raw_db.h"
+#include "support/temp_dir.h"
 
 namespace pramo {
 namespace {
 
-using StoreBackend = test::StoreTest;
+// Books in a database file, where another program is a plain SQLite connection.
+class StoreBackend : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(store.openDatabase(dir.file("pramo.db")), StoreCode::Ok);
+        for (const TableDef* t : allTables()) ASSERT_EQ(files.open(*t), StoreCode::Ok);
+    }
+    test::TempDir dir;
+    Store store;
+    Files files{store};
+};
 
 TEST_F(StoreBackend, ChangesOfAnotherProgramAreSeenOnce) {
     EXPECT_EQ(store.describe(), "SQLite: " + dir.file("pramo.db"));
