@@ -155,6 +155,12 @@ SchemaProblem problemOf(std::string reason) {
     return p;
 }
 
+SchemaProblem unusable(const Compiled& c) {
+    SchemaProblem p = problemOf(c.problem);
+    p.schemaUnusable = true;
+    return p;
+}
+
 using DocPtr = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
 
 std::optional<SchemaProblem> validateDoc(xmlDocPtr doc, xmlParserCtxtPtr parser, std::string_view schema) {
@@ -168,11 +174,7 @@ std::optional<SchemaProblem> validateDoc(xmlDocPtr doc, xmlParserCtxtPtr parser,
     }
     if (schema.empty()) return std::nullopt;
     const Compiled& c = compiled(schema);
-    if (!c.schema) {
-        SchemaProblem p = problemOf(c.problem);
-        p.schemaUnusable = true;
-        return p;
-    }
+    if (!c.schema) return unusable(c);
     xmlSchemaValidCtxtPtr validator = xmlSchemaNewValidCtxt(c.schema);
     if (!validator) return problemOf("provjera prema shemi nije pokrenuta (nema dovoljno memorije)");
     Collected errors;
@@ -215,7 +217,7 @@ std::optional<SchemaProblem> validateTree(const std::string& path, std::string_v
 std::optional<SchemaProblem> validateXmlFile(const std::string& path, std::string_view schema) {
     setUp();
     const Compiled* c = schema.empty() ? nullptr : &compiled(schema);
-    if (c && !c->schema) return validateTree(path, schema);  // says the schema is unusable
+    if (c && !c->schema) return unusable(*c);  // said without reading the file, however large it is
     if (passesStreaming(path, c ? c->schema : nullptr)) return std::nullopt;
     // Only a refused file is read whole: its first problem in the words of its record.
     if (auto problem = validateTree(path, schema)) return problem;
